@@ -1,0 +1,33 @@
+# Two commands for everyone:  make run   and   make test
+BUILD      ?= build
+ASAN_BUILD ?= build-asan
+TYPE       ?= RelWithDebInfo
+JOBS       ?= $(shell nproc)
+
+.PHONY: run test deps build test-asan shots-deps clean
+
+run: build
+	./$(BUILD)/brindlewharf
+
+test: build
+	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
+
+deps:
+	@scripts/install-deps.sh build
+
+build: deps
+	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=$(TYPE)
+	cmake --build $(BUILD) -j $(JOBS)
+
+# The whole suite once more, compiled with AddressSanitizer and UndefinedBehaviorSanitizer.
+test-asan: deps
+	cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DBRINDLEWHARF_SANITIZE=ON
+	cmake --build $(ASAN_BUILD) -j $(JOBS)
+	ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+	  ctest --test-dir $(ASAN_BUILD) --output-on-failure -j $(JOBS)
+
+shots-deps:
+	@scripts/install-deps.sh shots
+
+clean:
+	rm -rf $(BUILD) $(ASAN_BUILD)

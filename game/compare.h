@@ -1,0 +1,23 @@
+#pragma once
+// Ordering two hands, and the words that name them.
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "game/handrank.h"
+
+extern const std::array<std::string_view, 10> HandNames;  // by category; high card is ""
+extern const std::array<std::string_view, 13> RankNames;  // by rank index, "Deuce" .. "Ace"
+extern const std::array<std::string_view, 4> SuitNames;   // by suit number - 1, singular
+
+// 0 tie, 1 a is better, 2 b is better. Compares category and Ranks 1..5; never the suit.
+std::int32_t CompareHands(const HandRank& a, const HandRank& b);
+
+// The short name shown under a hand; empty for high card and for a category out of range.
+std::string_view CategoryName(std::int32_t category);
+
+// The two-line caption of a best hand ("Pair of Queens \n(Nine kicker)").
+// Safe for any record, including one read from a damaged file.
+std::string HandCaption(const HandRank& rank);

@@ -1,0 +1,93 @@
+#include "platform/platform.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QThread>
+#include <ctime>
+
+#include "game/random.h"
+
+namespace {
+
+QtPlatform& QtOne() {
+  static QtPlatform qt;
+  return qt;
+}
+
+Platform* installed = nullptr;
+
+}  // namespace
+
+Platform& CurrentPlatform() { return installed ? *installed : QtOne(); }
+
+void InstallPlatform(Platform* p) {
+  installed = p;
+  if (p) {
+    SetCalendarSecondsSource([] { return CurrentPlatform().CalendarSeconds(); });
+  } else {
+    SetCalendarSecondsSource({});
+  }
+}
+
+MessageAnswer ShowMessage(const QString& text, const QString& caption, int style) {
+  return CurrentPlatform().ShowMessage(text, caption, style);
+}
+
+void TerminateApplication() { CurrentPlatform().Terminate(); }
+
+MessageAnswer QtPlatform::ShowMessage(const QString& text, const QString& caption, int style) {
+  QMessageBox box(QApplication::activeWindow());
+  box.setWindowTitle(caption);
+  box.setText(text);
+  switch (style) {
+    case QuestionYesNo:
+      box.setIcon(QMessageBox::Question);
+      box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+      box.setDefaultButton(QMessageBox::Yes);
+      break;
+    case QuestionYesNoCancel:
+      box.setIcon(QMessageBox::Question);
+      box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+      box.setDefaultButton(QMessageBox::Yes);
+      break;
+    default:
+      box.setIcon(QMessageBox::Critical);
+      box.setStandardButtons(QMessageBox::Ok);
+      break;
+  }
+  switch (box.exec()) {
+    case QMessageBox::Yes:
+      return MessageAnswer::Yes;
+    case QMessageBox::No:
+      return MessageAnswer::No;
+    case QMessageBox::Cancel:
+      return MessageAnswer::Cancel;
+    default:
+      // Closing a Yes/No box from its title bar is not possible; for OK boxes it means OK.
+      return style == QuestionYesNoCancel ? MessageAnswer::Cancel : MessageAnswer::Ok;
+  }
+}
+
+QString QtPlatform::OpenFileName(const QString& title, const QString& filter, const QString& defaultExt) {
+  QFileDialog dialog(QApplication::activeWindow(), title, QString(), filter);
+  dialog.setAcceptMode(QFileDialog::AcceptOpen);
+  dialog.setFileMode(QFileDialog::ExistingFile);
+  dialog.setDefaultSuffix(defaultExt);
+  return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+}
+
+QString QtPlatform::SaveFileName(const QString& title, const QString& filter, const QString& defaultExt) {
+  QFileDialog dialog(QApplication::activeWindow(), title, QString(), filter);
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setDefaultSuffix(defaultExt);
+  return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+}
+
+std::int64_t QtPlatform::CalendarSeconds() { return static_cast<std::int64_t>(std::time(nullptr)); }
+
+QDateTime QtPlatform::LocalDateTime() { return QDateTime::currentDateTime(); }
+
+void QtPlatform::Pause(int ms) { QThread::msleep(static_cast<unsigned long>(ms)); }
+
+void QtPlatform::Terminate() { QCoreApplication::exit(0); }

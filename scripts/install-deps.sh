@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# Installs, from Debian's own repository, whatever the build, the tests or the game still need.
+# Usage: scripts/install-deps.sh [build|shots]
+set -euo pipefail
+
+packages=(
+  g++ cmake ninja-build pkg-config
+  qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
+  libgtest-dev libgmock-dev libbenchmark-dev
+  fonts-liberation fonts-dejavu-core
+)
+if [ "${1:-build}" = shots ]; then
+  # Only for looking at the real window: a virtual X server, a robot for the mouse, a camera.
+  packages+=(xvfb xauth xdotool imagemagick x11-utils)
+fi
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q '^install ok installed$'; then
+    missing+=("$p")
+  fi
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "Installing: ${missing[*]}"
+if [ "$(id -u)" -eq 0 ]; then
+  apt-get update
+  DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
+elif command -v sudo >/dev/null 2>&1; then
+  sudo apt-get update
+  sudo DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
+else
+  echo "Please install the missing packages as root, then run make again:" >&2
+  echo "  apt-get update && apt-get install -y ${missing[*]}" >&2
+  exit 1
+fi

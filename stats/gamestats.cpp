@@ -1,0 +1,3 @@
+#include "stats/gamestats.h"
+
+GameStatistics GameStats;
