@@ -36,3 +36,7 @@ void ShowLayoutPicture(QLabel* box, const QString& name);
 // The program's icon, for every window.
 class QIcon;
 QIcon ProgramIcon();
+
+// Drops every rendered picture (benchmarks measure first loads with it).
+void ClearImageCache();
+int ImageCacheSize();
