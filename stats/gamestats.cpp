@@ -1,3 +1,85 @@
 #include "stats/gamestats.h"
 
-GameStatistics GameStats;
+#include "game/compare.h"
+#include "platform/platform.h"
+#include "table/tablestate.h"
+
+GameStatistics GameStats = [] {
+  GameStatistics s;
+  s.BankSum = InitialBank;
+  s.BankHigh = InitialBank;
+  return s;
+}();
+
+namespace {
+
+// Draw counts are indexed by cards drawn; anything outside 0..4 is not a draw and is ignored.
+bool IsDrawCount(std::int32_t n) { return n >= 0 && n <= 4; }
+
+void RecordSide(const HandRank& final, const HandRank& dealt, const Hand& cards, HandRank& best, Hand& bestCards,
+                std::uint32_t& improved, std::array<std::uint32_t, 10>& rankCounts) {
+  if (CompareHands(final, dealt) == 1) ++improved;
+  if (CompareHands(final, best) == 1) {
+    best = final;
+    bestCards = cards;
+  }
+  const std::int32_t category = final[CategoryField];
+  if (category >= 0 && category <= 9) ++rankCounts[static_cast<std::size_t>(category)];
+}
+
+}  // namespace
+
+void RecordPlayerDraw(std::int32_t n) {
+  if (IsDrawCount(n)) ++GameStats.PlrDrawCounts[static_cast<std::size_t>(n)];
+}
+
+void RecordDealerDraw(std::int32_t n) {
+  if (IsDrawCount(n)) ++GameStats.DlrDrawCounts[static_cast<std::size_t>(n)];
+}
+
+void ForgetPlayerDraw(std::int32_t n) {
+  if (IsDrawCount(n) && GameStats.PlrDrawCounts[static_cast<std::size_t>(n)] > 0)
+    --GameStats.PlrDrawCounts[static_cast<std::size_t>(n)];
+}
+
+void ForgetDealerDraw(std::int32_t n) {
+  if (IsDrawCount(n) && GameStats.DlrDrawCounts[static_cast<std::size_t>(n)] > 0)
+    --GameStats.DlrDrawCounts[static_cast<std::size_t>(n)];
+}
+
+void RecordHandResult(std::int32_t outcome) {
+  GameStatistics& s = GameStats;
+  RecordSide(PlrFinalRank, PlrDealtRank, PlrHand, s.PlrBestRank, s.PlrBestCards, s.PlrImproved, s.PlrRankCounts);
+  RecordSide(DlrFinalRank, DlrDealtRank, DlrHand, s.DlrBestRank, s.DlrBestCards, s.DlrImproved, s.DlrRankCounts);
+  const auto bank = static_cast<std::uint32_t>(Bank);
+  if (outcome == 1) {
+    if (bank > s.BankHigh) s.BankHigh = bank;
+    ++s.HandsWon;
+    s.DlrStreak = 0;
+    ++s.PlrStreak;
+    if (s.PlrStreak > s.PlrStreakMax) s.PlrStreakMax = s.PlrStreak;
+  } else if (outcome == 2) {
+    s.PlrStreak = 0;
+    ++s.DlrStreak;
+    if (s.DlrStreak > s.DlrStreakMax) s.DlrStreakMax = s.DlrStreak;
+  }
+  ++s.HandsPlayed;
+  const auto bet = static_cast<std::uint32_t>(CurrentBet);
+  s.BetSum += bet;
+  if (bet > s.BetHigh) s.BetHigh = bet;
+  s.BankSum += bank;
+}
+
+void StartNewGameStats() {
+  ++GameStats.Resets;
+  if (ShowMessage("Save current stats?", "New Game", QuestionYesNo) == MessageAnswer::Yes) return;
+  GameStats = GameStatistics{};
+  GameStats.BankSum = static_cast<std::uint32_t>(Bank);
+  GameStats.BankHigh = static_cast<std::uint32_t>(Bank);
+}
+
+void ResetGameStats() {
+  GameStats = GameStatistics{};
+  GameStats.BankSum = static_cast<std::uint32_t>(StartingBank);
+  GameStats.BankHigh = static_cast<std::uint32_t>(StartingBank);
+}

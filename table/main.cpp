@@ -1,10 +1,34 @@
-// The program entry: builds the windows and runs the message loop.
+// The program entry: builds the windows in their fixed order and runs the message loop.
 #include <QApplication>
-#include <QMessageBox>
+
+#include "decks/catalogue.h"
+#include "help/about.h"
+#include "help/logobox.h"
+#include "platform/platform.h"
+#include "table/application.h"
+#include "table/introdlg.h"
+#include "table/mainform.h"
 
 int main(int argc, char** argv) {
-  QApplication app(argc, argv);
-  QApplication::setApplicationDisplayName("Brindlewharf 1.0");
-  QMessageBox::information(nullptr, "Brindlewharf 1.0", "The table is not built yet.");
-  return 0;
+  TApplication app(argc, argv);
+  return RunGuarded([&] {
+    QApplication::setApplicationDisplayName("Brindlewharf 1.0");
+    QApplication::setWindowIcon(ProgramIcon());
+
+    // The first window is the application's main window; closing it ends the program.
+    MainForm = new TMainForm;
+    MainForm->show();
+    IntroDlg = new TIntroDlg(MainForm);
+    // StatBox (the statistics window) is created here.
+    // ExitDlg (the bankruptcy dialog) is created here.
+    LogoBox = new TLogoBox;
+    // Decks (the deck dialog) is created here.
+    About = new TAbout(MainForm);
+    // HelpBox (the help window) is created here.
+
+    const int result = QApplication::exec();
+    delete LogoBox;
+    delete MainForm;
+    return result;
+  });
 }

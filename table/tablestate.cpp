@@ -1,7 +1,7 @@
 #include "table/tablestate.h"
 
-std::int32_t StartingBank = 1000;
-std::int32_t Bank = StartingBank;
+std::int32_t StartingBank = InitialBank;
+std::int32_t Bank = InitialBank;
 std::int32_t CurrentBet = 0;
 std::int32_t BankLeft = 0;
 std::array<std::int32_t, 5> MoneySlotValue{};
@@ -21,9 +21,11 @@ std::int32_t TableShown = 0;
 std::int32_t DlrShown = 0;
 std::int32_t KingOnDealer = 0;
 std::int32_t KingToggle = 0;
+std::int32_t PlrDrawPending = -1;
+std::int32_t DlrDrawPending = -1;
 
 void ResetTableState() {
-  StartingBank = 1000;
+  StartingBank = InitialBank;
   Bank = StartingBank;
   CurrentBet = 0;
   BankLeft = 0;
@@ -40,4 +42,6 @@ void ResetTableState() {
   DlrShown = 0;
   KingOnDealer = 0;
   KingToggle = 0;
+  PlrDrawPending = -1;
+  DlrDrawPending = -1;
 }

@@ -9,6 +9,7 @@
 #include "game/cards.h"
 
 // Money, in whole dollars.
+constexpr std::int32_t InitialBank = 1000;
 extern std::int32_t StartingBank;  // 1000 for the whole run
 extern std::int32_t Bank;
 extern std::int32_t CurrentBet;    // the bet of the hand in play, afterwards the last bet
@@ -34,3 +35,8 @@ extern std::int32_t KingToggle;     // 0: next tick shows the winking picture (5
 
 // Restores everything above to its value at program load.
 void ResetTableState();
+
+// Draws counted for the hand in play that has not reached its showdown yet (-1: none), so
+// that a hand abandoned by New Game can take them back.
+extern std::int32_t PlrDrawPending;
+extern std::int32_t DlrDrawPending;

@@ -1,0 +1,611 @@
+#include "table/mainform.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QScreen>
+#include <QStyle>
+#include <QTimer>
+#include <algorithm>
+#include <cstdint>
+#include <limits>
+
+#include "decks/catalogue.h"
+#include "decks/imagebox.h"
+#include "game/cards.h"
+#include "game/compare.h"
+#include "game/convert.h"
+#include "game/dealer.h"
+#include "game/handrank.h"
+#include "game/random.h"
+#include "help/about.h"
+#include "help/logobox.h"
+#include "platform/platform.h"
+#include "stats/gamestats.h"
+#include "table/introdlg.h"
+#include "table/tablestate.h"
+#include "ui_mainform.h"
+
+TMainForm* MainForm = nullptr;
+
+namespace {
+
+constexpr std::int64_t kMaxMoney = std::numeric_limits<std::int32_t>::max();
+
+QString Amount(const char* prefix, std::int64_t value) {
+  return QString::fromLatin1(prefix) + QString::fromStdString(IntToStr(value));
+}
+
+std::int32_t Clamp32(std::int64_t v) {
+  return static_cast<std::int32_t>(
+      std::clamp<std::int64_t>(v, std::numeric_limits<std::int32_t>::min(), kMaxMoney));
+}
+
+bool HoldsKingOfHearts(const Hand& hand) {
+  return std::find(hand.begin(), hand.end(), KingOfHearts) != hand.end();
+}
+
+// Colours and pixel-height fonts of the table, by object name.
+const char* kStyle = R"(
+#Client { background: #c0c0c0; }
+#t, #MoneyPanl, #Panel2 { background: #008000; }
+#Panel1, #Panel4, #Panel5, #Panel6, #MoneyBreakPanl { background: #808000; }
+#BetLabl { color: #ffff00; font-family: "Liberation Serif"; font-size: 32px; font-weight: bold; font-style: italic; }
+#MainLabl { color: #00ffff; font-family: "DejaVu Sans"; font-size: 27px; font-weight: bold; font-style: italic; }
+#DlrLabl, #PlrLabl { color: #c0c0c0; font-family: "DejaVu Sans"; font-size: 21px; font-weight: bold; font-style: italic; }
+#DlrNameLabl, #PlrNameLabl { color: #000000; font-family: "DejaVu Sans"; font-size: 13px; font-weight: bold; }
+#Label5 { color: #000000; font-family: "DejaVu Sans"; font-size: 11px; }
+#BetEdit { color: #ffff00; font-family: "Liberation Serif"; font-size: 13px; font-weight: bold; font-style: italic;
+           border: 2px inset #606060; }
+#BetEdit[betting="true"] { background: #000000; }
+#BetEdit[betting="false"] { background: #008000; }
+#CaptionBar, #LastBetLabl, #Panel3 { background: #c0c0c0; }
+#CaptionBar { color: #000000; font-family: "DejaVu Sans"; font-size: 11px; }
+#LastBetLabl, #BankLabl { color: #000080; font-family: "Liberation Serif"; font-size: 13px; font-style: italic; }
+)";
+
+}  // namespace
+
+void SwitchOn(QTimer* timer) {
+  if (!timer->isActive()) timer->start();
+}
+
+TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), ui(new Ui::TMainForm) {
+  ui->setupUi(this);
+  setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                 Qt::WindowCloseButtonHint);
+  setWindowIcon(ProgramIcon());
+  QFont base("DejaVu Sans");
+  base.setPixelSize(11);
+  setFont(base);
+  ui->Client->setStyleSheet(kStyle);
+  ui->Client->setFixedSize(634, 437);
+  setFixedSize(634, 437 + ui->MainMenu1->sizeHint().height());
+
+  PlrCard = {ui->PlrCard0, ui->PlrCard1, ui->PlrCard2, ui->PlrCard3, ui->PlrCard4};
+  DlrCard = {ui->DlrCard0, ui->DlrCard1, ui->DlrCard2, ui->DlrCard3, ui->DlrCard4};
+  MoneySlot = {ui->MoneySlot0, ui->MoneySlot1, ui->MoneySlot2, ui->MoneySlot3, ui->MoneySlot4};
+
+  // The separators carry their names too.
+  const char* gameSeparators[] = {"N2", "N1"};
+  int n = 0;
+  for (QAction* a : ui->Game->actions())
+    if (a->isSeparator() && n < 2) a->setObjectName(gameSeparators[n++]);
+  for (QAction* a : ui->Help->actions())
+    if (a->isSeparator()) a->setObjectName("N3");
+
+  auto makeTimer = [this](const char* name, int interval, bool running) {
+    auto* timer = new QTimer(this);
+    timer->setObjectName(name);
+    timer->setInterval(interval);
+    if (running) timer->start();
+    return timer;
+  };
+  SplashTime = makeTimer("SplashTime", 6000, true);
+  DealDelay = makeTimer("DealDelay", 20, false);
+  DealDelay->setTimerType(Qt::PreciseTimer);
+  DlrDraw = makeTimer("DlrDraw", 1000, false);
+  DlrReplATimer = makeTimer("DlrReplATimer", 1000, false);
+  pickAwinner = makeTimer("pickAwinner", 750, false);
+  kingOhearts = makeTimer("kingOhearts", 2000, false);
+
+  connect(SplashTime, &QTimer::timeout, this, &TMainForm::SplashTimeTimer);
+  connect(DealDelay, &QTimer::timeout, this, &TMainForm::DealDelayTimer);
+  connect(DlrDraw, &QTimer::timeout, this, &TMainForm::DlrDrawTimer);
+  connect(DlrReplATimer, &QTimer::timeout, this, &TMainForm::DlrReplATimerTimer);
+  connect(pickAwinner, &QTimer::timeout, this, &TMainForm::pickAwinnerTimer);
+  connect(kingOhearts, &QTimer::timeout, this, &TMainForm::kingOheartsTimer);
+
+  connect(ui->Bet, &QPushButton::clicked, this, &TMainForm::BetClick);
+  connect(ui->Draw, &QPushButton::clicked, this, &TMainForm::DrawClick);
+  connect(ui->ShowDlr, &QPushButton::clicked, this, &TMainForm::ShowDlrClick);
+  connect(ui->BetEdit, &QLineEdit::textChanged, this, &TMainForm::BetEditChange);
+  connect(ui->MoneySlot0, &ImageBox::clicked, this, &TMainForm::MoneySlot0Click);
+  connect(ui->MoneySlot1, &ImageBox::clicked, this, &TMainForm::MoneySlot1Click);
+  connect(ui->MoneySlot2, &ImageBox::clicked, this, &TMainForm::MoneySlot2Click);
+  connect(ui->MoneySlot3, &ImageBox::clicked, this, &TMainForm::MoneySlot3Click);
+  connect(ui->MoneySlot4, &ImageBox::clicked, this, &TMainForm::MoneySlot4Click);
+  connect(ui->PlrCard0, &ImageBox::clicked, this, &TMainForm::PlrCard0BtnClick);
+  connect(ui->PlrCard1, &ImageBox::clicked, this, &TMainForm::PlrCard1BtnClick);
+  connect(ui->PlrCard2, &ImageBox::clicked, this, &TMainForm::PlrCard2BtnClick);
+  connect(ui->PlrCard3, &ImageBox::clicked, this, &TMainForm::PlrCard3BtnClick);
+  connect(ui->PlrCard4, &ImageBox::clicked, this, &TMainForm::PlrCard4BtnClick);
+  connect(ui->PlrCard0Btn, &QPushButton::clicked, this, &TMainForm::PlrCard0BtnClick);
+  connect(ui->PlrCard1Btn, &QPushButton::clicked, this, &TMainForm::PlrCard1BtnClick);
+  connect(ui->PlrCard2Btn, &QPushButton::clicked, this, &TMainForm::PlrCard2BtnClick);
+  connect(ui->PlrCard3Btn, &QPushButton::clicked, this, &TMainForm::PlrCard3BtnClick);
+  connect(ui->PlrCard4Btn, &QPushButton::clicked, this, &TMainForm::PlrCard4BtnClick);
+  connect(ui->NewGame, &QAction::triggered, this, &TMainForm::NewGameClick);
+  connect(ui->ViewStats, &QAction::triggered, this, &TMainForm::ViewStatsClick);
+  connect(ui->Deck, &QAction::triggered, this, &TMainForm::DeckClick);
+  connect(ui->Exit, &QAction::triggered, this, &TMainForm::ExitClick);
+  connect(ui->Contents, &QAction::triggered, this, &TMainForm::ContentsClick);
+  connect(ui->AboutBrindlewharf1, &QAction::triggered, this, &TMainForm::AboutBrindlewharf1Click);
+
+  ui->ShowDlr->hide();
+  for (int i = 0; i < 5; ++i) {
+    findChild<QPushButton*>(QStringLiteral("PlrCard%1Btn").arg(i))->hide();
+  }
+  ui->NewGame->setEnabled(false);
+  ui->Draw->hide();
+  ui->MoneyPanl->hide();
+  ui->MoneyBreakPanl->hide();
+  ui->DlrNameLabl->hide();
+  ui->PlrNameLabl->hide();
+  SetBetEditColour(true);
+
+  FillDeckGrids(DeckCards, DealOrder);
+  for (QLabel* label : {ui->BetLabl, ui->LastBetLabl, ui->MainLabl, ui->PlrLabl, ui->DlrLabl}) label->clear();
+  ui->Bet->setEnabled(false);
+  for (QWidget* w : std::initializer_list<QWidget*>{ui->BankLabl, ui->BetLabl, ui->Bet, ui->BetEdit, ui->Label5})
+    w->hide();
+}
+
+TMainForm::~TMainForm() { delete ui; }
+
+void TMainForm::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  if (QScreen* screen = this->screen()) {
+    move(screen->availableGeometry().center() - rect().center());
+  }
+}
+
+void TMainForm::closeEvent(QCloseEvent* event) {
+  event->accept();
+  TerminateApplication();
+}
+
+// --- The splash-time handover ----------------------------------------------------------------
+
+void TMainForm::SplashTimeTimer() {
+  SplashTime->stop();
+  if (LogoBox) LogoBox->close();
+  for (QWidget* w : std::initializer_list<QWidget*>{ui->BetLabl, ui->BetEdit, ui->Label5, ui->MoneyPanl,
+                                                    ui->MoneyBreakPanl, ui->BankLabl})
+    w->show();
+  BankLeft = Bank;
+  UpdateMoney();
+  ui->BetLabl->setText("Welcome to Brindlewharf!");
+  ui->CaptionBar->setText("Welcome to Brindlewharf..");
+  if (IntroDlg) {
+    IntroDlg->exec();
+  }
+  if (WelcomeDone == 0) {
+    TerminateApplication();
+    return;
+  }
+  CurrentPlatform().Pause(100);
+  ui->PlrNameLabl->setText(PlayerName);
+  ui->BetLabl->setText(Amount("Game Pot:  $", 2LL * CurrentBet));
+  BetClick();
+}
+
+// --- Money -----------------------------------------------------------------------------------
+
+void TMainForm::UpdateMoney() {
+  ui->BankLabl->setText(BankLeft != 0 ? Amount("Bank: $", BankLeft) : QStringLiteral("(Empty)"));
+  // One index into the denominations serves all five slots, bottom to top, so every slot
+  // offers a smaller bill than the one below it.
+  std::size_t i = 0;
+  for (int slot = 4; slot >= 0; --slot) {
+    std::int32_t bill = 0;
+    while (i < BillValues.size()) {
+      const std::int32_t v = BillValues[i];
+      if (i == BillValues.size() - 1 && v <= BankLeft) {
+        bill = v;
+        BankLeft = 0;  // the 1-dollar bill is taken while it fits
+        break;
+      }
+      if (v < BankLeft) {
+        bill = v;
+        BankLeft = (BankLeft - 1) % v + 1;  // taken while it is strictly less than what is left
+        break;
+      }
+      ++i;
+    }
+    MoneySlotValue[slot] = bill;
+    if (bill != 0) {
+      ShowImage(MoneySlot[slot], BillImageId(bill));
+      MoneySlot[slot]->setToolTip(Amount("Bet $", bill));
+    } else {
+      ClearImage(MoneySlot[slot]);
+      MoneySlot[slot]->setToolTip(QString());
+    }
+  }
+}
+
+void TMainForm::BetEditChange() {
+  const QString text = ui->BetEdit->text();
+  if (text.isEmpty()) {
+    BankLeft = Bank;
+    UpdateMoney();
+    return;
+  }
+  std::int32_t value = 0;
+  if (!TryStrToInt(text.toStdString(), value)) {
+    ShowMessage("Invalid bet charactor!", "Bet Error", StopOk);
+    ui->BetEdit->setText(QString());
+    return;
+  }
+  if (static_cast<std::int64_t>(Bank) - value < 0) {
+    ShowMessage("You don't have that much!", "Bet Error", StopOk);
+    ui->BetEdit->setText(QString());
+    return;
+  }
+  // A negative bet shows more than the bank (it is refused at the Deal); keep it in range.
+  BankLeft = Clamp32(static_cast<std::int64_t>(Bank) - value);
+  UpdateMoney();
+}
+
+void TMainForm::MoneySlotClick(int slot) {
+  const std::int32_t v = MoneySlotValue[slot];
+  if (v == 0) return;
+  const QString text = ui->BetEdit->text();
+  std::int32_t b = 0;
+  if (text.isEmpty() || !TryStrToInt(text.toStdString(), b)) {
+    ui->BetEdit->setText(QString::number(v));
+    return;
+  }
+  ui->BetEdit->setText(QString::fromStdString(IntToStr(Clamp32(static_cast<std::int64_t>(b) + v))));
+}
+
+void TMainForm::MoneySlot0Click() { MoneySlotClick(0); }
+void TMainForm::MoneySlot1Click() { MoneySlotClick(1); }
+void TMainForm::MoneySlot2Click() { MoneySlotClick(2); }
+void TMainForm::MoneySlot3Click() { MoneySlotClick(3); }
+void TMainForm::MoneySlot4Click() { MoneySlotClick(4); }
+
+void TMainForm::RefuseBet(const QString& text, const QString& caption) {
+  ShowMessage(text, caption, StopOk);
+  ui->BetEdit->setFocus();
+}
+
+bool TMainForm::CheckBet() {
+  const QString text = ui->BetEdit->text();
+  if (CurrentBet > Bank && text.isEmpty()) {
+    RefuseBet("Your last bet exceeds your bank account!\n         Decrease your bet..", "Bet Overflow");
+    return false;
+  }
+  std::int32_t bet = CurrentBet;
+  if (!text.isEmpty()) {
+    std::int32_t value = 0;
+    if (!TryStrToInt(text.toStdString(), value)) {
+      RefuseBet("No betting charactors!\n      Try again..", "Illegal Bet");
+      return false;
+    }
+    if (value > Bank) {
+      RefuseBet("You don't have that much!\n       Try again..", "Illegal Bet");
+      return false;
+    }
+    if (value <= 0) {
+      RefuseBet("You must bet something..", "Illegal Bet");
+      return false;
+    }
+    bet = value;
+  }
+  if (bet == 0) {
+    RefuseBet("You must bet something..", "Illegal Bet");
+    return false;
+  }
+  // A win adds the bet to the bank, which must stay a 32-bit amount.
+  if (static_cast<std::int64_t>(Bank) + bet > kMaxMoney) {
+    RefuseBet("The bank can't hold a win that big!\n      Decrease your bet..", "Illegal Bet");
+    return false;
+  }
+  CurrentBet = bet;
+  return true;
+}
+
+void TMainForm::SetBetEditColour(bool betting) {
+  ui->BetEdit->setProperty("betting", betting);
+  ui->BetEdit->style()->unpolish(ui->BetEdit);
+  ui->BetEdit->style()->polish(ui->BetEdit);
+}
+
+void TMainForm::SetMoneySlotsEnabled(bool enabled) {
+  for (ImageBox* slot : MoneySlot) slot->setEnabled(enabled);
+}
+
+// --- The hand --------------------------------------------------------------------------------
+
+void TMainForm::BetClick() {
+  if (!CheckBet()) return;
+  kingOhearts->stop();
+  KingOnDealer = 0;
+  ui->BetLabl->setText(Amount("Game Pot:  $", 2LL * CurrentBet));
+  ui->LastBetLabl->setText(Amount("Last Bet: $", CurrentBet));
+  ui->BetEdit->setText(QString());
+  SetBetEditColour(false);
+  ui->BetEdit->setEnabled(false);
+  ui->Draw->setEnabled(true);
+  ui->Deck->setEnabled(false);
+  BankLeft = Bank - CurrentBet;
+  UpdateMoney();
+  SetMoneySlotsEnabled(false);
+  for (ImageBox* slot : MoneySlot) slot->setToolTip(QString());
+  ui->Bet->setEnabled(false);
+  DealClick();
+}
+
+void TMainForm::DealClick() {
+  if (TableShown == 0) {
+    ui->DlrNameLabl->show();
+    ui->PlrNameLabl->show();
+    ui->NewGame->setEnabled(true);
+    TableShown = 1;
+  }
+  NextCard = 1;
+  DlrShown = 0;
+  PlrDiscard = {};
+  PlrDrawPending = -1;
+  DlrDrawPending = -1;
+  ShuffleDeck(DeckCards);
+  DealHands(DeckCards, NextCard, PlrHand, DlrHand);
+  EvaluateHand(PlrHand, PlrDealtRank, PlrRankCount);
+  EvaluateHand(DlrHand, DlrDealtRank, DlrRankCount);
+  for (QLabel* label : {ui->MainLabl, ui->DlrLabl, ui->PlrLabl, ui->CaptionBar}) label->clear();
+  for (int i = 0; i < 5; ++i) {
+    ClearImage(PlrCard[i]);
+    ClearImage(DlrCard[i]);
+  }
+  if (RandomDeck == 1) {
+    SeedRandomFromClock();
+    DeckBackId = 60 + NextRandom() % 10;
+  }
+  DealStep = 0;
+  SwitchOn(DealDelay);
+}
+
+void TMainForm::ShowBack(QLabel* box) { ShowImage(box, DeckBackId); }
+
+void TMainForm::DealDelayTimer() {
+  if (DealStep < 0 || DealStep > 9) {  // a stray tick after the deal
+    DealDelay->stop();
+    return;
+  }
+  if (DealStep == 9) DealDelay->stop();
+  const int slot = DealStep / 2;
+  if (DealStep % 2 == 0) {
+    ShowImage(PlrCard[slot], PlrHand[slot]);
+  } else {
+    ShowBack(DlrCard[slot]);
+  }
+  if (DealStep == 9) {
+    ui->CaptionBar->setText("  Click on cards to remove and click Draw to replace");
+    ui->Draw->show();
+    ui->Bet->hide();
+    ui->Bet->setEnabled(true);
+    ui->Draw->setFocus();
+  }
+  ++DealStep;
+  if (HoldsKingOfHearts(PlrHand)) SwitchOn(kingOhearts);
+}
+
+void TMainForm::PlrCardClick(int slot) {
+  if (ui->Draw->isHidden() || !ui->Draw->isEnabled()) return;
+  if (PlrDiscard[slot] == 0) {
+    ShowBack(PlrCard[slot]);
+    if (PlrHand[slot] == KingOfHearts) kingOhearts->stop();
+    PlrDiscard[slot] = 1;
+  } else {
+    ShowImage(PlrCard[slot], PlrHand[slot]);
+    if (PlrHand[slot] == KingOfHearts) SwitchOn(kingOhearts);
+    PlrDiscard[slot] = 0;
+  }
+  ui->Draw->setFocus();
+}
+
+void TMainForm::PlrCard0BtnClick() { PlrCardClick(0); }
+void TMainForm::PlrCard1BtnClick() { PlrCardClick(1); }
+void TMainForm::PlrCard2BtnClick() { PlrCardClick(2); }
+void TMainForm::PlrCard3BtnClick() { PlrCardClick(3); }
+void TMainForm::PlrCard4BtnClick() { PlrCardClick(4); }
+
+void TMainForm::DrawClick() {
+  if (ui->Draw->isHidden() || !ui->Draw->isEnabled()) return;
+  const auto n = static_cast<std::int32_t>(std::count(PlrDiscard.begin(), PlrDiscard.end(), 1));
+  if (n == 5) {
+    ShowMessage("You Can't draw 5!", "Illegal Draw", StopOk);
+    return;
+  }
+  if (n == 4) {
+    const auto kept = std::find(PlrDiscard.begin(), PlrDiscard.end(), 0) - PlrDiscard.begin();
+    if (!IsAce(PlrHand[kept])) {
+      ShowMessage("You can only Draw 4 to an Ace!", "Illegal Draw", StopOk);
+      return;
+    }
+  }
+  RecordPlayerDraw(n);
+  PlrDrawPending = n;
+  ui->Draw->setEnabled(false);
+  ui->CaptionBar->clear();
+  SlotFlags replaced{};
+  ReplaceDiscards(DeckCards, DealOrder, PlrHand, NextCard, PlrDiscard, replaced);
+  for (int slot = 0; slot < 5; ++slot)
+    if (replaced[slot] == 1) ShowImage(PlrCard[slot], PlrHand[slot]);
+  if (HoldsKingOfHearts(PlrHand)) SwitchOn(kingOhearts);
+  SwitchOn(DlrDraw);
+}
+
+void TMainForm::DlrDrawTimer() {
+  const std::int32_t n = DealerDraw(DeckCards, DealOrder, DlrHand, DlrRankCount, DlrFinalRank, NextCard);
+  ui->MainLabl->setText(Amount("Dealer takes ", n));
+  RecordDealerDraw(n);
+  DlrDrawPending = n;
+  DlrDraw->stop();
+  SwitchOn(DlrReplATimer);
+}
+
+void TMainForm::DlrReplATimerTimer() {
+  DlrReplATimer->stop();
+  ui->MainLabl->clear();
+  if (HoldsKingOfHearts(DlrHand)) {
+    KingOnDealer = 1;
+    SwitchOn(kingOhearts);
+  }
+  SwitchOn(pickAwinner);
+}
+
+void TMainForm::pickAwinnerTimer() {
+  pickAwinner->stop();
+  for (int slot = 0; slot < 5; ++slot) ShowImage(DlrCard[slot], DlrHand[slot]);
+  EvaluateHand(PlrHand, PlrFinalRank, PlrRankCount);
+  EvaluateHand(DlrHand, DlrFinalRank, DlrRankCount);
+  const std::int32_t outcome = CompareHands(PlrFinalRank, DlrFinalRank);
+  if (outcome == 0) {
+    ui->MainLabl->setText("Push.. Split the Pot!");
+  } else if (outcome == 1) {
+    ui->MainLabl->setText("You're a winner!");
+    Bank = Clamp32(static_cast<std::int64_t>(Bank) + CurrentBet);
+  } else {
+    ui->MainLabl->setText("Dealer wins!");
+    Bank = Clamp32(static_cast<std::int64_t>(Bank) - CurrentBet);
+  }
+  RecordHandResult(outcome);
+  PlrDrawPending = -1;
+  DlrDrawPending = -1;
+  ui->DlrLabl->setText(QString::fromUtf8(CategoryName(DlrFinalRank[CategoryField]).data(),
+                                         static_cast<int>(CategoryName(DlrFinalRank[CategoryField]).size())));
+  ui->PlrLabl->setText(QString::fromUtf8(CategoryName(PlrFinalRank[CategoryField]).data(),
+                                         static_cast<int>(CategoryName(PlrFinalRank[CategoryField]).size())));
+  if (Bank > 0) {
+    EnterBettingState();
+    return;
+  }
+  ui->CaptionBar->clear();
+  // The bankruptcy dialog opens here, centred and modal, and leaves NewGameChosen behind.
+  // Until it exists the player is treated as having left it without choosing New Game.
+  NewGameChosen = 0;
+  if (NewGameChosen == 1) {
+    NewGameClick();
+  } else {
+    TerminateApplication();
+  }
+}
+
+void TMainForm::EnterBettingState() {
+  BankLeft = Bank;
+  UpdateMoney();
+  ui->Bet->show();
+  ui->Draw->hide();
+  ui->Draw->setEnabled(true);
+  ui->BetEdit->setEnabled(true);
+  ui->Deck->setEnabled(true);
+  SetMoneySlotsEnabled(true);
+  SetBetEditColour(true);
+  ui->CaptionBar->setText("  Change your bet or click Deal to play");
+  ui->BetEdit->setFocus();
+}
+
+void TMainForm::AbandonHand() {
+  // A New Game in the middle of a hand ends that hand where it stands: nothing of it
+  // reaches the statistics, and draws already counted for it are taken back.
+  DealDelay->stop();
+  DlrDraw->stop();
+  DlrReplATimer->stop();
+  pickAwinner->stop();
+  if (PlrDrawPending >= 0) ForgetPlayerDraw(PlrDrawPending);
+  if (DlrDrawPending >= 0) ForgetDealerDraw(DlrDrawPending);
+  PlrDrawPending = -1;
+  DlrDrawPending = -1;
+  ui->Draw->setEnabled(true);
+  ui->Bet->setEnabled(true);
+}
+
+void TMainForm::NewGameClick() {
+  AbandonHand();
+  CurrentBet = 0;
+  Bank = StartingBank;
+  StartNewGameStats();
+  kingOhearts->stop();
+  KingOnDealer = 0;
+  for (int i = 0; i < 5; ++i) {
+    ClearImage(PlrCard[i]);
+    ClearImage(DlrCard[i]);
+  }
+  TableShown = 0;
+  BankLeft = Bank;
+  UpdateMoney();
+  ui->BetLabl->setText("Place your bet..");
+  for (QLabel* label : {ui->PlrLabl, ui->DlrLabl, ui->MainLabl}) label->clear();
+  ui->BetEdit->setText(QString());
+  ui->BetEdit->setEnabled(true);
+  ui->Bet->show();
+  ui->Draw->hide();
+  ui->LastBetLabl->clear();
+  SetMoneySlotsEnabled(true);
+  ui->DlrNameLabl->hide();
+  ui->PlrNameLabl->hide();
+  ui->CaptionBar->setText("  Enter your bet and click Deal to start");
+  SetBetEditColour(true);
+  ui->BetEdit->setFocus();
+  ui->NewGame->setEnabled(false);
+  ui->Deck->setEnabled(true);
+}
+
+void TMainForm::kingOheartsTimer() {
+  const Hand& hand = KingOnDealer == 1 ? DlrHand : PlrHand;
+  const auto& places = KingOnDealer == 1 ? DlrCard : PlrCard;
+  for (int slot = 0; slot < 5; ++slot) {
+    if (hand[slot] != KingOfHearts) continue;
+    if (KingToggle == 0) {
+      ShowImage(places[slot], 53);
+      KingToggle = 1;
+    } else {
+      ShowImage(places[slot], KingOfHearts);
+      KingToggle = 0;
+    }
+  }
+}
+
+void TMainForm::ShowDlrClick() {
+  for (int slot = 0; slot < 5; ++slot) {
+    if (DlrShown == 0) {
+      ShowImage(DlrCard[slot], DlrHand[slot]);
+    } else {
+      ShowBack(DlrCard[slot]);
+    }
+  }
+  DlrShown = DlrShown == 0 ? 1 : 0;
+}
+
+// --- Menu ------------------------------------------------------------------------------------
+
+// The statistics window opens here, centred and modal.
+void TMainForm::ViewStatsClick() {}
+
+// The deck dialog opens here, centred and modal.
+void TMainForm::DeckClick() {}
+
+// The help window opens here, centred and modal.
+void TMainForm::ContentsClick() {}
+
+void TMainForm::ExitClick() { TerminateApplication(); }
+
+void TMainForm::AboutBrindlewharf1Click() {
+  if (!About) return;
+  About->exec();
+}
