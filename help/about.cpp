@@ -1,5 +1,60 @@
 #include "help/about.h"
 
+#include <QEvent>
+#include <QScreen>
+
+#include "decks/catalogue.h"
+#include "ui_about.h"
+
 TAbout* About = nullptr;
 
-TAbout::TAbout(QWidget* parent) : QDialog(parent) { setObjectName("About"); }
+namespace {
+
+const char* kLicence = R"(<p><b>Brindlewharf 1.1</b></p>
+<p>Copyright (c) 2026 the Brindlewharf developers</p>
+<p>Brindlewharf is free software, released under the MIT License
+(SPDX identifier <tt>MIT</tt>). You may use it, copy it, change it, merge it into other work,
+publish it, hand it on, sublicense it and sell copies of it, as long as the copyright line above
+and this permission travel with every copy or substantial part of it.
+The full terms are published at https://spdx.org/licenses/MIT.html and in the LICENSE file that
+comes with the program.</p>
+<p><b>No warranty.</b> The game is given to you as it is. Its makers promise nothing about it,
+neither that it works nor that it suits any purpose, and they cannot be held responsible for any
+claim, damage or other loss that comes from using it or from dealing in it.</p>
+<p>All the pictures in the game were drawn for it by its makers.</p>)";
+
+}  // namespace
+
+TAbout::TAbout(QWidget* parent) : QDialog(parent), ui(new Ui::TAbout) {
+  ui->setupUi(this);
+  setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+  setFixedSize(441, 322);
+  setModal(true);
+  QFont base("DejaVu Sans");
+  base.setPixelSize(11);
+  setFont(base);
+  setWindowIcon(ProgramIcon());
+  setStyleSheet("#Panel3, #Panel4, #Panel5, #Panel6 { background: #808000; }"
+                "#LicenseRE { background: palette(button); }");
+  ShowLayoutPicture(ui->Image1, "title");
+  ui->LicenseRE->setHtml(kLicence);
+  connect(ui->Button1, &QPushButton::clicked, this, &TAbout::OKBtnClick);
+  connect(ui->OKBtn, &QPushButton::clicked, this, &TAbout::OKBtnClick);
+}
+
+TAbout::~TAbout() { delete ui; }
+
+bool TAbout::event(QEvent* e) {
+  if (e->type() == QEvent::WindowActivate) FormCreate();
+  return QDialog::event(e);
+}
+
+void TAbout::showEvent(QShowEvent* e) {
+  QDialog::showEvent(e);
+  if (QScreen* screen = this->screen()) move(screen->availableGeometry().center() - rect().center());
+  FormCreate();
+}
+
+void TAbout::FormCreate() { ui->PageControl1->setCurrentWidget(ui->VersionTab); }
+
+void TAbout::OKBtnClick() { close(); }

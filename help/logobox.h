@@ -3,10 +3,17 @@
 
 #include <QWidget>
 
+namespace Ui {
+class TLogoBox;
+}
+
 class TLogoBox : public QWidget {
   Q_OBJECT
  public:
   explicit TLogoBox(QWidget* parent = nullptr);
+  ~TLogoBox() override;
+
+  Ui::TLogoBox* ui;
 };
 
 extern TLogoBox* LogoBox;

@@ -1,5 +1,123 @@
 #include "table/introdlg.h"
 
+#include <QEvent>
+#include <QKeyEvent>
+#include <QScreen>
+
+#include "decks/catalogue.h"
+#include "decks/imagebox.h"
+#include "game/convert.h"
+#include "platform/platform.h"
+#include "table/tablestate.h"
+#include "ui_introdlg.h"
+
 TIntroDlg* IntroDlg = nullptr;
 
-TIntroDlg::TIntroDlg(QWidget* parent) : QDialog(parent) { setObjectName("IntroDlg"); }
+namespace {
+
+const char* kStyle = R"(
+#Label1, #StartBankLabl { font-family: "Liberation Serif"; font-size: 16px; font-weight: bold; }
+#Panel1 { background: #008000; }
+)";
+
+}  // namespace
+
+TIntroDlg::TIntroDlg(QWidget* parent) : QDialog(parent), ui(new Ui::TIntroDlg) {
+  ui->setupUi(this);
+  setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+  setFixedSize(380, 209);
+  setModal(true);
+  QFont base("DejaVu Sans");
+  base.setPixelSize(11);
+  setFont(base);
+  setStyleSheet(kStyle);
+  setWindowIcon(ProgramIcon());
+  ui->Image2->setPixmap(ProgramIcon().pixmap(32, 32));
+
+  ui->StartBankLabl->setText(QStringLiteral("Your starting bank account is $%1").arg(StartingBank));
+  ShowImage(ui->CardPic, DeckBackId);
+
+  connect(ui->OK, &QPushButton::clicked, this, &TIntroDlg::OKClick);
+  connect(ui->Quit, &QPushButton::clicked, this, &TIntroDlg::QuitClick);
+  connect(ui->CardPic, &ImageBox::clicked, this, &TIntroDlg::CardChangeClick);
+  setTabOrder(ui->PlrNameEdit, ui->BoxBetEdit);
+  setTabOrder(ui->BoxBetEdit, ui->OK);
+  setTabOrder(ui->OK, ui->Quit);
+}
+
+TIntroDlg::~TIntroDlg() { delete ui; }
+
+bool TIntroDlg::event(QEvent* e) {
+  if (e->type() == QEvent::WindowActivate) BetSetResetClick();
+  return QDialog::event(e);
+}
+
+void TIntroDlg::showEvent(QShowEvent* e) {
+  QDialog::showEvent(e);
+  if (QScreen* screen = this->screen()) move(screen->availableGeometry().center() - rect().center());
+  BetSetResetClick();
+  ui->PlrNameEdit->setFocus();
+}
+
+void TIntroDlg::keyPressEvent(QKeyEvent* e) {
+  // Escape would leave the dialog, and with it the game: only Quit and the close button do that.
+  if (e->key() == Qt::Key_Escape) {
+    e->accept();
+    return;
+  }
+  QDialog::keyPressEvent(e);
+}
+
+void TIntroDlg::BetSetResetClick() { WelcomeDone = 0; }
+
+void TIntroDlg::Refuse(const QString& text, const QString& caption, QWidget* focus) {
+  ShowMessage(text, caption, StopOk);
+  // Closing a message box activates the dialog again, which whatever the window system does
+  // must clear the flag.
+  BetSetResetClick();
+  focus->setFocus();
+}
+
+void TIntroDlg::OKClick() {
+  const QString name = ui->PlrNameEdit->text();
+  if (name.toUcs4().size() > 10) {
+    Refuse("Name must be 10 letters or less.\n        Try Again..", "Illegal Name Entry", ui->PlrNameEdit);
+    return;
+  }
+  PlayerName = name.isEmpty() ? QStringLiteral("Player") : name;
+
+  QString betText = ui->BoxBetEdit->text();
+  if (betText.startsWith('$')) betText.remove(0, 1);
+  std::int32_t value = 0;
+  if (!TryStrToInt(betText.toStdString(), value)) {
+    Refuse("You must enter a valid bet.\n      Try Again..", "Illegal Bet", ui->BoxBetEdit);
+    return;
+  }
+  CurrentBet = value;
+  if (value > Bank) {
+    Refuse("You don't have that much!\n       Try Again..", "Illegal Bet", ui->BoxBetEdit);
+    return;
+  }
+  if (value <= 0) {
+    Refuse("You must bet something..", "Illegal Bet", ui->BoxBetEdit);
+    return;
+  }
+  if (ui->RandDeckChk->isChecked()) {
+    RandomDeck = 1;
+  } else {
+    DeckBackId = 60 + WelcomeDeckIndex;
+  }
+  WelcomeDone = 1;
+  accept();
+}
+
+void TIntroDlg::QuitClick() {
+  TerminateApplication();
+  reject();
+}
+
+void TIntroDlg::CardChangeClick() {
+  if (ui->RandDeckChk->isChecked()) return;
+  WelcomeDeckIndex = WelcomeDeckIndex >= 9 || WelcomeDeckIndex < 0 ? 0 : WelcomeDeckIndex + 1;
+  ShowImage(ui->CardPic, 60 + WelcomeDeckIndex);
+}

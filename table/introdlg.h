@@ -3,10 +3,31 @@
 
 #include <QDialog>
 
+namespace Ui {
+class TIntroDlg;
+}
+
 class TIntroDlg : public QDialog {
   Q_OBJECT
  public:
   explicit TIntroDlg(QWidget* parent = nullptr);
+  ~TIntroDlg() override;
+
+  Ui::TIntroDlg* ui;
+
+ public slots:
+  void BetSetResetClick();
+  void OKClick();
+  void QuitClick();
+  void CardChangeClick();
+
+ protected:
+  bool event(QEvent* e) override;
+  void showEvent(QShowEvent* e) override;
+  void keyPressEvent(QKeyEvent* e) override;
+
+ private:
+  void Refuse(const QString& text, const QString& caption, QWidget* focus);
 };
 
 extern TIntroDlg* IntroDlg;
