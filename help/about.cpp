@@ -30,7 +30,7 @@ TAbout::TAbout(QWidget* parent) : QDialog(parent), ui(new Ui::TAbout) {
   setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
   setFixedSize(441, 322);
   setModal(true);
-  QFont base("DejaVu Sans");
+  QFont base("Liberation Sans");
   base.setPixelSize(11);
   setFont(base);
   setWindowIcon(ProgramIcon());

@@ -27,7 +27,7 @@ TIntroDlg::TIntroDlg(QWidget* parent) : QDialog(parent), ui(new Ui::TIntroDlg) {
   setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
   setFixedSize(380, 209);
   setModal(true);
-  QFont base("DejaVu Sans");
+  QFont base("Liberation Sans");
   base.setPixelSize(11);
   setFont(base);
   setStyleSheet(kStyle);

@@ -56,14 +56,14 @@ const char* kStyle = R"(
 #BetLabl { color: #ffff00; font-family: "Liberation Serif"; font-size: 32px; font-weight: bold; font-style: italic; }
 #MainLabl { color: #00ffff; font-family: "DejaVu Sans"; font-size: 27px; font-weight: bold; font-style: italic; }
 #DlrLabl, #PlrLabl { color: #c0c0c0; font-family: "DejaVu Sans"; font-size: 21px; font-weight: bold; font-style: italic; }
-#DlrNameLabl, #PlrNameLabl { color: #000000; font-family: "DejaVu Sans"; font-size: 13px; font-weight: bold; }
-#Label5 { color: #000000; font-family: "DejaVu Sans"; font-size: 11px; }
+#DlrNameLabl, #PlrNameLabl { color: #000000; font-family: "Liberation Sans"; font-size: 13px; font-weight: bold; }
+#Label5 { color: #000000; font-family: "Liberation Sans"; font-size: 11px; }
 #BetEdit { color: #ffff00; font-family: "Liberation Serif"; font-size: 13px; font-weight: bold; font-style: italic;
            border: 2px inset #606060; }
 #BetEdit[betting="true"] { background: #000000; }
 #BetEdit[betting="false"] { background: #008000; }
 #CaptionBar, #LastBetLabl, #Panel3 { background: #c0c0c0; }
-#CaptionBar { color: #000000; font-family: "DejaVu Sans"; font-size: 11px; }
+#CaptionBar { color: #000000; font-family: "Liberation Sans"; font-size: 11px; }
 #LastBetLabl, #BankLabl { color: #000080; font-family: "Liberation Serif"; font-size: 13px; font-style: italic; }
 )";
 
@@ -78,7 +78,7 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), ui(new Ui::TMainFor
   setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                  Qt::WindowCloseButtonHint);
   setWindowIcon(ProgramIcon());
-  QFont base("DejaVu Sans");
+  QFont base("Liberation Sans");
   base.setPixelSize(11);
   setFont(base);
   ui->Client->setStyleSheet(kStyle);
