@@ -30,8 +30,12 @@ MessageAnswer FakePlatform::ShowMessage(const QString& text, const QString& capt
   }
   Expected e = expected_.front();
   expected_.pop_front();
-  if (!e.message.text.isEmpty()) EXPECT_EQ(e.message.text.toStdString(), text.toStdString());
-  if (!e.message.caption.isEmpty()) EXPECT_EQ(e.message.caption.toStdString(), caption.toStdString());
+  if (!e.message.text.isEmpty()) {
+    EXPECT_EQ(e.message.text.toStdString(), text.toStdString());
+  }
+  if (!e.message.caption.isEmpty()) {
+    EXPECT_EQ(e.message.caption.toStdString(), caption.toStdString());
+  }
   EXPECT_EQ(e.message.style, style) << "style of \"" << text.toStdString() << "\"";
   return e.answer;
 }

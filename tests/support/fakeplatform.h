@@ -8,9 +8,13 @@
 #include <QStringList>
 #include <deque>
 #include <functional>
+#include <ostream>
 #include <vector>
 
 #include "platform/platform.h"
+
+// Readable QStrings in test failures.
+inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 
 struct ShownMessage {
   QString text;

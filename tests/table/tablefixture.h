@@ -1,0 +1,42 @@
+#pragma once
+// A fresh table for every test: program state back at its load values, a scripted platform,
+// the real main window with its splash timer stopped, and a way to lay the deck so that the
+// next deal gives chosen hands.
+
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QTimer>
+#include <memory>
+#include <vector>
+
+#include "game/cards.h"
+#include "tests/support/fakeplatform.h"
+
+class TMainForm;
+
+class TableFixture : public ::testing::Test {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
+
+  // The table as the splash handover leaves it, in the betting state of a new game.
+  void OpenTable();
+  // Lays DeckCards so that the coming shuffle (at the fake clock's second) deals plr and dlr,
+  // followed by the cards of `then` at deal positions 11, 12, ...
+  void RigNextDeal(const Hand& plr, const Hand& dlr, const std::vector<CardCode>& then = {});
+  // Runs the ten deal ticks.
+  void RunDeal();
+  // Draw, then the Dealer's turn and the showdown, running each timer's handler in turn.
+  void DrawAndSettle();
+  // Bets the text, deals, stands pat (or discards the flagged slots) and settles.
+  void PlayHand(const QString& bet, const SlotFlags& discard = {});
+
+  // The timers that are running, by object name.
+  std::vector<std::string> RunningTimers() const;
+  // True when the label shows catalogue picture id.
+  static bool Shows(const QLabel* box, int id);
+
+  std::unique_ptr<FakePlatform> platform;
+  TMainForm* form = nullptr;
+};
