@@ -48,7 +48,8 @@ TIntroDlg::TIntroDlg(QWidget* parent) : QDialog(parent), ui(new Ui::TIntroDlg) {
 TIntroDlg::~TIntroDlg() { delete ui; }
 
 bool TIntroDlg::event(QEvent* e) {
-  if (e->type() == QEvent::WindowActivate) BetSetResetClick();
+  // An activation that arrives after the dialog has closed must not undo its answer.
+  if (e->type() == QEvent::WindowActivate && isVisible()) BetSetResetClick();
   return QDialog::event(e);
 }
 

@@ -16,6 +16,10 @@
 class TMainForm;
 
 class TableFixture : public ::testing::Test {
+ public:
+  // True when the label shows catalogue picture id.
+  static bool Shows(const QLabel* box, int id);
+
  protected:
   void SetUp() override;
   void TearDown() override;
@@ -34,9 +38,6 @@ class TableFixture : public ::testing::Test {
 
   // The timers that are running, by object name.
   std::vector<std::string> RunningTimers() const;
-  // True when the label shows catalogue picture id.
-  static bool Shows(const QLabel* box, int id);
-
   std::unique_ptr<FakePlatform> platform;
   TMainForm* form = nullptr;
 };
