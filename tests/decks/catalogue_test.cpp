@@ -1,0 +1,119 @@
+// The picture catalogue: which ids exist, their sizes, the card frame, the winking King, caching.
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QPixmap>
+#include <QRect>
+#include <set>
+#include <vector>
+
+#include "decks/catalogue.h"
+
+namespace {
+
+std::vector<int> CatalogueIds() {
+  std::vector<int> ids;
+  for (int id = 0; id <= 10000; ++id)
+    if (IsCatalogueId(id)) ids.push_back(id);
+  return ids;
+}
+
+TEST(Catalogue, ExactlyTheDocumentedIdsAtTheirSizes) {
+  const std::vector<int> ids = CatalogueIds();
+  EXPECT_EQ(ids.size(), 53u + 10u + 4u + 8u + 6u);
+  for (int id : ids) {
+    QSize size = CatalogueSize(id);
+    const QImage image = CatalogueImage(id, size);
+    ASSERT_FALSE(image.isNull()) << "id " << id;
+    EXPECT_EQ(image.size(), size) << "id " << id;
+  }
+  EXPECT_EQ(CatalogueSize(12), QSize(71, 96));
+  EXPECT_EQ(CatalogueSize(65), QSize(71, 96));
+  EXPECT_EQ(CatalogueSize(90), QSize(12, 15));
+  EXPECT_EQ(CatalogueSize(93), QSize(16, 16));
+  EXPECT_EQ(CatalogueSize(1500), QSize(117, 50));
+  EXPECT_EQ(CatalogueSize(6000), QSize(119, 51));
+  for (int id : {0, -1, 54, 57, 59, 70, 80, 89, 94, 99, 101, 999, 1002, 1999, 2001, 5999, 6001})
+    EXPECT_FALSE(IsCatalogueId(id)) << id;
+}
+
+TEST(Catalogue, UnknownIdLeavesTheBoxAsItWas) {
+  QLabel box;
+  box.resize(71, 96);
+  ShowImage(&box, 5);
+  const qint64 before = box.pixmap().cacheKey();
+  for (int id : {0, 54, 59, 70, 89, 94, 123456}) {
+    ShowImage(&box, id);
+    EXPECT_EQ(box.pixmap().cacheKey(), before) << id;
+    EXPECT_TRUE(CatalogueImage(id, QSize(71, 96)).isNull()) << id;
+  }
+  ShowImage(nullptr, 5);  // no box, no crash
+}
+
+TEST(Catalogue, BillIdsFollowTheirValues) {
+  const int values[] = {500000, 100000, 50000, 20000, 10000, 5000, 1000, 500, 100, 50, 20, 10, 5, 1};
+  const int ids[] = {5000, 1000, 500, 200, 100, 6000, 2000, 1500, 1100, 1050, 1020, 1010, 1005, 1001};
+  for (int i = 0; i < 14; ++i) {
+    EXPECT_EQ(BillImageId(values[i]), ids[i]) << values[i];
+    EXPECT_TRUE(IsCatalogueId(ids[i]));
+  }
+}
+
+TEST(Cards, FacesAllDifferAndEveryCardHasGreenCorners) {
+  std::set<QByteArray> faces;
+  for (int id = 1; id <= 69; ++id) {
+    if (!IsCatalogueId(id)) continue;
+    const QImage image = CatalogueImage(id, QSize(71, 96)).convertToFormat(QImage::Format_RGB32);
+    for (QPoint corner : {QPoint(0, 0), QPoint(70, 0), QPoint(0, 95), QPoint(70, 95)})
+      EXPECT_EQ(image.pixelColor(corner), QColor(0, 128, 0)) << "id " << id << " corner " << corner.x() << "," << corner.y();
+    if (id <= 52) faces.insert(QByteArray(reinterpret_cast<const char*>(image.constBits()), image.sizeInBytes()));
+  }
+  EXPECT_EQ(faces.size(), 52u);
+}
+
+TEST(Cards, WinkingKingDiffersOnlyInTheFace) {
+  const QImage king = CatalogueImage(12, QSize(71, 96)).convertToFormat(QImage::Format_RGB32);
+  const QImage wink = CatalogueImage(53, QSize(71, 96)).convertToFormat(QImage::Format_RGB32);
+  QRect changed;
+  for (int y = 0; y < 96; ++y)
+    for (int x = 0; x < 71; ++x)
+      if (king.pixel(x, y) != wink.pixel(x, y)) changed |= QRect(x, y, 1, 1);
+  ASSERT_FALSE(changed.isEmpty()) << "the two pictures are the same";
+  EXPECT_LE(changed.width(), 16);
+  EXPECT_LE(changed.height(), 16);
+  // The face sits in the upper half of the card, inside the court panel.
+  EXPECT_TRUE(QRect(13, 10, 45, 38).contains(changed)) << changed.x() << "," << changed.y() << " "
+                                                        << changed.width() << "x" << changed.height();
+}
+
+TEST(Rendering, CrispAtTwiceThePixelsAndCached) {
+  QLabel box;
+  box.resize(71, 96);
+  box.setScaledContents(true);
+  // An offscreen screen has ratio 1; ask for the 2x render directly as a 2x box would.
+  const QImage twice = CatalogueImage(40, QSize(142, 192));
+  EXPECT_EQ(twice.size(), QSize(142, 192));
+  ShowImage(&box, 40);
+  EXPECT_EQ(box.pixmap().size() / box.pixmap().devicePixelRatio(), QSize(71, 96));
+
+  const QImage first = CatalogueImage(41, QSize(71, 96));
+  const int cached = ImageCacheSize();
+  const QImage again = CatalogueImage(41, QSize(71, 96));
+  EXPECT_EQ(first.cacheKey(), again.cacheKey());
+  EXPECT_EQ(ImageCacheSize(), cached);
+  ClearImageCache();
+  EXPECT_EQ(ImageCacheSize(), 0);
+}
+
+TEST(Pictures, LayoutPicturesAndIconLoad) {
+  const struct {
+    const char* name;
+    QSize size;
+  } pictures[] = {{"title", {422, 281}}, {"broke", {275, 150}}, {"calculator", {100, 167}}, {"tool_save", {25, 25}},
+                  {"tool_open", {25, 25}}, {"tool_current", {25, 25}}, {"tool_help", {25, 25}}, {"icon", {32, 32}}};
+  for (const auto& p : pictures) EXPECT_FALSE(LayoutPicture(p.name, p.size).isNull()) << p.name;
+  EXPECT_FALSE(ProgramIcon().isNull());
+  EXPECT_FALSE(ProgramIcon().pixmap(16, 16).isNull());
+}
+
+}  // namespace
