@@ -239,14 +239,14 @@ ACCENT = {1: "#4F6B4A", 5: "#3E6A7A", 10: "#6A5A3E", 20: "#3E5A7A", 50: "#6A3E5A
 
 def bill_body(v, x=0, y=0):
     a = ACCENT[v]
-    big = 18 if v < 100 else 16 if v < 1000 else 14
+    big = 18 if v < 100 else 16 if v < 1000 else 13
     return (f'<g transform="translate({x},{y})">'
             f'<rect x="0.5" y="0.5" width="116" height="49" fill="#DCE6D2" stroke="{a}" stroke-width="1"/>'
             f'<rect x="3.5" y="3.5" width="110" height="43" fill="none" stroke="{a}" stroke-width="1.2"/>'
             f'<ellipse cx="30" cy="25" rx="11" ry="14" fill="#EEF3E8" stroke="{a}" stroke-width="1"/>'
             f'<path d="M24,33 L30,16 L36,33 Z M22,33 H38" fill="none" stroke="{a}" stroke-width="1.3"/>'
             f'<path d="M27,24 H33" stroke="{a}" stroke-width="1"/>'
-            + text(76, 32, f"${v}", big, a, SERIF) +
+            + text(70 if v >= 1000 else 74, 32, f"${v}", big, a, SERIF) +
             text(10 if v < 100 else 14, 14, str(v), 9, a, NARROW) +
             text(107 if v < 100 else 103, 43, str(v), 9, a, NARROW) +
             '</g>')
