@@ -56,7 +56,7 @@ QImage Sheet(qreal ratio) {
       rowHeight = 0;
     }
     placed.push_back({&e, {x, y}});
-    x += std::max(e.size.width(), 34) + gap;
+    x += std::max(e.size.width(), 12 + 7 * static_cast<int>(e.label.size())) + gap;
     rowHeight = std::max(rowHeight, e.size.height());
   }
   const int height = y + rowHeight + labelHeight + gap;

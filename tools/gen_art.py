@@ -329,9 +329,9 @@ def title_picture():
 
 
 def broke_picture():
-    fan = "".join(f'<g transform="rotate({a} 262 140)"><rect x="236" y="60" width="46" height="30" rx="3" fill="{c}" stroke="#141414" stroke-width="0.8"/>'
-                  f'<rect x="240" y="66" width="8" height="6" fill="#D4A017"/></g>'
-                  for a, c in ((-30, "#1F2A60"), (-15, "#C8102E"), (0, "#D4A017"), (15, "#2B59C3")))
+    fan = "".join(f'<g transform="rotate({a} 254 140)"><rect x="238" y="62" width="32" height="48" rx="3" fill="{c}" stroke="#141414" stroke-width="0.8"/>'
+                  f'<rect x="242" y="68" width="7" height="9" fill="#D4A017"/></g>'
+                  for a, c in ((-8, "#1F2A60"), (0, "#C8102E"), (8, "#D4A017"), (16, "#2B59C3")))
     return svg(275, 150,
                '<rect width="275" height="150" fill="#008000"/>'
                + text(120, 30, "You're Broke!", 24, "#FFD34D", SERIF, extra=' font-style="italic"') +
@@ -344,8 +344,8 @@ def broke_picture():
                '<path d="M12,100 L24,100 L22,122 Q18,128 14,122 Z" fill="#FFFFFF" stroke="#141414" stroke-width="0.8"/>'
                '<path d="M30,100 L42,100 L40,122 Q36,128 32,122 Z" fill="#FFFFFF" stroke="#141414" stroke-width="0.8"/>'
                '<circle cx="18" cy="132" r="1.2" fill="#CCCCCC"/><circle cx="37" cy="134" r="1" fill="#CCCCCC"/>'
-               + text(166, 84, "Credit Extension", 13, "#FFFFFF", SERIF) +
-               text(166, 100, "Approved!", 15, "#FFD34D", SERIF, extra=' font-style="italic"') +
+               + text(160, 84, "Credit Extension", 12, "#FFFFFF", SERIF) +
+               text(160, 100, "Approved!", 15, "#FFD34D", SERIF, extra=' font-style="italic"') +
                fan)
 
 
