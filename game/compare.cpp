@@ -1,8 +1,8 @@
 #include "game/compare.h"
 
 const std::array<std::string_view, 10> HandNames{
-    "",         "Pair",       "Two Pair",       "Three of a Kind", "Straight",
-    "Flush",    "Full House", "Four of a Kind", "Straight Flush",  "Royal Flush"};
+    "",      "Pair",       "Two Pair",       "Three of a Kind", "Straight",
+    "Flush", "Full House", "Four of a Kind", "Straight Flush",  "Royal Flush"};
 const std::array<std::string_view, 13> RankNames{"Deuce", "Three", "Four", "Five",  "Six",  "Seven", "Eight",
                                                  "Nine",  "Ten",   "Jack", "Queen", "King", "Ace"};
 const std::array<std::string_view, 4> SuitNames{"Heart", "Diamond", "Club", "Spade"};
@@ -41,7 +41,8 @@ std::string HandCaption(const HandRank& rank) {
   const std::int32_t category = rank[CategoryField];
   // A record from a damaged file may name ranks or suits that do not exist: such a record
   // gets the error caption rather than a lookup outside the tables.
-  const bool needsR2 = category == HighCard || category == Pair || category == TwoPair || category == FullHouse;
+  const bool needsR2 =
+      category == HighCard || category == Pair || category == TwoPair || category == FullHouse;
   const bool needsSuit = category == Flush || category == StraightFlush || category == RoyalFlush;
   const bool needsR1 = category != RoyalFlush;
   if (category < 0 || category > 9 || (needsR1 && !ValidRank(rank[1])) || (needsR2 && !ValidRank(rank[2])) ||
@@ -50,7 +51,8 @@ std::string HandCaption(const HandRank& rank) {
 
   const std::string_view r1 = needsR1 ? RankNames[static_cast<std::size_t>(rank[1])] : std::string_view();
   const std::string_view r2 = needsR2 ? RankNames[static_cast<std::size_t>(rank[2])] : std::string_view();
-  const std::string_view s = needsSuit ? SuitNames[static_cast<std::size_t>(rank[SuitField] - 1)] : std::string_view();
+  const std::string_view s =
+      needsSuit ? SuitNames[static_cast<std::size_t>(rank[SuitField] - 1)] : std::string_view();
   switch (category) {
     case HighCard:
       return Join({r1, " high \n(", r2, " kicker)"});

@@ -52,6 +52,7 @@ bool TryStrToInt(std::string_view text, std::int32_t& value) {
 
 std::int32_t StrToInt(std::string_view text) {
   std::int32_t value = 0;
-  if (!TryStrToInt(text, value)) throw ConvertError("'" + std::string(text) + "' is not a valid whole number");
+  if (!TryStrToInt(text, value))
+    throw ConvertError("'" + std::string(text) + "' is not a valid whole number");
   return value;
 }

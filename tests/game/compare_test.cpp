@@ -1,9 +1,9 @@
 // Ordering hands and naming them.
+#include "game/compare.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
-
-#include "game/compare.h"
 
 namespace {
 
@@ -13,6 +13,7 @@ struct OrderCase {
   std::int32_t expected;
 };
 
+// clang-format off
 const OrderCase kOrders[] = {
     {"flushes_differing_only_in_suit_tie", {5, 11, 9, 7, 2, 0, 1}, {5, 11, 9, 7, 2, 0, 4}, 0},
     {"pair_decided_at_first_odd_card", {1, 11, 12, 2, 1, 0, 0}, {1, 11, 10, 9, 8, 0, 0}, 1},
@@ -23,6 +24,7 @@ const OrderCase kOrders[] = {
     {"high_card_decided_at_last_card", {0, 12, 10, 8, 6, 1, 0}, {0, 12, 10, 8, 6, 0, 0}, 1},
     {"any_hand_beats_the_empty_record", {0, 5, 3, 2, 1, 0, 0}, {0, 0, 0, 0, 0, 0, 0}, 1},
 };
+// clang-format on
 
 class OrderTest : public ::testing::TestWithParam<OrderCase> {};
 
@@ -41,6 +43,7 @@ struct CaptionCase {
   const char* caption;
 };
 
+// clang-format off
 const CaptionCase kCaptions[] = {
     {"empty_record", {0, 0, 0, 0, 0, 0, 0}, "(None)"},
     {"high_card", {0, 12, 11, 7, 5, 3, 0}, "Ace high \n(King kicker)"},
@@ -62,6 +65,7 @@ const CaptionCase kCaptions[] = {
     {"flush_suit_five", {8, 7, 6, 5, 4, 3, 5}, "Hand Rank program error.. Please notify the author"},
     {"royal_flush_ignores_its_ranks", {9, 99, -1, 0, 0, 0, 3}, "Royal Flush \n(Clubs)"},
 };
+// clang-format on
 
 class CaptionTest : public ::testing::TestWithParam<CaptionCase> {};
 

@@ -1,10 +1,11 @@
 // The Dealer's fixed strategy, category by category.
+#include "game/dealer.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "game/cards.h"
-#include "game/dealer.h"
 
 namespace {
 
@@ -19,6 +20,7 @@ struct DrawCase {
   SlotFlags kept;  // 1 = the card in that slot stays
 };
 
+// clang-format off
 const DrawCase kDraws[] = {
     {"ace_king_kept", {C(Ace, H), C(Nine, D), C(King, Cl), C(Seven, S), C(Four, H)}, 3, {1, 0, 1, 0, 0}},
     {"lone_ace_draws_four", {C(Seven, S), C(Ace, H), C(Queen, D), C(Nine, Cl), C(Four, H)}, 4, {0, 1, 0, 0, 0}},
@@ -35,6 +37,7 @@ const DrawCase kDraws[] = {
     {"straight_flush_stands_pat", {C(Ace, S), C(Two, S), C(Three, S), C(Four, S), C(Five, S)}, 0, {1, 1, 1, 1, 1}},
     {"royal_flush_stands_pat", {C(Ten, H), C(Jack, H), C(Queen, H), C(King, H), C(Ace, H)}, 0, {1, 1, 1, 1, 1}},
 };
+// clang-format on
 
 class DealerDrawTest : public ::testing::TestWithParam<DrawCase> {};
 

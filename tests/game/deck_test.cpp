@@ -12,7 +12,9 @@ namespace {
 
 class ClockFixed : public ::testing::Test {
  protected:
-  void SetUp() override { SetCalendarSecondsSource([this] { return now; }); }
+  void SetUp() override {
+    SetCalendarSecondsSource([this] { return now; });
+  }
   void TearDown() override { SetCalendarSecondsSource({}); }
   std::int64_t now = 1'000'000'000;
 };
@@ -48,7 +50,8 @@ TEST(Grids, FreshTableHoldsOneToFiftyTwoInRowOrder) {
   std::iota(oneTo52.begin(), oneTo52.end(), 1);
   EXPECT_EQ(Flat(cards), oneTo52);
   EXPECT_EQ(Flat(order), oneTo52);
-  for (int position = 1; position <= 52; ++position) EXPECT_EQ(CardAtPosition(cards, order, position), position);
+  for (int position = 1; position <= 52; ++position)
+    EXPECT_EQ(CardAtPosition(cards, order, position), position);
   EXPECT_EQ(CardAtPosition(cards, order, 53), 0);
 }
 
