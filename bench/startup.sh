@@ -5,18 +5,20 @@
 set -euo pipefail
 build=${1:-build}
 runs=${2:-11}
-probe="$build/bench/startup_probe"
 
-measure() {  # title program
-  for _ in $(seq "$runs"); do "$probe" "$1" 3000 "$2"; done |
-    awk -F'[= ]' '{ms[NR]=$2; kb[NR]=$4} END {
-      n=asort(ms); asort(kb); m=int((n+1)/2);
-      printf "median of %d: mapped %.1f ms, resident %.1f MB\n", n, ms[m], kb[m]/1024 }'
+if [ -z "${DISPLAY:-}" ]; then
+  exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$build" "$runs"
+fi
+
+measure() {  # label title program
+  printf '%-28s' "$1"
+  local out
+  out=$(for _ in $(seq "$runs"); do "$build/bench/startup_probe" "$2" 3000 "$3" 2>/dev/null; done)
+  local ms kb
+  ms=$(sed 's/.*mapped_ms=\([0-9.]*\).*/\1/' <<<"$out" | sort -n | sed -n "$(((runs + 1) / 2))p")
+  kb=$(sed 's/.*rss_kb=\([0-9]*\).*/\1/' <<<"$out" | sort -n | sed -n "$(((runs + 1) / 2))p")
+  echo "median of $runs: mapped $ms ms, resident $((kb / 1024)) MB ($kb kB)"
 }
 
-export -f measure
-export probe runs
-xvfb-run -a -s "-screen 0 1280x1024x24" bash -c "
-  echo -n 'floor (empty QMainWindow): '; measure Floor '$build/bench/startup_floor'
-  echo -n 'brindlewharf table:        '; measure 'Brindlewharf 1.1' '$build/brindlewharf'
-"
+measure "floor (empty QMainWindow):" Floor "$build/bench/startup_floor"
+measure "brindlewharf table:" "Brindlewharf 1.1" "$build/brindlewharf"

@@ -112,13 +112,8 @@ void ShowLayoutPicture(QLabel* box, const QString& name) {
 }
 
 QIcon ProgramIcon() {
-  // Built from cached renders each time: a static QIcon would outlive the application.
-  QIcon icon;
-  for (int size : {16, 24, 32, 48, 64, 128, 256}) {
-    QImage image = Render(PicturePath("icon"), QSize(size, size));
-    if (!image.isNull()) icon.addPixmap(QPixmap::fromImage(image));
-  }
-  return icon;
+  // Qt's SVG icon engine renders the icon lazily, at whatever size a window asks for.
+  return QIcon(PicturePath("icon"));
 }
 
 void ClearImageCache() { Cache().clear(); }

@@ -36,7 +36,6 @@ TAbout::TAbout(QWidget* parent) : QDialog(parent), ui(new Ui::TAbout) {
   setWindowIcon(ProgramIcon());
   setStyleSheet("#Panel3, #Panel4, #Panel5, #Panel6 { background: #808000; }"
                 "#LicenseRE { background: palette(button); }");
-  ShowLayoutPicture(ui->Image1, "title");
   ui->LicenseRE->setHtml(kLicence);
   connect(ui->Button1, &QPushButton::clicked, this, &TAbout::OKBtnClick);
   connect(ui->OKBtn, &QPushButton::clicked, this, &TAbout::OKBtnClick);
@@ -51,6 +50,7 @@ bool TAbout::event(QEvent* e) {
 
 void TAbout::showEvent(QShowEvent* e) {
   QDialog::showEvent(e);
+  if (ui->Image1->pixmap().isNull()) ShowLayoutPicture(ui->Image1, "title");  // drawn when first needed
   if (QScreen* screen = this->screen()) move(screen->availableGeometry().center() - rect().center());
   FormCreate();
 }
