@@ -1,4 +1,5 @@
 // The Dealer's fixed strategy, category by category.
+#include "tests/support/cardnames.h"
 #include "game/dealer.h"
 
 #include <gtest/gtest.h>
@@ -9,9 +10,7 @@
 
 namespace {
 
-constexpr CardCode C(int rank, int suit) { return 13 * suit + rank + 1; }
-enum { Two, Three, Four, Five, Six, Seven, Eight, Nine, Ten, Jack, Queen, King, Ace };
-enum { H, D, Cl, S };
+using namespace cardnames;
 
 struct DrawCase {
   const char* rule;

@@ -6,15 +6,14 @@
 #include <array>
 #include <string>
 
+#include "tests/support/cardnames.h"
 #include "game/compare.h"
 #include "game/handrank.h"
 
 namespace {
 
 // Card from rank index (0 Deuce .. 12 Ace) and suit index (0 Hearts .. 3 Spades).
-constexpr CardCode C(int rank, int suit) { return 13 * suit + rank + 1; }
-enum { Two, Three, Four, Five, Six, Seven, Eight, Nine, Ten, Jack, Queen, King, Ace };
-enum { H, D, Cl, S };
+using namespace cardnames;
 
 struct RecordCase {
   const char* rule;

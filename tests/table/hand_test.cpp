@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "tests/support/cardnames.h"
 #include "game/handrank.h"
 #include "stats/gamestats.h"
 #include "table/mainform.h"
@@ -15,9 +16,7 @@
 
 namespace {
 
-constexpr CardCode C(int rank, int suit) { return 13 * suit + rank + 1; }
-enum { Two, Three, Four, Five, Six, Seven, Eight, Nine, Ten, Jack, Queen, King, Ace };
-enum { H, D, Cl, S };
+using namespace cardnames;
 
 using Strings = std::vector<std::string>;
 
