@@ -33,7 +33,6 @@ TAbout::TAbout(QWidget* parent) : QDialog(parent), ui(new Ui::TAbout) {
   QFont base("Liberation Sans");
   base.setPixelSize(11);
   setFont(base);
-  setWindowIcon(ProgramIcon());
   setStyleSheet("#Panel3, #Panel4, #Panel5, #Panel6 { background: #808000; }"
                 "#LicenseRE { background: palette(button); }");
   ui->LicenseRE->setHtml(kLicence);

@@ -31,11 +31,10 @@ TIntroDlg::TIntroDlg(QWidget* parent) : QDialog(parent), ui(new Ui::TIntroDlg) {
   base.setPixelSize(11);
   setFont(base);
   setStyleSheet(kStyle);
-  setWindowIcon(ProgramIcon());
-  ui->Image2->setPixmap(ProgramIcon().pixmap(32, 32));
 
   ui->StartBankLabl->setText(QStringLiteral("Your starting bank account is $%1").arg(StartingBank));
-  ShowImage(ui->CardPic, DeckBackId);
+  // The back in use now is the one the card shows first; it is drawn when the dialog first opens.
+  firstBack = DeckBackId;
 
   connect(ui->OK, &QPushButton::clicked, this, &TIntroDlg::OKClick);
   connect(ui->Quit, &QPushButton::clicked, this, &TIntroDlg::QuitClick);
@@ -55,6 +54,8 @@ bool TIntroDlg::event(QEvent* e) {
 
 void TIntroDlg::showEvent(QShowEvent* e) {
   QDialog::showEvent(e);
+  if (ui->Image2->pixmap().isNull()) ShowLayoutPicture(ui->Image2, "icon");
+  if (ui->CardPic->pixmap().isNull()) ShowImage(ui->CardPic, firstBack);
   if (QScreen* screen = this->screen()) move(screen->availableGeometry().center() - rect().center());
   BetSetResetClick();
   ui->PlrNameEdit->setFocus();

@@ -28,6 +28,8 @@ class TIntroDlg : public QDialog {
 
  private:
   void Refuse(const QString& text, const QString& caption, QWidget* focus);
+
+  int firstBack = 60;
 };
 
 extern TIntroDlg* IntroDlg;

@@ -1,5 +1,6 @@
 // The program entry: builds the windows in their fixed order and runs the message loop.
 #include <QApplication>
+#include <QTimer>
 
 #include "decks/catalogue.h"
 #include "help/about.h"
@@ -13,7 +14,6 @@ int main(int argc, char** argv) {
   TApplication app(argc, argv);
   return RunGuarded([&] {
     QApplication::setApplicationDisplayName("Brindlewharf 1.0");
-    QApplication::setWindowIcon(ProgramIcon());
 
     // The first window is the application's main window; closing it ends the program.
     MainForm = new TMainForm;
@@ -26,6 +26,8 @@ int main(int argc, char** argv) {
     About = new TAbout(MainForm);
     // HelpBox (the help window) is created here.
 
+    // Every window takes the application's icon; it is drawn once the table is on screen.
+    QTimer::singleShot(0, [] { QApplication::setWindowIcon(ProgramIcon()); });
     const int result = QApplication::exec();
     delete LogoBox;
     delete MainForm;

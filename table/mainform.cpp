@@ -7,7 +7,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QScreen>
-#include <QStyle>
+#include <QPalette>
 #include <QTimer>
 #include <algorithm>
 #include <cstdint>
@@ -48,24 +48,52 @@ bool HoldsKingOfHearts(const Hand& hand) {
   return std::find(hand.begin(), hand.end(), KingOfHearts) != hand.end();
 }
 
-// Colours and pixel-height fonts of the table, by object name.
-const char* kStyle = R"(
-#Client { background: #c0c0c0; }
-#t, #MoneyPanl, #Panel2 { background: #008000; }
-#Panel1, #Panel4, #Panel5, #Panel6, #MoneyBreakPanl { background: #808000; }
-#BetLabl { color: #ffff00; font-family: "Liberation Serif"; font-size: 32px; font-weight: bold; font-style: italic; }
-#MainLabl { color: #00ffff; font-family: "DejaVu Sans"; font-size: 27px; font-weight: bold; font-style: italic; }
-#DlrLabl, #PlrLabl { color: #c0c0c0; font-family: "DejaVu Sans"; font-size: 21px; font-weight: bold; font-style: italic; }
-#DlrNameLabl, #PlrNameLabl { color: #000000; font-family: "Liberation Sans"; font-size: 13px; font-weight: bold; }
-#Label5 { color: #000000; font-family: "Liberation Sans"; font-size: 11px; }
-#BetEdit { color: #ffff00; font-family: "Liberation Serif"; font-size: 13px; font-weight: bold; font-style: italic;
-           border: 2px inset #606060; }
-#BetEdit[betting="true"] { background: #000000; }
-#BetEdit[betting="false"] { background: #008000; }
-#CaptionBar, #LastBetLabl, #Panel3 { background: #c0c0c0; }
-#CaptionBar { color: #000000; font-family: "Liberation Sans"; font-size: 11px; }
-#LastBetLabl, #BankLabl { color: #000080; font-family: "Liberation Serif"; font-size: 13px; font-style: italic; }
-)";
+QFont PixelFont(const char* family, int pixels, bool bold = false, bool italic = false) {
+  QFont font(QString::fromLatin1(family));
+  font.setPixelSize(pixels);
+  font.setBold(bold);
+  font.setItalic(italic);
+  return font;
+}
+
+void Paint(QWidget* w, QPalette::ColorRole role, const QColor& colour) {
+  QPalette palette = w->palette();
+  palette.setColor(role, colour);
+  w->setPalette(palette);
+  if (role == QPalette::Window) w->setAutoFillBackground(true);
+}
+
+// Colours and pixel-height fonts of the table. Set as palettes rather than a style sheet:
+// the table then reaches the screen sooner.
+void Decorate(Ui::TMainForm* ui) {
+  const QColor green(0, 128, 0), olive(128, 128, 0), silver(192, 192, 192), navy(0, 0, 128);
+  Paint(ui->Client, QPalette::Window, silver);
+  for (QWidget* w : std::initializer_list<QWidget*>{ui->t, ui->MoneyPanl, ui->Panel2}) Paint(w, QPalette::Window, green);
+  for (QWidget* w : std::initializer_list<QWidget*>{ui->Panel1, ui->Panel4, ui->Panel5, ui->Panel6, ui->MoneyBreakPanl})
+    Paint(w, QPalette::Window, olive);
+  for (QWidget* w : std::initializer_list<QWidget*>{ui->CaptionBar, ui->LastBetLabl, ui->Panel3})
+    Paint(w, QPalette::Window, silver);
+  ui->BetLabl->setFont(PixelFont("Liberation Serif", 32, true, true));
+  Paint(ui->BetLabl, QPalette::WindowText, Qt::yellow);
+  ui->MainLabl->setFont(PixelFont("DejaVu Sans", 27, true, true));
+  Paint(ui->MainLabl, QPalette::WindowText, Qt::cyan);
+  for (QLabel* l : {ui->DlrLabl, ui->PlrLabl}) {
+    l->setFont(PixelFont("DejaVu Sans", 21, true, true));
+    Paint(l, QPalette::WindowText, silver);
+  }
+  for (QLabel* l : {ui->DlrNameLabl, ui->PlrNameLabl}) {
+    l->setFont(PixelFont("Liberation Sans", 13, true));
+    Paint(l, QPalette::WindowText, Qt::black);
+  }
+  Paint(ui->Label5, QPalette::WindowText, Qt::black);
+  Paint(ui->CaptionBar, QPalette::WindowText, Qt::black);
+  ui->BetEdit->setFont(PixelFont("Liberation Serif", 13, true, true));
+  Paint(ui->BetEdit, QPalette::Text, Qt::yellow);
+  for (QLabel* l : {ui->LastBetLabl, ui->BankLabl}) {
+    l->setFont(PixelFont("Liberation Serif", 13, false, true));
+    Paint(l, QPalette::WindowText, navy);
+  }
+}
 
 }  // namespace
 
@@ -77,11 +105,10 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), ui(new Ui::TMainFor
   ui->setupUi(this);
   setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                  Qt::WindowCloseButtonHint);
-  setWindowIcon(ProgramIcon());
   QFont base("Liberation Sans");
   base.setPixelSize(11);
   setFont(base);
-  ui->Client->setStyleSheet(kStyle);
+  Decorate(ui);
   ui->Client->setFixedSize(634, 437);
   setFixedSize(634, 437 + ui->MainMenu1->sizeHint().height());
 
@@ -320,9 +347,14 @@ bool TMainForm::CheckBet() {
 }
 
 void TMainForm::SetBetEditColour(bool betting) {
+  // Black while the bet may change, the panel's green while a hand is in play.
   ui->BetEdit->setProperty("betting", betting);
-  ui->BetEdit->style()->unpolish(ui->BetEdit);
-  ui->BetEdit->style()->polish(ui->BetEdit);
+  QPalette palette = ui->BetEdit->palette();
+  const QColor base = betting ? QColor(Qt::black) : QColor(0, 128, 0);
+  palette.setColor(QPalette::Base, base);
+  palette.setColor(QPalette::Disabled, QPalette::Base, base);
+  palette.setColor(QPalette::Disabled, QPalette::Text, Qt::yellow);
+  ui->BetEdit->setPalette(palette);
 }
 
 void TMainForm::SetMoneySlotsEnabled(bool enabled) {

@@ -127,7 +127,9 @@ TEST_F(WelcomeTest, AcceptingWithoutRandomizeReplacesAnEarlierBack) {
 
 TEST_F(WelcomeTest, ShowingClearsTheFlagAndFocusesTheName) {
   WelcomeDone = 1;
+  DeckBackId = 66;  // chosen in the deck dialog after the dialog was built
   dialog->show();
+  EXPECT_TRUE(TableFixture::Shows(dialog->ui->CardPic, 60));
   EXPECT_EQ(WelcomeDone, 0);
   EXPECT_EQ(dialog->focusWidget(), dialog->ui->PlrNameEdit);
   EXPECT_EQ(dialog->ui->StartBankLabl->text(), "Your starting bank account is $1000");
