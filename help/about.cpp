@@ -1,7 +1,8 @@
 #include "help/about.h"
 
+#include "platform/windows.h"
+
 #include <QEvent>
-#include <QScreen>
 
 #include "decks/catalogue.h"
 #include "ui_about.h"
@@ -30,9 +31,7 @@ TAbout::TAbout(QWidget* parent) : QDialog(parent), ui(new Ui::TAbout) {
   setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
   setFixedSize(441, 322);
   setModal(true);
-  QFont base("Liberation Sans");
-  base.setPixelSize(11);
-  setFont(base);
+  UseBaseFont(this);
   setStyleSheet("#Panel3, #Panel4, #Panel5, #Panel6 { background: #808000; }"
                 "#LicenseRE { background: palette(button); }");
   ui->LicenseRE->setHtml(kLicence);
@@ -50,7 +49,7 @@ bool TAbout::event(QEvent* e) {
 void TAbout::showEvent(QShowEvent* e) {
   QDialog::showEvent(e);
   if (ui->Image1->pixmap().isNull()) ShowLayoutPicture(ui->Image1, "title");  // drawn when first needed
-  if (QScreen* screen = this->screen()) move(screen->availableGeometry().center() - rect().center());
+  CentreOnScreen(this);
   FormCreate();
 }
 

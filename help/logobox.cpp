@@ -1,6 +1,7 @@
 #include "help/logobox.h"
 
-#include <QScreen>
+#include "platform/windows.h"
+
 #include <QTimer>
 
 #include "decks/catalogue.h"
@@ -13,7 +14,7 @@ TLogoBox::TLogoBox(QWidget* parent) : QWidget(parent), ui(new Ui::TLogoBox) {
   setWindowFlags(Qt::SplashScreen | Qt::FramelessWindowHint);
   setFixedSize(433, 293);
   ui->Panel1->setStyleSheet("#Panel1 { background: #008000; }");
-  if (QScreen* screen = this->screen()) move(screen->availableGeometry().center() - rect().center());
+  CentreOnScreen(this);
   show();
   // The picture is drawn once the loop runs, so that the table appears without waiting for it.
   QTimer::singleShot(0, this, [this] { ShowLayoutPicture(ui->Image1, "title"); });

@@ -1,8 +1,9 @@
 #include "table/introdlg.h"
 
+#include "platform/windows.h"
+
 #include <QEvent>
 #include <QKeyEvent>
-#include <QScreen>
 
 #include "decks/catalogue.h"
 #include "decks/imagebox.h"
@@ -27,9 +28,7 @@ TIntroDlg::TIntroDlg(QWidget* parent) : QDialog(parent), ui(new Ui::TIntroDlg) {
   setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
   setFixedSize(380, 209);
   setModal(true);
-  QFont base("Liberation Sans");
-  base.setPixelSize(11);
-  setFont(base);
+  UseBaseFont(this);
   setStyleSheet(kStyle);
 
   ui->StartBankLabl->setText(QStringLiteral("Your starting bank account is $%1").arg(StartingBank));
@@ -56,7 +55,7 @@ void TIntroDlg::showEvent(QShowEvent* e) {
   QDialog::showEvent(e);
   if (ui->Image2->pixmap().isNull()) ShowLayoutPicture(ui->Image2, "icon");
   if (ui->CardPic->pixmap().isNull()) ShowImage(ui->CardPic, firstBack);
-  if (QScreen* screen = this->screen()) move(screen->availableGeometry().center() - rect().center());
+  CentreOnScreen(this);
   BetSetResetClick();
   ui->PlrNameEdit->setFocus();
 }

@@ -1,12 +1,13 @@
 #include "table/mainform.h"
 
+#include "platform/windows.h"
+
 #include <QAction>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
-#include <QScreen>
 #include <QPalette>
 #include <QTimer>
 #include <algorithm>
@@ -105,9 +106,7 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), ui(new Ui::TMainFor
   ui->setupUi(this);
   setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                  Qt::WindowCloseButtonHint);
-  QFont base("Liberation Sans");
-  base.setPixelSize(11);
-  setFont(base);
+  UseBaseFont(this);
   Decorate(ui);
   ui->Client->setFixedSize(634, 437);
   setFixedSize(634, 437 + ui->MainMenu1->sizeHint().height());
@@ -195,9 +194,7 @@ TMainForm::~TMainForm() { delete ui; }
 
 void TMainForm::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
-  if (QScreen* screen = this->screen()) {
-    move(screen->availableGeometry().center() - rect().center());
-  }
+  CentreOnScreen(this);
 }
 
 void TMainForm::closeEvent(QCloseEvent* event) {
