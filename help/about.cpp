@@ -1,10 +1,9 @@
 #include "help/about.h"
 
-#include "platform/windows.h"
-
 #include <QEvent>
 
 #include "decks/catalogue.h"
+#include "platform/windows.h"
 #include "ui_about.h"
 
 TAbout* About = nullptr;
@@ -32,8 +31,9 @@ TAbout::TAbout(QWidget* parent) : QDialog(parent), ui(new Ui::TAbout) {
   setFixedSize(441, 322);
   setModal(true);
   UseBaseFont(this);
-  setStyleSheet("#Panel3, #Panel4, #Panel5, #Panel6 { background: #808000; }"
-                "#LicenseRE { background: palette(button); }");
+  setStyleSheet(
+      "#Panel3, #Panel4, #Panel5, #Panel6 { background: #808000; }"
+      "#LicenseRE { background: palette(button); }");
   ui->LicenseRE->setHtml(kLicence);
   connect(ui->Button1, &QPushButton::clicked, this, &TAbout::OKBtnClick);
   connect(ui->OKBtn, &QPushButton::clicked, this, &TAbout::OKBtnClick);

@@ -1,10 +1,9 @@
 #include "help/logobox.h"
 
-#include "platform/windows.h"
-
 #include <QTimer>
 
 #include "decks/catalogue.h"
+#include "platform/windows.h"
 #include "ui_logobox.h"
 
 TLogoBox* LogoBox = nullptr;

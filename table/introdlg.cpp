@@ -1,7 +1,5 @@
 #include "table/introdlg.h"
 
-#include "platform/windows.h"
-
 #include <QEvent>
 #include <QKeyEvent>
 
@@ -9,6 +7,7 @@
 #include "decks/imagebox.h"
 #include "game/convert.h"
 #include "platform/platform.h"
+#include "platform/windows.h"
 #include "table/tablestate.h"
 #include "ui_introdlg.h"
 

@@ -1,14 +1,12 @@
 #include "table/mainform.h"
 
-#include "platform/windows.h"
-
 #include <QAction>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QMenu>
-#include <QPushButton>
 #include <QPalette>
+#include <QPushButton>
 #include <QTimer>
 #include <algorithm>
 #include <cstdint>
@@ -25,6 +23,7 @@
 #include "help/about.h"
 #include "help/logobox.h"
 #include "platform/platform.h"
+#include "platform/windows.h"
 #include "stats/gamestats.h"
 #include "table/introdlg.h"
 #include "table/tablestate.h"
@@ -69,8 +68,10 @@ void Paint(QWidget* w, QPalette::ColorRole role, const QColor& colour) {
 void Decorate(Ui::TMainForm* ui) {
   const QColor green(0, 128, 0), olive(128, 128, 0), silver(192, 192, 192), navy(0, 0, 128);
   Paint(ui->Client, QPalette::Window, silver);
-  for (QWidget* w : std::initializer_list<QWidget*>{ui->t, ui->MoneyPanl, ui->Panel2}) Paint(w, QPalette::Window, green);
-  for (QWidget* w : std::initializer_list<QWidget*>{ui->Panel1, ui->Panel4, ui->Panel5, ui->Panel6, ui->MoneyBreakPanl})
+  for (QWidget* w : std::initializer_list<QWidget*>{ui->t, ui->MoneyPanl, ui->Panel2})
+    Paint(w, QPalette::Window, green);
+  for (QWidget* w :
+       std::initializer_list<QWidget*>{ui->Panel1, ui->Panel4, ui->Panel5, ui->Panel6, ui->MoneyBreakPanl})
     Paint(w, QPalette::Window, olive);
   for (QWidget* w : std::initializer_list<QWidget*>{ui->CaptionBar, ui->LastBetLabl, ui->Panel3})
     Paint(w, QPalette::Window, silver);
@@ -186,7 +187,8 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), ui(new Ui::TMainFor
   FillDeckGrids(DeckCards, DealOrder);
   for (QLabel* label : {ui->BetLabl, ui->LastBetLabl, ui->MainLabl, ui->PlrLabl, ui->DlrLabl}) label->clear();
   ui->Bet->setEnabled(false);
-  for (QWidget* w : std::initializer_list<QWidget*>{ui->BankLabl, ui->BetLabl, ui->Bet, ui->BetEdit, ui->Label5})
+  for (QWidget* w :
+       std::initializer_list<QWidget*>{ui->BankLabl, ui->BetLabl, ui->Bet, ui->BetEdit, ui->Label5})
     w->hide();
 }
 
