@@ -8,16 +8,9 @@
 
 namespace {
 
-std::vector<int> Ids() {
-  std::vector<int> ids;
-  for (int id = 0; id <= 10000; ++id)
-    if (IsCatalogueId(id)) ids.push_back(id);
-  return ids;
-}
-
 void BM_RenderWholeCatalogue(benchmark::State& state) {
   const int ratio = static_cast<int>(state.range(0));
-  const auto ids = Ids();
+  const auto ids = CatalogueIds();
   for (auto _ : state) {
     ClearImageCache();
     for (int id : ids) benchmark::DoNotOptimize(CatalogueImage(id, CatalogueSize(id) * ratio));

@@ -73,6 +73,17 @@ bool IsCatalogueId(int id) {
          std::find(kBundleIds.begin(), kBundleIds.end(), id) != kBundleIds.end();
 }
 
+std::vector<int> CatalogueIds() {
+  std::vector<int> ids;
+  for (int id = 1; id <= 93; ++id)
+    if (IsCatalogueId(id)) ids.push_back(id);
+  ids.insert(ids.end(), kBundleIds.begin() + 1, kBundleIds.end());  // 100 .. 5000
+  ids.insert(ids.end(), kBillIds.begin(), kBillIds.end());          // 1001 .. 2000
+  ids.push_back(kBundleIds.front());                                 // 6000
+  std::sort(ids.begin(), ids.end());
+  return ids;
+}
+
 QSize CatalogueSize(int id) {
   if (!IsCatalogueId(id)) return {};
   if (id <= 69) return {71, 96};

@@ -7,10 +7,13 @@
 #include <QImage>
 #include <QSize>
 #include <QString>
+#include <vector>
 
 class QLabel;
 
 bool IsCatalogueId(int id);
+// Every catalogue id, in ascending order.
+std::vector<int> CatalogueIds();
 // The picture's design size in logical pixels (71 x 96 for a card); invalid for unknown ids.
 QSize CatalogueSize(int id);
 

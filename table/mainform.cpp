@@ -44,6 +44,11 @@ std::int32_t Clamp32(std::int64_t v) {
       std::clamp<std::int64_t>(v, std::numeric_limits<std::int32_t>::min(), kMaxMoney));
 }
 
+QString ShortName(const HandRank& rank) {
+  const std::string_view name = CategoryName(rank[CategoryField]);
+  return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+}
+
 bool HoldsKingOfHearts(const Hand& hand) {
   return std::find(hand.begin(), hand.end(), KingOfHearts) != hand.end();
 }
@@ -398,16 +403,20 @@ void TMainForm::DealClick() {
   EvaluateHand(PlrHand, PlrDealtRank, PlrRankCount);
   EvaluateHand(DlrHand, DlrDealtRank, DlrRankCount);
   for (QLabel* label : {ui->MainLabl, ui->DlrLabl, ui->PlrLabl, ui->CaptionBar}) label->clear();
-  for (int i = 0; i < 5; ++i) {
-    ClearImage(PlrCard[i]);
-    ClearImage(DlrCard[i]);
-  }
+  ClearCards();
   if (RandomDeck == 1) {
     SeedRandomFromClock();
     DeckBackId = 60 + NextRandom() % 10;
   }
   DealStep = 0;
   SwitchOn(DealDelay);
+}
+
+void TMainForm::ClearCards() {
+  for (int i = 0; i < 5; ++i) {
+    ClearImage(PlrCard[i]);
+    ClearImage(DlrCard[i]);
+  }
 }
 
 void TMainForm::ShowBack(QLabel* box) { ShowImage(box, DeckBackId); }
@@ -518,10 +527,8 @@ void TMainForm::pickAwinnerTimer() {
   RecordHandResult(outcome);
   PlrDrawPending = -1;
   DlrDrawPending = -1;
-  ui->DlrLabl->setText(QString::fromUtf8(CategoryName(DlrFinalRank[CategoryField]).data(),
-                                         static_cast<int>(CategoryName(DlrFinalRank[CategoryField]).size())));
-  ui->PlrLabl->setText(QString::fromUtf8(CategoryName(PlrFinalRank[CategoryField]).data(),
-                                         static_cast<int>(CategoryName(PlrFinalRank[CategoryField]).size())));
+  ui->DlrLabl->setText(ShortName(DlrFinalRank));
+  ui->PlrLabl->setText(ShortName(PlrFinalRank));
   if (Bank > 0) {
     EnterBettingState();
     return;
@@ -573,10 +580,7 @@ void TMainForm::NewGameClick() {
   StartNewGameStats();
   kingOhearts->stop();
   KingOnDealer = 0;
-  for (int i = 0; i < 5; ++i) {
-    ClearImage(PlrCard[i]);
-    ClearImage(DlrCard[i]);
-  }
+  ClearCards();
   TableShown = 0;
   BankLeft = Bank;
   UpdateMoney();

@@ -4,7 +4,6 @@
 #include <QMainWindow>
 #include <QString>
 #include <array>
-#include <memory>
 
 class QLabel;
 class QTimer;
@@ -81,6 +80,7 @@ class TMainForm : public QMainWindow {
   void EnterBettingState();
   void AbandonHand();
   void ShowBack(QLabel* box);
+  void ClearCards();
 };
 
 extern TMainForm* MainForm;

@@ -25,10 +25,7 @@ QImage FromLayout(const QString& name, int, QSize s) { return LayoutPicture(name
 
 std::vector<Entry> Entries() {
   std::vector<Entry> all;
-  for (int id = 1; id <= 999999; ++id) {
-    if (IsCatalogueId(id)) all.push_back({QString::number(id), FromCatalogue, {}, id, CatalogueSize(id)});
-    if (id == 100000) break;
-  }
+  for (int id : CatalogueIds()) all.push_back({QString::number(id), FromCatalogue, {}, id, CatalogueSize(id)});
   const struct {
     const char* name;
     QSize size;

@@ -21,6 +21,7 @@ std::vector<int> CatalogueIds() {
 TEST(Catalogue, ExactlyTheDocumentedIdsAtTheirSizes) {
   const std::vector<int> ids = CatalogueIds();
   EXPECT_EQ(ids.size(), 53u + 10u + 4u + 8u + 6u);
+  EXPECT_EQ(CatalogueIds(), ids);
   for (int id : ids) {
     QSize size = CatalogueSize(id);
     const QImage image = CatalogueImage(id, size);
