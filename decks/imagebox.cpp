@@ -12,3 +12,9 @@ void ImageBox::mousePressEvent(QMouseEvent* event) {
   }
   QLabel::mousePressEvent(event);
 }
+
+void ImageBox::mouseDoubleClickEvent(QMouseEvent* event) {
+  // The second press of a double click still counts as a click, as it always has for the table.
+  mousePressEvent(event);
+  if (event->button() == Qt::LeftButton && isEnabled()) emit doubleClicked();
+}

@@ -1,0 +1,43 @@
+#pragma once
+// The deck dialog: choose one of the ten card backs, or a random back for every hand.
+
+#include <QDialog>
+#include <array>
+#include <cstdint>
+
+class ImageBox;
+class QFrame;
+
+namespace Ui {
+class TDecks;
+}
+
+// The back framed in the dialog; loaded from DeckBackId on every activation, written back only by OK.
+extern std::int32_t PendingBackId;
+
+class TDecks : public QDialog {
+  Q_OBJECT
+ public:
+  explicit TDecks(QWidget* parent = nullptr);
+  ~TDecks() override;
+
+  Ui::TDecks* ui;
+  std::array<QFrame*, 10> deckPanels{};  // Deck0Pnl .. Deck9Pnl
+  std::array<ImageBox*, 10> deckPics{};  // Deck0Pic .. Deck9Pic
+
+ public slots:
+  void Update();
+  void SetCardFrame();
+  // The click and double click on back n (Deck0TrigClick .. Deck9TrigClick and
+  // Deck0PicDblClick .. Deck9PicDblClick): the ten differ only in n.
+  void DeckTrigClick(int n);
+  void DeckPicDblClick(int n);
+  void OKBtnClick();
+  void CancelBtnClick();
+
+ protected:
+  bool event(QEvent* e) override;
+  void showEvent(QShowEvent* e) override;
+};
+
+extern TDecks* Decks;
