@@ -14,6 +14,11 @@ using SlotFlags = std::array<std::int32_t, 5>;             // one 0/1 flag per h
 
 constexpr CardCode KingOfHearts = 12;
 
+// Rank indexes the rules name.
+constexpr std::int32_t kEightRank = 6;
+constexpr std::int32_t kKingRank = 11;
+constexpr std::int32_t kAceRank = 12;
+
 constexpr std::int32_t RankOf(CardCode code) { return (code - 1) % 13; }
 constexpr std::int32_t SuitOf(CardCode code) { return (code - 1) / 13; }
 constexpr bool IsAce(CardCode code) { return code == 13 || code == 26 || code == 39 || code == 52; }

@@ -22,11 +22,11 @@ std::string Join(std::initializer_list<std::string_view> pieces) {
 
 }  // namespace
 
-std::int32_t CompareHands(const HandRank& a, const HandRank& b) {
+Outcome CompareHands(const HandRank& a, const HandRank& b) {
   for (int i = 0; i <= 5; ++i) {
-    if (a[i] != b[i]) return a[i] > b[i] ? 1 : 2;
+    if (a[i] != b[i]) return a[i] > b[i] ? PlayerWins : DealerWins;
   }
-  return 0;
+  return Push;
 }
 
 std::string_view CategoryName(std::int32_t category) {

@@ -12,8 +12,16 @@ extern const std::array<std::string_view, 10> HandNames;  // by category; high c
 extern const std::array<std::string_view, 13> RankNames;  // by rank index, "Deuce" .. "Ace"
 extern const std::array<std::string_view, 4> SuitNames;   // by suit number - 1, singular
 
-// 0 tie, 1 a is better, 2 b is better. Compares category and Ranks 1..5; never the suit.
-std::int32_t CompareHands(const HandRank& a, const HandRank& b);
+// The result of comparing two hands; at the showdown a is the player's and b the Dealer's.
+// The values are those the statistics count by.
+enum Outcome : std::int32_t {
+  Push = 0,        // a tie: each side takes its stake back
+  PlayerWins = 1,  // a is better
+  DealerWins = 2,  // b is better
+};
+
+// Compares category and Ranks 1..5; never the suit.
+Outcome CompareHands(const HandRank& a, const HandRank& b);
 
 // The short name shown under a hand; empty for high card and for a category out of range.
 std::string_view CategoryName(std::int32_t category);

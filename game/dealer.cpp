@@ -7,7 +7,7 @@ std::int32_t DealerDraw(const DeckGrid& cards, const DeckGrid& order, Hand& dlr,
   switch (rank[CategoryField]) {
     case HighCard:
       keep[0] = rank[1];
-      if (rank[1] != 12 || rank[2] == 11) keep[1] = rank[2];  // Ace alone unless a King backs it
+      if (rank[1] != kAceRank || rank[2] == kKingRank) keep[1] = rank[2];  // an Ace alone, unless a King backs it
       break;
     case Pair:
     case ThreeOfAKind:
@@ -19,7 +19,7 @@ std::int32_t DealerDraw(const DeckGrid& cards, const DeckGrid& order, Hand& dlr,
       break;
     case FourOfAKind:
       keep[0] = rank[1];
-      if (rank[2] > 6) keep[1] = rank[2];
+      if (rank[2] > kEightRank) keep[1] = rank[2];  // a kicker above the Eight is kept
       break;
     default:  // straights, flushes and full houses stand pat
       break;

@@ -11,7 +11,7 @@ TLogoBox* LogoBox = nullptr;
 TLogoBox::TLogoBox(QWidget* parent) : QWidget(parent), ui(new Ui::TLogoBox) {
   ui->setupUi(this);
   setWindowFlags(Qt::SplashScreen | Qt::FramelessWindowHint);
-  setFixedSize(433, 293);
+  setFixedSize(size());  // as the layout gives it
   ui->Panel1->setStyleSheet("#Panel1 { background: #008000; }");
   CentreOnScreen(this);
   show();

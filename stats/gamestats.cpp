@@ -1,15 +1,21 @@
 #include "stats/gamestats.h"
 
-#include "game/compare.h"
+#include "game/money.h"
 #include "platform/platform.h"
-#include "table/tablestate.h"
 
-GameStatistics GameStats = [] {
+namespace {
+
+GameStatistics Fresh(std::int32_t bank) {
   GameStatistics s;
-  s.BankSum = InitialBank;
-  s.BankHigh = InitialBank;
+  s.BankSum = static_cast<std::uint32_t>(bank);
+  s.BankHigh = static_cast<std::uint32_t>(bank);
   return s;
-}();
+}
+
+}  // namespace
+
+GameStatistics GameStats = Fresh(kStartingBank);
+QString PlayerName;
 
 namespace {
 
@@ -47,39 +53,36 @@ void ForgetDealerDraw(std::int32_t n) {
     --GameStats.DlrDrawCounts[static_cast<std::size_t>(n)];
 }
 
-void RecordHandResult(std::int32_t outcome) {
+void RecordHandResult(Outcome outcome, std::int32_t settledBank, std::int32_t currentBet) {
   GameStatistics& s = GameStats;
   RecordSide(PlrFinalRank, PlrDealtRank, PlrHand, s.PlrBestRank, s.PlrBestCards, s.PlrImproved, s.PlrRankCounts);
   RecordSide(DlrFinalRank, DlrDealtRank, DlrHand, s.DlrBestRank, s.DlrBestCards, s.DlrImproved, s.DlrRankCounts);
-  const auto bank = static_cast<std::uint32_t>(Bank);
-  if (outcome == 1) {
+  const auto bank = static_cast<std::uint32_t>(settledBank);
+  if (outcome == PlayerWins) {
     if (bank > s.BankHigh) s.BankHigh = bank;
     ++s.HandsWon;
     s.DlrStreak = 0;
     ++s.PlrStreak;
     if (s.PlrStreak > s.PlrStreakMax) s.PlrStreakMax = s.PlrStreak;
-  } else if (outcome == 2) {
+  } else if (outcome == DealerWins) {
     s.PlrStreak = 0;
     ++s.DlrStreak;
     if (s.DlrStreak > s.DlrStreakMax) s.DlrStreakMax = s.DlrStreak;
   }
   ++s.HandsPlayed;
-  const auto bet = static_cast<std::uint32_t>(CurrentBet);
+  const auto bet = static_cast<std::uint32_t>(currentBet);
   s.BetSum += bet;
   if (bet > s.BetHigh) s.BetHigh = bet;
   s.BankSum += bank;
 }
 
-void StartNewGameStats() {
+void StartNewGameStats(std::int32_t bank) {
   ++GameStats.Resets;
   if (ShowMessage("Save current stats?", "New Game", QuestionYesNo) == MessageAnswer::Yes) return;
-  GameStats = GameStatistics{};
-  GameStats.BankSum = static_cast<std::uint32_t>(Bank);
-  GameStats.BankHigh = static_cast<std::uint32_t>(Bank);
+  GameStats = Fresh(bank);
 }
 
 void ResetGameStats() {
-  GameStats = GameStatistics{};
-  GameStats.BankSum = static_cast<std::uint32_t>(StartingBank);
-  GameStats.BankHigh = static_cast<std::uint32_t>(StartingBank);
+  GameStats = Fresh(kStartingBank);
+  PlayerName.clear();
 }

@@ -1,10 +1,12 @@
 #pragma once
 // The statistics of the current game and the four moments the table reports to them.
 
+#include <QString>
 #include <array>
 #include <cstdint>
 
 #include "game/cards.h"
+#include "game/compare.h"
 #include "game/handrank.h"
 
 struct GameStatistics {
@@ -34,19 +36,23 @@ struct GameStatistics {
 // The one record of the run. At load its two bank figures equal the starting bank.
 extern GameStatistics GameStats;
 
+// The player's name (at most 10 characters; "Player" when left empty). Not a statistic, but
+// shown and saved with them.
+extern QString PlayerName;
+
 // The player's accepted draw of n cards (0..4).
 void RecordPlayerDraw(std::int32_t n);
 // The Dealer's draw of n cards (0..4).
 void RecordDealerDraw(std::int32_t n);
-// The settled showdown: outcome 0 push, 1 player wins, 2 Dealer wins. Reads the dealt and
-// final ranks, both hands, CurrentBet and the settled Bank.
-void RecordHandResult(std::int32_t outcome);
-// A new game: counts the reset and asks whether to keep the statistics.
-void StartNewGameStats();
+// The settled showdown, given the bank after the payout and the bet of the hand. Reads the
+// dealt and final ranks and both hands.
+void RecordHandResult(Outcome outcome, std::int32_t bank, std::int32_t bet);
+// A new game starting with bank: counts the reset and asks whether to keep the statistics.
+void StartNewGameStats(std::int32_t bank);
 
 // Takes back draws counted for a hand abandoned before its showdown.
 void ForgetPlayerDraw(std::int32_t n);
 void ForgetDealerDraw(std::int32_t n);
 
-// Restores GameStats to its value at program load.
+// Restores GameStats and PlayerName to their values at program load.
 void ResetGameStats();

@@ -5,7 +5,7 @@
 
 #include "decks/catalogue.h"
 #include "decks/imagebox.h"
-#include "game/convert.h"
+#include "game/money.h"
 #include "platform/platform.h"
 #include "platform/windows.h"
 #include "table/tablestate.h"
@@ -25,7 +25,7 @@ const char* kStyle = R"(
 TIntroDlg::TIntroDlg(QWidget* parent) : QDialog(parent), ui(new Ui::TIntroDlg) {
   ui->setupUi(this);
   setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-  setFixedSize(380, 209);
+  setFixedSize(size());  // as the layout gives it
   setModal(true);
   UseBaseFont(this);
   setStyleSheet(kStyle);
@@ -86,26 +86,19 @@ void TIntroDlg::OKClick() {
   }
   PlayerName = name.isEmpty() ? QStringLiteral("Player") : name;
 
-  QString betText = ui->BoxBetEdit->text();
-  if (betText.startsWith('$')) betText.remove(0, 1);
-  std::int32_t value = 0;
-  if (!TryStrToInt(betText.toStdString(), value)) {
-    Refuse("You must enter a valid bet.\n      Try Again..", "Illegal Bet", ui->BoxBetEdit);
-    return;
-  }
-  CurrentBet = value;
-  if (value > Bank) {
-    Refuse("You don't have that much!\n       Try Again..", "Illegal Bet", ui->BoxBetEdit);
-    return;
-  }
-  if (value <= 0) {
-    Refuse("You must bet something..", "Illegal Bet", ui->BoxBetEdit);
+  const BetCheck check = CheckWelcomeBet(ui->BoxBetEdit->text().toStdString(), Bank);
+  // The converted bet is kept even when a later check refuses it; nothing reads it until
+  // the dialog is accepted.
+  if (check.converted) CurrentBet = check.value;
+  if (!check.Passed()) {
+    Refuse(QString::fromUtf8(check.text.data(), static_cast<qsizetype>(check.text.size())),
+           QString::fromUtf8(check.caption.data(), static_cast<qsizetype>(check.caption.size())), ui->BoxBetEdit);
     return;
   }
   if (ui->RandDeckChk->isChecked()) {
     RandomDeck = 1;
   } else {
-    DeckBackId = 60 + WelcomeDeckIndex;
+    DeckBackId = kFirstBackId + WelcomeDeckIndex;
   }
   WelcomeDone = 1;
   accept();
@@ -118,6 +111,6 @@ void TIntroDlg::QuitClick() {
 
 void TIntroDlg::CardChangeClick() {
   if (ui->RandDeckChk->isChecked()) return;
-  WelcomeDeckIndex = WelcomeDeckIndex >= 9 || WelcomeDeckIndex < 0 ? 0 : WelcomeDeckIndex + 1;
-  ShowImage(ui->CardPic, 60 + WelcomeDeckIndex);
+  WelcomeDeckIndex = WelcomeDeckIndex >= kBackCount - 1 || WelcomeDeckIndex < 0 ? 0 : WelcomeDeckIndex + 1;
+  ShowImage(ui->CardPic, kFirstBackId + WelcomeDeckIndex);
 }

@@ -3,6 +3,8 @@
 
 #include <QDialog>
 
+#include "decks/deckchoice.h"
+
 namespace Ui {
 class TIntroDlg;
 }
@@ -29,7 +31,7 @@ class TIntroDlg : public QDialog {
  private:
   void Refuse(const QString& text, const QString& caption, QWidget* focus);
 
-  int firstBack = 60;
+  int firstBack = kFirstBackId;
 };
 
 extern TIntroDlg* IntroDlg;

@@ -13,7 +13,9 @@
 int main(int argc, char** argv) {
   TApplication app(argc, argv);
   return RunGuarded([&] {
-    QApplication::setApplicationDisplayName("Brindlewharf 1.0");
+    // The application's own title, where a desktop names the program. Not a display name:
+    // Qt would append that to every window caption.
+    QApplication::setApplicationName("Brindlewharf 1.0");
 
     // The first window is the application's main window; closing it ends the program.
     MainForm = new TMainForm;

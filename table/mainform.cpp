@@ -19,6 +19,7 @@
 #include "game/convert.h"
 #include "game/dealer.h"
 #include "game/handrank.h"
+#include "game/money.h"
 #include "game/random.h"
 #include "help/about.h"
 #include "help/logobox.h"
@@ -33,21 +34,20 @@ TMainForm* MainForm = nullptr;
 
 namespace {
 
-constexpr std::int64_t kMaxMoney = std::numeric_limits<std::int32_t>::max();
+constexpr int kWinkingKingId = 53;  // the King of Hearts with a wink and a grin
 
 QString Amount(const char* prefix, std::int64_t value) {
   return QString::fromLatin1(prefix) + QString::fromStdString(IntToStr(value));
 }
 
 std::int32_t Clamp32(std::int64_t v) {
-  return static_cast<std::int32_t>(
-      std::clamp<std::int64_t>(v, std::numeric_limits<std::int32_t>::min(), kMaxMoney));
+  return static_cast<std::int32_t>(std::clamp<std::int64_t>(v, std::numeric_limits<std::int32_t>::min(),
+                                                            std::numeric_limits<std::int32_t>::max()));
 }
 
-QString ShortName(const HandRank& rank) {
-  const std::string_view name = CategoryName(rank[CategoryField]);
-  return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
-}
+QString Text(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+
+QString ShortName(const HandRank& rank) { return Text(CategoryName(rank[CategoryField])); }
 
 bool HoldsKingOfHearts(const Hand& hand) {
   return std::find(hand.begin(), hand.end(), KingOfHearts) != hand.end();
@@ -102,6 +102,58 @@ void Decorate(Ui::TMainForm* ui) {
   }
 }
 
+// One row per state of the hand cycle: every control the states differ in.
+enum class Visible { Keep, Shown, Hidden };
+enum class Focus { None, BetEdit, Draw };
+
+struct StateRow {
+  TableState state;
+  Visible deal;       // the Deal button; the first hand of a run is dealt with it still hidden
+  bool dealEnabled;
+  bool drawShown;
+  bool drawEnabled;
+  bool money;         // BetEdit and the five bills take input, and the bills show their hints
+  bool blackBetEdit;  // BetEdit black while the bet may change, else the panel's green
+  bool deckItem;      // Game > Decks...
+  bool newGameItem;   // Game > New Game: from the first deal of a game on
+  bool cardsTurn;     // a click turns a card of the player's
+  const char* status; // the status line; nullptr keeps it
+  Focus focus;
+};
+
+constexpr const char* kBetAgain = "  Change your bet or click Deal to play";
+constexpr const char* kBetFirst = "  Enter your bet and click Deal to start";
+constexpr const char* kDiscard = "  Click on cards to remove and click Draw to replace";
+
+using enum Visible;
+constexpr StateRow kStates[] = {
+    // state                     deal    en     draw   en     money  black  deck   new    cards  status     focus
+    {TableState::Opening,        Hidden, false, false, true,  true,  false, true,  false, false, nullptr,   Focus::None},
+    {TableState::Betting,        Shown,  true,  false, true,  true,  true,  true,  true,  false, kBetAgain, Focus::BetEdit},
+    {TableState::BettingNewGame, Shown,  true,  false, true,  true,  true,  true,  false, false, kBetFirst, Focus::BetEdit},
+    {TableState::Dealing,        Keep,   false, false, true,  false, false, false, true,  false, "",        Focus::None},
+    {TableState::Discarding,     Hidden, true,  true,  true,  false, false, false, true,  true,  kDiscard,  Focus::Draw},
+    {TableState::DealerToDraw,   Hidden, true,  true,  false, false, false, false, true,  false, "",        Focus::None},
+    {TableState::DealerHasDrawn, Hidden, true,  true,  false, false, false, false, true,  false, "",        Focus::None},
+    {TableState::ShowdownDue,    Hidden, true,  true,  false, false, false, false, true,  false, "",        Focus::None},
+    {TableState::Bankrupt,       Hidden, true,  true,  false, false, false, false, true,  false, "",        Focus::None},
+};
+
+const StateRow& Row(TableState s) {
+  for (const StateRow& row : kStates)
+    if (row.state == s) return row;
+  return kStates[0];
+}
+
+void PaintBetEdit(QLineEdit* edit, bool black) {
+  QPalette palette = edit->palette();
+  const QColor base = black ? QColor(Qt::black) : QColor(0, 128, 0);
+  palette.setColor(QPalette::Base, base);
+  palette.setColor(QPalette::Disabled, QPalette::Base, base);
+  palette.setColor(QPalette::Disabled, QPalette::Text, Qt::yellow);
+  edit->setPalette(palette);
+}
+
 }  // namespace
 
 void SwitchOn(QTimer* timer) {
@@ -114,8 +166,8 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), ui(new Ui::TMainFor
                  Qt::WindowCloseButtonHint);
   UseBaseFont(this);
   Decorate(ui);
-  ui->Client->setFixedSize(634, 437);
-  setFixedSize(634, 437 + ui->MainMenu1->sizeHint().height());
+  // The client area's fixed size is the layout's; the menu bar's height is the style's.
+  setFixedSize(sizeHint());
 
   PlrCard = {ui->PlrCard0, ui->PlrCard1, ui->PlrCard2, ui->PlrCard3, ui->PlrCard4};
   DlrCard = {ui->DlrCard0, ui->DlrCard1, ui->DlrCard2, ui->DlrCard3, ui->DlrCard4};
@@ -181,20 +233,36 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), ui(new Ui::TMainFor
   for (int i = 0; i < 5; ++i) {
     findChild<QPushButton*>(QStringLiteral("PlrCard%1Btn").arg(i))->hide();
   }
-  ui->NewGame->setEnabled(false);
-  ui->Draw->hide();
   ui->MoneyPanl->hide();
   ui->MoneyBreakPanl->hide();
   ui->DlrNameLabl->hide();
   ui->PlrNameLabl->hide();
-  SetBetEditColour(true);
 
   FillDeckGrids(DeckCards, DealOrder);
   for (QLabel* label : {ui->BetLabl, ui->LastBetLabl, ui->MainLabl, ui->PlrLabl, ui->DlrLabl}) label->clear();
-  ui->Bet->setEnabled(false);
-  for (QWidget* w :
-       std::initializer_list<QWidget*>{ui->BankLabl, ui->BetLabl, ui->Bet, ui->BetEdit, ui->Label5})
-    w->hide();
+  for (QWidget* w : std::initializer_list<QWidget*>{ui->BankLabl, ui->BetLabl, ui->BetEdit, ui->Label5}) w->hide();
+  EnterState(TableState::Opening);
+  // The statistics and help windows are not built yet: no menu item may stay silent.
+  ui->ViewStats->setEnabled(false);
+  ui->Contents->setEnabled(false);
+}
+
+void TMainForm::EnterState(TableState s) {
+  State = s;
+  const StateRow& row = Row(s);
+  if (row.deal != Keep) ui->Bet->setVisible(row.deal == Shown);
+  ui->Bet->setEnabled(row.dealEnabled);
+  ui->Draw->setVisible(row.drawShown);
+  ui->Draw->setEnabled(row.drawEnabled);
+  ui->BetEdit->setEnabled(row.money);
+  PaintBetEdit(ui->BetEdit, row.blackBetEdit);
+  for (ImageBox* slot : MoneySlot) slot->setEnabled(row.money);
+  ShowBillHints(row.money);
+  ui->Deck->setEnabled(row.deckItem);
+  ui->NewGame->setEnabled(row.newGameItem);
+  if (row.status) ui->CaptionBar->setText(row.status);
+  if (row.focus == Focus::BetEdit) ui->BetEdit->setFocus();
+  if (row.focus == Focus::Draw) ui->Draw->setFocus();
 }
 
 TMainForm::~TMainForm() { delete ui; }
@@ -238,56 +306,32 @@ void TMainForm::SplashTimeTimer() {
 
 void TMainForm::UpdateMoney() {
   ui->BankLabl->setText(BankLeft != 0 ? Amount("Bank: $", BankLeft) : QStringLiteral("(Empty)"));
-  // One index into the denominations serves all five slots, bottom to top, so every slot
-  // offers a smaller bill than the one below it.
-  std::size_t i = 0;
-  for (int slot = 4; slot >= 0; --slot) {
-    std::int32_t bill = 0;
-    while (i < BillValues.size()) {
-      const std::int32_t v = BillValues[i];
-      if (i == BillValues.size() - 1 && v <= BankLeft) {
-        bill = v;
-        BankLeft = 0;  // the 1-dollar bill is taken while it fits
-        break;
-      }
-      if (v < BankLeft) {
-        bill = v;
-        BankLeft = (BankLeft - 1) % v + 1;  // taken while it is strictly less than what is left
-        break;
-      }
-      ++i;
-    }
-    MoneySlotValue[slot] = bill;
-    if (bill != 0) {
-      ShowImage(MoneySlot[slot], BillImageId(bill));
-      MoneySlot[slot]->setToolTip(Amount("Bet $", bill));
+  MoneySlotValue = BreakIntoBills(BankLeft);
+  for (int slot = 0; slot < 5; ++slot) {
+    if (MoneySlotValue[slot] != 0) {
+      ShowImage(MoneySlot[slot], BillImageId(MoneySlotValue[slot]));
     } else {
       ClearImage(MoneySlot[slot]);
-      MoneySlot[slot]->setToolTip(QString());
     }
+  }
+  ShowBillHints(Row(State).money);
+}
+
+void TMainForm::ShowBillHints(bool on) {
+  for (int slot = 0; slot < 5; ++slot) {
+    const std::int32_t bill = MoneySlotValue[slot];
+    MoneySlot[slot]->setToolTip(on && bill != 0 ? Amount("Bet $", bill) : QString());
   }
 }
 
 void TMainForm::BetEditChange() {
-  const QString text = ui->BetEdit->text();
-  if (text.isEmpty()) {
-    BankLeft = Bank;
-    UpdateMoney();
+  const BetCheck check = CheckTypedBet(ui->BetEdit->text().toStdString(), Bank);
+  if (!check.Passed()) {
+    ShowMessage(Text(check.text), Text(check.caption), StopOk);
+    ui->BetEdit->setText(QString());  // runs this handler again, on the empty box
     return;
   }
-  std::int32_t value = 0;
-  if (!TryStrToInt(text.toStdString(), value)) {
-    ShowMessage("Invalid bet charactor!", "Bet Error", StopOk);
-    ui->BetEdit->setText(QString());
-    return;
-  }
-  if (static_cast<std::int64_t>(Bank) - value < 0) {
-    ShowMessage("You don't have that much!", "Bet Error", StopOk);
-    ui->BetEdit->setText(QString());
-    return;
-  }
-  // A negative bet shows more than the bank (it is refused at the Deal); keep it in range.
-  BankLeft = Clamp32(static_cast<std::int64_t>(Bank) - value);
+  BankLeft = check.value;
   UpdateMoney();
 }
 
@@ -309,60 +353,15 @@ void TMainForm::MoneySlot2Click() { MoneySlotClick(2); }
 void TMainForm::MoneySlot3Click() { MoneySlotClick(3); }
 void TMainForm::MoneySlot4Click() { MoneySlotClick(4); }
 
-void TMainForm::RefuseBet(const QString& text, const QString& caption) {
-  ShowMessage(text, caption, StopOk);
-  ui->BetEdit->setFocus();
-}
-
 bool TMainForm::CheckBet() {
-  const QString text = ui->BetEdit->text();
-  if (CurrentBet > Bank && text.isEmpty()) {
-    RefuseBet("Your last bet exceeds your bank account!\n         Decrease your bet..", "Bet Overflow");
+  const BetCheck check = CheckDealBet(ui->BetEdit->text().toStdString(), CurrentBet, Bank);
+  if (!check.Passed()) {
+    ShowMessage(Text(check.text), Text(check.caption), StopOk);
+    ui->BetEdit->setFocus();
     return false;
   }
-  std::int32_t bet = CurrentBet;
-  if (!text.isEmpty()) {
-    std::int32_t value = 0;
-    if (!TryStrToInt(text.toStdString(), value)) {
-      RefuseBet("No betting charactors!\n      Try again..", "Illegal Bet");
-      return false;
-    }
-    if (value > Bank) {
-      RefuseBet("You don't have that much!\n       Try again..", "Illegal Bet");
-      return false;
-    }
-    if (value <= 0) {
-      RefuseBet("You must bet something..", "Illegal Bet");
-      return false;
-    }
-    bet = value;
-  }
-  if (bet == 0) {
-    RefuseBet("You must bet something..", "Illegal Bet");
-    return false;
-  }
-  // A win adds the bet to the bank, which must stay a 32-bit amount.
-  if (static_cast<std::int64_t>(Bank) + bet > kMaxMoney) {
-    RefuseBet("The bank can't hold a win that big!\n      Decrease your bet..", "Illegal Bet");
-    return false;
-  }
-  CurrentBet = bet;
+  CurrentBet = check.value;
   return true;
-}
-
-void TMainForm::SetBetEditColour(bool betting) {
-  // Black while the bet may change, the panel's green while a hand is in play.
-  ui->BetEdit->setProperty("betting", betting);
-  QPalette palette = ui->BetEdit->palette();
-  const QColor base = betting ? QColor(Qt::black) : QColor(0, 128, 0);
-  palette.setColor(QPalette::Base, base);
-  palette.setColor(QPalette::Disabled, QPalette::Base, base);
-  palette.setColor(QPalette::Disabled, QPalette::Text, Qt::yellow);
-  ui->BetEdit->setPalette(palette);
-}
-
-void TMainForm::SetMoneySlotsEnabled(bool enabled) {
-  for (ImageBox* slot : MoneySlot) slot->setEnabled(enabled);
 }
 
 // --- The hand --------------------------------------------------------------------------------
@@ -373,16 +372,10 @@ void TMainForm::BetClick() {
   KingOnDealer = 0;
   ui->BetLabl->setText(Amount("Game Pot:  $", 2LL * CurrentBet));
   ui->LastBetLabl->setText(Amount("Last Bet: $", CurrentBet));
+  EnterState(TableState::Dealing);
   ui->BetEdit->setText(QString());
-  SetBetEditColour(false);
-  ui->BetEdit->setEnabled(false);
-  ui->Draw->setEnabled(true);
-  ui->Deck->setEnabled(false);
   BankLeft = Bank - CurrentBet;
   UpdateMoney();
-  SetMoneySlotsEnabled(false);
-  for (ImageBox* slot : MoneySlot) slot->setToolTip(QString());
-  ui->Bet->setEnabled(false);
   DealClick();
 }
 
@@ -390,7 +383,6 @@ void TMainForm::DealClick() {
   if (TableShown == 0) {
     ui->DlrNameLabl->show();
     ui->PlrNameLabl->show();
-    ui->NewGame->setEnabled(true);
     TableShown = 1;
   }
   NextCard = 1;
@@ -433,19 +425,13 @@ void TMainForm::DealDelayTimer() {
   } else {
     ShowBack(DlrCard[slot]);
   }
-  if (DealStep == 9) {
-    ui->CaptionBar->setText("  Click on cards to remove and click Draw to replace");
-    ui->Draw->show();
-    ui->Bet->hide();
-    ui->Bet->setEnabled(true);
-    ui->Draw->setFocus();
-  }
+  if (DealStep == 9) EnterState(TableState::Discarding);
   ++DealStep;
   if (HoldsKingOfHearts(PlrHand)) SwitchOn(kingOhearts);
 }
 
 void TMainForm::PlrCardClick(int slot) {
-  if (ui->Draw->isHidden() || !ui->Draw->isEnabled()) return;
+  if (!Row(State).cardsTurn) return;
   if (PlrDiscard[slot] == 0) {
     ShowBack(PlrCard[slot]);
     if (PlrHand[slot] == KingOfHearts) kingOhearts->stop();
@@ -465,7 +451,7 @@ void TMainForm::PlrCard3BtnClick() { PlrCardClick(3); }
 void TMainForm::PlrCard4BtnClick() { PlrCardClick(4); }
 
 void TMainForm::DrawClick() {
-  if (ui->Draw->isHidden() || !ui->Draw->isEnabled()) return;
+  if (State != TableState::Discarding) return;
   const auto n = static_cast<std::int32_t>(std::count(PlrDiscard.begin(), PlrDiscard.end(), 1));
   if (n == 5) {
     ShowMessage("You Can't draw 5!", "Illegal Draw", StopOk);
@@ -480,8 +466,7 @@ void TMainForm::DrawClick() {
   }
   RecordPlayerDraw(n);
   PlrDrawPending = n;
-  ui->Draw->setEnabled(false);
-  ui->CaptionBar->clear();
+  EnterState(TableState::DealerToDraw);
   SlotFlags replaced{};
   ReplaceDiscards(DeckCards, DealOrder, PlrHand, NextCard, PlrDiscard, replaced);
   for (int slot = 0; slot < 5; ++slot)
@@ -495,12 +480,14 @@ void TMainForm::DlrDrawTimer() {
   ui->MainLabl->setText(Amount("Dealer takes ", n));
   RecordDealerDraw(n);
   DlrDrawPending = n;
+  EnterState(TableState::DealerHasDrawn);
   DlrDraw->stop();
   SwitchOn(DlrReplATimer);
 }
 
 void TMainForm::DlrReplATimerTimer() {
   DlrReplATimer->stop();
+  EnterState(TableState::ShowdownDue);
   ui->MainLabl->clear();
   if (HoldsKingOfHearts(DlrHand)) {
     KingOnDealer = 1;
@@ -514,26 +501,28 @@ void TMainForm::pickAwinnerTimer() {
   for (int slot = 0; slot < 5; ++slot) ShowImage(DlrCard[slot], DlrHand[slot]);
   EvaluateHand(PlrHand, PlrFinalRank, PlrRankCount);
   EvaluateHand(DlrHand, DlrFinalRank, DlrRankCount);
-  const std::int32_t outcome = CompareHands(PlrFinalRank, DlrFinalRank);
-  if (outcome == 0) {
+  const Outcome outcome = CompareHands(PlrFinalRank, DlrFinalRank);
+  if (outcome == Push) {
     ui->MainLabl->setText("Push.. Split the Pot!");
-  } else if (outcome == 1) {
+  } else if (outcome == PlayerWins) {
     ui->MainLabl->setText("You're a winner!");
     Bank = Clamp32(static_cast<std::int64_t>(Bank) + CurrentBet);
   } else {
     ui->MainLabl->setText("Dealer wins!");
     Bank = Clamp32(static_cast<std::int64_t>(Bank) - CurrentBet);
   }
-  RecordHandResult(outcome);
+  RecordHandResult(outcome, Bank, CurrentBet);
   PlrDrawPending = -1;
   DlrDrawPending = -1;
   ui->DlrLabl->setText(ShortName(DlrFinalRank));
   ui->PlrLabl->setText(ShortName(PlrFinalRank));
   if (Bank > 0) {
-    EnterBettingState();
+    EnterState(TableState::Betting);
+    BankLeft = Bank;
+    UpdateMoney();
     return;
   }
-  ui->CaptionBar->clear();
+  EnterState(TableState::Bankrupt);
   // The bankruptcy dialog opens here, centred and modal, and leaves NewGameChosen behind.
   // Until it exists the player is treated as having left it without choosing New Game.
   NewGameChosen = 0;
@@ -542,20 +531,6 @@ void TMainForm::pickAwinnerTimer() {
   } else {
     TerminateApplication();
   }
-}
-
-void TMainForm::EnterBettingState() {
-  BankLeft = Bank;
-  UpdateMoney();
-  ui->Bet->show();
-  ui->Draw->hide();
-  ui->Draw->setEnabled(true);
-  ui->BetEdit->setEnabled(true);
-  ui->Deck->setEnabled(true);
-  SetMoneySlotsEnabled(true);
-  SetBetEditColour(true);
-  ui->CaptionBar->setText("  Change your bet or click Deal to play");
-  ui->BetEdit->setFocus();
 }
 
 void TMainForm::AbandonHand() {
@@ -569,36 +544,25 @@ void TMainForm::AbandonHand() {
   if (DlrDrawPending >= 0) ForgetDealerDraw(DlrDrawPending);
   PlrDrawPending = -1;
   DlrDrawPending = -1;
-  ui->Draw->setEnabled(true);
-  ui->Bet->setEnabled(true);
 }
 
 void TMainForm::NewGameClick() {
   AbandonHand();
   CurrentBet = 0;
   Bank = StartingBank;
-  StartNewGameStats();
+  StartNewGameStats(Bank);
   kingOhearts->stop();
   KingOnDealer = 0;
   ClearCards();
   TableShown = 0;
-  BankLeft = Bank;
-  UpdateMoney();
   ui->BetLabl->setText("Place your bet..");
-  for (QLabel* label : {ui->PlrLabl, ui->DlrLabl, ui->MainLabl}) label->clear();
-  ui->BetEdit->setText(QString());
-  ui->BetEdit->setEnabled(true);
-  ui->Bet->show();
-  ui->Draw->hide();
-  ui->LastBetLabl->clear();
-  SetMoneySlotsEnabled(true);
+  for (QLabel* label : {ui->PlrLabl, ui->DlrLabl, ui->MainLabl, ui->LastBetLabl}) label->clear();
   ui->DlrNameLabl->hide();
   ui->PlrNameLabl->hide();
-  ui->CaptionBar->setText("  Enter your bet and click Deal to start");
-  SetBetEditColour(true);
-  ui->BetEdit->setFocus();
-  ui->NewGame->setEnabled(false);
-  ui->Deck->setEnabled(true);
+  EnterState(TableState::BettingNewGame);
+  ui->BetEdit->setText(QString());
+  BankLeft = Bank;
+  UpdateMoney();
 }
 
 void TMainForm::kingOheartsTimer() {
@@ -607,7 +571,7 @@ void TMainForm::kingOheartsTimer() {
   for (int slot = 0; slot < 5; ++slot) {
     if (hand[slot] != KingOfHearts) continue;
     if (KingToggle == 0) {
-      ShowImage(places[slot], 53);
+      ShowImage(places[slot], kWinkingKingId);
       KingToggle = 1;
     } else {
       ShowImage(places[slot], KingOfHearts);

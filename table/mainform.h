@@ -5,6 +5,8 @@
 #include <QString>
 #include <array>
 
+#include "table/tablestate.h"
+
 class QLabel;
 class QTimer;
 class ImageBox;
@@ -37,6 +39,9 @@ class TMainForm : public QMainWindow {
   // Methods bound to no control.
   void DealClick();
   void UpdateMoney();
+
+  // Moves the table to state s and sets every control that differs between states.
+  void EnterState(TableState s);
 
  public slots:
   void SplashTimeTimer();
@@ -74,10 +79,7 @@ class TMainForm : public QMainWindow {
   bool CheckBet();
   void MoneySlotClick(int slot);
   void PlrCardClick(int slot);
-  void RefuseBet(const QString& text, const QString& caption);
-  void SetBetEditColour(bool betting);
-  void SetMoneySlotsEnabled(bool enabled);
-  void EnterBettingState();
+  void ShowBillHints(bool on);
   void AbandonHand();
   void ShowBack(QLabel* box);
   void ClearCards();

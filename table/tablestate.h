@@ -2,25 +2,38 @@
 // The table's game state: money, the player's choices, the hand in play.
 // Module-level, as the windows own nothing but their controls. Defined in tablestate.cpp.
 
-#include <QString>
 #include <array>
 #include <cstdint>
 
+#include "decks/deckchoice.h"
 #include "game/cards.h"
+#include "game/money.h"
+#include "stats/gamestats.h"
+
+// Where the table stands in the hand cycle. Every control that differs between the states is
+// set from one table (TMainForm::EnterState); handlers move between states and read this
+// variable, never a widget, to learn where they are.
+enum class TableState {
+  Opening,         // from start-up until the first deal: splash and welcome dialog
+  Betting,         // between a showdown and the next Deal
+  BettingNewGame,  // after New Game, until the first Deal of the new game
+  Dealing,         // the ten deal ticks
+  Discarding,      // the player turns cards and draws
+  DealerToDraw,    // a legal draw was made; the Dealer's turn is due
+  DealerHasDrawn,  // "Dealer takes n" is shown
+  ShowdownDue,     // the Dealer's cards turn up next
+  Bankrupt,        // the showdown emptied the bank; the bankruptcy dialog is up
+};
+extern TableState State;
 
 // Money, in whole dollars.
-constexpr std::int32_t InitialBank = 1000;
 extern std::int32_t StartingBank;  // 1000 for the whole run
 extern std::int32_t Bank;
 extern std::int32_t CurrentBet;    // the bet of the hand in play, afterwards the last bet
 extern std::int32_t BankLeft;      // what the money panel is asked to show
-extern std::array<std::int32_t, 5> MoneySlotValue;  // bill in MoneySlot0..4, 0 = empty
-extern const std::array<std::int32_t, 14> BillValues;  // largest first
+extern BillSlots MoneySlotValue;   // bill in MoneySlot0..4, 0 = empty
 
-// The player's choices.
-extern QString PlayerName;          // at most 10 characters; "Player" when left empty
-extern std::int32_t DeckBackId;     // 60..69
-extern std::int32_t RandomDeck;     // 1: a random back every hand
+// The player's choices (the name lives with the statistics, the card back with the decks).
 extern std::int32_t WelcomeDone;    // left by the welcome dialog
 extern std::int32_t WelcomeDeckIndex;  // back shown by the welcome dialog, 60 + index
 extern std::int32_t NewGameChosen;  // left by the bankruptcy dialog
@@ -33,7 +46,8 @@ extern std::int32_t DlrShown;       // the hidden ShowDlr control shows the Deal
 extern std::int32_t KingOnDealer;   // the King of Hearts to animate is the Dealer's
 extern std::int32_t KingToggle;     // 0: next tick shows the winking picture (53)
 
-// Restores everything above to its value at program load.
+// Restores everything above, the card-back choice and the statistics to their values at
+// program load.
 void ResetTableState();
 
 // Draws counted for the hand in play that has not reached its showdown yet (-1: none), so

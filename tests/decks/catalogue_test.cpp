@@ -11,7 +11,8 @@
 
 namespace {
 
-std::vector<int> CatalogueIds() {
+// Every id the catalogue answers to, found by asking it about each number.
+std::vector<int> ScannedIds() {
   std::vector<int> ids;
   for (int id = 0; id <= 10000; ++id)
     if (IsCatalogueId(id)) ids.push_back(id);
@@ -19,9 +20,9 @@ std::vector<int> CatalogueIds() {
 }
 
 TEST(Catalogue, ExactlyTheDocumentedIdsAtTheirSizes) {
-  const std::vector<int> ids = CatalogueIds();
+  const std::vector<int> ids = ScannedIds();
   EXPECT_EQ(ids.size(), 53u + 10u + 4u + 8u + 6u);
-  EXPECT_EQ(CatalogueIds(), ids);
+  EXPECT_EQ(::CatalogueIds(), ids);
   for (int id : ids) {
     QSize size = CatalogueSize(id);
     const QImage image = CatalogueImage(id, size);

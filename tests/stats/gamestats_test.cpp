@@ -5,7 +5,7 @@
 
 #include "game/handrank.h"
 #include "stats/gamestats.h"
-#include "table/tablestate.h"
+#include "game/money.h"
 #include "tests/support/fakeplatform.h"
 
 namespace {
@@ -18,7 +18,6 @@ const HandRank kFlush{5, 11, 9, 7, 2, 0, 3};
 class StatsTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    ResetTableState();
     ResetRankData();
     ResetCardData();
     ResetGameStats();
@@ -28,7 +27,6 @@ class StatsTest : public ::testing::Test {
   // Bank settled first as the table does.
   void Hand(std::int32_t outcome, std::int32_t bet, const HandRank& plrFinal, const HandRank& dlrFinal,
             const HandRank& plrDealt = kAceHigh, const HandRank& dlrDealt = kAceHigh, ::Hand cards = {1, 2, 3, 4, 5}) {
-    CurrentBet = bet;
     Bank += outcome == 1 ? bet : outcome == 2 ? -bet : 0;
     PlrFinalRank = plrFinal;
     DlrFinalRank = dlrFinal;
@@ -36,8 +34,12 @@ class StatsTest : public ::testing::Test {
     DlrDealtRank = dlrDealt;
     PlrHand = cards;
     DlrHand = {40, 41, 42, 43, 45};
-    RecordHandResult(outcome);
+    RecordHandResult(static_cast<Outcome>(outcome), Bank, bet);
   }
+
+  // The table's money, which the events are given.
+  std::int32_t Bank = kStartingBank;
+  const std::int32_t StartingBank = kStartingBank;
 };
 
 TEST_F(StatsTest, StreaksRunThroughAPushAndEndOnALoss) {
@@ -114,14 +116,14 @@ TEST_F(StatsTest, NewGameKeepsOrClears) {
   Hand(1, 100, kPairOfTens, kAceHigh);
   Bank = StartingBank;
   platform.Expect("Save current stats?", "New Game", QuestionYesNo, MessageAnswer::Yes);
-  StartNewGameStats();
+  StartNewGameStats(Bank);
   EXPECT_EQ(GameStats.Resets, 1u);
   EXPECT_EQ(GameStats.HandsPlayed, 2u);
   EXPECT_EQ(GameStats.PlrStreak, 2u);
   EXPECT_EQ(GameStats.BankHigh, 1200u);
 
   platform.Expect("Save current stats?", "New Game", QuestionYesNo, MessageAnswer::No);
-  StartNewGameStats();
+  StartNewGameStats(Bank);
   EXPECT_EQ(GameStats.Resets, 0u);
   EXPECT_EQ(GameStats.BankSum, 1000u);
   EXPECT_EQ(GameStats.HandsPlayed, 0u);

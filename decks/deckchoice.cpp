@@ -1,0 +1,9 @@
+#include "decks/deckchoice.h"
+
+std::int32_t DeckBackId = kFirstBackId;
+std::int32_t RandomDeck = 0;
+
+void ResetDeckChoice() {
+  DeckBackId = kFirstBackId;
+  RandomDeck = 0;
+}

@@ -1,0 +1,84 @@
+#include "game/money.h"
+
+#include <algorithm>
+#include <limits>
+
+#include "game/convert.h"
+
+const std::array<std::int32_t, 14> BillValues{500000, 100000, 50000, 20000, 10000, 5000, 1000,
+                                              500,    100,    50,    20,    10,    5,    1};
+
+namespace {
+
+constexpr std::int64_t kMaxMoney = std::numeric_limits<std::int32_t>::max();
+constexpr std::int64_t kMinMoney = std::numeric_limits<std::int32_t>::min();
+
+BetCheck Refuse(std::string_view text, std::string_view caption, bool converted = false, std::int32_t value = 0) {
+  return {text, caption, value, converted};
+}
+
+BetCheck Pass(std::int32_t value) { return {{}, {}, value, true}; }
+
+}  // namespace
+
+BillSlots BreakIntoBills(std::int32_t amount) {
+  BillSlots slots{};
+  std::int32_t left = amount;
+  // One index into the denominations serves all five slots, bottom to top, so every slot
+  // offers a smaller bill than the one below it.
+  std::size_t i = 0;
+  for (int slot = 4; slot >= 0; --slot) {
+    while (i < BillValues.size()) {
+      const std::int32_t v = BillValues[i];
+      if (i == BillValues.size() - 1 && v <= left) {
+        slots[slot] = v;
+        left = 0;  // the 1-dollar bill is taken while it fits
+        break;
+      }
+      if (v < left) {
+        slots[slot] = v;
+        left = (left - 1) % v + 1;  // taken while it is strictly less than what is left
+        break;
+      }
+      ++i;
+    }
+  }
+  return slots;
+}
+
+BetCheck CheckTypedBet(std::string_view typed, std::int32_t bank) {
+  if (typed.empty()) return Pass(bank);
+  std::int32_t value = 0;
+  if (!TryStrToInt(typed, value)) return Refuse("Invalid bet charactor!", "Bet Error");
+  const std::int64_t left = static_cast<std::int64_t>(bank) - value;
+  if (left < 0) return Refuse("You don't have that much!", "Bet Error", true, value);
+  // A negative bet shows more than the bank (the Deal refuses it); the figure stays in range.
+  return Pass(static_cast<std::int32_t>(std::clamp(left, kMinMoney, kMaxMoney)));
+}
+
+BetCheck CheckDealBet(std::string_view typed, std::int32_t lastBet, std::int32_t bank) {
+  if (lastBet > bank && typed.empty())
+    return Refuse("Your last bet exceeds your bank account!\n         Decrease your bet..", "Bet Overflow");
+  std::int32_t bet = lastBet;
+  if (!typed.empty()) {
+    std::int32_t value = 0;
+    if (!TryStrToInt(typed, value)) return Refuse("No betting charactors!\n      Try again..", "Illegal Bet");
+    if (value > bank) return Refuse("You don't have that much!\n       Try again..", "Illegal Bet", true, value);
+    if (value <= 0) return Refuse("You must bet something..", "Illegal Bet", true, value);
+    bet = value;
+  }
+  if (bet == 0) return Refuse("You must bet something..", "Illegal Bet");
+  // A win adds the bet to the bank, which must stay a 32-bit amount.
+  if (static_cast<std::int64_t>(bank) + bet > kMaxMoney)
+    return Refuse("The bank can't hold a win that big!\n      Decrease your bet..", "Illegal Bet", true, bet);
+  return Pass(bet);
+}
+
+BetCheck CheckWelcomeBet(std::string_view typed, std::int32_t bank) {
+  if (!typed.empty() && typed.front() == '$') typed.remove_prefix(1);
+  std::int32_t value = 0;
+  if (!TryStrToInt(typed, value)) return Refuse("You must enter a valid bet.\n      Try Again..", "Illegal Bet");
+  if (value > bank) return Refuse("You don't have that much!\n       Try Again..", "Illegal Bet", true, value);
+  if (value <= 0) return Refuse("You must bet something..", "Illegal Bet", true, value);
+  return Pass(value);
+}

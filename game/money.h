@@ -1,0 +1,40 @@
+#pragma once
+// The money rules of the table, as plain functions: which bills the money panel offers for an
+// amount, and the checks a bet must pass in the bet box, at the Deal and in the welcome dialog.
+// Each check returns the refusal to show (text and caption) or the accepted amount; the
+// windows only show what they are given.
+
+#include <array>
+#include <cstdint>
+#include <string_view>
+
+constexpr std::int32_t kStartingBank = 1000;  // the bank of every new game
+
+// The bill denominations, largest first.
+extern const std::array<std::int32_t, 14> BillValues;
+
+// Bills offered in MoneySlot0 (top) .. MoneySlot4 (bottom); 0 is an empty slot.
+using BillSlots = std::array<std::int32_t, 5>;
+
+// Up to five different bills, each strictly smaller than the money it is drawn from (the
+// 1-dollar bill may equal it), the largest at the bottom: a choice to bet with, not a count.
+BillSlots BreakIntoBills(std::int32_t amount);
+
+struct BetCheck {
+  std::string_view text;     // the refusal's message; empty when the bet passed
+  std::string_view caption;  // the refusal's message-box caption
+  std::int32_t value = 0;    // see each check
+  bool converted = false;    // the text was a number (the welcome dialog keeps it even when refused)
+
+  bool Passed() const { return text.empty(); }
+};
+
+// A change of the bet box, judged at once: value is the money left beside the typed bet.
+// An empty box leaves the whole bank. Zero and negative bets pass here; the Deal refuses them.
+BetCheck CheckTypedBet(std::string_view typed, std::int32_t bank);
+
+// The Deal: value is the bet of the coming hand. An empty box repeats lastBet.
+BetCheck CheckDealBet(std::string_view typed, std::int32_t lastBet, std::int32_t bank);
+
+// The welcome dialog's starting bet: one leading "$" is dropped; value is the converted number.
+BetCheck CheckWelcomeBet(std::string_view typed, std::int32_t bank);

@@ -1,0 +1,104 @@
+// The money rules: the bills offered for an amount, and every check a bet passes or fails.
+#include "game/money.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <string>
+
+namespace {
+
+struct BillsCase {
+  std::int32_t amount;
+  BillSlots bills;  // MoneySlot0 (top) .. MoneySlot4 (bottom)
+};
+
+TEST(Bills, OfferedForEachAmount) {
+  const BillsCase cases[] = {
+      {0, {0, 0, 0, 0, 0}},
+      {1, {0, 0, 0, 0, 1}},
+      {2, {0, 0, 0, 0, 1}},
+      {5, {0, 0, 0, 0, 1}},
+      {6, {0, 0, 0, 1, 5}},
+      {50, {0, 0, 1, 5, 20}},
+      {123, {0, 0, 1, 20, 100}},
+      {500, {1, 5, 20, 50, 100}},
+      {1000, {5, 20, 50, 100, 500}},
+      {1001, {0, 0, 0, 1, 1000}},
+      {2000, {20, 50, 100, 500, 1000}},
+      {10000, {50, 100, 500, 1000, 5000}},
+      {500000, {1000, 5000, 20000, 50000, 100000}},
+      {INT_MAX, {10000, 20000, 50000, 100000, 500000}},
+      {-40, {0, 0, 0, 0, 0}},
+  };
+  for (const auto& c : cases) EXPECT_EQ(BreakIntoBills(c.amount), c.bills) << "amount " << c.amount;
+}
+
+enum class Check { Typed, Deal, Welcome };
+
+struct BetCase {
+  const char* rule;
+  Check check;
+  const char* typed;
+  std::int32_t lastBet;  // the Deal's only
+  std::int32_t bank;
+  std::int32_t value;    // the accepted figure, or the converted number kept on a refusal
+  const char* text;      // "" when the bet passes
+  const char* caption;
+};
+
+TEST(Bets, EachCheckInItsOrder) {
+  const BetCase cases[] = {
+      // The bet box judges every change at once and shows the money left beside the bet.
+      {"typed_empty_shows_the_bank", Check::Typed, "", 0, 1000, 1000, "", ""},
+      {"typed_bet_leaves_the_rest", Check::Typed, "250", 0, 1000, 750, "", ""},
+      {"typed_whole_bank_leaves_nothing", Check::Typed, "1000", 0, 1000, 0, "", ""},
+      {"typed_negative_shows_more", Check::Typed, "-100", 0, 1000, 1100, "", ""},
+      {"typed_negative_never_wraps", Check::Typed, "-2147483648", 0, 1000, INT_MAX, "", ""},
+      {"typed_letter", Check::Typed, "5x", 0, 1000, 0, "Invalid bet charactor!", "Bet Error"},
+      {"typed_above_bank", Check::Typed, "1500", 0, 1000, 1500, "You don't have that much!", "Bet Error"},
+      // The Deal.
+      {"deal_repeats_last_bet", Check::Deal, "", 50, 1000, 50, "", ""},
+      {"deal_whole_bank", Check::Deal, "400", 600, 400, 400, "", ""},
+      {"deal_hexadecimal", Check::Deal, "$10", 0, 1000, 16, "", ""},
+      {"deal_last_bet_above_bank", Check::Deal, "", 600, 400, 0,
+       "Your last bet exceeds your bank account!\n         Decrease your bet..", "Bet Overflow"},
+      {"deal_typed_bet_overrides_a_last_bet_above_bank", Check::Deal, "300", 600, 400, 300, "", ""},
+      {"deal_no_number", Check::Deal, "abc", 50, 1000, 0, "No betting charactors!\n      Try again..", "Illegal Bet"},
+      {"deal_above_bank", Check::Deal, "1001", 50, 1000, 1001, "You don't have that much!\n       Try again..",
+       "Illegal Bet"},
+      {"deal_zero", Check::Deal, "0", 50, 1000, 0, "You must bet something..", "Illegal Bet"},
+      {"deal_negative", Check::Deal, "-5", 50, 1000, -5, "You must bet something..", "Illegal Bet"},
+      {"deal_nothing_bet_yet", Check::Deal, "", 0, 1000, 0, "You must bet something..", "Illegal Bet"},
+      {"deal_win_would_overflow_the_bank", Check::Deal, "200000000", 50, 2000000000, 200000000,
+       "The bank can't hold a win that big!\n      Decrease your bet..", "Illegal Bet"},
+      // The welcome dialog.
+      {"welcome_plain", Check::Welcome, "50", 0, 1000, 50, "", ""},
+      {"welcome_one_dollar_sign_dropped", Check::Welcome, "$50", 0, 1000, 50, "", ""},
+      {"welcome_second_dollar_sign_reads_hexadecimal", Check::Welcome, "$$32", 0, 1000, 50, "", ""},
+      {"welcome_whole_bank", Check::Welcome, "1000", 0, 1000, 1000, "", ""},
+      {"welcome_empty", Check::Welcome, "", 0, 1000, 0, "You must enter a valid bet.\n      Try Again..",
+       "Illegal Bet"},
+      {"welcome_lone_dollar", Check::Welcome, "$", 0, 1000, 0, "You must enter a valid bet.\n      Try Again..",
+       "Illegal Bet"},
+      {"welcome_dollar_between_digits", Check::Welcome, "5$0", 0, 1000, 0,
+       "You must enter a valid bet.\n      Try Again..", "Illegal Bet"},
+      {"welcome_above_bank", Check::Welcome, "1001", 0, 1000, 1001, "You don't have that much!\n       Try Again..",
+       "Illegal Bet"},
+      {"welcome_negative_kept", Check::Welcome, "-5", 0, 1000, -5, "You must bet something..", "Illegal Bet"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.rule);
+    const BetCheck r = c.check == Check::Typed  ? CheckTypedBet(c.typed, c.bank)
+                       : c.check == Check::Deal ? CheckDealBet(c.typed, c.lastBet, c.bank)
+                                                : CheckWelcomeBet(c.typed, c.bank);
+    EXPECT_EQ(std::string(r.text), c.text);
+    EXPECT_EQ(std::string(r.caption), c.caption);
+    EXPECT_EQ(r.Passed(), std::string(c.text).empty());
+    if (r.Passed() || r.converted) {
+      EXPECT_EQ(r.value, c.value);
+    }
+  }
+}
+
+}  // namespace
