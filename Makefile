@@ -31,3 +31,19 @@ shots-deps:
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD)
+
+# --- Debian package --------------------------------------------------------------------------
+# make package: brindlewharf_<version>_<arch>.deb in this folder, built with Debian's hardening
+# flags; install it with  apt-get install ./brindlewharf_*.deb
+PKG_BUILD ?= build-pkg
+
+.PHONY: package
+package: deps
+	@scripts/install-deps.sh package
+	DEB_BUILD_MAINT_OPTIONS=hardening=+all; export DEB_BUILD_MAINT_OPTIONS; \
+	cmake -S . -B $(PKG_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_INSTALL_PREFIX=/usr \
+	  -DBRINDLEWHARF_BENCH=OFF -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON \
+	  -DCMAKE_CXX_FLAGS="$$(dpkg-buildflags --get CPPFLAGS) $$(dpkg-buildflags --get CXXFLAGS)" \
+	  -DCMAKE_EXE_LINKER_FLAGS="$$(dpkg-buildflags --get LDFLAGS)"
+	cmake --build $(PKG_BUILD) -j $(JOBS) --target brindlewharf desktop_data
+	cd $(PKG_BUILD) && cpack -D CPACK_OUTPUT_FILE_PREFIX="$(CURDIR)"

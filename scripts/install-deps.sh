@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs, from Debian's own repository, whatever the build, the tests or the game still need.
-# Usage: scripts/install-deps.sh [build|shots]
+# Usage: scripts/install-deps.sh [build|shots|package]
 set -euo pipefail
 
 packages=(
@@ -12,6 +12,11 @@ packages=(
 if [ "${1:-build}" = shots ]; then
   # Only for looking at the real window: a virtual X server, a robot for the mouse, a camera.
   packages+=(xvfb xauth xdotool imagemagick x11-utils)
+fi
+if [ "${1:-build}" = package ]; then
+  # The Debian package: its tools (dpkg-shlibdeps, dpkg-buildflags, file for stripping) and the
+  # checkers CI runs on it.
+  packages+=(dpkg-dev file desktop-file-utils appstream lintian)
 fi
 
 missing=()

@@ -12,6 +12,7 @@
 
 int main(int argc, char** argv) {
   TApplication app(argc, argv);
+  QGuiApplication::setDesktopFileName(BRINDLEWHARF_APP_ID);
   return RunGuarded([&] {
     // The application's own title, where a desktop names the program. Not a display name:
     // Qt would append that to every window caption.
