@@ -1,0 +1,206 @@
+#include "tests/soak/soak.h"
+
+#include <QAction>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <algorithm>
+#include <numeric>
+#include <random>
+
+#include "decks/imagebox.h"
+#include "platform/platform.h"
+#include "table/mainform.h"
+#include "table/tablestate.h"
+#include "ui_mainform.h"
+
+namespace {
+
+constexpr std::size_t kMaxFaults = 20;
+
+// Answers exactly the message boxes the script announces; anything else is a fault.
+class SoakPlatform : public Platform {
+ public:
+  explicit SoakPlatform(std::vector<std::string>& faults) : faults_(faults) {}
+
+  void Expect(const QString& caption, MessageAnswer answer = MessageAnswer::Ok) {
+    caption_ = caption;
+    answer_ = answer;
+  }
+  bool Pending() const { return !caption_.isEmpty(); }
+
+  MessageAnswer ShowMessage(const QString& text, const QString& caption, int) override {
+    if (caption != caption_) {
+      Fault("unexpected message box \"" + caption.toStdString() + "\": " + text.toStdString());
+      return MessageAnswer::No;
+    }
+    caption_.clear();
+    return answer_;
+  }
+  QString OpenFileName(const QString&, const QString&, const QString&) override { return {}; }
+  QString SaveFileName(const QString&, const QString&, const QString&) override { return {}; }
+  std::int64_t CalendarSeconds() override { return ++seconds_; }  // a new shuffle every deal
+  QDateTime LocalDateTime() override { return QDateTime(QDate(2026, 12, 8), QTime(12, 0)); }
+  void Pause(int) override {}
+  void Terminate() override { ++terminates; }
+
+  void Fault(const std::string& what) {
+    if (faults_.size() < kMaxFaults) faults_.push_back(what);
+  }
+
+  int terminates = 0;
+
+ private:
+  std::vector<std::string>& faults_;
+  QString caption_;
+  MessageAnswer answer_ = MessageAnswer::Ok;
+  std::int64_t seconds_ = 1'600'000'000;
+};
+
+class Driver {
+ public:
+  Driver(TMainForm& form, unsigned seed, SoakResult& result)
+      : form_(form), ui_(*form.ui), random_(seed), result_(result), platform_(result.faults) {
+    InstallPlatform(&platform_);
+  }
+  ~Driver() { InstallPlatform(nullptr); }
+
+  void Start() {
+    // As the splash handover leaves it: the money panel up and a first bet from the welcome.
+    for (QWidget* w : std::initializer_list<QWidget*>{ui_.BetLabl, ui_.BetEdit, ui_.Label5, ui_.MoneyPanl,
+                                                      ui_.MoneyBreakPanl, ui_.BankLabl})
+      w->show();
+    BankLeft = Bank;
+    form_.UpdateMoney();
+    CurrentBet = 10;
+    form_.BetClick();
+  }
+
+  // One hand from wherever the table stands to its showdown, with a New Game now and then.
+  void PlayHand() {
+    if (State == TableState::Betting || State == TableState::BettingNewGame) PlaceBet();
+    if (State != TableState::Dealing) return Fault("the Deal did not deal");
+    if (Chance(200)) return NewGame();
+    for (int tick = 0; tick < 10; ++tick) form_.DealDelayTimer();
+    if (State != TableState::Discarding) return Fault("the deal did not end in the discards");
+    Discard();
+    if (Chance(300)) return NewGame();
+    form_.DlrDrawTimer();
+    form_.DlrReplATimerTimer();
+    const std::int32_t bankBefore = Bank;
+    form_.pickAwinnerTimer();
+    Settle(bankBefore);
+  }
+
+  void NewGame() {
+    platform_.Expect("New Game", Chance(2) ? MessageAnswer::Yes : MessageAnswer::No);
+    ui_.NewGame->trigger();
+    net_ = 0;
+    ++result_.newGames;
+    CheckCounters(true);
+  }
+
+ private:
+  bool Chance(int oneIn) { return std::uniform_int_distribution<int>(1, oneIn)(random_) == 1; }
+  int Between(int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(random_); }
+
+  void Fault(const std::string& what) { platform_.Fault("hand " + std::to_string(result_.hands + 1) + ": " + what); }
+
+  void PlaceBet() {
+    if (Chance(40)) {  // a bet the Deal must refuse, then a good one
+      ui_.BetEdit->setText("0");
+      platform_.Expect("Illegal Bet");
+      form_.BetClick();
+      ++result_.refusedBets;
+      if (State == TableState::Dealing) Fault("a bet of 0 was dealt");
+      ui_.BetEdit->clear();
+    }
+    const int how = Between(1, 10);
+    if (how <= 3 && CurrentBet > 0 && CurrentBet <= Bank) {
+      ui_.BetEdit->clear();  // the last bet again
+    } else if (how <= 6) {
+      for (int clicks = Between(1, 4); clicks > 0; --clicks) emit form_.MoneySlot[Between(0, 4)]->clicked();
+      if (ui_.BetEdit->text().isEmpty()) ui_.BetEdit->setText("1");
+    } else if (how <= 8) {
+      ui_.BetEdit->setText(QString::number(Between(1, std::max(1, Bank / 4))));
+    } else {
+      ui_.BetEdit->setText(QString::number(Bank));  // everything on one hand
+    }
+    form_.BetClick();
+  }
+
+  void Discard() {
+    const auto click = [&](int slot) { emit form_.PlrCard[slot]->clicked(); };
+    if (Chance(20)) {  // five, or four without keeping an Ace: refused, then put right
+      for (int slot = 0; slot < 5; ++slot) click(slot);
+      if (!Chance(2)) click(Between(0, 4));
+      const int down = static_cast<int>(std::count(PlrDiscard.begin(), PlrDiscard.end(), 1));
+      const auto kept = std::find(PlrDiscard.begin(), PlrDiscard.end(), 0) - PlrDiscard.begin();
+      if (down == 5 || !IsAce(PlrHand[kept])) {
+        platform_.Expect("Illegal Draw");
+        form_.DrawClick();
+        ++result_.refusedDraws;
+        if (State != TableState::Discarding) Fault("an illegal draw was taken");
+      }
+      for (int slot = 0; slot < 5; ++slot)
+        if (PlrDiscard[slot] == 1) click(slot);
+    }
+    for (int n = Between(0, 3); n > 0; --n) click(Between(0, 4));
+    form_.DrawClick();
+    if (State != TableState::DealerToDraw) Fault("a legal draw was refused");
+  }
+
+  void Settle(std::int32_t bankBefore) {
+    const QString result = ui_.MainLabl->text();
+    if (result == "You're a winner!") {
+      net_ += CurrentBet;
+    } else if (result == "Dealer wins!") {
+      net_ -= CurrentBet;
+    } else if (result != "Push.. Split the Pot!") {
+      Fault("no result shown: \"" + result.toStdString() + "\"");
+    }
+    ++result_.hands;
+    if (Bank != StartingBank + net_)
+      Fault("bank " + std::to_string(Bank) + " is not " + std::to_string(StartingBank + net_) + " (before " +
+            std::to_string(bankBefore) + ")");
+    CheckCounters(true);
+    if (Bank > 0) return;
+    ++result_.bankruptcies;
+    if (State != TableState::Bankrupt) Fault("an empty bank is not bankrupt");
+    // The player leaves the bankruptcy by starting a new game.
+    NewGame();
+  }
+
+  void CheckCounters(bool betweenHands) {
+    const GameStatistics& s = GameStats;
+    const auto sum = [](const auto& a) { return std::accumulate(a.begin(), a.end(), 0u); };
+    if (sum(s.PlrRankCounts) != s.HandsPlayed) Fault("player's categories do not add up to the hands played");
+    if (sum(s.DlrRankCounts) != s.HandsPlayed) Fault("Dealer's categories do not add up to the hands played");
+    if (betweenHands && sum(s.PlrDrawCounts) != s.HandsPlayed) Fault("player's draws do not add up");
+    if (betweenHands && sum(s.DlrDrawCounts) != s.HandsPlayed) Fault("Dealer's draws do not add up");
+    if (s.HandsWon > s.HandsPlayed) Fault("more hands won than played");
+    if (platform_.Pending()) Fault("an expected message box never came");
+  }
+
+  TMainForm& form_;
+  Ui::TMainForm& ui_;
+  std::mt19937 random_;
+  SoakResult& result_;
+  SoakPlatform platform_;
+  std::int64_t net_ = 0;  // payouts since the last new game
+};
+
+}  // namespace
+
+SoakResult Soak(TMainForm& form, int hands, unsigned seed, const std::function<void(int)>& afterHand) {
+  SoakResult result;
+  Driver driver(form, seed, result);
+  form.SplashTime->stop();
+  driver.Start();
+  while (result.hands < hands && result.faults.size() < kMaxFaults) {
+    const int before = result.hands;
+    driver.PlayHand();
+    if (afterHand && result.hands != before) afterHand(result.hands);
+  }
+  return result;
+}

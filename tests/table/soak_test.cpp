@@ -1,0 +1,26 @@
+// Two thousand hands through the real handlers, checking the books after every one.
+#include <gtest/gtest.h>
+
+#include "game/handrank.h"
+#include "table/mainform.h"
+#include "table/tablestate.h"
+#include "tests/soak/soak.h"
+
+namespace {
+
+TEST(Soak, TwoThousandHandsKeepTheBooks) {
+  ResetCardData();
+  ResetRankData();
+  ResetTableState();
+  TMainForm form;
+  const SoakResult r = Soak(form, 2000, 20261208);
+  for (const std::string& fault : r.faults) ADD_FAILURE() << fault;
+  EXPECT_EQ(r.hands, 2000);
+  // The script went down every road it has.
+  EXPECT_GT(r.newGames, 5);
+  EXPECT_GT(r.bankruptcies, 5);
+  EXPECT_GT(r.refusedDraws, 20);
+  EXPECT_GT(r.refusedBets, 20);
+}
+
+}  // namespace
