@@ -1,0 +1,45 @@
+#pragma once
+// The help window: the house rules and features as topics, and an example of every hand rank.
+
+#include <QDialog>
+#include <array>
+
+class ImageBox;
+class QLabel;
+class QTextEdit;
+
+namespace Ui {
+class THelpBox;
+}
+
+class THelpBox : public QDialog {
+  Q_OBJECT
+ public:
+  explicit THelpBox(QWidget* parent = nullptr);
+  ~THelpBox() override;
+
+  Ui::THelpBox* ui;
+  // In the order of HelpTopics and HandRankPages.
+  std::array<ImageBox*, 10> topicLabels{};
+  std::array<ImageBox*, 10> topicGlyphs{};
+  std::array<ImageBox*, 10> rankLabels{};
+  std::array<ImageBox*, 10> rankGlyphs{};
+  std::array<ImageBox*, 5> rankCards{};  // RankCard0 .. RankCard4
+
+ public slots:
+  // Runs on every activation: back to the contents page and the title panel, all links unvisited.
+  void FormCreate();
+  // The ten topic handlers (OverviewClick .. ContactLablClick) share this shape; topic indexes
+  // HelpTopics.
+  void TopicClick(int topic);
+  // The ten hand-rank handlers (RoyalFlushClick .. HighCardClick); rank indexes HandRankPages.
+  void HandRankClick(int rank);
+  void LicenseLablClick();
+  void OKBtnClick();
+
+ protected:
+  bool event(QEvent* e) override;
+  void showEvent(QShowEvent* e) override;
+};
+
+extern THelpBox* HelpBox;

@@ -1,0 +1,32 @@
+#pragma once
+// The help window's text, kept as data: the ten topics of the contents page and the ten pages
+// of the hand rankings. The window only lays them out.
+
+#include <array>
+#include <vector>
+
+enum class Ink { Black, Red, Blue };
+
+struct HelpParagraph {
+  Ink ink;
+  const char* text;  // appended as a new line; "\n" inside it breaks the line again
+};
+
+struct HelpTopic {
+  const char* heading;  // always red
+  std::vector<HelpParagraph> paragraphs;
+};
+
+// In the order of the contents page: overview, betting, the deal, drawing, the showdown,
+// selecting a deck, statistics, saving statistics, licence, contact.
+extern const std::array<HelpTopic, 10> HelpTopics;
+
+struct HandRankPage {
+  const char* name;          // above the description
+  const char* caption;       // under the example cards
+  std::array<int, 5> cards;  // card codes, left to right
+  const char* description;   // blue
+};
+
+// From the royal flush down to high card, as the list shows them.
+extern const std::array<HandRankPage, 10> HandRankPages;
