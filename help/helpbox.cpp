@@ -131,6 +131,7 @@ THelpBox::THelpBox(QWidget* parent) : QDialog(parent), ui(new Ui::THelpBox) {
   SetInk(ui->TableLabl, Qt::white);
   ui->ShowHelpRE->setFont(Font("DejaVu Sans", 11, false, false, false));
 
+  ui->HandRankPanl->hide();
   connect(ui->OKBtn, &QPushButton::clicked, this, &THelpBox::OKBtnClick);
 }
 
