@@ -31,7 +31,7 @@ void Paint(QWidget* w, const QColor& colour) {
 TDecks::TDecks(QWidget* parent) : QDialog(parent), ui(new Ui::TDecks) {
   ui->setupUi(this);
   setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-  setFixedSize(429, 286);
+  setFixedSize(size());  // as the layout gives it
   setModal(true);
   UseBaseFont(this);
 

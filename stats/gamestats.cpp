@@ -19,6 +19,14 @@ QString PlayerName;
 
 namespace {
 
+// Draws counted for the hand in play before its showdown (-1: none).
+std::int32_t plrDrawPending = -1;
+std::int32_t dlrDrawPending = -1;
+
+}  // namespace
+
+namespace {
+
 // Draw counts are indexed by cards drawn; anything outside 0..4 is not a draw and is ignored.
 bool IsDrawCount(std::int32_t n) { return n >= 0 && n <= 4; }
 
@@ -36,11 +44,15 @@ void RecordSide(const HandRank& final, const HandRank& dealt, const Hand& cards,
 }  // namespace
 
 void RecordPlayerDraw(std::int32_t n) {
-  if (IsDrawCount(n)) ++GameStats.PlrDrawCounts[static_cast<std::size_t>(n)];
+  if (!IsDrawCount(n)) return;
+  ++GameStats.PlrDrawCounts[static_cast<std::size_t>(n)];
+  plrDrawPending = n;
 }
 
 void RecordDealerDraw(std::int32_t n) {
-  if (IsDrawCount(n)) ++GameStats.DlrDrawCounts[static_cast<std::size_t>(n)];
+  if (!IsDrawCount(n)) return;
+  ++GameStats.DlrDrawCounts[static_cast<std::size_t>(n)];
+  dlrDrawPending = n;
 }
 
 void ForgetPlayerDraw(std::int32_t n) {
@@ -53,7 +65,25 @@ void ForgetDealerDraw(std::int32_t n) {
     --GameStats.DlrDrawCounts[static_cast<std::size_t>(n)];
 }
 
+void ForgetPendingDraws() {
+  ForgetPlayerDraw(plrDrawPending);
+  ForgetDealerDraw(dlrDrawPending);
+  plrDrawPending = -1;
+  dlrDrawPending = -1;
+}
+
+GameStatistics SettledStats() {
+  GameStatistics s = GameStats;
+  if (IsDrawCount(plrDrawPending) && s.PlrDrawCounts[static_cast<std::size_t>(plrDrawPending)] > 0)
+    --s.PlrDrawCounts[static_cast<std::size_t>(plrDrawPending)];
+  if (IsDrawCount(dlrDrawPending) && s.DlrDrawCounts[static_cast<std::size_t>(dlrDrawPending)] > 0)
+    --s.DlrDrawCounts[static_cast<std::size_t>(dlrDrawPending)];
+  return s;
+}
+
 void RecordHandResult(Outcome outcome, std::int32_t settledBank, std::int32_t currentBet) {
+  plrDrawPending = -1;
+  dlrDrawPending = -1;
   GameStatistics& s = GameStats;
   RecordSide(PlrFinalRank, PlrDealtRank, PlrHand, s.PlrBestRank, s.PlrBestCards, s.PlrImproved, s.PlrRankCounts);
   RecordSide(DlrFinalRank, DlrDealtRank, DlrHand, s.DlrBestRank, s.DlrBestCards, s.DlrImproved, s.DlrRankCounts);
@@ -84,5 +114,7 @@ void StartNewGameStats(std::int32_t bank) {
 
 void ResetGameStats() {
   GameStats = Fresh(kStartingBank);
+  plrDrawPending = -1;
+  dlrDrawPending = -1;
   PlayerName.clear();
 }

@@ -5,33 +5,8 @@
 #include <array>
 #include <cstdint>
 
-#include "game/cards.h"
 #include "game/compare.h"
-#include "game/handrank.h"
-
-struct GameStatistics {
-  std::uint32_t HandsPlayed = 0;
-  std::uint32_t HandsWon = 0;
-  std::uint32_t PlrImproved = 0;
-  std::uint32_t DlrImproved = 0;
-  std::uint32_t BankSum = 0;
-  std::uint32_t BankHigh = 0;
-  std::uint32_t BetSum = 0;
-  std::uint32_t BetHigh = 0;
-  std::uint32_t Resets = 0;
-  std::uint32_t PlrStreak = 0;
-  std::uint32_t DlrStreak = 0;
-  std::uint32_t PlrStreakMax = 0;
-  std::uint32_t DlrStreakMax = 0;
-  HandRank PlrBestRank{};
-  HandRank DlrBestRank{};
-  Hand PlrBestCards{};
-  Hand DlrBestCards{};
-  std::array<std::uint32_t, 10> PlrRankCounts{};
-  std::array<std::uint32_t, 10> DlrRankCounts{};
-  std::array<std::uint32_t, 5> PlrDrawCounts{};
-  std::array<std::uint32_t, 5> DlrDrawCounts{};
-};
+#include "stats/statistics.h"
 
 // The one record of the run. At load its two bank figures equal the starting bank.
 extern GameStatistics GameStats;
@@ -53,6 +28,12 @@ void StartNewGameStats(std::int32_t bank);
 // Takes back draws counted for a hand abandoned before its showdown.
 void ForgetPlayerDraw(std::int32_t n);
 void ForgetDealerDraw(std::int32_t n);
+// Takes back the draws counted for the hand in play, if it has not reached its showdown.
+void ForgetPendingDraws();
+
+// The statistics as of the last settled hand: without the draws of a hand still in play,
+// so that every figure agrees with HandsPlayed.
+GameStatistics SettledStats();
 
 // Restores GameStats and PlayerName to their values at program load.
 void ResetGameStats();

@@ -3,7 +3,9 @@
 #include <QTimer>
 
 #include "decks/catalogue.h"
+#include "decks/decksdlg.h"
 #include "help/about.h"
+#include "help/helpbox.h"
 #include "help/logobox.h"
 #include "platform/platform.h"
 #include "table/application.h"
@@ -25,9 +27,9 @@ int main(int argc, char** argv) {
     // StatBox (the statistics window) is created here.
     // ExitDlg (the bankruptcy dialog) is created here.
     LogoBox = new TLogoBox;
-    // Decks (the deck dialog) is created here.
+    Decks = new TDecks(MainForm);
     About = new TAbout(MainForm);
-    // HelpBox (the help window) is created here.
+    HelpBox = new THelpBox(MainForm);
 
     // Every window takes the application's icon; it is drawn once the table is on screen.
     QTimer::singleShot(0, [] { QApplication::setWindowIcon(ProgramIcon()); });

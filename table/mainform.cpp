@@ -13,6 +13,7 @@
 #include <limits>
 
 #include "decks/catalogue.h"
+#include "decks/decksdlg.h"
 #include "decks/imagebox.h"
 #include "game/cards.h"
 #include "game/compare.h"
@@ -22,6 +23,7 @@
 #include "game/money.h"
 #include "game/random.h"
 #include "help/about.h"
+#include "help/helpbox.h"
 #include "help/logobox.h"
 #include "platform/platform.h"
 #include "platform/windows.h"
@@ -242,9 +244,8 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), ui(new Ui::TMainFor
   for (QLabel* label : {ui->BetLabl, ui->LastBetLabl, ui->MainLabl, ui->PlrLabl, ui->DlrLabl}) label->clear();
   for (QWidget* w : std::initializer_list<QWidget*>{ui->BankLabl, ui->BetLabl, ui->BetEdit, ui->Label5}) w->hide();
   EnterState(TableState::Opening);
-  // The statistics and help windows are not built yet: no menu item may stay silent.
+  // The statistics window is not built yet: no menu item may stay silent.
   ui->ViewStats->setEnabled(false);
-  ui->Contents->setEnabled(false);
 }
 
 void TMainForm::EnterState(TableState s) {
@@ -388,8 +389,6 @@ void TMainForm::DealClick() {
   NextCard = 1;
   DlrShown = 0;
   PlrDiscard = {};
-  PlrDrawPending = -1;
-  DlrDrawPending = -1;
   ShuffleDeck(DeckCards);
   DealHands(DeckCards, NextCard, PlrHand, DlrHand);
   EvaluateHand(PlrHand, PlrDealtRank, PlrRankCount);
@@ -465,7 +464,6 @@ void TMainForm::DrawClick() {
     }
   }
   RecordPlayerDraw(n);
-  PlrDrawPending = n;
   EnterState(TableState::DealerToDraw);
   SlotFlags replaced{};
   ReplaceDiscards(DeckCards, DealOrder, PlrHand, NextCard, PlrDiscard, replaced);
@@ -479,7 +477,6 @@ void TMainForm::DlrDrawTimer() {
   const std::int32_t n = DealerDraw(DeckCards, DealOrder, DlrHand, DlrRankCount, DlrFinalRank, NextCard);
   ui->MainLabl->setText(Amount("Dealer takes ", n));
   RecordDealerDraw(n);
-  DlrDrawPending = n;
   EnterState(TableState::DealerHasDrawn);
   DlrDraw->stop();
   SwitchOn(DlrReplATimer);
@@ -512,8 +509,6 @@ void TMainForm::pickAwinnerTimer() {
     Bank = Clamp32(static_cast<std::int64_t>(Bank) - CurrentBet);
   }
   RecordHandResult(outcome, Bank, CurrentBet);
-  PlrDrawPending = -1;
-  DlrDrawPending = -1;
   ui->DlrLabl->setText(ShortName(DlrFinalRank));
   ui->PlrLabl->setText(ShortName(PlrFinalRank));
   if (Bank > 0) {
@@ -540,10 +535,7 @@ void TMainForm::AbandonHand() {
   DlrDraw->stop();
   DlrReplATimer->stop();
   pickAwinner->stop();
-  if (PlrDrawPending >= 0) ForgetPlayerDraw(PlrDrawPending);
-  if (DlrDrawPending >= 0) ForgetDealerDraw(DlrDrawPending);
-  PlrDrawPending = -1;
-  DlrDrawPending = -1;
+  ForgetPendingDraws();
 }
 
 void TMainForm::NewGameClick() {
@@ -596,11 +588,17 @@ void TMainForm::ShowDlrClick() {
 // The statistics window opens here, centred and modal.
 void TMainForm::ViewStatsClick() {}
 
-// The deck dialog opens here, centred and modal.
-void TMainForm::DeckClick() {}
+void TMainForm::DeckClick() {
+  if (!Decks) return;
+  CentreOnScreen(Decks);
+  Decks->exec();
+}
 
-// The help window opens here, centred and modal.
-void TMainForm::ContentsClick() {}
+void TMainForm::ContentsClick() {
+  if (!HelpBox) return;
+  CentreOnScreen(HelpBox);
+  HelpBox->exec();
+}
 
 void TMainForm::ExitClick() { TerminateApplication(); }
 

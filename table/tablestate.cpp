@@ -17,8 +17,6 @@ std::int32_t TableShown = 0;
 std::int32_t DlrShown = 0;
 std::int32_t KingOnDealer = 0;
 std::int32_t KingToggle = 0;
-std::int32_t PlrDrawPending = -1;
-std::int32_t DlrDrawPending = -1;
 
 void ResetTableState() {
   State = TableState::Opening;
@@ -38,6 +36,4 @@ void ResetTableState() {
   DlrShown = 0;
   KingOnDealer = 0;
   KingToggle = 0;
-  PlrDrawPending = -1;
-  DlrDrawPending = -1;
 }

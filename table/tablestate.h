@@ -49,8 +49,3 @@ extern std::int32_t KingToggle;     // 0: next tick shows the winking picture (5
 // Restores everything above, the card-back choice and the statistics to their values at
 // program load.
 void ResetTableState();
-
-// Draws counted for the hand in play that has not reached its showdown yet (-1: none), so
-// that a hand abandoned by New Game can take them back.
-extern std::int32_t PlrDrawPending;
-extern std::int32_t DlrDrawPending;

@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "decks/decksdlg.h"
 #include "tests/support/cardnames.h"
 #include "game/handrank.h"
 #include "stats/gamestats.h"
@@ -294,6 +295,40 @@ TEST_F(HandTest, RandomBackIsChosenOncePerDeal) {
   EXPECT_LE(DeckBackId, 69);
   RunDeal();
   for (int slot = 0; slot < 5; ++slot) EXPECT_TRUE(Shows(form->DlrCard[slot], DeckBackId));
+}
+
+TEST_F(HandTest, DeckDialogOnlyBetweenHandsAndItsBackFromTheNextDeal) {
+  Decks = new TDecks(form);
+  bool opened = false;
+  const auto chooseBack7 = [&] {
+    QTimer::singleShot(0, Decks, [&] {
+      opened = Decks->isVisible();
+      if (opened) Decks->DeckPicDblClick(7);
+    });
+  };
+  RigNextDeal(kAces, kKingHigh, kDealerDraws);
+  form->ui->BetEdit->setText("10");
+  form->BetClick();
+  chooseBack7();
+  form->ui->Deck->trigger();  // during the hand: nothing opens
+  EXPECT_EQ(DeckBackId, 60);
+  RunDeal();
+  DrawAndSettle();
+  QCoreApplication::processEvents();  // the answer meant for a dialog that never opened
+  EXPECT_FALSE(opened);
+  EXPECT_EQ(DeckBackId, 60);
+
+  chooseBack7();
+  form->ui->Deck->trigger();
+  EXPECT_TRUE(opened);
+  EXPECT_EQ(DeckBackId, 67);
+  EXPECT_TRUE(Shows(form->DlrCard[0], DlrHand[0]));  // the cards on the table stay as they are
+  RigNextDeal(kAces, kKingHigh, kDealerDraws);
+  form->BetClick();
+  RunDeal();
+  EXPECT_TRUE(Shows(form->DlrCard[0], 67));
+  delete Decks;
+  Decks = nullptr;
 }
 
 TEST_F(HandTest, ShowDlrTurnsTheDealersCards) {
