@@ -233,23 +233,67 @@ def back69():  # a snowy cottage with lit windows among trees at night, full moo
 
 
 # --- Money -------------------------------------------------------------------------------------
+# On the table a bill shows only its left 87 pixels, so the value sits large at the left in a
+# block of the note's own colour; the harbour emblem and the second value follow to the right.
 BILLS = [1, 5, 10, 20, 50, 100, 500, 1000]
-ACCENT = {1: "#4F6B4A", 5: "#3E6A7A", 10: "#6A5A3E", 20: "#3E5A7A", 50: "#6A3E5A", 100: "#2F5D3A", 500: "#7A4A2E", 1000: "#4A3E7A"}
+# value: (ink, paper, emblem)
+NOTE = {1: ("#4A4A4A", "#ECEBE4", "anchor"), 5: ("#1D5FA6", "#DDE9F6", "lighthouse"),
+        10: ("#B3501A", "#F8E4D2", "wharf"), 20: ("#127A72", "#D6EFEC", "anchor"),
+        50: ("#6B2D94", "#ECDDF4", "lighthouse"), 100: ("#A8172F", "#F7DCDF", "wharf"),
+        500: ("#7A5A00", "#F4E7B8", "anchor"), 1000: ("#1F2A60", "#DCDDF0", "lighthouse")}
+DIGIT = 0.63   # advance of a bold condensed digit (and of "$"), in ems
 
 
-def bill_body(v, x=0, y=0):
-    a = ACCENT[v]
-    big = 18 if v < 100 else 16 if v < 1000 else 13
-    return (f'<g transform="translate({x},{y})">'
-            f'<rect x="0.5" y="0.5" width="116" height="49" fill="#DCE6D2" stroke="{a}" stroke-width="1"/>'
-            f'<rect x="3.5" y="3.5" width="110" height="43" fill="none" stroke="{a}" stroke-width="1.2"/>'
-            f'<ellipse cx="30" cy="25" rx="11" ry="14" fill="#EEF3E8" stroke="{a}" stroke-width="1"/>'
-            f'<path d="M24,33 L30,16 L36,33 Z M22,33 H38" fill="none" stroke="{a}" stroke-width="1.3"/>'
-            f'<path d="M27,24 H33" stroke="{a}" stroke-width="1"/>'
-            + text(70 if v >= 1000 else 74, 32, f"${v}", big, a, SERIF) +
-            text(10 if v < 100 else 14, 14, str(v), 9, a, NARROW) +
-            text(107 if v < 100 else 103, 43, str(v), 9, a, NARROW) +
-            '</g>')
+def fitted(x, y, s, size, fill, width, family=NARROW, anchor="start", extra=""):
+    """Text squeezed sideways, never shrunk, when it would run wider than `width`."""
+    natural = len(s) * DIGIT * size
+    squeeze = min(1.0, width / natural)
+    if squeeze >= 1.0:
+        return text(x, y, s, size, fill, family, anchor=anchor, extra=extra)
+    return (f'<g transform="translate({x},{y}) scale({squeeze:.3f},1)">'
+            + text(0, 0, s, size, fill, family, anchor=anchor, extra=extra) + '</g>')
+
+
+def emblem(kind, cx, cy, ink, paper):
+    """An oval cartouche with one of the three harbour pictures, in the note's ink."""
+    out = [f'<ellipse cx="{cx}" cy="{cy}" rx="10.5" ry="14" fill="{paper}" stroke="{ink}" stroke-width="1.4"/>',
+           f'<ellipse cx="{cx}" cy="{cy}" rx="8" ry="11.5" fill="none" stroke="{ink}" stroke-width="0.8"/>']
+    if kind == "anchor":
+        out.append(f'<g fill="none" stroke="{ink}" stroke-width="1.7" stroke-linecap="round">'
+                   f'<circle cx="{cx}" cy="{cy-8}" r="1.8"/>'
+                   f'<path d="M{cx},{cy-6} V{cy+8} M{cx-4.5},{cy-3.5} H{cx+4.5} M{cx-6},{cy+2.5} Q{cx-5},{cy+8.5} {cx},{cy+8.5} Q{cx+5},{cy+8.5} {cx+6},{cy+2.5}"/></g>'
+                   f'<path d="M{cx-7.5},{cy+1.5} l3,0.5 l-1.5,2.5 Z M{cx+7.5},{cy+1.5} l-3,0.5 l1.5,2.5 Z" fill="{ink}"/>')
+    elif kind == "lighthouse":
+        out.append(f'<path d="M{cx-3.5},{cy+8} L{cx-2.2},{cy-4} H{cx+2.2} L{cx+3.5},{cy+8} Z" fill="{ink}"/>'
+                   f'<path d="M{cx-2.9},{cy+1.5} H{cx+2.9} L{cx+3.1},{cy+3.5} H{cx-3.1} Z" fill="{paper}"/>'
+                   f'<rect x="{cx-2}" y="{cy-7.5}" width="4" height="3" fill="{GOLD}" stroke="{ink}" stroke-width="0.8"/>'
+                   f'<path d="M{cx-3},{cy-7.5} L{cx},{cy-10.5} L{cx+3},{cy-7.5} Z" fill="{ink}"/>'
+                   f'<path d="M{cx+2.5},{cy-6.5} L{cx+8},{cy-9} V{cy-4} Z M{cx-2.5},{cy-6.5} L{cx-8},{cy-9} V{cy-4} Z" fill="{GOLD}" opacity="0.8"/>'
+                   f'<path d="M{cx-8},{cy+9.5} Q{cx-4},{cy+7.5} {cx},{cy+9.5} Q{cx+4},{cy+11.5} {cx+8},{cy+9.5}" fill="none" stroke="{ink}" stroke-width="1.2"/>')
+    else:  # a wharf: a shed on a pier standing in the water
+        out.append(f'<path d="M{cx-5},{cy-1} L{cx-1},{cy-6} L{cx+3},{cy-1} Z" fill="{ink}"/>'
+                   f'<rect x="{cx-4}" y="{cy-1}" width="6" height="4.5" fill="{ink}"/>'
+                   f'<rect x="{cx-2}" y="{cy+0.5}" width="2" height="3" fill="{paper}"/>'
+                   f'<rect x="{cx-8}" y="{cy+3.5}" width="16" height="2" fill="{ink}"/>'
+                   f'<path d="M{cx-6.5},{cy+5} V{cy+9.5} M{cx},{cy+5} V{cy+9.5} M{cx+6.5},{cy+5} V{cy+9.5}" stroke="{ink}" stroke-width="1.4"/>'
+                   f'<rect x="{cx+4.5}" y="{cy+1}" width="2" height="2.5" fill="{ink}"/>'
+                   f'<path d="M{cx-8.5},{cy+10} Q{cx-4},{cy+8} {cx},{cy+10} Q{cx+4},{cy+12} {cx+8.5},{cy+10}" fill="none" stroke="{ink}" stroke-width="1.2"/>')
+    return "".join(out)
+
+
+def bill_body(v):
+    ink, paper, kind = NOTE[v]
+    value = f"${v}"
+    return (f'<rect x="0" y="0" width="117" height="50" fill="{ink}"/>'
+            f'<rect x="2" y="2" width="113" height="46" fill="{paper}"/>'
+            f'<rect x="4.5" y="4.5" width="108" height="41" fill="none" stroke="{ink}" stroke-width="1"/>'
+            # the value block: the figure a player reads at a glance
+            f'<rect x="4" y="4" width="47" height="42" fill="{ink}"/>'
+            + fitted(7, 33.5, value, 23, PAPER, 41) +
+            f'<rect x="51" y="10" width="2" height="30" fill="{GOLD}"/>'
+            + emblem(kind, 66, 25, ink, paper) +
+            f'<path d="M78,13 H111 M78,37 H111" stroke="{ink}" stroke-width="1"/>'
+            + fitted(95, 31, str(v), 16, ink, 30, anchor="middle"))
 
 
 def single_bill(v):
@@ -257,14 +301,18 @@ def single_bill(v):
 
 
 def bundle(total, of, band):
-    layers = "".join(f'<g transform="translate({2-i},{i*1.2:.1f}) scale(1,0.97)">{bill_body(of)}</g>' for i in (0, 1))
-    label = f"${total:,}"
+    """A stack of bills seen a little from above, held by a paper band printed with the total.
+
+    The band sits right of the top bill's value block, over the emblem, so both figures read."""
+    ink, paper, _ = NOTE[of]
+    edges = "".join(f'<rect x="1" y="{y}" width="117" height="1" fill="{ink}"/>' for y in (44.5, 46.5, 48.5))
     return svg(119, 51,
-               f'<rect x="3" y="0.5" width="115" height="48" fill="#B9C7AE" stroke="#4F6B4A" stroke-width="0.8"/>'
-               + layers +
-               f'<rect x="40" y="0" width="40" height="51" fill="{band}" stroke="#141414" stroke-width="0.8"/>'
-               f'<rect x="40" y="20" width="40" height="12" fill="#FFFFFF" opacity="0.9"/>'
-               + text(60, 29.5, label, 8.2 if total < 100000 else 7.4, "#141414", NARROW))
+               f'<rect x="1" y="43" width="117" height="7.5" fill="{paper}" stroke="{ink}" stroke-width="1"/>'
+               + edges +
+               f'<g transform="translate(1,0) scale(1,0.9)">{bill_body(of)}</g>'
+               f'<rect x="53.5" y="0.5" width="33" height="50" fill="{band}" stroke="{BLACK}" stroke-width="1"/>'
+               f'<rect x="54" y="17" width="32" height="14" fill="#FFFFFF"/>'
+               + fitted(70, 27.5, f"${total:,}", 10, BLACK, 30, anchor="middle"))
 
 
 # --- Glyphs and pictures -----------------------------------------------------------------------
@@ -328,10 +376,31 @@ def title_picture():
                text(360, 272, "\u00a9 2026 the Brindlewharf developers", 6.4, "#FFFFFF", SANS, weight="normal"))
 
 
+# In the dialog an olive bar crosses the picture at x 226..230 and the frame covers x 273 onwards,
+# so the fan of credit cards has the strip between them to itself.
+FAN_STRIP = (232.0, 272.0)
+
+
+def credit_card_fan():
+    import math
+    w, h, px, py = 20, 31, 252, 128          # card size, and the pivot a little below the cards
+    cards = []
+    for angle, fill in ((-12, "#1F2A60"), (-4, "#C8102E"), (4, "#D4A017"), (12, "#2B59C3")):
+        x, y = px - w / 2, py - 12 - h
+        for cx, cy in ((x, y), (x + w, y), (x, y + h), (x + w, y + h)):
+            a = math.radians(angle)
+            rx = px + (cx - px) * math.cos(a) - (cy - py) * math.sin(a)
+            assert FAN_STRIP[0] <= rx <= FAN_STRIP[1], (angle, rx)
+        cards.append(f'<g transform="rotate({angle} {px} {py})">'
+                     f'<rect x="{x}" y="{y}" width="{w}" height="{h}" rx="2.5" fill="{fill}" stroke="{BLACK}" stroke-width="0.8"/>'
+                     f'<rect x="{x + 3}" y="{y + 4}" width="6" height="5" rx="1" fill="{GOLD}" stroke="{BLACK}" stroke-width="0.5"/>'
+                     f'<rect x="{x + 3}" y="{y + h - 8}" width="{w - 6}" height="2" fill="#FFFFFF" opacity="0.85"/>'
+                     f'<rect x="{x + 3}" y="{y + h - 5}" width="{w - 10}" height="2" fill="#FFFFFF" opacity="0.85"/></g>')
+    return "".join(cards)
+
+
 def broke_picture():
-    fan = "".join(f'<g transform="rotate({a} 254 140)"><rect x="238" y="62" width="32" height="48" rx="3" fill="{c}" stroke="#141414" stroke-width="0.8"/>'
-                  f'<rect x="242" y="68" width="7" height="9" fill="#D4A017"/></g>'
-                  for a, c in ((-8, "#1F2A60"), (0, "#C8102E"), (8, "#D4A017"), (16, "#2B59C3")))
+    fan = credit_card_fan()
     return svg(275, 150,
                '<rect width="275" height="150" fill="#008000"/>'
                + text(120, 30, "You're Broke!", 24, "#FFD34D", SERIF, extra=' font-style="italic"') +
@@ -389,8 +458,8 @@ def main():
         write(f"{CAT}/{60 + i}.svg", f())
     for v in BILLS:
         write(f"{CAT}/{v + 1000}.svg", single_bill(v))
-    for total, of, band in ((5000, 5, "#E8A33D"), (10000, 10, "#C8102E"), (20000, 20, "#2B59C3"),
-                            (50000, 50, "#8E44AD"), (100000, 100, "#D4A017"), (500000, 500, "#16A085")):
+    for total, of, band in ((5000, 5, "#F2B233"), (10000, 10, "#2B59C3"), (20000, 20, "#C8102E"),
+                            (50000, 50, "#F06EAA"), (100000, 100, "#16A085"), (500000, 500, "#8E44AD")):
         bid = total + 1000 if total < 10000 else total // 100
         write(f"{CAT}/{bid}.svg", bundle(total, of, band))
     write(f"{CAT}/90.svg", glyph_page(False))
