@@ -72,7 +72,8 @@ MessageAnswer QtPlatform::ShowMessage(const QString& text, const QString& captio
 QString QtPlatform::OpenFileName(const QString& title, const QString& filter, const QString& defaultExt) {
   QFileDialog dialog(QApplication::activeWindow(), title, QString(), filter);
   dialog.setAcceptMode(QFileDialog::AcceptOpen);
-  dialog.setFileMode(QFileDialog::ExistingFile);
+  // The open command itself tells the player when the file is not there.
+  dialog.setFileMode(QFileDialog::AnyFile);
   dialog.setDefaultSuffix(defaultExt);
   return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
 }
@@ -80,6 +81,8 @@ QString QtPlatform::OpenFileName(const QString& title, const QString& filter, co
 QString QtPlatform::SaveFileName(const QString& title, const QString& filter, const QString& defaultExt) {
   QFileDialog dialog(QApplication::activeWindow(), title, QString(), filter);
   dialog.setAcceptMode(QFileDialog::AcceptSave);
+  // The save command asks about replacing a file itself.
+  dialog.setOption(QFileDialog::DontConfirmOverwrite);
   dialog.setDefaultSuffix(defaultExt);
   return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
 }

@@ -8,7 +8,9 @@
 #include "help/helpbox.h"
 #include "help/logobox.h"
 #include "platform/platform.h"
+#include "stats/statbox.h"
 #include "table/application.h"
+#include "table/exitdlg.h"
 #include "table/introdlg.h"
 #include "table/mainform.h"
 
@@ -24,8 +26,8 @@ int main(int argc, char** argv) {
     MainForm = new TMainForm;
     MainForm->show();
     IntroDlg = new TIntroDlg(MainForm);
-    // StatBox (the statistics window) is created here.
-    // ExitDlg (the bankruptcy dialog) is created here.
+    StatBox = new TStatBox(MainForm);
+    ExitDlg = new TExitDlg(MainForm);
     LogoBox = new TLogoBox;
     Decks = new TDecks(MainForm);
     About = new TAbout(MainForm);

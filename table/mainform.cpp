@@ -28,6 +28,8 @@
 #include "platform/platform.h"
 #include "platform/windows.h"
 #include "stats/gamestats.h"
+#include "stats/statbox.h"
+#include "table/exitdlg.h"
 #include "table/introdlg.h"
 #include "table/tablestate.h"
 #include "ui_mainform.h"
@@ -244,8 +246,6 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), ui(new Ui::TMainFor
   for (QLabel* label : {ui->BetLabl, ui->LastBetLabl, ui->MainLabl, ui->PlrLabl, ui->DlrLabl}) label->clear();
   for (QWidget* w : std::initializer_list<QWidget*>{ui->BankLabl, ui->BetLabl, ui->BetEdit, ui->Label5}) w->hide();
   EnterState(TableState::Opening);
-  // The statistics window is not built yet: no menu item may stay silent.
-  ui->ViewStats->setEnabled(false);
 }
 
 void TMainForm::EnterState(TableState s) {
@@ -518,9 +518,11 @@ void TMainForm::pickAwinnerTimer() {
     return;
   }
   EnterState(TableState::Bankrupt);
-  // The bankruptcy dialog opens here, centred and modal, and leaves NewGameChosen behind.
-  // Until it exists the player is treated as having left it without choosing New Game.
   NewGameChosen = 0;
+  if (ExitDlg) {
+    CentreOnScreen(ExitDlg);
+    ExitDlg->exec();
+  }
   if (NewGameChosen == 1) {
     NewGameClick();
   } else {
@@ -585,8 +587,11 @@ void TMainForm::ShowDlrClick() {
 
 // --- Menu ------------------------------------------------------------------------------------
 
-// The statistics window opens here, centred and modal.
-void TMainForm::ViewStatsClick() {}
+void TMainForm::ViewStatsClick() {
+  if (!StatBox) return;
+  CentreOnScreen(StatBox);
+  StatBox->exec();
+}
 
 void TMainForm::DeckClick() {
   if (!Decks) return;

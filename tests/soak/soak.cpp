@@ -11,7 +11,9 @@
 #include "decks/imagebox.h"
 #include "platform/platform.h"
 #include "table/mainform.h"
+#include "table/exitdlg.h"
 #include "table/tablestate.h"
+#include "ui_exitdlg.h"
 #include "ui_mainform.h"
 
 namespace {
@@ -60,10 +62,27 @@ class SoakPlatform : public Platform {
 class Driver {
  public:
   Driver(TMainForm& form, unsigned seed, SoakResult& result)
-      : form_(form), ui_(*form.ui), random_(seed), result_(result), platform_(result.faults) {
+      : form_(form), ui_(*form.ui), random_(seed), result_(result), platform_(result.faults), exitDlg_(&form) {
     InstallPlatform(&platform_);
+    ExitDlg = &exitDlg_;
+    // The player answers the bankruptcy dialog with New Game once it is up.
+    answer_.setSingleShot(true);
+    answer_.setInterval(0);
+    QObject::connect(&answer_, &QTimer::timeout, [this] {
+      if (!exitDlg_.isVisible()) return Fault("the bankruptcy dialog is not up");
+      if (exitDlg_.focusWidget() != exitDlg_.ui->NewGameBtn) Fault("New Game is not focused");
+      bankrupt_ = true;
+      resultAtDialog_ = ui_.MainLabl->text();
+      bankAtDialog_ = Bank;
+      betAtDialog_ = CurrentBet;
+      platform_.Expect("New Game", Chance(2) ? MessageAnswer::Yes : MessageAnswer::No);
+      exitDlg_.ui->NewGameBtn->click();
+    });
   }
-  ~Driver() { InstallPlatform(nullptr); }
+  ~Driver() {
+    ExitDlg = nullptr;
+    InstallPlatform(nullptr);
+  }
 
   void Start() {
     // As the splash handover leaves it: the money panel up and a first bet from the welcome.
@@ -88,7 +107,10 @@ class Driver {
     form_.DlrDrawTimer();
     form_.DlrReplATimerTimer();
     const std::int32_t bankBefore = Bank;
+    bankrupt_ = false;
+    if (CurrentBet == Bank) answer_.start();  // the hand may empty the bank
     form_.pickAwinnerTimer();
+    answer_.stop();
     Settle(bankBefore);
   }
 
@@ -151,6 +173,7 @@ class Driver {
   }
 
   void Settle(std::int32_t bankBefore) {
+    if (bankrupt_) return SettleBankruptcy();
     const QString result = ui_.MainLabl->text();
     if (result == "You're a winner!") {
       net_ += CurrentBet;
@@ -164,11 +187,20 @@ class Driver {
       Fault("bank " + std::to_string(Bank) + " is not " + std::to_string(StartingBank + net_) + " (before " +
             std::to_string(bankBefore) + ")");
     CheckCounters(true);
-    if (Bank > 0) return;
+    if (Bank <= 0) Fault("an empty bank did not open the bankruptcy dialog");
+  }
+
+  // The hand emptied the bank and the player chose New Game in the bankruptcy dialog.
+  void SettleBankruptcy() {
+    ++result_.hands;
     ++result_.bankruptcies;
-    if (State != TableState::Bankrupt) Fault("an empty bank is not bankrupt");
-    // The player leaves the bankruptcy by starting a new game.
-    NewGame();
+    ++result_.newGames;
+    if (resultAtDialog_ != "Dealer wins!" || bankAtDialog_ != 0 || StartingBank + net_ != betAtDialog_)
+      Fault("the bankruptcy dialog opened without the whole bank lost");
+    net_ = 0;
+    if (Bank != StartingBank || State != TableState::BettingNewGame)
+      Fault("New Game in the bankruptcy dialog did not start a new game");
+    CheckCounters(true);
   }
 
   void CheckCounters(bool betweenHands) {
@@ -187,6 +219,12 @@ class Driver {
   std::mt19937 random_;
   SoakResult& result_;
   SoakPlatform platform_;
+  TExitDlg exitDlg_;
+  QTimer answer_;
+  bool bankrupt_ = false;
+  QString resultAtDialog_;
+  std::int32_t bankAtDialog_ = 0;
+  std::int32_t betAtDialog_ = 0;
   std::int64_t net_ = 0;  // payouts since the last new game
 };
 

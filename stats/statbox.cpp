@@ -1,0 +1,299 @@
+#include "stats/statbox.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFileInfo>
+#include <QHideEvent>
+#include <QLabel>
+#include <QPixmap>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QShowEvent>
+#include <QTimer>
+#include <QToolButton>
+
+#include "decks/catalogue.h"
+#include "decks/deckchoice.h"
+#include "game/compare.h"
+#include "help/helpbox.h"
+#include "platform/platform.h"
+#include "platform/windows.h"
+#include "stats/gamestats.h"
+#include "stats/statsio.h"
+#include "ui_statbox.h"
+
+TStatBox* StatBox = nullptr;
+
+namespace {
+
+const char* kStyle = R"(
+#Panel2, #Panel14, #Panel7 { background: black; }
+#DateLabl, #TimeLabl { color: #808000; font-family: "Liberation Sans Narrow"; font-size: 11px; }
+#SummaryLeftPanl, #AccumLeftPanl { background: white; }
+#SummaryLeftPanl QLabel, #AccumLeftPanl QLabel { color: black; font-family: "Liberation Serif"; font-size: 12px; }
+#FinStatsLabl, #StreakHeadLabl, #AccumHeadLabl { text-decoration: underline; }
+#plrAccumTitleLabl, #AccumDlrHeadLabl { font-family: "Liberation Sans"; font-size: 11px; text-decoration: underline; }
+#RankTotalCapLabl, #PlrRankTotalLabl, #DlrRankTotalLabl { color: gray; }
+#SummaryRightPanl, #AccumRightPanl { background: #008000; }
+#DlrBestTitleLabl, #plrBestTitleLabl { color: yellow; text-decoration: underline; font-family: "Liberation Serif";
+                                       font-size: 13px; font-weight: bold; }
+#dlrBestLabl, #plrBestLabl { color: aqua; font-family: "Liberation Serif"; font-size: 13px; }
+#AccumRightPanl QLabel { color: aqua; font-family: "Liberation Sans"; font-size: 11px; }
+#AccumRightPanl QLabel[caption="true"], #AccumDrawHeadLabl, #ImproveHeadLabl { color: yellow; }
+#AccumDrawHeadLabl, #ImproveHeadLabl { text-decoration: underline; }
+#PlrAccumDrawLabl, #DrawDlrHeadLabl { color: silver; text-decoration: underline; }
+#DrawTotalCapLabl, #PlrDrawTotalLabl, #DlrDrawTotalLabl { color: silver; }
+#PlrDrawImprove, #DlrDrawImprove { font-family: "Liberation Serif"; font-size: 13px; }
+)";
+
+const char* kSaveTitle = "Save Brindlewharf Game Stats As";
+const char* kOpenTitle = "Open Brindlewharf Game Stats";
+const char* kFilter = "Brindlewharf Game Stats (*.bwf)";
+const char* kExtension = "bwf";
+
+// The category rows from the top (Royal Flush) down, and the draw rows, by label name.
+constexpr const char* kPlrCategoryLabels[10] = {"PlrHighCardLabl", "PlrPairLabl",  "Plr2PairLabl",  "Plr3KindLabl",
+                                                "PlrStraightLabl", "PlrFlushLabl", "PlrFullHouseLabl", "Plr4KindLabl",
+                                                "PlrSFLabl",       "PlrRoyalLabl"};
+constexpr const char* kDlrCategoryLabels[10] = {"DlrHighCardLabl", "DlrPairLabl",  "Dlr2PairLabl",  "Dlr3KindLabl",
+                                                "DlrStraightLabl", "DlrFlushLabl", "DlrFullHouseLabl", "Dlr4KindLabl",
+                                                "DlrSFLabl",       "DlrRoyalLabl"};
+constexpr const char* kPlrDrawLabels[5] = {"Plr0CardsLabl", "Plr1CardLabl", "Plr2CardsLabl", "Plr3CardsLabl",
+                                           "Plr4CardsLabl"};
+constexpr const char* kDlrDrawLabels[5] = {"Dlr0CardsLabl", "Dlr1CardLabl", "Dlr2CardsLabl", "Dlr3CardsLabl",
+                                           "Dlr4CardsLabl"};
+
+QString Number(std::uint32_t v) { return QString::number(v); }
+QString Hands(std::uint32_t n) { return Number(n) + (n == 1 ? " Hand" : " Hands"); }
+
+// Whole percent, truncated; the product wraps as a 32-bit one does.
+QString Percent(std::uint32_t part, std::uint32_t whole) {
+  return Number(whole > 0 ? part * 100u / whole : 0) + "%";
+}
+
+template <typename Array>
+std::uint32_t Total(const Array& a) {
+  std::uint32_t sum = 0;
+  for (std::uint32_t v : a) sum += v;
+  return sum;
+}
+
+QString Caption(const HandRank& rank) { return QString::fromStdString(HandCaption(rank)); }
+
+// A best-hand place shows the index corner of its card: the card at its full size, from its
+// top-left corner, clipped by the small box.
+void ShowCorner(QLabel* box, int id) {
+  const qreal ratio = box->devicePixelRatioF();
+  QPixmap pixmap = QPixmap::fromImage(CatalogueImage(id, (QSizeF(CatalogueSize(id)) * ratio).toSize()));
+  pixmap.setDevicePixelRatio(ratio);
+  box->setPixmap(pixmap);
+}
+
+QString FullName(const QString& path) { return QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()); }
+
+QString DateText(const QDateTime& t) {
+  return QStringLiteral("%1/%2/%3").arg(t.date().month()).arg(t.date().day()).arg(t.date().year() % 100, 2, 10, QChar('0'));
+}
+
+}  // namespace
+
+std::vector<std::pair<const char*, QString>> StatLabelTexts(const GameStatistics& v, const QString& name) {
+  const std::uint32_t played = v.HandsPlayed;
+  std::vector<std::pair<const char*, QString>> texts{
+      {"gameTotalLabl", Number(played)},
+      {"PlrWinsLabl", name + " won:  " + Number(v.HandsWon)},
+      {"winPercentLabl", Percent(v.HandsWon, played)},
+      {"PlrDrawImprove", name + ": " + Percent(v.PlrImproved, played)},
+      {"DlrDrawImprove", Percent(v.DlrImproved, played)},
+      {"plrBetAveLabl", "$" + Number(played > 0 ? v.BetSum / played : v.BetSum)},
+      // The bank was sampled once before the first hand; a forged count can make the divisor 0.
+      {"PlrBankAveLabl", "$" + Number(played + 1 != 0 ? v.BankSum / (played + 1) : 0)},
+      {"PlrBankMaxLabl", "$" + Number(v.BankHigh)},
+      {"plrBetMaxLabl", "$" + Number(v.BetHigh)},
+      {"ResetsLabl", Number(v.Resets)},
+      {"FinStatsLabl", name + "'s Financial Stats:"},
+      {"plrBestTitleLabl", name + "'s Best Hand:"},
+      {"plrBestLabl", Caption(v.PlrBestRank)},
+      {"dlrBestLabl", Caption(v.DlrBestRank)},
+      {"plrAccumTitleLabl", name + ":"},
+      {"PlrAccumDrawLabl", name + ":"},
+      {"PlrRankTotalLabl", Number(Total(v.PlrRankCounts))},
+      {"DlrRankTotalLabl", Number(Total(v.DlrRankCounts))},
+      {"PlrDrawTotalLabl", Number(Total(v.PlrDrawCounts))},
+      {"DlrDrawTotalLabl", Number(Total(v.DlrDrawCounts))},
+      {"PlrWinStreakLabl", name + ": " + Hands(v.PlrStreakMax)},
+      {"DlrWinStreakLabl", Hands(v.DlrStreakMax)},
+  };
+  for (std::size_t c = 0; c < 10; ++c) {
+    texts.emplace_back(kPlrCategoryLabels[c], Number(v.PlrRankCounts[c]));
+    texts.emplace_back(kDlrCategoryLabels[c], Number(v.DlrRankCounts[c]));
+  }
+  for (std::size_t n = 0; n < 5; ++n) {
+    texts.emplace_back(kPlrDrawLabels[n], Number(v.PlrDrawCounts[n]));
+    texts.emplace_back(kDlrDrawLabels[n], Number(v.DlrDrawCounts[n]));
+  }
+  return texts;
+}
+
+TStatBox::TStatBox(QWidget* parent) : QDialog(parent), ui(new Ui::TStatBox) {
+  ui->setupUi(this);
+  setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+  setFixedSize(size());  // as the layout gives it
+  setModal(true);
+  UseBaseFont(this);
+  setStyleSheet(kStyle);
+  for (QLabel* caption : ui->AccumRightPanl->findChildren<QLabel*>(QRegularExpression("^Caption")))
+    caption->setProperty("caption", true);
+  for (QLabel* l : findChildren<QLabel*>(QRegularExpression("^(Plr|Dlr)Card[0-4]$"))) {
+    l->setScaledContents(false);
+    l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  }
+  // The separators of the menu carry their names too.
+  const char* separators[] = {"N2", "N1", "N3"};
+  int n = 0;
+  for (QAction* a : ui->StatsMenu->actions())
+    if (a->isSeparator() && n < 3) a->setObjectName(separators[n++]);
+
+  Timer1 = new QTimer(this);
+  Timer1->setObjectName("Timer1");
+  Timer1->setInterval(950);
+
+  connect(Timer1, &QTimer::timeout, this, &TStatBox::Timer1Timer);
+  connect(ui->SaveSpBtn, &QToolButton::clicked, this, &TStatBox::SaveSpBtnClick);
+  connect(ui->SaveMu, &QAction::triggered, this, &TStatBox::SaveSpBtnClick);
+  connect(ui->OpenSpBtn, &QToolButton::clicked, this, &TStatBox::OpenSpBtnClick);
+  connect(ui->OpenMu, &QAction::triggered, this, &TStatBox::OpenSpBtnClick);
+  connect(ui->CloseSpBtn, &QToolButton::clicked, this, &TStatBox::CloseSpBtnClick);
+  connect(ui->CurrentMu, &QAction::triggered, this, &TStatBox::UpdateClick);
+  connect(ui->HelpSpBtn, &QToolButton::clicked, this, &TStatBox::HelpSpBtnClick);
+  connect(ui->HelpMu, &QAction::triggered, this, &TStatBox::HelpSpBtnClick);
+  connect(ui->OKBtn, &QPushButton::clicked, this, &TStatBox::OKBtnClick);
+  connect(ui->CloseMu, &QAction::triggered, this, &TStatBox::OKBtnClick);
+  SetView(true);
+}
+
+TStatBox::~TStatBox() { delete ui; }
+
+void TStatBox::showEvent(QShowEvent* e) {
+  QDialog::showEvent(e);
+  if (ui->Image1->pixmap().isNull()) {  // drawn when first needed
+    ShowLayoutPicture(ui->Image1, "calculator");
+    for (auto [button, picture] : {std::pair{ui->SaveSpBtn, "tool_save"}, {ui->OpenSpBtn, "tool_open"},
+                                   {ui->CloseSpBtn, "tool_current"}, {ui->HelpSpBtn, "tool_help"}}) {
+      button->setIcon(QPixmap::fromImage(LayoutPicture(picture, QSize(25, 25) * devicePixelRatio())));
+      button->setIconSize(QSize(21, 21));
+    }
+  }
+  CentreOnScreen(this);
+  // Every showing starts in the current view. Message boxes and file dialogs over the window
+  // are no new showing, so a file view outlives them.
+  UpdateClick();
+}
+
+void TStatBox::hideEvent(QHideEvent* e) {
+  Timer1->stop();  // a hidden window does not tick
+  QDialog::hideEvent(e);
+}
+
+void TStatBox::Fill(const GameStatistics& v, const QString& name, int emptyBackId) {
+  for (const auto& [label, text] : StatLabelTexts(v, name))
+    if (auto* l = findChild<QLabel*>(QLatin1String(label))) l->setText(text);
+  const bool played = v.HandsPlayed > 0;
+  for (int i = 0; i < 5; ++i) {
+    const auto faceOrBack = [&](CardCode code) {
+      if (!played) return emptyBackId;
+      return code >= 1 && code <= 52 ? code : kFirstBackId;  // a forged card shows the first back
+    };
+    ShowCorner(findChild<QLabel*>(QStringLiteral("PlrCard%1").arg(i)), faceOrBack(v.PlrBestCards[i]));
+    ShowCorner(findChild<QLabel*>(QStringLiteral("DlrCard%1").arg(i)), faceOrBack(v.DlrBestCards[i]));
+  }
+}
+
+void TStatBox::SetView(bool current) {
+  ui->CloseSpBtn->setEnabled(!current);
+  ui->CloseSpBtn->setToolTip(current ? QString() : QStringLiteral("Current Game Stats"));
+  ui->SaveSpBtn->setEnabled(current);
+  ui->SaveSpBtn->setToolTip(current ? QStringLiteral("Save Stats...") : QString());
+  ui->CurrentMu->setEnabled(!current);
+  ui->SaveMu->setEnabled(current);
+  if (current && isVisible()) {
+    Timer1->start();
+  } else {
+    Timer1->stop();
+  }
+}
+
+void TStatBox::UpdateClick() {
+  Fill(GameStats, PlayerName, DeckBackId);
+  setWindowTitle("Current Game Statistics");
+  SetView(true);
+}
+
+void TStatBox::CloseSpBtnClick() { UpdateClick(); }
+
+void TStatBox::SaveSpBtnClick() {
+  for (;;) {
+    const QString path = CurrentPlatform().SaveFileName(kSaveTitle, kFilter, kExtension);
+    if (path.isEmpty()) return;
+    if (!QFileInfo::exists(path)) return WriteFile(path);
+    switch (ShowMessage(FullName(path) + " already exists. Do you want to replace it?", "Overwrite Existing Stat File",
+                        QuestionYesNoCancel)) {
+      case MessageAnswer::Yes:
+        return WriteFile(path);
+      case MessageAnswer::No:
+        continue;  // choose another name
+      default:
+        return;
+    }
+  }
+}
+
+void TStatBox::WriteFile(const QString& path) {
+  const QDateTime now = CurrentPlatform().LocalDateTime();
+  const SaveStamp stamp = MakeSaveStamp(now.date().year(), now.date().month(), now.date().day(), now.time().hour(),
+                                        now.time().minute(), now.time().second());
+  // A hand between the player's draw and the showdown is left out: the file holds the game as
+  // of its last finished hand, so it always passes its own checks.
+  const std::string bytes = FormatStatsFile(SettledStats(), PlayerName.toStdString(), stamp);
+  if (!SaveStatsFile(path, bytes)) ShowMessage(FullName(path) + " could not be saved.", "Save Error", StopOk);
+}
+
+void TStatBox::OpenSpBtnClick() {
+  const QString path = CurrentPlatform().OpenFileName(kOpenTitle, kFilter, kExtension);
+  if (path.isEmpty()) return;
+  const StatsFileOpen open = OpenStatsFile(path);
+  if (open.problem == FileProblem::Missing) {
+    ShowMessage(FullName(path) + ". File does not exist.", "File Not Found", StopOk);
+    return;
+  }
+  if (open.problem == FileProblem::Unreadable) {
+    ShowMessage(FullName(path) + " could not be opened.", "File Open Error", StopOk);
+    return;
+  }
+  for (int error : open.reading.errors) ShowMessage("Invalid data file!", QStringLiteral("File Open Error #%1").arg(error), StopOk);
+  if (!open.reading.Accepted()) return;
+
+  Fill(open.reading.stats, QString::fromStdString(open.reading.name), kFirstBackId);
+  setWindowTitle("Viewing " + FullName(path));
+  SetView(false);
+  ui->DateLabl->setText(QString::fromStdString(StampDate(open.reading.stamp)));
+  ui->TimeLabl->setText(QString::fromStdString(StampTime(open.reading.stamp)));
+}
+
+void TStatBox::HelpSpBtnClick() {
+  if (!HelpBox) return;
+  CentreOnScreen(HelpBox);
+  HelpBox->exec();
+  // Coming back from the help window is a new activation: the current view again.
+  UpdateClick();
+}
+
+void TStatBox::OKBtnClick() { close(); }
+
+void TStatBox::Timer1Timer() {
+  const QDateTime now = CurrentPlatform().LocalDateTime();
+  ui->DateLabl->setText(DateText(now));
+  ui->TimeLabl->setText(QString::fromStdString(
+      StampTime(MakeSaveStamp(now.date().year(), now.date().month(), now.date().day(), now.time().hour(),
+                              now.time().minute(), now.time().second()))));
+}

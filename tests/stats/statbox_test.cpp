@@ -1,0 +1,215 @@
+// The statistics window: its labels from one set of figures, its two views, saving and opening.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QPixmap>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QToolButton>
+
+#include "decks/catalogue.h"
+#include "decks/deckchoice.h"
+#include "help/helpbox.h"
+#include "stats/gamestats.h"
+#include "stats/statbox.h"
+#include "stats/statsfile.h"
+#include "tests/support/fakeplatform.h"
+#include "ui_statbox.h"
+
+namespace {
+
+struct LabelCase {
+  const char* rule;
+  GameStatistics v;
+  std::vector<std::pair<const char*, const char*>> texts;
+};
+
+GameStatistics Figures(std::uint32_t played, std::uint32_t won, std::uint32_t bankSum = 1000) {
+  GameStatistics v;
+  v.HandsPlayed = played;
+  v.HandsWon = won;
+  v.BankSum = bankSum;
+  v.BankHigh = 1000;
+  v.PlrRankCounts[0] = played;
+  v.DlrRankCounts[1] = played;
+  return v;
+}
+
+class StatBoxTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ResetGameStats();
+    ResetDeckChoice();
+    PlayerName = "Ann";
+    box = new TStatBox;
+  }
+  void TearDown() override { delete box; }
+
+  QString Text(const char* label) const { return box->findChild<QLabel*>(label)->text(); }
+  bool CornerShows(const char* place, int id) const {
+    const QImage shown = box->findChild<QLabel*>(place)->pixmap().toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    return shown == CatalogueImage(id, shown.size()).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+  }
+  // The window as a player leaves it after opening path.
+  void Open(const QString& path) {
+    platform.SetOpenFileName(path);
+    box->OpenSpBtnClick();
+  }
+
+  FakePlatform platform;
+  TStatBox* box = nullptr;
+};
+
+TEST_F(StatBoxTest, LabelsFollowTheirRules) {
+  GameStatistics wrapped = Figures(60'000'000, 50'000'000);
+  GameStatistics streaks = Figures(5, 3);
+  streaks.PlrStreakMax = 1;
+  streaks.DlrStreakMax = 2;
+  streaks.BetSum = 250;
+  const LabelCase cases[] = {
+      {"no_hands_played",
+       Figures(0, 0),
+       {{"gameTotalLabl", "0"}, {"winPercentLabl", "0%"}, {"PlrDrawImprove", "Ann: 0%"}, {"DlrDrawImprove", "0%"},
+        {"plrBetAveLabl", "$0"}, {"PlrBankAveLabl", "$1000"}, {"PlrBankMaxLabl", "$1000"}, {"plrBestLabl", "(None)"},
+        {"dlrBestLabl", "(None)"}, {"PlrWinStreakLabl", "Ann: 0 Hands"}, {"DlrWinStreakLabl", "0 Hands"},
+        {"PlrWinsLabl", "Ann won:  0"}, {"FinStatsLabl", "Ann's Financial Stats:"},
+        {"plrBestTitleLabl", "Ann's Best Hand:"}, {"plrAccumTitleLabl", "Ann:"}, {"PlrAccumDrawLabl", "Ann:"}}},
+      {"percentages_truncate", Figures(3, 2), {{"winPercentLabl", "66%"}, {"gameTotalLabl", "3"}}},
+      {"average_bank_counts_the_starting_sample", Figures(1, 0, 1900), {{"PlrBankAveLabl", "$950"}}},
+      {"one_hand_streak_is_singular", streaks,
+       {{"PlrWinStreakLabl", "Ann: 1 Hand"}, {"DlrWinStreakLabl", "2 Hands"}, {"plrBetAveLabl", "$50"}}},
+      {"percent_product_wraps_at_32_bits", wrapped, {{"winPercentLabl", "11%"}}},
+      {"forged_hand_count_divides_by_nothing", Figures(0xFFFFFFFFu, 0),
+       {{"PlrBankAveLabl", "$0"}, {"gameTotalLabl", "4294967295"}}},
+      {"totals_add_each_side", Figures(7, 1),
+       {{"PlrRankTotalLabl", "7"}, {"DlrRankTotalLabl", "7"}, {"PlrHighCardLabl", "7"}, {"DlrPairLabl", "7"}}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.rule);
+    GameStats = c.v;
+    box->UpdateClick();
+    for (const auto& [label, text] : c.texts) EXPECT_EQ(Text(label), text) << label;
+  }
+}
+
+TEST_F(StatBoxTest, BestHandPlacesShowCornersOrBacks) {
+  DeckBackId = 66;
+  box->UpdateClick();
+  EXPECT_TRUE(CornerShows("PlrCard0", 66)) << "no hands: the back in use";
+  GameStats = Figures(1, 1);
+  GameStats.PlrBestCards = {12, 25, 3, 38, 16};
+  GameStats.PlrBestRank = {6, 11, 2, 0, 0, 0, 0};
+  box->UpdateClick();
+  EXPECT_TRUE(CornerShows("PlrCard0", 12));
+  EXPECT_TRUE(CornerShows("PlrCard4", 16));
+  EXPECT_EQ(box->findChild<QLabel*>("PlrCard0")->pixmap().deviceIndependentSize(), QSizeF(71, 96)) << "unscaled";
+}
+
+TEST_F(StatBoxTest, FileViewAndBack) {
+  QTemporaryDir dir;
+  const QString path = dir.filePath("known.bwf");
+  QFile::copy(QStringLiteral(BRINDLEWHARF_TEST_DATA "/known.bwf"), path);
+  box->show();
+  ASSERT_TRUE(box->Timer1->isActive());
+  Open(path);
+  EXPECT_EQ(box->windowTitle(), "Viewing " + QDir::toNativeSeparators(path));
+  EXPECT_EQ(Text("DateLabl"), "1/5/0");
+  EXPECT_EQ(Text("TimeLabl"), "3:07:05 PM");
+  EXPECT_EQ(Text("gameTotalLabl"), "12");
+  EXPECT_EQ(Text("plrBestTitleLabl"), "Ann's Best Hand:");
+  EXPECT_FALSE(box->Timer1->isActive());
+  EXPECT_FALSE(box->ui->SaveSpBtn->isEnabled());
+  EXPECT_FALSE(box->ui->SaveMu->isEnabled());
+  EXPECT_TRUE(box->ui->CurrentMu->isEnabled());
+  EXPECT_EQ(box->ui->CloseSpBtn->toolTip(), "Current Game Stats");
+
+  // A failed open changes nothing.
+  platform.Expect(QDir::toNativeSeparators(dir.filePath("gone.bwf")) + ". File does not exist.", "File Not Found",
+                  StopOk);
+  Open(dir.filePath("gone.bwf"));
+  QFile damaged(dir.filePath("damaged.bwf"));
+  ASSERT_TRUE(damaged.open(QIODevice::WriteOnly));
+  damaged.write("1\r\n");
+  damaged.close();
+  platform.Expect("Invalid data file!", "File Open Error #1", StopOk);
+  Open(damaged.fileName());
+  EXPECT_EQ(box->windowTitle(), "Viewing " + QDir::toNativeSeparators(path));
+  EXPECT_EQ(Text("gameTotalLabl"), "12");
+
+  // The help window brings the current view back.
+  HelpBox = new THelpBox(box);
+  QTimer::singleShot(0, HelpBox, [] { HelpBox->close(); });
+  box->ui->HelpSpBtn->click();
+  EXPECT_EQ(box->windowTitle(), "Current Game Statistics");
+  EXPECT_EQ(Text("gameTotalLabl"), "0");
+  EXPECT_TRUE(box->Timer1->isActive());
+  delete HelpBox;
+  HelpBox = nullptr;
+
+  box->hide();
+  EXPECT_FALSE(box->Timer1->isActive()) << "a hidden window does not tick";
+}
+
+TEST_F(StatBoxTest, SavingAsksBeforeReplacingAndNeverLosesAFile) {
+  QTemporaryDir dir;
+  const QString first = dir.filePath("a.bwf"), second = dir.filePath("b.bwf");
+  QFile old(first);
+  ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+  old.write("old");
+  old.close();
+  const auto contents = [](const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(none)");
+  };
+  const QString question = QDir::toNativeSeparators(first) + " already exists. Do you want to replace it?";
+
+  platform.SetSaveFileName(first);
+  platform.Expect(question, "Overwrite Existing Stat File", QuestionYesNoCancel, MessageAnswer::Cancel);
+  box->SaveSpBtnClick();
+  EXPECT_EQ(contents(first), "old");
+
+  // No asks for another name; the player picks a new one.
+  platform.Expect(question, "Overwrite Existing Stat File", QuestionYesNoCancel, MessageAnswer::No);
+  platform.OnNextMessage([&] { platform.SetSaveFileName(second); });
+  box->SaveSpBtnClick();
+  EXPECT_EQ(contents(first), "old");
+  EXPECT_TRUE(ReadStatsFile(contents(second).toStdString()).Accepted());
+
+  platform.SetSaveFileName(first);
+  platform.Expect(question, "Overwrite Existing Stat File", QuestionYesNoCancel, MessageAnswer::Yes);
+  box->SaveSpBtnClick();
+  EXPECT_EQ(contents(first), contents(second));
+
+  // A save that cannot be finished reports it and leaves the file it was to replace. (No room
+  // for the temporary name beside a name of the longest length the file system allows.)
+  const QString longest = dir.filePath(QString(251, 'x') + ".bwf");
+  QFile keep(longest);
+  ASSERT_TRUE(keep.open(QIODevice::WriteOnly));
+  keep.write("kept");
+  keep.close();
+  platform.SetSaveFileName(longest);
+  platform.Expect("", "Overwrite Existing Stat File", QuestionYesNoCancel, MessageAnswer::Yes);
+  platform.Expect(QDir::toNativeSeparators(longest) + " could not be saved.", "Save Error", StopOk);
+  box->SaveSpBtnClick();
+  EXPECT_EQ(contents(longest), "kept");
+}
+
+TEST_F(StatBoxTest, ASaveInTheMiddleOfAHandOpensAgain) {
+  QTemporaryDir dir;
+  GameStats = Figures(2, 1);
+  GameStats.PlrDrawCounts[1] = 2;
+  GameStats.DlrDrawCounts[0] = 2;
+  RecordPlayerDraw(3);  // the hand in play: drawn, not yet settled
+  RecordDealerDraw(2);
+  platform.SetSaveFileName(dir.filePath("mid.bwf"));
+  box->SaveSpBtnClick();
+  Open(dir.filePath("mid.bwf"));
+  EXPECT_EQ(Text("PlrDrawTotalLabl"), "2");
+  EXPECT_EQ(Text("DlrDrawTotalLabl"), "2");
+}
+
+}  // namespace
