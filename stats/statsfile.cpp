@@ -338,7 +338,9 @@ StatsFileReading ReadStatsFile(std::string_view bytes) {
     if (end == std::string_view::npos) end = bytes.size();
     std::string_view line = bytes.substr(start, end - start);
     if (next != end && !line.empty() && line.back() == '\r') line.remove_suffix(1);
-    tooLong = line.size() > kMaxLine;
+    // In characters, as the name is counted: a Latin-1 name of 80 letters is 160 bytes once
+    // written back as UTF-8, and must still open.
+    tooLong = NameLength(line) > kMaxLine;
     lines.push_back(line);
     start = next;
   }

@@ -32,8 +32,9 @@ std::string StampTime(const SaveStamp& stamp);
 // The 88 lines, each ended by CR LF. The name is written as UTF-8.
 std::string FormatStatsFile(const GameStatistics& stats, std::string_view nameUtf8, const SaveStamp& stamp);
 
-// No valid file is longer than this; a longer one is refused without reading further.
-constexpr std::size_t kMaxStatsFileBytes = 89 * 83;
+// No valid file is longer than this (87 lines of 80 characters and a name of 80 characters of up
+// to 4 bytes each, all ended by CR LF); a longer one is refused without reading further.
+constexpr std::size_t kMaxStatsFileBytes = 87 * 82 + 80 * 4 + 2;
 
 struct StatsFileReading {
   // The "File Open Error #n" numbers to report, in order: none when the file was accepted.

@@ -76,11 +76,14 @@ TEST(StatsFile, ReadsBackWhatItWrote) {
   longGame.BetSum = 3'000'000'000u;
   GameStatistics empty;
   empty.BankSum = empty.BankHigh = 1000;
+  std::string accents;  // 80 characters, 160 bytes
+  for (int i = 0; i < 80; ++i) accents += "é";
   const Case cases[] = {
       {"known_game", KnownGame(), "Ann"},
       {"sums_above_the_signed_range", longGame, "Ann"},
       {"no_hands_played", empty, "Player"},
       {"name_of_blanks_and_accents", KnownGame(), "  Zoë Ü  "},
+      {"name_line_limit_counts_characters_not_bytes", KnownGame(), accents},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.rule);
