@@ -26,6 +26,13 @@ test-asan: deps
 	ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 	  ctest --test-dir $(ASAN_BUILD) --output-on-failure -j $(JOBS)
 
+# The statistics-file reader under libFuzzer, AddressSanitizer and UndefinedBehaviorSanitizer for
+# 60 seconds (fuzz/run.sh N for longer); a crash fails the target.
+.PHONY: fuzz
+fuzz:
+	@scripts/install-deps.sh fuzz
+	fuzz/run.sh 60
+
 shots-deps:
 	@scripts/install-deps.sh shots
 

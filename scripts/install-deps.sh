@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs, from Debian's own repository, whatever the build, the tests or the game still need.
-# Usage: scripts/install-deps.sh [build|shots|package]
+# Usage: scripts/install-deps.sh [build|shots|package|fuzz]
 set -euo pipefail
 
 packages=(
@@ -17,6 +17,10 @@ if [ "${1:-build}" = package ]; then
   # The Debian package: its tools (dpkg-shlibdeps, dpkg-buildflags, file for stripping) and the
   # checkers CI runs on it.
   packages+=(dpkg-dev file desktop-file-utils appstream lintian)
+fi
+if [ "${1:-build}" = fuzz ]; then
+  # The fuzz target: clang, whose runtime package holds libFuzzer and the sanitizers.
+  packages+=(clang libclang-rt-14-dev)
 fi
 
 missing=()
