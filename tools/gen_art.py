@@ -292,8 +292,8 @@ def bill_body(v):
             + fitted(7, 33.5, value, 23, PAPER, 41) +
             f'<rect x="51" y="10" width="2" height="30" fill="{GOLD}"/>'
             + emblem(kind, 66, 25, ink, paper) +
-            f'<path d="M78,13 H111 M78,37 H111" stroke="{ink}" stroke-width="1"/>'
-            + fitted(95, 31, str(v), 16, ink, 30, anchor="middle"))
+            f'<path d="M80,13 H111 M80,37 H111" stroke="{ink}" stroke-width="1"/>'
+            + fitted(97, 31, str(v), 16, ink, 28, anchor="middle"))
 
 
 def single_bill(v):
@@ -383,10 +383,10 @@ FAN_STRIP = (232.0, 272.0)
 
 def credit_card_fan():
     import math
-    w, h, px, py = 20, 31, 252, 128          # card size, and the pivot a little below the cards
+    w, h, px, py = 20, 38, 252, 120          # card size, and the pivot just below the cards
     cards = []
-    for angle, fill in ((-12, "#1F2A60"), (-4, "#C8102E"), (4, "#D4A017"), (12, "#2B59C3")):
-        x, y = px - w / 2, py - 12 - h
+    for angle, fill in ((-14, "#1F2A60"), (-4.7, "#C8102E"), (4.7, "#D4A017"), (14, "#2B59C3")):
+        x, y = px - w / 2, py - 2 - h
         for cx, cy in ((x, y), (x + w, y), (x, y + h), (x + w, y + h)):
             a = math.radians(angle)
             rx = px + (cx - px) * math.cos(a) - (cy - py) * math.sin(a)
