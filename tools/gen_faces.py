@@ -139,8 +139,7 @@ def pattern_shapes(kind, hx):
     if kind == "halves":
         return [rect(hx, 28, 30, 22)]
     if kind == "checker":
-        return [rect(x, y, 4.5, 4.5) for i, x in enumerate(range(10, 60, 9)) for y in (35.5, 44.5)] + \
-               [rect(x + 4.5, y + 4.5, 4.5, 4.5) for x in range(10, 60, 9) for y in (31, 40)]
+        return [rect(10 + col * 4.5, 31 + row * 4.5, 4.5, 4.5) for row in range(4) for col in range(11) if (row + col) % 2]
     if kind == "dots":
         return [blob(x + (3.5 if row % 2 else 0), 37 + row * 5, 1.3) for row in range(3) for x in range(14, 60, 7)]
     if kind == "lozenges":
