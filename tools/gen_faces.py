@@ -447,8 +447,10 @@ def icon():
             f'<path d="M15,14 L15,6 L18,10 L21,4.5 L24,10 L27,6 L27,14 Z" fill="{GOLD}" stroke="{BLACK}" stroke-width="0.7"/>\n'
             f'<circle cx="21" cy="9.5" r="1.2" fill="{RED}"/>\n'
             f'<circle cx="19" cy="19" r="0.9" fill="{BLACK}"/><circle cx="23" cy="19" r="0.9" fill="{BLACK}"/>\n'
-            f'<path d="M18.5,23 Q21,25 23.5,23" fill="none" stroke="#8B1A1A" stroke-width="1"/>\n'
             f'<path d="M15.5,24 Q21,31 26.5,24 L26.5,30 Q21,32 15.5,30 Z" fill="{RED}" stroke="{BLACK}" stroke-width="0.5"/>\n'
+            # the grey beard of the King of Hearts, with the mouth showing through
+            f'<path d="M15.9,20.5 Q16,27.5 21,30 Q26,27.5 26.1,20.5 Q24,24.5 21,24.5 Q18,24.5 15.9,20.5 Z" fill="#8C8C8C" stroke="{BLACK}" stroke-width="0.6"/>\n'
+            f'<path d="M18.5,23.3 Q21,25.3 23.5,23.3" fill="none" stroke="#8B1A1A" stroke-width="1"/>\n'
             '</svg>\n')
 
 def main():
