@@ -293,7 +293,7 @@ def bill_body(v):
             f'<rect x="51" y="10" width="2" height="30" fill="{GOLD}"/>'
             + emblem(kind, 66, 25, ink, paper) +
             f'<path d="M80,13 H111 M80,37 H111" stroke="{ink}" stroke-width="1"/>'
-            + fitted(97, 31, str(v), 16, ink, 28, anchor="middle"))
+            + fitted(99.5, 30.5, str(v), 14, ink, 24, anchor="middle"))
 
 
 def loose_bill(v, x, y, angle, cx, cy):
