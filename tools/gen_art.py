@@ -4,6 +4,7 @@
 The scenes are drawn here by hand, shape by shape; the shared card frame and the fourteen pieces
 of money come from one design each. Run from the repository root:  python3 tools/gen_art.py
 """
+import math
 import os
 
 CAT = "resources/art/catalogue"
@@ -384,7 +385,6 @@ FAN_STRIP = (232.0, 272.0)
 
 
 def credit_card_fan():
-    import math
     w, h, px, py = 20, 38, 252, 120          # card size, and the pivot just below the cards
     cards = []
     for angle, fill in ((-14, "#1F2A60"), (-4.7, "#C8102E"), (4.7, "#D4A017"), (14, "#2B59C3")):

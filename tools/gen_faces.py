@@ -5,6 +5,7 @@ Everything repetitive -- pip layouts, corner indices, the court cards' mirrored 
 generated here from small tables; run it from the repository root after changing the art:
     python3 tools/gen_faces.py
 """
+import math
 import os
 
 OUT = "resources/art/catalogue"
@@ -127,7 +128,6 @@ def rect(x, y, w, h):
     return [(x, y), (x + w, y), (x + w, y + h), (x, y + h)]
 
 def blob(cx, cy, r, n=8):
-    import math
     return [(cx + r * math.cos(2 * math.pi * i / n), cy + r * math.sin(2 * math.pi * i / n)) for i in range(n)]
 
 # Robe patterns: shapes in the second colour, cut to the robe's outline.
@@ -276,10 +276,9 @@ def daisies(s, hx, c):
 
 def fan(s, hx, c):
     x, y = hx + s * 9, 40.5
-    ribs = "".join(f'<line x1="{x}" y1="{y}" x2="{x+s*9*__import__("math").cos(a):.2f}" y2="{y-9*__import__("math").sin(a):.2f}" stroke="{GOLD}" stroke-width="0.9"/>'
+    ribs = "".join(f'<line x1="{x}" y1="{y}" x2="{x+s*9*math.cos(a):.2f}" y2="{y-9*math.sin(a):.2f}" stroke="{GOLD}" stroke-width="0.9"/>'
                    for a in (0.45, 0.85, 1.25, 1.65))
     # the fan opens upwards and outwards from the hand
-    import math
     arc = [(x + s * 10 * math.cos(a), y - 10 * math.sin(a)) for a in [0.3 + 0.1 * i for i in range(15)]]
     shape = f'<path d="{path([(x, y)] + arc)}" fill="{NAVY}" {LINE}/>' + ribs
     return "", "", shape, (x, y)
@@ -287,7 +286,6 @@ def fan(s, hx, c):
 def sword_behind(s, hx, c):
     # held low on one side, the blade crossing behind the head to the far top corner
     gx, gy, tx, ty = hx + s * 11.5, 39, hx - s * 12.5, 10.5
-    import math
     ang = math.atan2(ty - gy, tx - gx)
     nx, ny = -math.sin(ang), math.cos(ang)
     w = 1.7
