@@ -290,7 +290,7 @@ def bill_body(v):
             f'<rect x="4.5" y="4.5" width="108" height="41" fill="none" stroke="{ink}" stroke-width="1"/>'
             # the value block: the figure a player reads at a glance
             f'<rect x="4" y="4" width="47" height="42" fill="{ink}"/>'
-            + fitted(7, 33.5, value, 23, PAPER, 41) +
+            + fitted(7, 33.5, value, 23, GOLD if v == 1000 else PAPER, 41) +   # the top note in gold
             f'<rect x="51" y="10" width="2" height="30" fill="{GOLD}"/>'
             + emblem(kind, 66, 25, ink, paper) +
             f'<path d="M80,13 H111 M80,37 H111" stroke="{ink}" stroke-width="1"/>'

@@ -231,7 +231,7 @@ def bow(s, hx, c):
     x = hx + s * 12
     wood = (f'<path d="M{x},11 Q{x+s*9},28 {x},45" fill="none" stroke="{BLACK}" stroke-width="3"/>'
             f'<path d="M{x},11 Q{x+s*9},28 {x},45" fill="none" stroke="#9C6A2E" stroke-width="1.8"/>'
-            f'<line x1="{x}" y1="11" x2="{x}" y2="45" stroke="{BLACK}" stroke-width="0.6"/>')
+            f'<line x1="{x}" y1="11" x2="{x}" y2="45" stroke="{BLACK}" stroke-width="0.8"/>')
     arrow = (f'<line x1="{x+s*5}" y1="14" x2="{x+s*5}" y2="30" stroke="{BLACK}" stroke-width="1.1"/>'
              f'<path d="M{x+s*5},10.5 l2,4 h-4 Z" fill="#C9D1D9" {LINE}/>')
     return arrow, wood, "", (x + s * 4.2, 30)
