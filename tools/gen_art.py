@@ -243,11 +243,12 @@ NOTE = {1: ("#4A4A4A", "#ECEBE4", "anchor"), 5: ("#1D5FA6", "#DDE9F6", "lighthou
         50: ("#6B2D94", "#ECDDF4", "lighthouse"), 100: ("#A8172F", "#F7DCDF", "wharf"),
         500: ("#7A5A00", "#F4E7B8", "anchor"), 1000: ("#1F2A60", "#DCDDF0", "lighthouse")}
 DIGIT = 0.63   # advance of a bold condensed digit (and of "$"), in ems
+BAND_FONT = "Liberation Sans Narrow"   # about 0.46 em a digit: the long totals fit the band
 
 
-def fitted(x, y, s, size, fill, width, family=NARROW, anchor="start", extra=""):
+def fitted(x, y, s, size, fill, width, family=NARROW, anchor="start", extra="", advance=DIGIT):
     """Text squeezed sideways, never shrunk, when it would run wider than `width`."""
-    natural = len(s) * DIGIT * size
+    natural = len(s) * advance * size
     squeeze = min(1.0, width / natural)
     if squeeze >= 1.0:
         return text(x, y, s, size, fill, family, anchor=anchor, extra=extra)
@@ -318,7 +319,7 @@ def bundle(total, of, band):
                f'<g transform="translate(1,0) scale(1,0.9)">{bill_body(of)}</g>'
                f'<rect x="53.5" y="0.5" width="33" height="50" fill="{band}" stroke="{BLACK}" stroke-width="1"/>'
                f'<rect x="54" y="17" width="32" height="14" fill="#FFFFFF"/>'
-               + fitted(70, 27.5, f"${total:,}", 10, BLACK, 30, anchor="middle"))
+               + fitted(70, 28, f"${total:,}", 11, BLACK, 31, BAND_FONT, anchor="middle", advance=0.46))
 
 
 # --- Glyphs and pictures -----------------------------------------------------------------------
