@@ -38,8 +38,8 @@ void BM_SoakHundredThousandHands(benchmark::State& state) {
     state.counters["rss_growth_KiB"] = afterAll - after1000;
     state.counters["bankruptcies"] = r.bankruptcies;
   }
-  state.counters["hands_per_s"] =
-      benchmark::Counter(static_cast<double>(hands) * static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
+  state.counters["hands_per_s"] = benchmark::Counter(
+      static_cast<double>(hands) * static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
 }
 BENCHMARK(BM_SoakHundredThousandHands)->Arg(100000)->Iterations(1)->Unit(benchmark::kSecond)->UseRealTime();
 

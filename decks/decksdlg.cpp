@@ -30,7 +30,7 @@ void Paint(QWidget* w, const QColor& colour) {
 
 TDecks::TDecks(QWidget* parent) : QDialog(parent), ui(new Ui::TDecks) {
   ui->setupUi(this);
-  setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+  setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
   setFixedSize(size());  // as the layout gives it
   setModal(true);
   UseBaseFont(this);

@@ -7,7 +7,8 @@ std::int32_t DealerDraw(const DeckGrid& cards, const DeckGrid& order, Hand& dlr,
   switch (rank[CategoryField]) {
     case HighCard:
       keep[0] = rank[1];
-      if (rank[1] != kAceRank || rank[2] == kKingRank) keep[1] = rank[2];  // an Ace alone, unless a King backs it
+      if (rank[1] != kAceRank || rank[2] == kKingRank)
+        keep[1] = rank[2];  // an Ace alone, unless a King backs it
       break;
     case Pair:
     case ThreeOfAKind:

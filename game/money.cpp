@@ -13,7 +13,8 @@ namespace {
 constexpr std::int64_t kMaxMoney = std::numeric_limits<std::int32_t>::max();
 constexpr std::int64_t kMinMoney = std::numeric_limits<std::int32_t>::min();
 
-BetCheck Refuse(std::string_view text, std::string_view caption, bool converted = false, std::int32_t value = 0) {
+BetCheck Refuse(std::string_view text, std::string_view caption, bool converted = false,
+                std::int32_t value = 0) {
   return {text, caption, value, converted};
 }
 
@@ -63,7 +64,8 @@ BetCheck CheckDealBet(std::string_view typed, std::int32_t lastBet, std::int32_t
   if (!typed.empty()) {
     std::int32_t value = 0;
     if (!TryStrToInt(typed, value)) return Refuse("No betting charactors!\n      Try again..", "Illegal Bet");
-    if (value > bank) return Refuse("You don't have that much!\n       Try again..", "Illegal Bet", true, value);
+    if (value > bank)
+      return Refuse("You don't have that much!\n       Try again..", "Illegal Bet", true, value);
     if (value <= 0) return Refuse("You must bet something..", "Illegal Bet", true, value);
     bet = value;
   }
@@ -77,8 +79,10 @@ BetCheck CheckDealBet(std::string_view typed, std::int32_t lastBet, std::int32_t
 BetCheck CheckWelcomeBet(std::string_view typed, std::int32_t bank) {
   if (!typed.empty() && typed.front() == '$') typed.remove_prefix(1);
   std::int32_t value = 0;
-  if (!TryStrToInt(typed, value)) return Refuse("You must enter a valid bet.\n      Try Again..", "Illegal Bet");
-  if (value > bank) return Refuse("You don't have that much!\n       Try Again..", "Illegal Bet", true, value);
+  if (!TryStrToInt(typed, value))
+    return Refuse("You must enter a valid bet.\n      Try Again..", "Illegal Bet");
+  if (value > bank)
+    return Refuse("You don't have that much!\n       Try Again..", "Illegal Bet", true, value);
   if (value <= 0) return Refuse("You must bet something..", "Illegal Bet", true, value);
   return Pass(value);
 }

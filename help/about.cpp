@@ -27,7 +27,7 @@ claim, damage or other loss that comes from using it or from dealing in it.</p>
 
 TAbout::TAbout(QWidget* parent) : QDialog(parent), ui(new Ui::TAbout) {
   ui->setupUi(this);
-  setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+  setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
   setFixedSize(size());  // as the layout gives it
   setModal(true);
   UseBaseFont(this);

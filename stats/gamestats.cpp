@@ -30,8 +30,8 @@ namespace {
 // Draw counts are indexed by cards drawn; anything outside 0..4 is not a draw and is ignored.
 bool IsDrawCount(std::int32_t n) { return n >= 0 && n <= 4; }
 
-void RecordSide(const HandRank& final, const HandRank& dealt, const Hand& cards, HandRank& best, Hand& bestCards,
-                std::uint32_t& improved, std::array<std::uint32_t, 10>& rankCounts) {
+void RecordSide(const HandRank& final, const HandRank& dealt, const Hand& cards, HandRank& best,
+                Hand& bestCards, std::uint32_t& improved, std::array<std::uint32_t, 10>& rankCounts) {
   if (CompareHands(final, dealt) == 1) ++improved;
   if (CompareHands(final, best) == 1) {
     best = final;
@@ -85,8 +85,10 @@ void RecordHandResult(Outcome outcome, std::int32_t settledBank, std::int32_t cu
   plrDrawPending = -1;
   dlrDrawPending = -1;
   GameStatistics& s = GameStats;
-  RecordSide(PlrFinalRank, PlrDealtRank, PlrHand, s.PlrBestRank, s.PlrBestCards, s.PlrImproved, s.PlrRankCounts);
-  RecordSide(DlrFinalRank, DlrDealtRank, DlrHand, s.DlrBestRank, s.DlrBestCards, s.DlrImproved, s.DlrRankCounts);
+  RecordSide(PlrFinalRank, PlrDealtRank, PlrHand, s.PlrBestRank, s.PlrBestCards, s.PlrImproved,
+             s.PlrRankCounts);
+  RecordSide(DlrFinalRank, DlrDealtRank, DlrHand, s.DlrBestRank, s.DlrBestCards, s.DlrImproved,
+             s.DlrRankCounts);
   const auto bank = static_cast<std::uint32_t>(settledBank);
   if (outcome == PlayerWins) {
     if (bank > s.BankHigh) s.BankHigh = bank;

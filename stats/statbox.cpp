@@ -32,18 +32,20 @@ const char* kStyle = R"(
 #SummaryLeftPanl, #AccumLeftPanl { background: white; }
 #SummaryLeftPanl QLabel, #AccumLeftPanl QLabel { color: black; font-family: "Liberation Serif"; font-size: 12px; }
 #FinStatsLabl, #StreakHeadLabl, #AccumHeadLabl { text-decoration: underline; }
-#plrAccumTitleLabl, #AccumDlrHeadLabl { font-family: "Liberation Sans"; font-size: 11px; text-decoration: underline; }
-#RankTotalCapLabl, #PlrRankTotalLabl, #DlrRankTotalLabl { color: gray; }
+#AccumLeftPanl #plrAccumTitleLabl, #AccumLeftPanl #AccumDlrHeadLabl {
+  font-family: "Liberation Sans"; font-size: 11px; text-decoration: underline; }
+#AccumLeftPanl #RankTotalCapLabl, #AccumLeftPanl #PlrRankTotalLabl, #AccumLeftPanl #DlrRankTotalLabl { color: gray; }
 #SummaryRightPanl, #AccumRightPanl { background: #008000; }
-#DlrBestTitleLabl, #plrBestTitleLabl { color: yellow; text-decoration: underline; font-family: "Liberation Serif";
-                                       font-size: 13px; font-weight: bold; }
-#dlrBestLabl, #plrBestLabl { color: aqua; font-family: "Liberation Serif"; font-size: 13px; }
+#SummaryRightPanl #DlrBestTitleLabl, #SummaryRightPanl #plrBestTitleLabl {
+  color: yellow; text-decoration: underline; font-family: "Liberation Serif"; font-size: 13px; font-weight: bold; }
+#SummaryRightPanl #dlrBestLabl, #SummaryRightPanl #plrBestLabl {
+  color: aqua; font-family: "Liberation Serif"; font-size: 13px; }
 #AccumRightPanl QLabel { color: aqua; font-family: "Liberation Sans"; font-size: 11px; }
-#AccumRightPanl QLabel[caption="true"], #AccumDrawHeadLabl, #ImproveHeadLabl { color: yellow; }
-#AccumDrawHeadLabl, #ImproveHeadLabl { text-decoration: underline; }
-#PlrAccumDrawLabl, #DrawDlrHeadLabl { color: silver; text-decoration: underline; }
-#DrawTotalCapLabl, #PlrDrawTotalLabl, #DlrDrawTotalLabl { color: silver; }
-#PlrDrawImprove, #DlrDrawImprove { font-family: "Liberation Serif"; font-size: 13px; }
+#AccumRightPanl QLabel[caption="true"] { color: yellow; }
+#AccumRightPanl #AccumDrawHeadLabl, #AccumRightPanl #ImproveHeadLabl { color: yellow; text-decoration: underline; }
+#AccumRightPanl #PlrAccumDrawLabl, #AccumRightPanl #DrawDlrHeadLabl { color: silver; text-decoration: underline; }
+#AccumRightPanl #DrawTotalCapLabl, #AccumRightPanl #PlrDrawTotalLabl, #AccumRightPanl #DlrDrawTotalLabl { color: silver; }
+#AccumRightPanl #PlrDrawImprove, #AccumRightPanl #DlrDrawImprove { font-family: "Liberation Serif"; font-size: 13px; }
 )";
 
 const char* kSaveTitle = "Save Brindlewharf Game Stats As";
@@ -52,12 +54,12 @@ const char* kFilter = "Brindlewharf Game Stats (*.bwf)";
 const char* kExtension = "bwf";
 
 // The category rows from the top (Royal Flush) down, and the draw rows, by label name.
-constexpr const char* kPlrCategoryLabels[10] = {"PlrHighCardLabl", "PlrPairLabl",  "Plr2PairLabl",  "Plr3KindLabl",
-                                                "PlrStraightLabl", "PlrFlushLabl", "PlrFullHouseLabl", "Plr4KindLabl",
-                                                "PlrSFLabl",       "PlrRoyalLabl"};
-constexpr const char* kDlrCategoryLabels[10] = {"DlrHighCardLabl", "DlrPairLabl",  "Dlr2PairLabl",  "Dlr3KindLabl",
-                                                "DlrStraightLabl", "DlrFlushLabl", "DlrFullHouseLabl", "Dlr4KindLabl",
-                                                "DlrSFLabl",       "DlrRoyalLabl"};
+constexpr const char* kPlrCategoryLabels[10] = {
+    "PlrHighCardLabl", "PlrPairLabl",      "Plr2PairLabl", "Plr3KindLabl", "PlrStraightLabl",
+    "PlrFlushLabl",    "PlrFullHouseLabl", "Plr4KindLabl", "PlrSFLabl",    "PlrRoyalLabl"};
+constexpr const char* kDlrCategoryLabels[10] = {
+    "DlrHighCardLabl", "DlrPairLabl",      "Dlr2PairLabl", "Dlr3KindLabl", "DlrStraightLabl",
+    "DlrFlushLabl",    "DlrFullHouseLabl", "Dlr4KindLabl", "DlrSFLabl",    "DlrRoyalLabl"};
 constexpr const char* kPlrDrawLabels[5] = {"Plr0CardsLabl", "Plr1CardLabl", "Plr2CardsLabl", "Plr3CardsLabl",
                                            "Plr4CardsLabl"};
 constexpr const char* kDlrDrawLabels[5] = {"Dlr0CardsLabl", "Dlr1CardLabl", "Dlr2CardsLabl", "Dlr3CardsLabl",
@@ -92,7 +94,10 @@ void ShowCorner(QLabel* box, int id) {
 QString FullName(const QString& path) { return QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()); }
 
 QString DateText(const QDateTime& t) {
-  return QStringLiteral("%1/%2/%3").arg(t.date().month()).arg(t.date().day()).arg(t.date().year() % 100, 2, 10, QChar('0'));
+  return QStringLiteral("%1/%2/%3")
+      .arg(t.date().month())
+      .arg(t.date().day())
+      .arg(t.date().year() % 100, 2, 10, QChar('0'));
 }
 
 }  // namespace
@@ -137,7 +142,8 @@ std::vector<std::pair<const char*, QString>> StatLabelTexts(const GameStatistics
 
 TStatBox::TStatBox(QWidget* parent) : QDialog(parent), ui(new Ui::TStatBox) {
   ui->setupUi(this);
-  setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+  setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                 Qt::WindowCloseButtonHint);
   setFixedSize(size());  // as the layout gives it
   setModal(true);
   UseBaseFont(this);
@@ -178,8 +184,10 @@ void TStatBox::showEvent(QShowEvent* e) {
   QDialog::showEvent(e);
   if (ui->Image1->pixmap().isNull()) {  // drawn when first needed
     ShowLayoutPicture(ui->Image1, "calculator");
-    for (auto [button, picture] : {std::pair{ui->SaveSpBtn, "tool_save"}, {ui->OpenSpBtn, "tool_open"},
-                                   {ui->CloseSpBtn, "tool_current"}, {ui->HelpSpBtn, "tool_help"}}) {
+    for (auto [button, picture] : {std::pair{ui->SaveSpBtn, "tool_save"},
+                                   {ui->OpenSpBtn, "tool_open"},
+                                   {ui->CloseSpBtn, "tool_current"},
+                                   {ui->HelpSpBtn, "tool_help"}}) {
       button->setIcon(QPixmap::fromImage(LayoutPicture(picture, QSize(25, 25) * devicePixelRatio())));
       button->setIconSize(QSize(21, 21));
     }
@@ -236,8 +244,8 @@ void TStatBox::SaveSpBtnClick() {
     const QString path = CurrentPlatform().SaveFileName(kSaveTitle, kFilter, kExtension);
     if (path.isEmpty()) return;
     if (!QFileInfo::exists(path)) return WriteFile(path);
-    switch (ShowMessage(FullName(path) + " already exists. Do you want to replace it?", "Overwrite Existing Stat File",
-                        QuestionYesNoCancel)) {
+    switch (ShowMessage(FullName(path) + " already exists. Do you want to replace it?",
+                        "Overwrite Existing Stat File", QuestionYesNoCancel)) {
       case MessageAnswer::Yes:
         return WriteFile(path);
       case MessageAnswer::No:
@@ -250,8 +258,8 @@ void TStatBox::SaveSpBtnClick() {
 
 void TStatBox::WriteFile(const QString& path) {
   const QDateTime now = CurrentPlatform().LocalDateTime();
-  const SaveStamp stamp = MakeSaveStamp(now.date().year(), now.date().month(), now.date().day(), now.time().hour(),
-                                        now.time().minute(), now.time().second());
+  const SaveStamp stamp = MakeSaveStamp(now.date().year(), now.date().month(), now.date().day(),
+                                        now.time().hour(), now.time().minute(), now.time().second());
   // A hand between the player's draw and the showdown is left out: the file holds the game as
   // of its last finished hand, so it always passes its own checks.
   const std::string bytes = FormatStatsFile(SettledStats(), PlayerName.toStdString(), stamp);
@@ -270,7 +278,8 @@ void TStatBox::OpenSpBtnClick() {
     ShowMessage(FullName(path) + " could not be opened.", "File Open Error", StopOk);
     return;
   }
-  for (int error : open.reading.errors) ShowMessage("Invalid data file!", QStringLiteral("File Open Error #%1").arg(error), StopOk);
+  for (int error : open.reading.errors)
+    ShowMessage("Invalid data file!", QStringLiteral("File Open Error #%1").arg(error), StopOk);
   if (!open.reading.Accepted()) return;
 
   Fill(open.reading.stats, QString::fromStdString(open.reading.name), kFirstBackId);

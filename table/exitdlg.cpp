@@ -22,13 +22,14 @@ const char* kStyle = R"(
 
 TExitDlg::TExitDlg(QWidget* parent) : QDialog(parent), ui(new Ui::TExitDlg) {
   ui->setupUi(this);
-  setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+  setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
   setFixedSize(size());  // as the layout gives it
   setModal(true);
   UseBaseFont(this);
   setStyleSheet(kStyle);
   // The olive frame and bar lie over the picture; the New Game button over them all.
-  for (QWidget* w : std::initializer_list<QWidget*>{ui->Panel2, ui->Panel3, ui->Panel4, ui->Panel5, ui->Panel7})
+  for (QWidget* w :
+       std::initializer_list<QWidget*>{ui->Panel2, ui->Panel3, ui->Panel4, ui->Panel5, ui->Panel7})
     w->raise();
   ui->NewGameBtn->raise();
   connect(ui->NewGameBtn, &QPushButton::clicked, this, &TExitDlg::NewGameBtnClick);

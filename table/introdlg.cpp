@@ -24,7 +24,7 @@ const char* kStyle = R"(
 
 TIntroDlg::TIntroDlg(QWidget* parent) : QDialog(parent), ui(new Ui::TIntroDlg) {
   ui->setupUi(this);
-  setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+  setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
   setFixedSize(size());  // as the layout gives it
   setModal(true);
   UseBaseFont(this);
@@ -92,7 +92,8 @@ void TIntroDlg::OKClick() {
   if (check.converted) CurrentBet = check.value;
   if (!check.Passed()) {
     Refuse(QString::fromUtf8(check.text.data(), static_cast<qsizetype>(check.text.size())),
-           QString::fromUtf8(check.caption.data(), static_cast<qsizetype>(check.caption.size())), ui->BoxBetEdit);
+           QString::fromUtf8(check.caption.data(), static_cast<qsizetype>(check.caption.size())),
+           ui->BoxBetEdit);
     return;
   }
   if (ui->RandDeckChk->isChecked()) {

@@ -112,16 +112,16 @@ enum class Focus { None, BetEdit, Draw };
 
 struct StateRow {
   TableState state;
-  Visible deal;       // the Deal button; the first hand of a run is dealt with it still hidden
+  Visible deal;  // the Deal button; the first hand of a run is dealt with it still hidden
   bool dealEnabled;
   bool drawShown;
   bool drawEnabled;
-  bool money;         // BetEdit and the five bills take input, and the bills show their hints
-  bool blackBetEdit;  // BetEdit black while the bet may change, else the panel's green
-  bool deckItem;      // Game > Decks...
-  bool newGameItem;   // Game > New Game: from the first deal of a game on
-  bool cardsTurn;     // a click turns a card of the player's
-  const char* status; // the status line; nullptr keeps it
+  bool money;          // BetEdit and the five bills take input, and the bills show their hints
+  bool blackBetEdit;   // BetEdit black while the bet may change, else the panel's green
+  bool deckItem;       // Game > Decks...
+  bool newGameItem;    // Game > New Game: from the first deal of a game on
+  bool cardsTurn;      // a click turns a card of the player's
+  const char* status;  // the status line; nullptr keeps it
   Focus focus;
 };
 
@@ -130,6 +130,7 @@ constexpr const char* kBetFirst = "  Enter your bet and click Deal to start";
 constexpr const char* kDiscard = "  Click on cards to remove and click Draw to replace";
 
 using enum Visible;
+// clang-format off
 constexpr StateRow kStates[] = {
     // state                     deal    en     draw   en     money  black  deck   new    cards  status     focus
     {TableState::Opening,        Hidden, false, false, true,  true,  false, true,  false, false, nullptr,   Focus::None},
@@ -142,6 +143,7 @@ constexpr StateRow kStates[] = {
     {TableState::ShowdownDue,    Hidden, true,  true,  false, false, false, false, true,  false, "",        Focus::None},
     {TableState::Bankrupt,       Hidden, true,  true,  false, false, false, false, true,  false, "",        Focus::None},
 };
+// clang-format on
 
 const StateRow& Row(TableState s) {
   for (const StateRow& row : kStates)
@@ -166,8 +168,8 @@ void SwitchOn(QTimer* timer) {
 
 TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), ui(new Ui::TMainForm) {
   ui->setupUi(this);
-  setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                 Qt::WindowCloseButtonHint);
+  setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                 Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
   UseBaseFont(this);
   Decorate(ui);
   // The client area's fixed size is the layout's; the menu bar's height is the style's.
@@ -244,7 +246,8 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), ui(new Ui::TMainFor
 
   FillDeckGrids(DeckCards, DealOrder);
   for (QLabel* label : {ui->BetLabl, ui->LastBetLabl, ui->MainLabl, ui->PlrLabl, ui->DlrLabl}) label->clear();
-  for (QWidget* w : std::initializer_list<QWidget*>{ui->BankLabl, ui->BetLabl, ui->BetEdit, ui->Label5}) w->hide();
+  for (QWidget* w : std::initializer_list<QWidget*>{ui->BankLabl, ui->BetLabl, ui->BetEdit, ui->Label5})
+    w->hide();
   EnterState(TableState::Opening);
 }
 

@@ -29,22 +29,22 @@ extern TableState State;
 // Money, in whole dollars.
 extern std::int32_t StartingBank;  // 1000 for the whole run
 extern std::int32_t Bank;
-extern std::int32_t CurrentBet;    // the bet of the hand in play, afterwards the last bet
-extern std::int32_t BankLeft;      // what the money panel is asked to show
-extern BillSlots MoneySlotValue;   // bill in MoneySlot0..4, 0 = empty
+extern std::int32_t CurrentBet;   // the bet of the hand in play, afterwards the last bet
+extern std::int32_t BankLeft;     // what the money panel is asked to show
+extern BillSlots MoneySlotValue;  // bill in MoneySlot0..4, 0 = empty
 
 // The player's choices (the name lives with the statistics, the card back with the decks).
-extern std::int32_t WelcomeDone;    // left by the welcome dialog
+extern std::int32_t WelcomeDone;       // left by the welcome dialog
 extern std::int32_t WelcomeDeckIndex;  // back shown by the welcome dialog, 60 + index
-extern std::int32_t NewGameChosen;  // left by the bankruptcy dialog
+extern std::int32_t NewGameChosen;     // left by the bankruptcy dialog
 
 // The hand in play.
-extern SlotFlags PlrDiscard;        // 1: that card is face down, to be replaced
-extern std::int32_t DealStep;       // next step of the paced deal, 0..10
-extern std::int32_t TableShown;     // the first hand of this game has been dealt
-extern std::int32_t DlrShown;       // the hidden ShowDlr control shows the Dealer's faces
-extern std::int32_t KingOnDealer;   // the King of Hearts to animate is the Dealer's
-extern std::int32_t KingToggle;     // 0: next tick shows the winking picture (53)
+extern SlotFlags PlrDiscard;       // 1: that card is face down, to be replaced
+extern std::int32_t DealStep;      // next step of the paced deal, 0..10
+extern std::int32_t TableShown;    // the first hand of this game has been dealt
+extern std::int32_t DlrShown;      // the hidden ShowDlr control shows the Dealer's faces
+extern std::int32_t KingOnDealer;  // the King of Hearts to animate is the Dealer's
+extern std::int32_t KingToggle;    // 0: next tick shows the winking picture (53)
 
 // Restores everything above, the card-back choice and the statistics to their values at
 // program load.

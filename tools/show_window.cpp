@@ -1,6 +1,8 @@
 // Opens one of the game's dialogs on its own, for screenshots such as those in docs/:
 //   show_window decks [back]          the deck dialog with that back in use (60..69)
 //   show_window help [topic|rank N]   the help window, on topic or hand rank N (0..9)
+//   show_window stats [FILE.bwf]      the statistics window, on a saved file if one is named
+//   show_window broke                 the bankruptcy dialog
 // e.g. xvfb-run -s '-screen 0 1024x768x24' build/tools/show_window help rank 3, then
 // import -window root shot.png while it runs.
 #include <QApplication>
@@ -11,7 +13,24 @@
 #include "decks/deckchoice.h"
 #include "decks/decksdlg.h"
 #include "help/helpbox.h"
+#include "platform/platform.h"
+#include "stats/statbox.h"
+#include "table/exitdlg.h"
 #include "ui_helpbox.h"
+
+namespace {
+
+// Answers the open dialog with the file named on the command line.
+class NamedFile : public QtPlatform {
+ public:
+  explicit NamedFile(QString path) : path_(std::move(path)) {}
+  QString OpenFileName(const QString&, const QString&, const QString&) override { return path_; }
+
+ private:
+  QString path_;
+};
+
+}  // namespace
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
@@ -20,6 +39,17 @@ int main(int argc, char** argv) {
     if (argc > 2) DeckBackId = std::atoi(argv[2]);
     TDecks decks;
     return decks.exec();
+  }
+  if (std::strcmp(which, "stats") == 0) {
+    TStatBox stats;
+    NamedFile file(argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString());
+    InstallPlatform(&file);
+    if (argc > 2) QTimer::singleShot(500, &stats, [&stats] { stats.OpenSpBtnClick(); });
+    return stats.exec();
+  }
+  if (std::strcmp(which, "broke") == 0) {
+    TExitDlg broke;
+    return broke.exec();
   }
   THelpBox help;
   if (argc > 3) {

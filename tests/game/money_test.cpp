@@ -42,8 +42,8 @@ struct BetCase {
   const char* typed;
   std::int32_t lastBet;  // the Deal's only
   std::int32_t bank;
-  std::int32_t value;    // the accepted figure, or the converted number kept on a refusal
-  const char* text;      // "" when the bet passes
+  std::int32_t value;  // the accepted figure, or the converted number kept on a refusal
+  const char* text;    // "" when the bet passes
   const char* caption;
 };
 
@@ -64,9 +64,10 @@ TEST(Bets, EachCheckInItsOrder) {
       {"deal_last_bet_above_bank", Check::Deal, "", 600, 400, 0,
        "Your last bet exceeds your bank account!\n         Decrease your bet..", "Bet Overflow"},
       {"deal_typed_bet_overrides_a_last_bet_above_bank", Check::Deal, "300", 600, 400, 300, "", ""},
-      {"deal_no_number", Check::Deal, "abc", 50, 1000, 0, "No betting charactors!\n      Try again..", "Illegal Bet"},
-      {"deal_above_bank", Check::Deal, "1001", 50, 1000, 1001, "You don't have that much!\n       Try again..",
+      {"deal_no_number", Check::Deal, "abc", 50, 1000, 0, "No betting charactors!\n      Try again..",
        "Illegal Bet"},
+      {"deal_above_bank", Check::Deal, "1001", 50, 1000, 1001,
+       "You don't have that much!\n       Try again..", "Illegal Bet"},
       {"deal_zero", Check::Deal, "0", 50, 1000, 0, "You must bet something..", "Illegal Bet"},
       {"deal_negative", Check::Deal, "-5", 50, 1000, -5, "You must bet something..", "Illegal Bet"},
       {"deal_nothing_bet_yet", Check::Deal, "", 0, 1000, 0, "You must bet something..", "Illegal Bet"},
@@ -79,12 +80,12 @@ TEST(Bets, EachCheckInItsOrder) {
       {"welcome_whole_bank", Check::Welcome, "1000", 0, 1000, 1000, "", ""},
       {"welcome_empty", Check::Welcome, "", 0, 1000, 0, "You must enter a valid bet.\n      Try Again..",
        "Illegal Bet"},
-      {"welcome_lone_dollar", Check::Welcome, "$", 0, 1000, 0, "You must enter a valid bet.\n      Try Again..",
-       "Illegal Bet"},
+      {"welcome_lone_dollar", Check::Welcome, "$", 0, 1000, 0,
+       "You must enter a valid bet.\n      Try Again..", "Illegal Bet"},
       {"welcome_dollar_between_digits", Check::Welcome, "5$0", 0, 1000, 0,
        "You must enter a valid bet.\n      Try Again..", "Illegal Bet"},
-      {"welcome_above_bank", Check::Welcome, "1001", 0, 1000, 1001, "You don't have that much!\n       Try Again..",
-       "Illegal Bet"},
+      {"welcome_above_bank", Check::Welcome, "1001", 0, 1000, 1001,
+       "You don't have that much!\n       Try Again..", "Illegal Bet"},
       {"welcome_negative_kept", Check::Welcome, "-5", 0, 1000, -5, "You must bet something..", "Illegal Bet"},
   };
   for (const auto& c : cases) {

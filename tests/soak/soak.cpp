@@ -10,8 +10,8 @@
 
 #include "decks/imagebox.h"
 #include "platform/platform.h"
-#include "table/mainform.h"
 #include "table/exitdlg.h"
+#include "table/mainform.h"
 #include "table/tablestate.h"
 #include "ui_exitdlg.h"
 #include "ui_mainform.h"
@@ -62,7 +62,12 @@ class SoakPlatform : public Platform {
 class Driver {
  public:
   Driver(TMainForm& form, unsigned seed, SoakResult& result)
-      : form_(form), ui_(*form.ui), random_(seed), result_(result), platform_(result.faults), exitDlg_(&form) {
+      : form_(form),
+        ui_(*form.ui),
+        random_(seed),
+        result_(result),
+        platform_(result.faults),
+        exitDlg_(&form) {
     InstallPlatform(&platform_);
     ExitDlg = &exitDlg_;
     // The player answers the bankruptcy dialog with New Game once it is up.
@@ -126,7 +131,9 @@ class Driver {
   bool Chance(int oneIn) { return std::uniform_int_distribution<int>(1, oneIn)(random_) == 1; }
   int Between(int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(random_); }
 
-  void Fault(const std::string& what) { platform_.Fault("hand " + std::to_string(result_.hands + 1) + ": " + what); }
+  void Fault(const std::string& what) {
+    platform_.Fault("hand " + std::to_string(result_.hands + 1) + ": " + what);
+  }
 
   void PlaceBet() {
     if (Chance(40)) {  // a bet the Deal must refuse, then a good one

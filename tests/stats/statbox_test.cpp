@@ -1,4 +1,6 @@
 // The statistics window: its labels from one set of figures, its two views, saving and opening.
+#include "stats/statbox.h"
+
 #include <gtest/gtest.h>
 
 #include <QAction>
@@ -15,7 +17,6 @@
 #include "decks/deckchoice.h"
 #include "help/helpbox.h"
 #include "stats/gamestats.h"
-#include "stats/statbox.h"
 #include "stats/statsfile.h"
 #include "tests/support/fakeplatform.h"
 #include "ui_statbox.h"
@@ -51,7 +52,8 @@ class StatBoxTest : public ::testing::Test {
 
   QString Text(const char* label) const { return box->findChild<QLabel*>(label)->text(); }
   bool CornerShows(const char* place, int id) const {
-    const QImage shown = box->findChild<QLabel*>(place)->pixmap().toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    const QImage shown = box->findChild<QLabel*>(place)->pixmap().toImage().convertToFormat(
+        QImage::Format_ARGB32_Premultiplied);
     return shown == CatalogueImage(id, shown.size()).convertToFormat(QImage::Format_ARGB32_Premultiplied);
   }
   // The window as a player leaves it after opening path.
@@ -73,20 +75,37 @@ TEST_F(StatBoxTest, LabelsFollowTheirRules) {
   const LabelCase cases[] = {
       {"no_hands_played",
        Figures(0, 0),
-       {{"gameTotalLabl", "0"}, {"winPercentLabl", "0%"}, {"PlrDrawImprove", "Ann: 0%"}, {"DlrDrawImprove", "0%"},
-        {"plrBetAveLabl", "$0"}, {"PlrBankAveLabl", "$1000"}, {"PlrBankMaxLabl", "$1000"}, {"plrBestLabl", "(None)"},
-        {"dlrBestLabl", "(None)"}, {"PlrWinStreakLabl", "Ann: 0 Hands"}, {"DlrWinStreakLabl", "0 Hands"},
-        {"PlrWinsLabl", "Ann won:  0"}, {"FinStatsLabl", "Ann's Financial Stats:"},
-        {"plrBestTitleLabl", "Ann's Best Hand:"}, {"plrAccumTitleLabl", "Ann:"}, {"PlrAccumDrawLabl", "Ann:"}}},
+       {{"gameTotalLabl", "0"},
+        {"winPercentLabl", "0%"},
+        {"PlrDrawImprove", "Ann: 0%"},
+        {"DlrDrawImprove", "0%"},
+        {"plrBetAveLabl", "$0"},
+        {"PlrBankAveLabl", "$1000"},
+        {"PlrBankMaxLabl", "$1000"},
+        {"plrBestLabl", "(None)"},
+        {"dlrBestLabl", "(None)"},
+        {"PlrWinStreakLabl", "Ann: 0 Hands"},
+        {"DlrWinStreakLabl", "0 Hands"},
+        {"PlrWinsLabl", "Ann won:  0"},
+        {"FinStatsLabl", "Ann's Financial Stats:"},
+        {"plrBestTitleLabl", "Ann's Best Hand:"},
+        {"plrAccumTitleLabl", "Ann:"},
+        {"PlrAccumDrawLabl", "Ann:"}}},
       {"percentages_truncate", Figures(3, 2), {{"winPercentLabl", "66%"}, {"gameTotalLabl", "3"}}},
       {"average_bank_counts_the_starting_sample", Figures(1, 0, 1900), {{"PlrBankAveLabl", "$950"}}},
-      {"one_hand_streak_is_singular", streaks,
+      {"one_hand_streak_is_singular",
+       streaks,
        {{"PlrWinStreakLabl", "Ann: 1 Hand"}, {"DlrWinStreakLabl", "2 Hands"}, {"plrBetAveLabl", "$50"}}},
       {"percent_product_wraps_at_32_bits", wrapped, {{"winPercentLabl", "11%"}}},
-      {"forged_hand_count_divides_by_nothing", Figures(0xFFFFFFFFu, 0),
+      {"forged_hand_count_divides_by_nothing",
+       Figures(0xFFFFFFFFu, 0),
        {{"PlrBankAveLabl", "$0"}, {"gameTotalLabl", "4294967295"}}},
-      {"totals_add_each_side", Figures(7, 1),
-       {{"PlrRankTotalLabl", "7"}, {"DlrRankTotalLabl", "7"}, {"PlrHighCardLabl", "7"}, {"DlrPairLabl", "7"}}},
+      {"totals_add_each_side",
+       Figures(7, 1),
+       {{"PlrRankTotalLabl", "7"},
+        {"DlrRankTotalLabl", "7"},
+        {"PlrHighCardLabl", "7"},
+        {"DlrPairLabl", "7"}}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.rule);
@@ -106,7 +125,8 @@ TEST_F(StatBoxTest, BestHandPlacesShowCornersOrBacks) {
   box->UpdateClick();
   EXPECT_TRUE(CornerShows("PlrCard0", 12));
   EXPECT_TRUE(CornerShows("PlrCard4", 16));
-  EXPECT_EQ(box->findChild<QLabel*>("PlrCard0")->pixmap().deviceIndependentSize(), QSizeF(71, 96)) << "unscaled";
+  EXPECT_EQ(box->findChild<QLabel*>("PlrCard0")->pixmap().deviceIndependentSize(), QSizeF(71, 96))
+      << "unscaled";
 }
 
 TEST_F(StatBoxTest, FileViewAndBack) {
@@ -128,8 +148,8 @@ TEST_F(StatBoxTest, FileViewAndBack) {
   EXPECT_EQ(box->ui->CloseSpBtn->toolTip(), "Current Game Stats");
 
   // A failed open changes nothing.
-  platform.Expect(QDir::toNativeSeparators(dir.filePath("gone.bwf")) + ". File does not exist.", "File Not Found",
-                  StopOk);
+  platform.Expect(QDir::toNativeSeparators(dir.filePath("gone.bwf")) + ". File does not exist.",
+                  "File Not Found", StopOk);
   Open(dir.filePath("gone.bwf"));
   QFile damaged(dir.filePath("damaged.bwf"));
   ASSERT_TRUE(damaged.open(QIODevice::WriteOnly));

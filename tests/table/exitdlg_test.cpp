@@ -1,11 +1,12 @@
 // The bankruptcy dialog, alone and after the showdown that empties the bank.
+#include "table/exitdlg.h"
+
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
 
 #include "stats/gamestats.h"
 #include "stats/statbox.h"
-#include "table/exitdlg.h"
 #include "table/mainform.h"
 #include "table/tablestate.h"
 #include "tests/support/cardnames.h"
@@ -52,7 +53,8 @@ TEST_F(BankruptcyTest, EveryShowingStartsOnNewGameAndViewingCountsTheBankruptcy)
     EXPECT_EQ(ExitDlg->focusWidget(), ExitDlg->ui->NewGameBtn);
     EXPECT_EQ(GameStats.Resets, 2u);
   };
-  for (QPushButton* leave : {ExitDlg->ui->NewGameBtn, ExitDlg->ui->ExitBtn, static_cast<QPushButton*>(nullptr)}) {
+  for (QPushButton* leave :
+       {ExitDlg->ui->NewGameBtn, ExitDlg->ui->ExitBtn, static_cast<QPushButton*>(nullptr)}) {
     NewGameChosen = 1;
     WhenUp(ExitDlg, [&] {
       EXPECT_EQ(NewGameChosen, 0);

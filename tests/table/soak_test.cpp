@@ -1,10 +1,11 @@
 // Two thousand hands through the real handlers, checking the books after every one.
+#include "tests/soak/soak.h"
+
 #include <gtest/gtest.h>
 
 #include "game/handrank.h"
 #include "table/mainform.h"
 #include "table/tablestate.h"
-#include "tests/soak/soak.h"
 
 namespace {
 
