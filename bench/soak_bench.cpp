@@ -6,19 +6,13 @@
 #include <fstream>
 #include <string>
 
+#include "bench/rss.h"
 #include "game/handrank.h"
 #include "table/mainform.h"
 #include "table/tablestate.h"
 #include "tests/soak/soak.h"
 
 namespace {
-
-double ResidentKiB() {
-  std::ifstream status("/proc/self/status");
-  for (std::string line; std::getline(status, line);)
-    if (line.rfind("VmRSS:", 0) == 0) return std::stod(line.substr(6));
-  return 0;
-}
 
 void BM_SoakHundredThousandHands(benchmark::State& state) {
   const int hands = static_cast<int>(state.range(0));

@@ -10,16 +10,10 @@
 #include <fstream>
 #include <string>
 
+#include "bench/rss.h"
 #include "stats/statsio.h"
 
 namespace {
-
-double ResidentKiB() {
-  std::ifstream status("/proc/self/status");
-  for (std::string line; std::getline(status, line);)
-    if (line.rfind("VmRSS:", 0) == 0) return std::stod(line.substr(6));
-  return 0;
-}
 
 const std::filesystem::path kKnownFile =
     std::filesystem::path(__FILE__).parent_path().parent_path() / "tests/stats/data/known.bwf";

@@ -30,10 +30,7 @@ void Paint(QWidget* w, const QColor& colour) {
 
 TDecks::TDecks(QWidget* parent) : QDialog(parent), ui(new Ui::TDecks) {
   ui->setupUi(this);
-  setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-  setFixedSize(size());  // as the layout gives it
-  setModal(true);
-  UseBaseFont(this);
+  SetUpDialog(this);
 
   deckPanels = {ui->Deck0Pnl, ui->Deck1Pnl, ui->Deck2Pnl, ui->Deck3Pnl, ui->Deck4Pnl,
                 ui->Deck5Pnl, ui->Deck6Pnl, ui->Deck7Pnl, ui->Deck8Pnl, ui->Deck9Pnl};

@@ -27,10 +27,7 @@ claim, damage or other loss that comes from using it or from dealing in it.</p>
 
 TAbout::TAbout(QWidget* parent) : QDialog(parent), ui(new Ui::TAbout) {
   ui->setupUi(this);
-  setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-  setFixedSize(size());  // as the layout gives it
-  setModal(true);
-  UseBaseFont(this);
+  SetUpDialog(this);
   setStyleSheet(
       "#Panel3, #Panel4, #Panel5, #Panel6 { background: #808000; }"
       "#LicenseRE { background: palette(button); }");

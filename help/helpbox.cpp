@@ -77,10 +77,7 @@ void AppendLine(QTextEdit* box, const QString& text, const QColor& colour) {
 
 THelpBox::THelpBox(QWidget* parent) : QDialog(parent), ui(new Ui::THelpBox) {
   ui->setupUi(this);
-  setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-  setFixedSize(size());  // as the layout gives it
-  setModal(true);
-  UseBaseFont(this);
+  SetUpDialog(this);
 
   topicLabels = {ui->OverviewLabl,    ui->BetLabl,       ui->DealLabl,      ui->DrawLabl,    ui->ShowdownLabl,
                  ui->SelectaDeckLabl, ui->GameStatsLabl, ui->SaveStatsLabl, ui->LicenseLabl, ui->ContactLabl};

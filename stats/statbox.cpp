@@ -142,11 +142,7 @@ std::vector<std::pair<const char*, QString>> StatLabelTexts(const GameStatistics
 
 TStatBox::TStatBox(QWidget* parent) : QDialog(parent), ui(new Ui::TStatBox) {
   ui->setupUi(this);
-  setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                 Qt::WindowCloseButtonHint);
-  setFixedSize(size());  // as the layout gives it
-  setModal(true);
-  UseBaseFont(this);
+  SetUpDialog(this);
   setStyleSheet(kStyle);
   for (QLabel* caption : ui->AccumRightPanl->findChildren<QLabel*>(QRegularExpression("^Caption")))
     caption->setProperty("caption", true);

@@ -8,10 +8,10 @@ namespace {
 
 // Every number of the file by its meaning; lines 1..87 are these in the order of FileLayout.
 struct Figures {
-  std::uint32_t nameLength = 0, handsPlayed = 0, handsWon = 0, plrImproved = 0, plrBestSum = 0, dlrImproved = 0,
-                bankSum = 0, dlrBestSum = 0, bankHighDiv3 = 0, bankHighMod3 = 0, betSum = 0, plrCardsSum = 0,
-                betHighDiv4 = 0, betHighMod4 = 0, plrStreakMax = 0, dlrCardsSum = 0, dlrStreakMax = 0, resets = 0,
-                bankHigh = 0, betHigh = 0, stampSum = 0;
+  std::uint32_t nameLength = 0, handsPlayed = 0, handsWon = 0, plrImproved = 0, plrBestSum = 0,
+                dlrImproved = 0, bankSum = 0, dlrBestSum = 0, bankHighDiv3 = 0, bankHighMod3 = 0, betSum = 0,
+                plrCardsSum = 0, betHighDiv4 = 0, betHighMod4 = 0, plrStreakMax = 0, dlrCardsSum = 0,
+                dlrStreakMax = 0, resets = 0, bankHigh = 0, betHigh = 0, stampSum = 0;
   std::array<std::uint32_t, 10> plrRanks{}, dlrRanks{};
   std::array<std::uint32_t, 7> plrBest{}, dlrBest{};
   std::array<std::uint32_t, 5> plrDraws{}, dlrDraws{}, checks{}, plrCards{}, dlrCards{};
@@ -20,10 +20,38 @@ struct Figures {
 };
 
 enum class Kind {
-  NameLength, HandsPlayed, HandsWon, PlrImproved, PlrBestSum, DlrImproved, BankSum, DlrBestSum, BankHighDiv3,
-  PlrRank, DlrRank, PlrBest, DlrBest, PlrDraw, DlrDraw, Check, PlrCard, DlrCard, Time, Date,
-  BankHighMod3, BetSum, PlrCardsSum, BetHighDiv4, BetHighMod4, PlrStreakMax, DlrCardsSum, DlrStreakMax, Resets,
-  BankHigh, BetHigh, StampSum,
+  NameLength,
+  HandsPlayed,
+  HandsWon,
+  PlrImproved,
+  PlrBestSum,
+  DlrImproved,
+  BankSum,
+  DlrBestSum,
+  BankHighDiv3,
+  PlrRank,
+  DlrRank,
+  PlrBest,
+  DlrBest,
+  PlrDraw,
+  DlrDraw,
+  Check,
+  PlrCard,
+  DlrCard,
+  Time,
+  Date,
+  BankHighMod3,
+  BetSum,
+  PlrCardsSum,
+  BetHighDiv4,
+  BetHighMod4,
+  PlrStreakMax,
+  DlrCardsSum,
+  DlrStreakMax,
+  Resets,
+  BankHigh,
+  BetHigh,
+  StampSum,
 };
 
 struct Slot {
@@ -42,14 +70,24 @@ std::vector<Slot> MakeLayout() {
     layout.insert(layout.end(), {{Kind::PlrRank, i}, {Kind::DlrRank, i}});
     if (i < 7) layout.insert(layout.end(), {{Kind::PlrBest, i}, {Kind::DlrBest, i}});
     if (i < 5)
-      layout.insert(layout.end(), {{Kind::PlrDraw, i}, {Kind::DlrDraw, i}, {Kind::Check, i}, {Kind::PlrCard, i},
-                                   {Kind::DlrCard, i}});
+      layout.insert(
+          layout.end(),
+          {{Kind::PlrDraw, i}, {Kind::DlrDraw, i}, {Kind::Check, i}, {Kind::PlrCard, i}, {Kind::DlrCard, i}});
     if (i < 4) layout.push_back({Kind::Time, i});
     if (i < 3) layout.push_back({Kind::Date, i});
   }
-  layout.insert(layout.end(), {{Kind::BankHighMod3}, {Kind::BetSum}, {Kind::PlrCardsSum}, {Kind::BetHighDiv4},
-                               {Kind::BetHighMod4}, {Kind::PlrStreakMax}, {Kind::DlrCardsSum}, {Kind::DlrStreakMax},
-                               {Kind::Resets}, {Kind::BankHigh}, {Kind::BetHigh}, {Kind::StampSum}});
+  layout.insert(layout.end(), {{Kind::BankHighMod3},
+                               {Kind::BetSum},
+                               {Kind::PlrCardsSum},
+                               {Kind::BetHighDiv4},
+                               {Kind::BetHighMod4},
+                               {Kind::PlrStreakMax},
+                               {Kind::DlrCardsSum},
+                               {Kind::DlrStreakMax},
+                               {Kind::Resets},
+                               {Kind::BankHigh},
+                               {Kind::BetHigh},
+                               {Kind::StampSum}});
   return layout;
 }
 
@@ -65,38 +103,70 @@ constexpr std::size_t kMaxLine = 80;
 std::uint32_t& At(Figures& f, Slot slot) {
   const auto i = static_cast<std::size_t>(slot.index);
   switch (slot.kind) {
-    case Kind::NameLength: return f.nameLength;
-    case Kind::HandsPlayed: return f.handsPlayed;
-    case Kind::HandsWon: return f.handsWon;
-    case Kind::PlrImproved: return f.plrImproved;
-    case Kind::PlrBestSum: return f.plrBestSum;
-    case Kind::DlrImproved: return f.dlrImproved;
-    case Kind::BankSum: return f.bankSum;
-    case Kind::DlrBestSum: return f.dlrBestSum;
-    case Kind::BankHighDiv3: return f.bankHighDiv3;
-    case Kind::PlrRank: return f.plrRanks[i];
-    case Kind::DlrRank: return f.dlrRanks[i];
-    case Kind::PlrBest: return f.plrBest[i];
-    case Kind::DlrBest: return f.dlrBest[i];
-    case Kind::PlrDraw: return f.plrDraws[i];
-    case Kind::DlrDraw: return f.dlrDraws[i];
-    case Kind::Check: return f.checks[i];
-    case Kind::PlrCard: return f.plrCards[i];
-    case Kind::DlrCard: return f.dlrCards[i];
-    case Kind::Time: return f.time[i];
-    case Kind::Date: return f.date[i];
-    case Kind::BankHighMod3: return f.bankHighMod3;
-    case Kind::BetSum: return f.betSum;
-    case Kind::PlrCardsSum: return f.plrCardsSum;
-    case Kind::BetHighDiv4: return f.betHighDiv4;
-    case Kind::BetHighMod4: return f.betHighMod4;
-    case Kind::PlrStreakMax: return f.plrStreakMax;
-    case Kind::DlrCardsSum: return f.dlrCardsSum;
-    case Kind::DlrStreakMax: return f.dlrStreakMax;
-    case Kind::Resets: return f.resets;
-    case Kind::BankHigh: return f.bankHigh;
-    case Kind::BetHigh: return f.betHigh;
-    case Kind::StampSum: return f.stampSum;
+    case Kind::NameLength:
+      return f.nameLength;
+    case Kind::HandsPlayed:
+      return f.handsPlayed;
+    case Kind::HandsWon:
+      return f.handsWon;
+    case Kind::PlrImproved:
+      return f.plrImproved;
+    case Kind::PlrBestSum:
+      return f.plrBestSum;
+    case Kind::DlrImproved:
+      return f.dlrImproved;
+    case Kind::BankSum:
+      return f.bankSum;
+    case Kind::DlrBestSum:
+      return f.dlrBestSum;
+    case Kind::BankHighDiv3:
+      return f.bankHighDiv3;
+    case Kind::PlrRank:
+      return f.plrRanks[i];
+    case Kind::DlrRank:
+      return f.dlrRanks[i];
+    case Kind::PlrBest:
+      return f.plrBest[i];
+    case Kind::DlrBest:
+      return f.dlrBest[i];
+    case Kind::PlrDraw:
+      return f.plrDraws[i];
+    case Kind::DlrDraw:
+      return f.dlrDraws[i];
+    case Kind::Check:
+      return f.checks[i];
+    case Kind::PlrCard:
+      return f.plrCards[i];
+    case Kind::DlrCard:
+      return f.dlrCards[i];
+    case Kind::Time:
+      return f.time[i];
+    case Kind::Date:
+      return f.date[i];
+    case Kind::BankHighMod3:
+      return f.bankHighMod3;
+    case Kind::BetSum:
+      return f.betSum;
+    case Kind::PlrCardsSum:
+      return f.plrCardsSum;
+    case Kind::BetHighDiv4:
+      return f.betHighDiv4;
+    case Kind::BetHighMod4:
+      return f.betHighMod4;
+    case Kind::PlrStreakMax:
+      return f.plrStreakMax;
+    case Kind::DlrCardsSum:
+      return f.dlrCardsSum;
+    case Kind::DlrStreakMax:
+      return f.dlrStreakMax;
+    case Kind::Resets:
+      return f.resets;
+    case Kind::BankHigh:
+      return f.bankHigh;
+    case Kind::BetHigh:
+      return f.betHigh;
+    case Kind::StampSum:
+      return f.stampSum;
   }
   return f.nameLength;
 }

@@ -17,10 +17,10 @@ struct SaveStamp {
   std::uint32_t hour = 12;  // on the 12-hour clock, 1..12
   std::uint32_t minute = 0;
   std::uint32_t second = 0;
-  std::uint32_t pm = 0;     // 1 from noon to midnight
+  std::uint32_t pm = 0;  // 1 from noon to midnight
   std::uint32_t month = 1;
   std::uint32_t day = 1;
-  std::uint32_t year = 0;   // last two digits
+  std::uint32_t year = 0;  // last two digits
 };
 
 // The stamp of a 24-hour clock reading.

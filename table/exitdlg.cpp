@@ -22,10 +22,7 @@ const char* kStyle = R"(
 
 TExitDlg::TExitDlg(QWidget* parent) : QDialog(parent), ui(new Ui::TExitDlg) {
   ui->setupUi(this);
-  setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-  setFixedSize(size());  // as the layout gives it
-  setModal(true);
-  UseBaseFont(this);
+  SetUpDialog(this);
   setStyleSheet(kStyle);
   // The olive frame and bar lie over the picture; the New Game button over them all.
   for (QWidget* w :

@@ -24,10 +24,7 @@ const char* kStyle = R"(
 
 TIntroDlg::TIntroDlg(QWidget* parent) : QDialog(parent), ui(new Ui::TIntroDlg) {
   ui->setupUi(this);
-  setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-  setFixedSize(size());  // as the layout gives it
-  setModal(true);
-  UseBaseFont(this);
+  SetUpDialog(this);
   setStyleSheet(kStyle);
 
   ui->StartBankLabl->setText(QStringLiteral("Your starting bank account is $%1").arg(StartingBank));
