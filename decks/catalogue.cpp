@@ -20,10 +20,14 @@ struct CacheKey {
   QString source;
   int width;
   int height;
-  bool operator==(const CacheKey& o) const { return width == o.width && height == o.height && source == o.source; }
+  bool operator==(const CacheKey& o) const {
+    return width == o.width && height == o.height && source == o.source;
+  }
 };
 
-size_t qHash(const CacheKey& k, size_t seed = 0) { return ::qHash(k.source, seed) ^ (k.width * 73856093u) ^ (k.height * 19349663u); }
+size_t qHash(const CacheKey& k, size_t seed = 0) {
+  return ::qHash(k.source, seed) ^ (k.width * 73856093u) ^ (k.height * 19349663u);
+}
 
 QHash<CacheKey, QImage>& Cache() {
   static QHash<CacheKey, QImage> cache;
@@ -53,14 +57,28 @@ QImage Render(const QString& path, QSize deviceSize) {
   return image;
 }
 
+// The pixmaps the boxes show, kept beside the images: turning an image into a pixmap copies
+// and scans every pixel, which a table that redraws its cards and bills each hand need not
+// do twice.
+QHash<CacheKey, QPixmap>& PixmapCache() {
+  static QHash<CacheKey, QPixmap> cache;
+  return cache;
+}
+
 void ShowRendered(QLabel* box, const QString& path) {
   const qreal ratio = box->devicePixelRatioF();
   const QSize deviceSize = (QSizeF(box->size()) * ratio).toSize();
-  QImage image = Render(path, deviceSize);
-  if (image.isNull()) return;
-  QPixmap pixmap = QPixmap::fromImage(image);
-  pixmap.setDevicePixelRatio(ratio);
-  box->setPixmap(pixmap);
+  const CacheKey key{path, deviceSize.width(), deviceSize.height()};
+  auto& pixmaps = PixmapCache();
+  auto it = pixmaps.constFind(key);
+  if (it == pixmaps.constEnd()) {
+    const QImage image = Render(path, deviceSize);
+    if (image.isNull()) return;
+    QPixmap pixmap = QPixmap::fromImage(image);
+    pixmap.setDevicePixelRatio(ratio);
+    it = pixmaps.insert(key, pixmap);
+  }
+  if (box->pixmap().cacheKey() != it->cacheKey()) box->setPixmap(*it);
 }
 
 }  // namespace
@@ -79,7 +97,7 @@ std::vector<int> CatalogueIds() {
     if (IsCatalogueId(id)) ids.push_back(id);
   ids.insert(ids.end(), kBundleIds.begin() + 1, kBundleIds.end());  // 100 .. 5000
   ids.insert(ids.end(), kBillIds.begin(), kBillIds.end());          // 1001 .. 2000
-  ids.push_back(kBundleIds.front());                                 // 6000
+  ids.push_back(kBundleIds.front());                                // 6000
   std::sort(ids.begin(), ids.end());
   return ids;
 }
@@ -113,7 +131,7 @@ void ShowImage(QLabel* box, int id) {
 }
 
 void ClearImage(QLabel* box) {
-  if (box) box->clear();
+  if (box && !box->pixmap().isNull()) box->clear();
 }
 
 QImage LayoutPicture(const QString& name, QSize deviceSize) { return Render(PicturePath(name), deviceSize); }
@@ -127,6 +145,9 @@ QIcon ProgramIcon() {
   return QIcon(PicturePath("icon"));
 }
 
-void ClearImageCache() { Cache().clear(); }
+void ClearImageCache() {
+  Cache().clear();
+  PixmapCache().clear();
+}
 
 int ImageCacheSize() { return static_cast<int>(Cache().size()); }
