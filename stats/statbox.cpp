@@ -143,13 +143,6 @@ std::vector<std::pair<const char*, QString>> StatLabelTexts(const GameStatistics
 TStatBox::TStatBox(QWidget* parent) : QDialog(parent), ui(new Ui::TStatBox) {
   ui->setupUi(this);
   SetUpDialog(this);
-  setStyleSheet(kStyle);
-  for (QLabel* caption : ui->AccumRightPanl->findChildren<QLabel*>(QRegularExpression("^Caption")))
-    caption->setProperty("caption", true);
-  for (QLabel* l : findChildren<QLabel*>(QRegularExpression("^(Plr|Dlr)Card[0-4]$"))) {
-    l->setScaledContents(false);
-    l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  }
   // The separators of the menu carry their names too.
   const char* separators[] = {"N2", "N1", "N3"};
   int n = 0;
@@ -178,7 +171,10 @@ TStatBox::~TStatBox() { delete ui; }
 
 void TStatBox::showEvent(QShowEvent* e) {
   QDialog::showEvent(e);
-  if (ui->Image1->pixmap().isNull()) {  // drawn when first needed
+  if (ui->Image1->pixmap().isNull()) {  // dressed and drawn when first needed: a quicker start
+    for (QLabel* caption : ui->AccumRightPanl->findChildren<QLabel*>(QRegularExpression("^Caption")))
+      caption->setProperty("caption", true);
+    setStyleSheet(kStyle);
     ShowLayoutPicture(ui->Image1, "calculator");
     for (auto [button, picture] : {std::pair{ui->SaveSpBtn, "tool_save"},
                                    {ui->OpenSpBtn, "tool_open"},
