@@ -37,6 +37,8 @@ GameStatistics Figures(std::uint32_t played, std::uint32_t won, std::uint32_t ba
   v.BankHigh = 1000;
   v.PlrRankCounts[0] = played;
   v.DlrRankCounts[1] = played;
+  v.PlrDrawCounts[0] = played;
+  v.DlrDrawCounts[2] = played;
   return v;
 }
 
@@ -127,6 +129,23 @@ TEST_F(StatBoxTest, BestHandPlacesShowCornersOrBacks) {
   EXPECT_TRUE(CornerShows("PlrCard4", 16));
   EXPECT_EQ(box->findChild<QLabel*>("PlrCard0")->pixmap().deviceIndependentSize(), QSizeF(71, 96))
       << "unscaled";
+
+  // A file does not record the back: no hands show the first one. A forged card shows it too.
+  QTemporaryDir dir;
+  GameStatistics forged = Figures(1, 1);
+  forged.DlrBestCards = {99, 0, -3, 52, 1};
+  const auto save = [&](const char* file, const GameStatistics& v) {
+    QFile f(dir.filePath(file));
+    EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(QByteArray::fromStdString(FormatStatsFile(v, "Bob", MakeSaveStamp(2026, 12, 8, 9, 5, 0))));
+    return f.fileName();
+  };
+  Open(save("empty.bwf", Figures(0, 0)));
+  EXPECT_TRUE(CornerShows("PlrCard0", 60));
+  Open(save("forged.bwf", forged));
+  EXPECT_TRUE(CornerShows("DlrCard0", 60));
+  EXPECT_TRUE(CornerShows("DlrCard2", 60));
+  EXPECT_TRUE(CornerShows("DlrCard3", 52));
 }
 
 TEST_F(StatBoxTest, FileViewAndBack) {
