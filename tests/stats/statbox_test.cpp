@@ -240,8 +240,6 @@ TEST_F(StatBoxTest, SavingAsksBeforeReplacingAndNeverLosesAFile) {
 TEST_F(StatBoxTest, ASaveInTheMiddleOfAHandOpensAgain) {
   QTemporaryDir dir;
   GameStats = Figures(2, 1);
-  GameStats.PlrDrawCounts[1] = 2;
-  GameStats.DlrDrawCounts[0] = 2;
   RecordPlayerDraw(3);  // the hand in play: drawn, not yet settled
   RecordDealerDraw(2);
   platform.SetSaveFileName(dir.filePath("mid.bwf"));
