@@ -224,7 +224,8 @@ void TStatBox::SetView(bool current) {
 }
 
 void TStatBox::UpdateClick() {
-  Fill(GameStats, PlayerName, DeckBackId);
+  // As of the last finished hand, like the saved file: a hand in play counts at its showdown.
+  Fill(SettledStats(), PlayerName, DeckBackId);
   setWindowTitle("Current Game Statistics");
   SetView(true);
 }

@@ -2,6 +2,7 @@
 #include "stats/statbox.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <QAction>
 #include <QDir>
@@ -235,6 +236,18 @@ TEST_F(StatBoxTest, SavingAsksBeforeReplacingAndNeverLosesAFile) {
   platform.Expect(QDir::toNativeSeparators(longest) + " could not be saved.", "Save Error", StopOk);
   box->SaveSpBtnClick();
   EXPECT_EQ(contents(longest), "kept");
+
+  // A folder the player may not write to (root writes anywhere, so only for other users).
+  if (geteuid() != 0) {
+    QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    platform.SetSaveFileName(first);
+    platform.Expect(question, "Overwrite Existing Stat File", QuestionYesNoCancel, MessageAnswer::Yes);
+    platform.Expect(QDir::toNativeSeparators(first) + " could not be saved.", "Save Error", StopOk);
+    box->SaveSpBtnClick();
+    EXPECT_EQ(contents(first), contents(second));
+    QFile::setPermissions(dir.path(),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+  }
 }
 
 TEST_F(StatBoxTest, ASaveInTheMiddleOfAHandOpensAgain) {
@@ -242,6 +255,8 @@ TEST_F(StatBoxTest, ASaveInTheMiddleOfAHandOpensAgain) {
   GameStats = Figures(2, 1);
   RecordPlayerDraw(3);  // the hand in play: drawn, not yet settled
   RecordDealerDraw(2);
+  box->UpdateClick();
+  EXPECT_EQ(Text("PlrDrawTotalLabl"), "2") << "the view, too, is as of the last finished hand";
   platform.SetSaveFileName(dir.filePath("mid.bwf"));
   box->SaveSpBtnClick();
   Open(dir.filePath("mid.bwf"));
