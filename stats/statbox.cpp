@@ -93,6 +93,11 @@ void ShowCorner(QLabel* box, int id) {
 
 QString FullName(const QString& path) { return QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()); }
 
+SaveStamp StampOf(const QDateTime& t) {
+  return MakeSaveStamp(t.date().year(), t.date().month(), t.date().day(), t.time().hour(), t.time().minute(),
+                       t.time().second());
+}
+
 QString DateText(const QDateTime& t) {
   return QStringLiteral("%1/%2/%3")
       .arg(t.date().month())
@@ -250,9 +255,7 @@ void TStatBox::SaveSpBtnClick() {
 }
 
 void TStatBox::WriteFile(const QString& path) {
-  const QDateTime now = CurrentPlatform().LocalDateTime();
-  const SaveStamp stamp = MakeSaveStamp(now.date().year(), now.date().month(), now.date().day(),
-                                        now.time().hour(), now.time().minute(), now.time().second());
+  const SaveStamp stamp = StampOf(CurrentPlatform().LocalDateTime());
   // A hand between the player's draw and the showdown is left out: the file holds the game as
   // of its last finished hand, so it always passes its own checks.
   const std::string bytes = FormatStatsFile(SettledStats(), PlayerName.toStdString(), stamp);
@@ -295,7 +298,5 @@ void TStatBox::OKBtnClick() { close(); }
 void TStatBox::Timer1Timer() {
   const QDateTime now = CurrentPlatform().LocalDateTime();
   ui->DateLabl->setText(DateText(now));
-  ui->TimeLabl->setText(QString::fromStdString(
-      StampTime(MakeSaveStamp(now.date().year(), now.date().month(), now.date().day(), now.time().hour(),
-                              now.time().minute(), now.time().second()))));
+  ui->TimeLabl->setText(QString::fromStdString(StampTime(StampOf(now))));
 }

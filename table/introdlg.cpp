@@ -88,9 +88,7 @@ void TIntroDlg::OKClick() {
   // the dialog is accepted.
   if (check.converted) CurrentBet = check.value;
   if (!check.Passed()) {
-    Refuse(QString::fromUtf8(check.text.data(), static_cast<qsizetype>(check.text.size())),
-           QString::fromUtf8(check.caption.data(), static_cast<qsizetype>(check.caption.size())),
-           ui->BoxBetEdit);
+    Refuse(QString::fromUtf8(check.text), QString::fromUtf8(check.caption), ui->BoxBetEdit);
     return;
   }
   if (ui->RandDeckChk->isChecked()) {

@@ -49,7 +49,7 @@ std::int32_t Clamp32(std::int64_t v) {
                                                             std::numeric_limits<std::int32_t>::max()));
 }
 
-QString Text(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+QString Text(std::string_view s) { return QString::fromUtf8(s); }
 
 QString ShortName(const HandRank& rank) { return Text(CategoryName(rank[CategoryField])); }
 

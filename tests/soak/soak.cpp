@@ -124,7 +124,7 @@ class Driver {
     ui_.NewGame->trigger();
     net_ = 0;
     ++result_.newGames;
-    CheckCounters(true);
+    CheckCounters();
   }
 
  private:
@@ -193,7 +193,7 @@ class Driver {
     if (Bank != StartingBank + net_)
       Fault("bank " + std::to_string(Bank) + " is not " + std::to_string(StartingBank + net_) + " (before " +
             std::to_string(bankBefore) + ")");
-    CheckCounters(true);
+    CheckCounters();
     if (Bank <= 0) Fault("an empty bank did not open the bankruptcy dialog");
   }
 
@@ -207,16 +207,17 @@ class Driver {
     net_ = 0;
     if (Bank != StartingBank || State != TableState::BettingNewGame)
       Fault("New Game in the bankruptcy dialog did not start a new game");
-    CheckCounters(true);
+    CheckCounters();
   }
 
-  void CheckCounters(bool betweenHands) {
+  // Between hands: every counter adds up to the hands played.
+  void CheckCounters() {
     const GameStatistics& s = GameStats;
     const auto sum = [](const auto& a) { return std::accumulate(a.begin(), a.end(), 0u); };
     if (sum(s.PlrRankCounts) != s.HandsPlayed) Fault("player's categories do not add up to the hands played");
     if (sum(s.DlrRankCounts) != s.HandsPlayed) Fault("Dealer's categories do not add up to the hands played");
-    if (betweenHands && sum(s.PlrDrawCounts) != s.HandsPlayed) Fault("player's draws do not add up");
-    if (betweenHands && sum(s.DlrDrawCounts) != s.HandsPlayed) Fault("Dealer's draws do not add up");
+    if (sum(s.PlrDrawCounts) != s.HandsPlayed) Fault("player's draws do not add up");
+    if (sum(s.DlrDrawCounts) != s.HandsPlayed) Fault("Dealer's draws do not add up");
     if (s.HandsWon > s.HandsPlayed) Fault("more hands won than played");
     if (platform_.Pending()) Fault("an expected message box never came");
   }
