@@ -12,5 +12,9 @@ constexpr bool IsBackId(std::int32_t id) { return id >= kFirstBackId && id < kFi
 extern std::int32_t DeckBackId;  // 60..69
 extern std::int32_t RandomDeck;  // 1: the table picks a random back for every hand
 
+// A back for the coming hand when RandomDeck is set: the game's generator is reseeded from the
+// clock, as every shuffle does, and its next value picks one of the ten.
+std::int32_t RandomBack();
+
 // Restores both to their values at program load.
 void ResetDeckChoice();

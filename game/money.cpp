@@ -86,3 +86,17 @@ BetCheck CheckWelcomeBet(std::string_view typed, std::int32_t bank) {
   if (value <= 0) return Refuse("You must bet something..", "Illegal Bet", true, value);
   return Pass(value);
 }
+
+std::int32_t SettleBank(std::int32_t bank, std::int32_t bet, Outcome outcome) {
+  std::int64_t settled = bank;
+  if (outcome == PlayerWins) settled += bet;
+  if (outcome == DealerWins) settled -= bet;
+  return static_cast<std::int32_t>(std::clamp(settled, kMinMoney, kMaxMoney));
+}
+
+std::optional<std::int32_t> BetWithBill(std::string_view typed, std::int32_t bill) {
+  if (bill == 0) return std::nullopt;
+  std::int32_t bet = 0;
+  if (typed.empty() || !TryStrToInt(typed, bet)) return bill;
+  return static_cast<std::int32_t>(std::clamp(static_cast<std::int64_t>(bet) + bill, kMinMoney, kMaxMoney));
+}

@@ -6,7 +6,10 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string_view>
+
+#include "game/compare.h"
 
 constexpr std::int32_t kStartingBank = 1000;  // the bank of every new game
 
@@ -38,3 +41,10 @@ BetCheck CheckDealBet(std::string_view typed, std::int32_t lastBet, std::int32_t
 
 // The welcome dialog's starting bet: one leading "$" is dropped; value is the converted number.
 BetCheck CheckWelcomeBet(std::string_view typed, std::int32_t bank);
+
+// The bank after the showdown: a win adds the bet, a loss takes it, a push leaves the bank.
+std::int32_t SettleBank(std::int32_t bank, std::int32_t bet, Outcome outcome);
+
+// A click on a bill adds it to the bet in the box: the bill alone when the box is empty (or
+// holds no number), else the sum. Nothing for an empty slot (bill 0).
+std::optional<std::int32_t> BetWithBill(std::string_view typed, std::int32_t bill);

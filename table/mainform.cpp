@@ -13,15 +13,16 @@
 #include <limits>
 
 #include "decks/catalogue.h"
+#include "decks/deckchoice.h"
 #include "decks/decksdlg.h"
 #include "decks/imagebox.h"
 #include "game/cards.h"
 #include "game/compare.h"
 #include "game/convert.h"
 #include "game/dealer.h"
+#include "game/drawrule.h"
 #include "game/handrank.h"
 #include "game/money.h"
-#include "game/random.h"
 #include "help/about.h"
 #include "help/helpbox.h"
 #include "help/logobox.h"
@@ -42,11 +43,6 @@ constexpr int kWinkingKingId = 53;  // the King of Hearts with a wink and a grin
 
 QString Amount(const char* prefix, std::int64_t value) {
   return QString::fromLatin1(prefix) + QString::fromStdString(IntToStr(value));
-}
-
-std::int32_t Clamp32(std::int64_t v) {
-  return static_cast<std::int32_t>(std::clamp<std::int64_t>(v, std::numeric_limits<std::int32_t>::min(),
-                                                            std::numeric_limits<std::int32_t>::max()));
 }
 
 QString Text(std::string_view s) { return QString::fromUtf8(s); }
@@ -340,15 +336,8 @@ void TMainForm::BetEditChange() {
 }
 
 void TMainForm::MoneySlotClick(int slot) {
-  const std::int32_t v = MoneySlotValue[slot];
-  if (v == 0) return;
-  const QString text = ui->BetEdit->text();
-  std::int32_t b = 0;
-  if (text.isEmpty() || !TryStrToInt(text.toStdString(), b)) {
-    ui->BetEdit->setText(QString::number(v));
-    return;
-  }
-  ui->BetEdit->setText(QString::fromStdString(IntToStr(Clamp32(static_cast<std::int64_t>(b) + v))));
+  if (const auto bet = BetWithBill(ui->BetEdit->text().toStdString(), MoneySlotValue[slot]))
+    ui->BetEdit->setText(QString::fromStdString(IntToStr(*bet)));
 }
 
 void TMainForm::MoneySlot0Click() { MoneySlotClick(0); }
@@ -399,8 +388,7 @@ void TMainForm::DealClick() {
   for (QLabel* label : {ui->MainLabl, ui->DlrLabl, ui->PlrLabl, ui->CaptionBar}) label->clear();
   ClearCards();
   if (RandomDeck == 1) {
-    SeedRandomFromClock();
-    DeckBackId = 60 + NextRandom() % 10;
+    DeckBackId = RandomBack();
   }
   DealStep = 0;
   SwitchOn(DealDelay);
@@ -454,19 +442,12 @@ void TMainForm::PlrCard4BtnClick() { PlrCardClick(4); }
 
 void TMainForm::DrawClick() {
   if (State != TableState::Discarding) return;
-  const auto n = static_cast<std::int32_t>(std::count(PlrDiscard.begin(), PlrDiscard.end(), 1));
-  if (n == 5) {
-    ShowMessage("You Can't draw 5!", "Illegal Draw", StopOk);
+  const DrawCheck check = CheckDraw(PlrHand, PlrDiscard);
+  if (!check.Passed()) {
+    ShowMessage(Text(check.text), Text(check.caption), StopOk);
     return;
   }
-  if (n == 4) {
-    const auto kept = std::find(PlrDiscard.begin(), PlrDiscard.end(), 0) - PlrDiscard.begin();
-    if (!IsAce(PlrHand[kept])) {
-      ShowMessage("You can only Draw 4 to an Ace!", "Illegal Draw", StopOk);
-      return;
-    }
-  }
-  RecordPlayerDraw(n);
+  RecordPlayerDraw(DiscardCount(PlrDiscard));
   EnterState(TableState::DealerToDraw);
   SlotFlags replaced{};
   ReplaceDiscards(DeckCards, DealOrder, PlrHand, NextCard, PlrDiscard, replaced);
@@ -502,15 +483,9 @@ void TMainForm::pickAwinnerTimer() {
   EvaluateHand(PlrHand, PlrFinalRank, PlrRankCount);
   EvaluateHand(DlrHand, DlrFinalRank, DlrRankCount);
   const Outcome outcome = CompareHands(PlrFinalRank, DlrFinalRank);
-  if (outcome == Push) {
-    ui->MainLabl->setText("Push.. Split the Pot!");
-  } else if (outcome == PlayerWins) {
-    ui->MainLabl->setText("You're a winner!");
-    Bank = Clamp32(static_cast<std::int64_t>(Bank) + CurrentBet);
-  } else {
-    ui->MainLabl->setText("Dealer wins!");
-    Bank = Clamp32(static_cast<std::int64_t>(Bank) - CurrentBet);
-  }
+  static constexpr const char* kResult[] = {"Push.. Split the Pot!", "You're a winner!", "Dealer wins!"};
+  ui->MainLabl->setText(kResult[outcome]);
+  Bank = SettleBank(Bank, CurrentBet, outcome);
   RecordHandResult(outcome, Bank, CurrentBet);
   ui->DlrLabl->setText(ShortName(DlrFinalRank));
   ui->PlrLabl->setText(ShortName(PlrFinalRank));

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <optional>
 #include <string>
 
 namespace {
@@ -100,6 +101,40 @@ TEST(Bets, EachCheckInItsOrder) {
       EXPECT_EQ(r.value, c.value);
     }
   }
+}
+
+struct PayCase {
+  const char* rule;
+  std::int32_t bank, bet;
+  Outcome outcome;
+  std::int32_t settled;
+};
+
+TEST(Payout, TheShowdownSettlesTheBank) {
+  const PayCase cases[] = {
+      {"push_leaves_the_bank", 1000, 300, Push, 1000},
+      {"win_adds_the_bet", 1000, 300, PlayerWins, 1300},
+      {"loss_takes_the_bet", 1000, 300, DealerWins, 700},
+      {"whole_bank_lost_is_zero", 250, 250, DealerWins, 0},
+      {"win_never_wraps", INT_MAX - 1, 5, PlayerWins, INT_MAX},
+  };
+  for (const auto& c : cases) EXPECT_EQ(SettleBank(c.bank, c.bet, c.outcome), c.settled) << c.rule;
+}
+
+struct BillClickCase {
+  const char* rule;
+  const char* typed;
+  std::int32_t bill;
+  std::optional<std::int32_t> bet;
+};
+
+TEST(BillClick, AddsTheBillToTheBet) {
+  const BillClickCase cases[] = {
+      {"empty_slot_does_nothing", "40", 0, std::nullopt}, {"empty_box_takes_the_bill", "", 500, 500},
+      {"bill_adds_to_the_typed_bet", "500", 100, 600},    {"hexadecimal_bet_is_its_value", "$10", 5, 21},
+      {"sum_never_wraps", "2147483640", 100, INT_MAX},
+  };
+  for (const auto& c : cases) EXPECT_EQ(BetWithBill(c.typed, c.bill), c.bet) << c.rule;
 }
 
 }  // namespace

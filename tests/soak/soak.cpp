@@ -9,6 +9,10 @@
 #include <random>
 
 #include "decks/imagebox.h"
+#include "game/compare.h"
+#include "game/drawrule.h"
+#include "game/handrank.h"
+#include "game/money.h"
 #include "platform/platform.h"
 #include "table/exitdlg.h"
 #include "table/mainform.h"
@@ -163,9 +167,8 @@ class Driver {
     if (Chance(20)) {  // five, or four without keeping an Ace: refused, then put right
       for (int slot = 0; slot < 5; ++slot) click(slot);
       if (!Chance(2)) click(Between(0, 4));
-      const int down = static_cast<int>(std::count(PlrDiscard.begin(), PlrDiscard.end(), 1));
-      const auto kept = std::find(PlrDiscard.begin(), PlrDiscard.end(), 0) - PlrDiscard.begin();
-      if (down == 5 || !IsAce(PlrHand[kept])) {
+      const DrawCheck check = CheckDraw(PlrHand, PlrDiscard);
+      if (!check.Passed()) {
         platform_.Expect("Illegal Draw");
         form_.DrawClick();
         ++result_.refusedDraws;
@@ -181,17 +184,16 @@ class Driver {
 
   void Settle(std::int32_t bankBefore) {
     if (bankrupt_) return SettleBankruptcy();
-    const QString result = ui_.MainLabl->text();
-    if (result == "You're a winner!") {
-      net_ += CurrentBet;
-    } else if (result == "Dealer wins!") {
-      net_ -= CurrentBet;
-    } else if (result != "Push.. Split the Pot!") {
-      Fault("no result shown: \"" + result.toStdString() + "\"");
-    }
+    // The showdown as the rules settle it, against what the table shows and pays.
+    const Outcome outcome = CompareHands(PlrFinalRank, DlrFinalRank);
+    const char* shown[] = {"Push.. Split the Pot!", "You're a winner!", "Dealer wins!"};
+    if (ui_.MainLabl->text() != shown[outcome])
+      Fault("\"" + ui_.MainLabl->text().toStdString() + "\" shown for \"" + shown[outcome] + "\"");
+    const std::int32_t settled = SettleBank(bankBefore, CurrentBet, outcome);
+    net_ += settled - bankBefore;
     ++result_.hands;
-    if (Bank != StartingBank + net_)
-      Fault("bank " + std::to_string(Bank) + " is not " + std::to_string(StartingBank + net_) + " (before " +
+    if (Bank != settled || Bank != StartingBank + net_)
+      Fault("bank " + std::to_string(Bank) + " is not " + std::to_string(settled) + " (before " +
             std::to_string(bankBefore) + ")");
     CheckCounters();
     if (Bank <= 0) Fault("an empty bank did not open the bankruptcy dialog");
