@@ -16,6 +16,7 @@
 #include "decks/catalogue.h"
 #include "decks/imagebox.h"
 #include "game/handrank.h"
+#include "tests/support/widgets.h"
 #include "ui_helpbox.h"
 
 namespace {
@@ -24,14 +25,6 @@ const QColor kBlack(0, 0, 0);
 const QColor kRed(255, 0, 0);
 const QColor kBlue(0, 0, 255);
 const QColor kPurple(128, 0, 128);
-
-bool Shows(const QLabel* box, int id) {
-  const QPixmap pixmap = box->pixmap();
-  if (pixmap.isNull()) return false;
-  const QImage expected =
-      CatalogueImage(id, pixmap.size()).convertToFormat(QImage::Format_ARGB32_Premultiplied);
-  return pixmap.toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied) == expected;
-}
 
 QColor Ink(const QWidget* label) { return label->palette().color(QPalette::WindowText); }
 

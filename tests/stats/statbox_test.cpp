@@ -20,6 +20,7 @@
 #include "stats/gamestats.h"
 #include "stats/statsfile.h"
 #include "tests/support/fakeplatform.h"
+#include "tests/support/widgets.h"
 #include "ui_statbox.h"
 
 namespace {
@@ -54,11 +55,7 @@ class StatBoxTest : public ::testing::Test {
   void TearDown() override { delete box; }
 
   QString Text(const char* label) const { return box->findChild<QLabel*>(label)->text(); }
-  bool CornerShows(const char* place, int id) const {
-    const QImage shown = box->findChild<QLabel*>(place)->pixmap().toImage().convertToFormat(
-        QImage::Format_ARGB32_Premultiplied);
-    return shown == CatalogueImage(id, shown.size()).convertToFormat(QImage::Format_ARGB32_Premultiplied);
-  }
+  bool CornerShows(const char* place, int id) const { return Shows(Named<QLabel>(box, place), id); }
   // The window as a player leaves it after opening path.
   void Open(const QString& path) {
     platform.SetOpenFileName(path);

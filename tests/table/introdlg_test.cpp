@@ -98,7 +98,7 @@ TEST_F(WelcomeTest, CardStepsThroughTheTenBacks) {
     dialog->CardChangeClick();
     const int back = 60 + click % 10;
     EXPECT_EQ(WelcomeDeckIndex, back - 60);
-    EXPECT_TRUE(TableFixture::Shows(dialog->ui->CardPic, back)) << click;
+    EXPECT_TRUE(Shows(dialog->ui->CardPic, back)) << click;
   }
   for (int click = 0; click < 3; ++click) dialog->CardChangeClick();
   Enter("Ann", "50");
@@ -129,7 +129,7 @@ TEST_F(WelcomeTest, ShowingClearsTheFlagAndFocusesTheName) {
   WelcomeDone = 1;
   DeckBackId = 66;  // chosen in the deck dialog after the dialog was built
   dialog->show();
-  EXPECT_TRUE(TableFixture::Shows(dialog->ui->CardPic, 60));
+  EXPECT_TRUE(Shows(dialog->ui->CardPic, 60));
   EXPECT_EQ(WelcomeDone, 0);
   EXPECT_EQ(dialog->focusWidget(), dialog->ui->PlrNameEdit);
   EXPECT_EQ(dialog->ui->StartBankLabl->text(), "Your starting bank account is $1000");

@@ -94,10 +94,3 @@ std::vector<std::string> TableFixture::RunningTimers() const {
     if (t->isActive()) names.push_back(t->objectName().toStdString());
   return names;
 }
-
-bool TableFixture::Shows(const QLabel* box, int id) {
-  const QPixmap pixmap = box->pixmap();
-  if (pixmap.isNull()) return false;
-  const QImage expected = CatalogueImage(id, pixmap.size()).convertToFormat(QImage::Format_ARGB32_Premultiplied);
-  return pixmap.toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied) == expected;
-}

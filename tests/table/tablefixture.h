@@ -12,14 +12,11 @@
 
 #include "game/cards.h"
 #include "tests/support/fakeplatform.h"
+#include "tests/support/widgets.h"
 
 class TMainForm;
 
 class TableFixture : public ::testing::Test {
- public:
-  // True when the label shows catalogue picture id.
-  static bool Shows(const QLabel* box, int id);
-
  protected:
   void SetUp() override;
   void TearDown() override;

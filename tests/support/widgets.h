@@ -1,0 +1,20 @@
+#pragma once
+// How tests reach into a window: its children by the object names the layouts give them, and
+// what a picture box shows.
+
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QObject>
+#include <QString>
+
+// The child of root named name; a missing child fails the running test (and gives nullptr).
+template <typename T = QWidget>
+T* Named(const QObject* root, const QString& name) {
+  T* child = root->findChild<T*>(name);
+  if (!child) ADD_FAILURE() << "no " << T::staticMetaObject.className() << " named " << name.toStdString();
+  return child;
+}
+
+// True when the box shows catalogue picture id, pixel for pixel at the size it is shown.
+bool Shows(const QLabel* box, int id);
