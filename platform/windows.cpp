@@ -10,10 +10,22 @@ void CentreOnScreen(QWidget* window) {
     window->move(screen->availableGeometry().center() - window->rect().center());
 }
 
-void UseBaseFont(QWidget* window) {
-  QFont base("Liberation Sans");
-  base.setPixelSize(11);
-  window->setFont(base);
+void UseBaseFont(QWidget* window) { window->setFont(PixelFont("Liberation Sans", 11)); }
+
+QFont PixelFont(const char* family, int pixels, bool bold, bool italic, bool underline) {
+  QFont font(QString::fromLatin1(family));
+  font.setPixelSize(pixels);
+  font.setBold(bold);
+  font.setItalic(italic);
+  font.setUnderline(underline);
+  return font;
+}
+
+void Paint(QWidget* w, QPalette::ColorRole role, const QColor& colour) {
+  QPalette palette = w->palette();
+  palette.setColor(role, colour);
+  w->setPalette(palette);
+  if (role == QPalette::Window) w->setAutoFillBackground(true);
 }
 
 void SetUpDialog(QDialog* dialog) {

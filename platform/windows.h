@@ -1,6 +1,10 @@
 #pragma once
 // Small things every window of the game does alike.
 
+#include <QColor>
+#include <QFont>
+#include <QPalette>
+
 class QDialog;
 class QWidget;
 
@@ -13,3 +17,10 @@ void UseBaseFont(QWidget* window);
 // What every dialog of the game is: modal, the size its layout gives it and no other, a title
 // bar with only the close button, and the base font.
 void SetUpDialog(QDialog* dialog);
+
+// A font of the given pixel height (the layouts give heights in pixels, not points).
+QFont PixelFont(const char* family, int pixels, bool bold = false, bool italic = false,
+                bool underline = false);
+
+// Sets one colour role of a widget; a window colour also makes the widget fill its background.
+void Paint(QWidget* w, QPalette::ColorRole role, const QColor& colour);
