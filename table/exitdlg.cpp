@@ -20,7 +20,7 @@ const char* kStyle = R"(
 
 }  // namespace
 
-TExitDlg::TExitDlg(QWidget* parent) : QDialog(parent), ui(new Ui::TExitDlg) {
+TExitDlg::TExitDlg(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::TExitDlg>()) {
   ui->setupUi(this);
   SetUpDialog(this);
   setStyleSheet(kStyle);
@@ -34,7 +34,7 @@ TExitDlg::TExitDlg(QWidget* parent) : QDialog(parent), ui(new Ui::TExitDlg) {
   connect(ui->ViewStatsBtn, &QPushButton::clicked, this, &TExitDlg::ViewStatsBtnClick);
 }
 
-TExitDlg::~TExitDlg() { delete ui; }
+TExitDlg::~TExitDlg() = default;
 
 void TExitDlg::showEvent(QShowEvent* e) {
   QDialog::showEvent(e);

@@ -2,6 +2,7 @@
 // The bankruptcy dialog: a new game, the end, or a look at the statistics of the game just lost.
 
 #include <QDialog>
+#include <memory>
 
 namespace Ui {
 class TExitDlg;
@@ -13,8 +14,6 @@ class TExitDlg : public QDialog {
   explicit TExitDlg(QWidget* parent = nullptr);
   ~TExitDlg() override;
 
-  Ui::TExitDlg* ui;
-
  public slots:
   void UpdateValuesClick();
   void NewGameBtnClick();
@@ -23,6 +22,9 @@ class TExitDlg : public QDialog {
 
  protected:
   void showEvent(QShowEvent* e) override;
+
+ private:
+  std::unique_ptr<Ui::TExitDlg> ui;
 };
 
 extern TExitDlg* ExitDlg;

@@ -22,7 +22,7 @@ const char* kStyle = R"(
 
 }  // namespace
 
-TIntroDlg::TIntroDlg(QWidget* parent) : QDialog(parent), ui(new Ui::TIntroDlg) {
+TIntroDlg::TIntroDlg(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::TIntroDlg>()) {
   ui->setupUi(this);
   SetUpDialog(this);
   setStyleSheet(kStyle);
@@ -39,7 +39,7 @@ TIntroDlg::TIntroDlg(QWidget* parent) : QDialog(parent), ui(new Ui::TIntroDlg) {
   setTabOrder(ui->OK, ui->Quit);
 }
 
-TIntroDlg::~TIntroDlg() { delete ui; }
+TIntroDlg::~TIntroDlg() = default;
 
 bool TIntroDlg::event(QEvent* e) {
   // An activation that arrives after the dialog has closed must not undo its answer.

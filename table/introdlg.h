@@ -2,6 +2,7 @@
 // The welcome dialog: the player's name, the first bet and the card back.
 
 #include <QDialog>
+#include <memory>
 
 #include "decks/deckchoice.h"
 
@@ -14,8 +15,6 @@ class TIntroDlg : public QDialog {
  public:
   explicit TIntroDlg(QWidget* parent = nullptr);
   ~TIntroDlg() override;
-
-  Ui::TIntroDlg* ui;
 
  public slots:
   void BetSetResetClick();
@@ -32,6 +31,8 @@ class TIntroDlg : public QDialog {
   void Refuse(const QString& text, const QString& caption, QWidget* focus);
 
   int firstBack = kFirstBackId;
+
+  std::unique_ptr<Ui::TIntroDlg> ui;
 };
 
 extern TIntroDlg* IntroDlg;

@@ -26,6 +26,7 @@
 #include "help/about.h"
 #include "help/helpbox.h"
 #include "help/logobox.h"
+#include "platform/palette.h"
 #include "platform/platform.h"
 #include "platform/windows.h"
 #include "stats/gamestats.h"
@@ -53,40 +54,24 @@ bool HoldsKingOfHearts(const Hand& hand) {
   return std::find(hand.begin(), hand.end(), KingOfHearts) != hand.end();
 }
 
-QFont PixelFont(const char* family, int pixels, bool bold = false, bool italic = false) {
-  QFont font(QString::fromLatin1(family));
-  font.setPixelSize(pixels);
-  font.setBold(bold);
-  font.setItalic(italic);
-  return font;
-}
-
-void Paint(QWidget* w, QPalette::ColorRole role, const QColor& colour) {
-  QPalette palette = w->palette();
-  palette.setColor(role, colour);
-  w->setPalette(palette);
-  if (role == QPalette::Window) w->setAutoFillBackground(true);
-}
-
 // Colours and pixel-height fonts of the table. Set as palettes rather than a style sheet:
 // the table then reaches the screen sooner.
 void Decorate(Ui::TMainForm* ui) {
-  const QColor green(0, 128, 0), olive(128, 128, 0), silver(192, 192, 192), navy(0, 0, 128);
-  Paint(ui->Client, QPalette::Window, silver);
+  Paint(ui->Client, QPalette::Window, kSilver);
   for (QWidget* w : std::initializer_list<QWidget*>{ui->t, ui->MoneyPanl, ui->Panel2})
-    Paint(w, QPalette::Window, green);
+    Paint(w, QPalette::Window, kTableGreen);
   for (QWidget* w :
        std::initializer_list<QWidget*>{ui->Panel1, ui->Panel4, ui->Panel5, ui->Panel6, ui->MoneyBreakPanl})
-    Paint(w, QPalette::Window, olive);
+    Paint(w, QPalette::Window, kOlive);
   for (QWidget* w : std::initializer_list<QWidget*>{ui->CaptionBar, ui->LastBetLabl, ui->Panel3})
-    Paint(w, QPalette::Window, silver);
+    Paint(w, QPalette::Window, kSilver);
   ui->BetLabl->setFont(PixelFont("Liberation Serif", 32, true, true));
-  Paint(ui->BetLabl, QPalette::WindowText, Qt::yellow);
+  Paint(ui->BetLabl, QPalette::WindowText, kYellow);
   ui->MainLabl->setFont(PixelFont("DejaVu Sans", 27, true, true));
-  Paint(ui->MainLabl, QPalette::WindowText, Qt::cyan);
+  Paint(ui->MainLabl, QPalette::WindowText, kAqua);
   for (QLabel* l : {ui->DlrLabl, ui->PlrLabl}) {
     l->setFont(PixelFont("DejaVu Sans", 21, true, true));
-    Paint(l, QPalette::WindowText, silver);
+    Paint(l, QPalette::WindowText, kSilver);
   }
   for (QLabel* l : {ui->DlrNameLabl, ui->PlrNameLabl}) {
     l->setFont(PixelFont("Liberation Sans", 13, true));
@@ -95,64 +80,93 @@ void Decorate(Ui::TMainForm* ui) {
   Paint(ui->Label5, QPalette::WindowText, Qt::black);
   Paint(ui->CaptionBar, QPalette::WindowText, Qt::black);
   ui->BetEdit->setFont(PixelFont("Liberation Serif", 13, true, true));
-  Paint(ui->BetEdit, QPalette::Text, Qt::yellow);
+  Paint(ui->BetEdit, QPalette::Text, kYellow);
   for (QLabel* l : {ui->LastBetLabl, ui->BankLabl}) {
     l->setFont(PixelFont("Liberation Serif", 13, false, true));
-    Paint(l, QPalette::WindowText, navy);
+    Paint(l, QPalette::WindowText, kNavy);
   }
 }
 
 // One row per state of the hand cycle: every control the states differ in.
-enum class Visible { Keep, Shown, Hidden };
 enum class Focus { None, BetEdit, Draw };
 
 struct StateRow {
   TableState state;
-  Visible deal;  // the Deal button; the first hand of a run is dealt with it still hidden
+  bool moneyPanel;  // the money panel, its divider, the bet box, the Bank label and the pot line
+  bool names;       // "Dealer" and the player's name over the cards: from a game's first deal on
+  bool dealShown;   // the Deal button
   bool dealEnabled;
-  bool drawShown;
+  bool drawShown;  // the Draw button, in the Deal button's place
   bool drawEnabled;
-  bool money;          // BetEdit and the five bills take input, and the bills show their hints
-  bool blackBetEdit;   // BetEdit black while the bet may change, else the panel's green
-  bool deckItem;       // Game > Decks...
-  bool newGameItem;    // Game > New Game: from the first deal of a game on
-  bool cardsTurn;      // a click turns a card of the player's
-  const char* status;  // the status line; nullptr keeps it
+  bool money;         // the bet box and the five bills take input, and the bills show their hints
+  bool blackBetEdit;  // the bet box black while the bet may change, else the panel's green
+  bool deckItem;      // Game > Decks...
+  bool newGameItem;   // Game > New Game: from the first deal of a game on
+  bool cardsTurn;     // a click turns a card of the player's
+  const char* status;
   Focus focus;
 };
 
+constexpr const char* kWelcome = "Welcome to Brindlewharf..";
 constexpr const char* kBetAgain = "  Change your bet or click Deal to play";
 constexpr const char* kBetFirst = "  Enter your bet and click Deal to start";
 constexpr const char* kDiscard = "  Click on cards to remove and click Draw to replace";
 
-using enum Visible;
-// clang-format off
-constexpr StateRow kStates[] = {
-    // state                     deal    en     draw   en     money  black  deck   new    cards  status     focus
-    {TableState::Opening,        Hidden, false, false, true,  true,  false, true,  false, false, nullptr,   Focus::None},
-    {TableState::Betting,        Shown,  true,  false, true,  true,  true,  true,  true,  false, kBetAgain, Focus::BetEdit},
-    {TableState::BettingNewGame, Shown,  true,  false, true,  true,  true,  true,  false, false, kBetFirst, Focus::BetEdit},
-    {TableState::Dealing,        Keep,   false, false, true,  false, false, false, true,  false, "",        Focus::None},
-    {TableState::Discarding,     Hidden, true,  true,  true,  false, false, false, true,  true,  kDiscard,  Focus::Draw},
-    {TableState::DealerToDraw,   Hidden, true,  true,  false, false, false, false, true,  false, "",        Focus::None},
-    {TableState::DealerHasDrawn, Hidden, true,  true,  false, false, false, false, true,  false, "",        Focus::None},
-    {TableState::ShowdownDue,    Hidden, true,  true,  false, false, false, false, true,  false, "",        Focus::None},
-    {TableState::Bankrupt,       Hidden, true,  true,  false, false, false, false, true,  false, "",        Focus::None},
-};
-// clang-format on
+using TS = TableState;
+constexpr std::array<StateRow, kTableStateCount> kStates{{
+    // clang-format off
+    {.state = TS::Opening,          .moneyPanel = false, .names = false, .dealShown = false, .dealEnabled = false,
+     .drawShown = false, .drawEnabled = true,  .money = true,  .blackBetEdit = false, .deckItem = true,
+     .newGameItem = false, .cardsTurn = false, .status = "",        .focus = Focus::None},
+    {.state = TS::Welcome,          .moneyPanel = true,  .names = false, .dealShown = false, .dealEnabled = false,
+     .drawShown = false, .drawEnabled = true,  .money = true,  .blackBetEdit = false, .deckItem = true,
+     .newGameItem = false, .cardsTurn = false, .status = kWelcome,  .focus = Focus::None},
+    {.state = TS::Betting,          .moneyPanel = true,  .names = true,  .dealShown = true,  .dealEnabled = true,
+     .drawShown = false, .drawEnabled = true,  .money = true,  .blackBetEdit = true,  .deckItem = true,
+     .newGameItem = true,  .cardsTurn = false, .status = kBetAgain, .focus = Focus::BetEdit},
+    {.state = TS::BettingNewGame,   .moneyPanel = true,  .names = false, .dealShown = true,  .dealEnabled = true,
+     .drawShown = false, .drawEnabled = true,  .money = true,  .blackBetEdit = true,  .deckItem = true,
+     .newGameItem = false, .cardsTurn = false, .status = kBetFirst, .focus = Focus::BetEdit},
+    {.state = TS::DealingFirstHand, .moneyPanel = true,  .names = true,  .dealShown = false, .dealEnabled = false,
+     .drawShown = false, .drawEnabled = true,  .money = false, .blackBetEdit = false, .deckItem = false,
+     .newGameItem = true,  .cardsTurn = false, .status = "",        .focus = Focus::None},
+    {.state = TS::Dealing,          .moneyPanel = true,  .names = true,  .dealShown = true,  .dealEnabled = false,
+     .drawShown = false, .drawEnabled = true,  .money = false, .blackBetEdit = false, .deckItem = false,
+     .newGameItem = true,  .cardsTurn = false, .status = "",        .focus = Focus::None},
+    {.state = TS::Discarding,       .moneyPanel = true,  .names = true,  .dealShown = false, .dealEnabled = true,
+     .drawShown = true,  .drawEnabled = true,  .money = false, .blackBetEdit = false, .deckItem = false,
+     .newGameItem = true,  .cardsTurn = true,  .status = kDiscard,  .focus = Focus::Draw},
+    {.state = TS::DealerToDraw,     .moneyPanel = true,  .names = true,  .dealShown = false, .dealEnabled = true,
+     .drawShown = true,  .drawEnabled = false, .money = false, .blackBetEdit = false, .deckItem = false,
+     .newGameItem = true,  .cardsTurn = false, .status = "",        .focus = Focus::None},
+    {.state = TS::DealerHasDrawn,   .moneyPanel = true,  .names = true,  .dealShown = false, .dealEnabled = true,
+     .drawShown = true,  .drawEnabled = false, .money = false, .blackBetEdit = false, .deckItem = false,
+     .newGameItem = true,  .cardsTurn = false, .status = "",        .focus = Focus::None},
+    {.state = TS::ShowdownDue,      .moneyPanel = true,  .names = true,  .dealShown = false, .dealEnabled = true,
+     .drawShown = true,  .drawEnabled = false, .money = false, .blackBetEdit = false, .deckItem = false,
+     .newGameItem = true,  .cardsTurn = false, .status = "",        .focus = Focus::None},
+    {.state = TS::Bankrupt,         .moneyPanel = true,  .names = true,  .dealShown = false, .dealEnabled = true,
+     .drawShown = true,  .drawEnabled = false, .money = false, .blackBetEdit = false, .deckItem = false,
+     .newGameItem = true,  .cardsTurn = false, .status = "",        .focus = Focus::None},
+    // clang-format on
+}};
 
-const StateRow& Row(TableState s) {
-  for (const StateRow& row : kStates)
-    if (row.state == s) return row;
-  return kStates[0];
+// The rows are indexed by the state: each row must sit at its own state's place.
+constexpr bool RowsInStateOrder() {
+  for (std::size_t i = 0; i < kStates.size(); ++i)
+    if (kStates[i].state != static_cast<TableState>(i)) return false;
+  return true;
 }
+static_assert(RowsInStateOrder(), "kStates must list every state once, in the order of TableState");
+
+const StateRow& Row(TableState s) { return kStates[static_cast<std::size_t>(s)]; }
 
 void PaintBetEdit(QLineEdit* edit, bool black) {
   QPalette palette = edit->palette();
-  const QColor base = black ? QColor(Qt::black) : QColor(0, 128, 0);
+  const QColor base = black ? QColor(Qt::black) : kTableGreen;
   palette.setColor(QPalette::Base, base);
   palette.setColor(QPalette::Disabled, QPalette::Base, base);
-  palette.setColor(QPalette::Disabled, QPalette::Text, Qt::yellow);
+  palette.setColor(QPalette::Disabled, QPalette::Text, kYellow);
   edit->setPalette(palette);
 }
 
@@ -162,18 +176,19 @@ void SwitchOn(QTimer* timer) {
   if (!timer->isActive()) timer->start();
 }
 
-TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), ui(new Ui::TMainForm) {
+TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), ui(std::make_unique<Ui::TMainForm>()) {
   ui->setupUi(this);
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                  Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
   UseBaseFont(this);
-  Decorate(ui);
+  Decorate(ui.get());
   // The client area's fixed size is the layout's; the menu bar's height is the style's.
   setFixedSize(sizeHint());
 
   PlrCard = {ui->PlrCard0, ui->PlrCard1, ui->PlrCard2, ui->PlrCard3, ui->PlrCard4};
   DlrCard = {ui->DlrCard0, ui->DlrCard1, ui->DlrCard2, ui->DlrCard3, ui->DlrCard4};
   MoneySlot = {ui->MoneySlot0, ui->MoneySlot1, ui->MoneySlot2, ui->MoneySlot3, ui->MoneySlot4};
+  PlrCardBtn = {ui->PlrCard0Btn, ui->PlrCard1Btn, ui->PlrCard2Btn, ui->PlrCard3Btn, ui->PlrCard4Btn};
 
   // The separators carry their names too.
   const char* gameSeparators[] = {"N2", "N1"};
@@ -183,74 +198,64 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), ui(new Ui::TMainFor
   for (QAction* a : ui->Help->actions())
     if (a->isSeparator()) a->setObjectName("N3");
 
-  auto makeTimer = [this](const char* name, int interval, bool running) {
-    auto* timer = new QTimer(this);
-    timer->setObjectName(name);
-    timer->setInterval(interval);
-    if (running) timer->start();
-    return timer;
+  const struct {
+    QTimer*& timer;
+    const char* name;
+    int interval;
+    void (TMainForm::*handler)();
+  } timers[] = {
+      {SplashTime, "SplashTime", 6000, &TMainForm::SplashTimeTimer},
+      {DealDelay, "DealDelay", 20, &TMainForm::DealDelayTimer},
+      {DlrDraw, "DlrDraw", 1000, &TMainForm::DlrDrawTimer},
+      {DlrReplATimer, "DlrReplATimer", 1000, &TMainForm::DlrReplATimerTimer},
+      {pickAwinner, "pickAwinner", 750, &TMainForm::pickAwinnerTimer},
+      {kingOhearts, "kingOhearts", 2000, &TMainForm::kingOheartsTimer},
   };
-  SplashTime = makeTimer("SplashTime", 6000, true);
-  DealDelay = makeTimer("DealDelay", 20, false);
+  for (const auto& t : timers) {
+    t.timer = new QTimer(this);
+    t.timer->setObjectName(t.name);
+    t.timer->setInterval(t.interval);
+    connect(t.timer, &QTimer::timeout, this, t.handler);
+  }
   DealDelay->setTimerType(Qt::PreciseTimer);
-  DlrDraw = makeTimer("DlrDraw", 1000, false);
-  DlrReplATimer = makeTimer("DlrReplATimer", 1000, false);
-  pickAwinner = makeTimer("pickAwinner", 750, false);
-  kingOhearts = makeTimer("kingOhearts", 2000, false);
 
-  connect(SplashTime, &QTimer::timeout, this, &TMainForm::SplashTimeTimer);
-  connect(DealDelay, &QTimer::timeout, this, &TMainForm::DealDelayTimer);
-  connect(DlrDraw, &QTimer::timeout, this, &TMainForm::DlrDrawTimer);
-  connect(DlrReplATimer, &QTimer::timeout, this, &TMainForm::DlrReplATimerTimer);
-  connect(pickAwinner, &QTimer::timeout, this, &TMainForm::pickAwinnerTimer);
-  connect(kingOhearts, &QTimer::timeout, this, &TMainForm::kingOheartsTimer);
+  const std::pair<QAction*, void (TMainForm::*)()> commands[] = {
+      {ui->NewGame, &TMainForm::NewGameClick},
+      {ui->ViewStats, &TMainForm::ViewStatsClick},
+      {ui->Deck, &TMainForm::DeckClick},
+      {ui->Exit, &TMainForm::ExitClick},
+      {ui->Contents, &TMainForm::ContentsClick},
+      {ui->AboutBrindlewharf1, &TMainForm::AboutBrindlewharf1Click},
+  };
+  for (const auto& [action, handler] : commands) connect(action, &QAction::triggered, this, handler);
 
   connect(ui->Bet, &QPushButton::clicked, this, &TMainForm::BetClick);
   connect(ui->Draw, &QPushButton::clicked, this, &TMainForm::DrawClick);
   connect(ui->ShowDlr, &QPushButton::clicked, this, &TMainForm::ShowDlrClick);
   connect(ui->BetEdit, &QLineEdit::textChanged, this, &TMainForm::BetEditChange);
-  connect(ui->MoneySlot0, &ImageBox::clicked, this, &TMainForm::MoneySlot0Click);
-  connect(ui->MoneySlot1, &ImageBox::clicked, this, &TMainForm::MoneySlot1Click);
-  connect(ui->MoneySlot2, &ImageBox::clicked, this, &TMainForm::MoneySlot2Click);
-  connect(ui->MoneySlot3, &ImageBox::clicked, this, &TMainForm::MoneySlot3Click);
-  connect(ui->MoneySlot4, &ImageBox::clicked, this, &TMainForm::MoneySlot4Click);
-  connect(ui->PlrCard0, &ImageBox::clicked, this, &TMainForm::PlrCard0BtnClick);
-  connect(ui->PlrCard1, &ImageBox::clicked, this, &TMainForm::PlrCard1BtnClick);
-  connect(ui->PlrCard2, &ImageBox::clicked, this, &TMainForm::PlrCard2BtnClick);
-  connect(ui->PlrCard3, &ImageBox::clicked, this, &TMainForm::PlrCard3BtnClick);
-  connect(ui->PlrCard4, &ImageBox::clicked, this, &TMainForm::PlrCard4BtnClick);
-  connect(ui->PlrCard0Btn, &QPushButton::clicked, this, &TMainForm::PlrCard0BtnClick);
-  connect(ui->PlrCard1Btn, &QPushButton::clicked, this, &TMainForm::PlrCard1BtnClick);
-  connect(ui->PlrCard2Btn, &QPushButton::clicked, this, &TMainForm::PlrCard2BtnClick);
-  connect(ui->PlrCard3Btn, &QPushButton::clicked, this, &TMainForm::PlrCard3BtnClick);
-  connect(ui->PlrCard4Btn, &QPushButton::clicked, this, &TMainForm::PlrCard4BtnClick);
-  connect(ui->NewGame, &QAction::triggered, this, &TMainForm::NewGameClick);
-  connect(ui->ViewStats, &QAction::triggered, this, &TMainForm::ViewStatsClick);
-  connect(ui->Deck, &QAction::triggered, this, &TMainForm::DeckClick);
-  connect(ui->Exit, &QAction::triggered, this, &TMainForm::ExitClick);
-  connect(ui->Contents, &QAction::triggered, this, &TMainForm::ContentsClick);
-  connect(ui->AboutBrindlewharf1, &QAction::triggered, this, &TMainForm::AboutBrindlewharf1Click);
-
-  ui->ShowDlr->hide();
-  for (int i = 0; i < 5; ++i) {
-    findChild<QPushButton*>(QStringLiteral("PlrCard%1Btn").arg(i))->hide();
+  for (int slot = 0; slot < 5; ++slot) {
+    connect(MoneySlot[slot], &ImageBox::clicked, this, [this, slot] { MoneySlotClick(slot); });
+    connect(PlrCard[slot], &ImageBox::clicked, this, [this, slot] { PlrCardBtnClick(slot); });
+    connect(PlrCardBtn[slot], &QPushButton::clicked, this, [this, slot] { PlrCardBtnClick(slot); });
+    PlrCardBtn[slot]->hide();
   }
-  ui->MoneyPanl->hide();
-  ui->MoneyBreakPanl->hide();
-  ui->DlrNameLabl->hide();
-  ui->PlrNameLabl->hide();
+  ui->ShowDlr->hide();
 
   FillDeckGrids(DeckCards, DealOrder);
   for (QLabel* label : {ui->BetLabl, ui->LastBetLabl, ui->MainLabl, ui->PlrLabl, ui->DlrLabl}) label->clear();
-  for (QWidget* w : std::initializer_list<QWidget*>{ui->BankLabl, ui->BetLabl, ui->BetEdit, ui->Label5})
-    w->hide();
   EnterState(TableState::Opening);
+  SplashTime->start();
 }
 
 void TMainForm::EnterState(TableState s) {
   State = s;
   const StateRow& row = Row(s);
-  if (row.deal != Keep) ui->Bet->setVisible(row.deal == Shown);
+  for (QWidget* w : std::initializer_list<QWidget*>{ui->BetLabl, ui->BetEdit, ui->Label5, ui->MoneyPanl,
+                                                    ui->MoneyBreakPanl, ui->BankLabl})
+    w->setVisible(row.moneyPanel);
+  ui->DlrNameLabl->setVisible(row.names);
+  ui->PlrNameLabl->setVisible(row.names);
+  ui->Bet->setVisible(row.dealShown);
   ui->Bet->setEnabled(row.dealEnabled);
   ui->Draw->setVisible(row.drawShown);
   ui->Draw->setEnabled(row.drawEnabled);
@@ -260,12 +265,12 @@ void TMainForm::EnterState(TableState s) {
   ShowBillHints(row.money);
   ui->Deck->setEnabled(row.deckItem);
   ui->NewGame->setEnabled(row.newGameItem);
-  if (row.status) ui->CaptionBar->setText(row.status);
+  ui->CaptionBar->setText(row.status);
   if (row.focus == Focus::BetEdit) ui->BetEdit->setFocus();
   if (row.focus == Focus::Draw) ui->Draw->setFocus();
 }
 
-TMainForm::~TMainForm() { delete ui; }
+TMainForm::~TMainForm() = default;
 
 void TMainForm::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
@@ -282,16 +287,8 @@ void TMainForm::closeEvent(QCloseEvent* event) {
 void TMainForm::SplashTimeTimer() {
   SplashTime->stop();
   if (LogoBox) LogoBox->close();
-  for (QWidget* w : std::initializer_list<QWidget*>{ui->BetLabl, ui->BetEdit, ui->Label5, ui->MoneyPanl,
-                                                    ui->MoneyBreakPanl, ui->BankLabl})
-    w->show();
-  BankLeft = Bank;
-  UpdateMoney();
-  ui->BetLabl->setText("Welcome to Brindlewharf!");
-  ui->CaptionBar->setText("Welcome to Brindlewharf..");
-  if (IntroDlg) {
-    IntroDlg->exec();
-  }
+  WelcomeTable();
+  if (IntroDlg) IntroDlg->exec();
   if (WelcomeDone == 0) {
     TerminateApplication();
     return;
@@ -300,6 +297,13 @@ void TMainForm::SplashTimeTimer() {
   ui->PlrNameLabl->setText(PlayerName);
   ui->BetLabl->setText(Amount("Game Pot:  $", 2LL * CurrentBet));
   BetClick();
+}
+
+void TMainForm::WelcomeTable() {
+  EnterState(TableState::Welcome);
+  BankLeft = Bank;
+  UpdateMoney();
+  ui->BetLabl->setText("Welcome to Brindlewharf!");
 }
 
 // --- Money -----------------------------------------------------------------------------------
@@ -340,12 +344,6 @@ void TMainForm::MoneySlotClick(int slot) {
     ui->BetEdit->setText(QString::fromStdString(IntToStr(*bet)));
 }
 
-void TMainForm::MoneySlot0Click() { MoneySlotClick(0); }
-void TMainForm::MoneySlot1Click() { MoneySlotClick(1); }
-void TMainForm::MoneySlot2Click() { MoneySlotClick(2); }
-void TMainForm::MoneySlot3Click() { MoneySlotClick(3); }
-void TMainForm::MoneySlot4Click() { MoneySlotClick(4); }
-
 bool TMainForm::CheckBet() {
   const BetCheck check = CheckDealBet(ui->BetEdit->text().toStdString(), CurrentBet, Bank);
   if (!check.Passed()) {
@@ -365,7 +363,7 @@ void TMainForm::BetClick() {
   KingOnDealer = 0;
   ui->BetLabl->setText(Amount("Game Pot:  $", 2LL * CurrentBet));
   ui->LastBetLabl->setText(Amount("Last Bet: $", CurrentBet));
-  EnterState(TableState::Dealing);
+  EnterState(State == TableState::Welcome ? TableState::DealingFirstHand : TableState::Dealing);
   ui->BetEdit->setText(QString());
   BankLeft = Bank - CurrentBet;
   UpdateMoney();
@@ -373,11 +371,6 @@ void TMainForm::BetClick() {
 }
 
 void TMainForm::DealClick() {
-  if (TableShown == 0) {
-    ui->DlrNameLabl->show();
-    ui->PlrNameLabl->show();
-    TableShown = 1;
-  }
   NextCard = 1;
   DlrShown = 0;
   PlrDiscard = {};
@@ -420,7 +413,7 @@ void TMainForm::DealDelayTimer() {
   if (HoldsKingOfHearts(PlrHand)) SwitchOn(kingOhearts);
 }
 
-void TMainForm::PlrCardClick(int slot) {
+void TMainForm::PlrCardBtnClick(int slot) {
   if (!Row(State).cardsTurn) return;
   if (PlrDiscard[slot] == 0) {
     ShowBack(PlrCard[slot]);
@@ -433,12 +426,6 @@ void TMainForm::PlrCardClick(int slot) {
   }
   ui->Draw->setFocus();
 }
-
-void TMainForm::PlrCard0BtnClick() { PlrCardClick(0); }
-void TMainForm::PlrCard1BtnClick() { PlrCardClick(1); }
-void TMainForm::PlrCard2BtnClick() { PlrCardClick(2); }
-void TMainForm::PlrCard3BtnClick() { PlrCardClick(3); }
-void TMainForm::PlrCard4BtnClick() { PlrCardClick(4); }
 
 void TMainForm::DrawClick() {
   if (State != TableState::Discarding) return;
@@ -526,11 +513,8 @@ void TMainForm::NewGameClick() {
   kingOhearts->stop();
   KingOnDealer = 0;
   ClearCards();
-  TableShown = 0;
   ui->BetLabl->setText("Place your bet..");
   for (QLabel* label : {ui->PlrLabl, ui->DlrLabl, ui->MainLabl, ui->LastBetLabl}) label->clear();
-  ui->DlrNameLabl->hide();
-  ui->PlrNameLabl->hide();
   EnterState(TableState::BettingNewGame);
   ui->BetEdit->setText(QString());
   BankLeft = Bank;

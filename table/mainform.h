@@ -4,10 +4,12 @@
 #include <QMainWindow>
 #include <QString>
 #include <array>
+#include <memory>
 
 #include "table/tablestate.h"
 
 class QLabel;
+class QPushButton;
 class QTimer;
 class ImageBox;
 
@@ -20,8 +22,6 @@ class TMainForm : public QMainWindow {
  public:
   explicit TMainForm(QWidget* parent = nullptr);
   ~TMainForm() override;
-
-  Ui::TMainForm* ui;
 
   // The six window timers.
   QTimer* SplashTime;
@@ -40,6 +40,10 @@ class TMainForm : public QMainWindow {
   void DealClick();
   void UpdateMoney();
 
+  // The first steps of the splash handover: the money panel up, the bank shown and the table
+  // waiting for the welcome dialog's first bet.
+  void WelcomeTable();
+
   // Moves the table to state s and sets every control that differs between states.
   void EnterState(TableState s);
 
@@ -55,16 +59,10 @@ class TMainForm : public QMainWindow {
   void kingOheartsTimer();
   void ShowDlrClick();
   void BetEditChange();
-  void MoneySlot0Click();
-  void MoneySlot1Click();
-  void MoneySlot2Click();
-  void MoneySlot3Click();
-  void MoneySlot4Click();
-  void PlrCard0BtnClick();
-  void PlrCard1BtnClick();
-  void PlrCard2BtnClick();
-  void PlrCard3BtnClick();
-  void PlrCard4BtnClick();
+  // The clicks on the five bills (MoneySlot0Click .. MoneySlot4Click) and on the player's five
+  // cards (PlrCard0BtnClick .. PlrCard4BtnClick): each five differ only in the slot.
+  void MoneySlotClick(int slot);
+  void PlrCardBtnClick(int slot);
   void ViewStatsClick();
   void DeckClick();
   void ExitClick();
@@ -77,12 +75,13 @@ class TMainForm : public QMainWindow {
 
  private:
   bool CheckBet();
-  void MoneySlotClick(int slot);
-  void PlrCardClick(int slot);
   void ShowBillHints(bool on);
   void AbandonHand();
   void ShowBack(QLabel* box);
   void ClearCards();
+
+  std::unique_ptr<Ui::TMainForm> ui;
+  std::array<QPushButton*, 5> PlrCardBtn{};
 };
 
 extern TMainForm* MainForm;

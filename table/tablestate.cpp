@@ -13,7 +13,6 @@ std::int32_t NewGameChosen = 0;
 
 SlotFlags PlrDiscard{};
 std::int32_t DealStep = 0;
-std::int32_t TableShown = 0;
 std::int32_t DlrShown = 0;
 std::int32_t KingOnDealer = 0;
 std::int32_t KingToggle = 0;
@@ -32,7 +31,6 @@ void ResetTableState() {
   NewGameChosen = 0;
   PlrDiscard = {};
   DealStep = 0;
-  TableShown = 0;
   DlrShown = 0;
   KingOnDealer = 0;
   KingToggle = 0;

@@ -3,6 +3,7 @@
 // Module-level, as the windows own nothing but their controls. Defined in tablestate.cpp.
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 
 #include "decks/deckchoice.h"
@@ -11,19 +12,22 @@
 #include "stats/gamestats.h"
 
 // Where the table stands in the hand cycle. Every control that differs between the states is
-// set from one table (TMainForm::EnterState); handlers move between states and read this
+// set from one row per state (TMainForm::EnterState); handlers move between states and read this
 // variable, never a widget, to learn where they are.
 enum class TableState {
-  Opening,         // from start-up until the first deal: splash and welcome dialog
-  Betting,         // between a showdown and the next Deal
-  BettingNewGame,  // after New Game, until the first Deal of the new game
-  Dealing,         // the ten deal ticks
-  Discarding,      // the player turns cards and draws
-  DealerToDraw,    // a legal draw was made; the Dealer's turn is due
-  DealerHasDrawn,  // "Dealer takes n" is shown
-  ShowdownDue,     // the Dealer's cards turn up next
-  Bankrupt,        // the showdown emptied the bank; the bankruptcy dialog is up
+  Opening,           // from start-up until the splash time ends: a bare table
+  Welcome,           // the money panel is up and the welcome dialog asks for the first bet
+  Betting,           // between a showdown and the next Deal
+  BettingNewGame,    // after New Game, until the first Deal of the new game
+  DealingFirstHand,  // the ten deal ticks of the run's first hand, dealt without the Deal button
+  Dealing,           // the ten deal ticks
+  Discarding,        // the player turns cards and draws
+  DealerToDraw,      // a legal draw was made; the Dealer's turn is due
+  DealerHasDrawn,    // "Dealer takes n" is shown
+  ShowdownDue,       // the Dealer's cards turn up next
+  Bankrupt,          // the showdown emptied the bank; the bankruptcy dialog is up
 };
+constexpr std::size_t kTableStateCount = static_cast<std::size_t>(TableState::Bankrupt) + 1;
 extern TableState State;
 
 // Money, in whole dollars.
@@ -41,7 +45,6 @@ extern std::int32_t NewGameChosen;     // left by the bankruptcy dialog
 // The hand in play.
 extern SlotFlags PlrDiscard;       // 1: that card is face down, to be replaced
 extern std::int32_t DealStep;      // next step of the paced deal, 0..10
-extern std::int32_t TableShown;    // the first hand of this game has been dealt
 extern std::int32_t DlrShown;      // the hidden ShowDlr control shows the Dealer's faces
 extern std::int32_t KingOnDealer;  // the King of Hearts to animate is the Dealer's
 extern std::int32_t KingToggle;    // 0: next tick shows the winking picture (53)

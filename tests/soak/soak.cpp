@@ -17,89 +17,40 @@
 #include "table/exitdlg.h"
 #include "table/mainform.h"
 #include "table/tablestate.h"
-#include "ui_exitdlg.h"
-#include "ui_mainform.h"
+#include "tests/support/fakeplatform.h"
+#include "tests/support/tablecontrols.h"
 
 namespace {
 
 constexpr std::size_t kMaxFaults = 20;
 
-// Answers exactly the message boxes the script announces; anything else is a fault.
-class SoakPlatform : public Platform {
- public:
-  explicit SoakPlatform(std::vector<std::string>& faults) : faults_(faults) {}
-
-  void Expect(const QString& caption, MessageAnswer answer = MessageAnswer::Ok) {
-    caption_ = caption;
-    answer_ = answer;
-  }
-  bool Pending() const { return !caption_.isEmpty(); }
-
-  MessageAnswer ShowMessage(const QString& text, const QString& caption, int) override {
-    if (caption != caption_) {
-      Fault("unexpected message box \"" + caption.toStdString() + "\": " + text.toStdString());
-      return MessageAnswer::No;
-    }
-    caption_.clear();
-    return answer_;
-  }
-  QString OpenFileName(const QString&, const QString&, const QString&) override { return {}; }
-  QString SaveFileName(const QString&, const QString&, const QString&) override { return {}; }
-  std::int64_t CalendarSeconds() override { return ++seconds_; }  // a new shuffle every deal
-  QDateTime LocalDateTime() override { return QDateTime(QDate(2026, 12, 8), QTime(12, 0)); }
-  void Pause(int) override {}
-  void Terminate() override { ++terminates; }
-
-  void Fault(const std::string& what) {
-    if (faults_.size() < kMaxFaults) faults_.push_back(what);
-  }
-
-  int terminates = 0;
-
- private:
-  std::vector<std::string>& faults_;
-  QString caption_;
-  MessageAnswer answer_ = MessageAnswer::Ok;
-  std::int64_t seconds_ = 1'600'000'000;
-};
-
 class Driver {
  public:
   Driver(TMainForm& form, unsigned seed, SoakResult& result)
-      : form_(form),
-        ui_(*form.ui),
-        random_(seed),
-        result_(result),
-        platform_(result.faults),
-        exitDlg_(&form) {
-    InstallPlatform(&platform_);
+      : form_(form), ui_(&form), random_(seed), result_(result), exitDlg_(&form) {
+    platform_.SetClockStep(1);  // a new second, and so a new shuffle, at every deal
     ExitDlg = &exitDlg_;
     // The player answers the bankruptcy dialog with New Game once it is up.
     answer_.setSingleShot(true);
     answer_.setInterval(0);
     QObject::connect(&answer_, &QTimer::timeout, [this] {
       if (!exitDlg_.isVisible()) return Fault("the bankruptcy dialog is not up");
-      if (exitDlg_.focusWidget() != exitDlg_.ui->NewGameBtn) Fault("New Game is not focused");
+      QPushButton* newGame = Named<QPushButton>(&exitDlg_, "NewGameBtn");
+      if (exitDlg_.focusWidget() != newGame) Fault("New Game is not focused");
       bankrupt_ = true;
       resultAtDialog_ = ui_.MainLabl->text();
       bankAtDialog_ = Bank;
       betAtDialog_ = CurrentBet;
-      platform_.Expect("New Game", Chance(2) ? MessageAnswer::Yes : MessageAnswer::No);
-      exitDlg_.ui->NewGameBtn->click();
+      keepStats_ = Chance(2);
+      ExpectBox("New Game", keepStats_ ? MessageAnswer::Yes : MessageAnswer::No);
+      newGame->click();
     });
   }
-  ~Driver() {
-    ExitDlg = nullptr;
-    InstallPlatform(nullptr);
-  }
+  ~Driver() { ExitDlg = nullptr; }
 
   void Start() {
-    // As the splash handover leaves it: the money panel up and a first bet from the welcome.
-    for (QWidget* w : std::initializer_list<QWidget*>{ui_.BetLabl, ui_.BetEdit, ui_.Label5, ui_.MoneyPanl,
-                                                      ui_.MoneyBreakPanl, ui_.BankLabl})
-      w->show();
-    BankLeft = Bank;
-    form_.UpdateMoney();
+    // The splash handover's first hand, with a bet from the welcome dialog.
+    form_.WelcomeTable();
     CurrentBet = 10;
     form_.BetClick();
   }
@@ -107,7 +58,8 @@ class Driver {
   // One hand from wherever the table stands to its showdown, with a New Game now and then.
   void PlayHand() {
     if (State == TableState::Betting || State == TableState::BettingNewGame) PlaceBet();
-    if (State != TableState::Dealing) return Fault("the Deal did not deal");
+    if (State != TableState::Dealing && State != TableState::DealingFirstHand)
+      return Fault("the Deal did not deal");
     if (Chance(200)) return NewGame();
     for (int tick = 0; tick < 10; ++tick) form_.DealDelayTimer();
     if (State != TableState::Discarding) return Fault("the deal did not end in the discards");
@@ -124,7 +76,9 @@ class Driver {
   }
 
   void NewGame() {
-    platform_.Expect("New Game", Chance(2) ? MessageAnswer::Yes : MessageAnswer::No);
+    keepStats_ = Chance(2);
+    ExpectBox("New Game", keepStats_ ? MessageAnswer::Yes : MessageAnswer::No);
+    if (!keepStats_) statsHands_ = 0;
     ui_.NewGame->trigger();
     net_ = 0;
     ++result_.newGames;
@@ -136,13 +90,20 @@ class Driver {
   int Between(int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(random_); }
 
   void Fault(const std::string& what) {
-    platform_.Fault("hand " + std::to_string(result_.hands + 1) + ": " + what);
+    if (result_.faults.size() < kMaxFaults)
+      result_.faults.push_back("hand " + std::to_string(result_.hands + 1) + ": " + what);
+  }
+
+  // The next message box, by its caption; the fake platform fails the running test on any other.
+  void ExpectBox(const char* caption, MessageAnswer answer = MessageAnswer::Ok) {
+    ++expectedBoxes_;
+    platform_.Expect({}, caption, std::string_view(caption) == "New Game" ? QuestionYesNo : StopOk, answer);
   }
 
   void PlaceBet() {
     if (Chance(40)) {  // a bet the Deal must refuse, then a good one
       ui_.BetEdit->setText("0");
-      platform_.Expect("Illegal Bet");
+      ExpectBox("Illegal Bet");
       form_.BetClick();
       ++result_.refusedBets;
       if (State == TableState::Dealing) Fault("a bet of 0 was dealt");
@@ -169,7 +130,7 @@ class Driver {
       if (!Chance(2)) click(Between(0, 4));
       const DrawCheck check = CheckDraw(PlrHand, PlrDiscard);
       if (!check.Passed()) {
-        platform_.Expect("Illegal Draw");
+        ExpectBox("Illegal Draw");
         form_.DrawClick();
         ++result_.refusedDraws;
         if (State != TableState::Discarding) Fault("an illegal draw was taken");
@@ -192,6 +153,7 @@ class Driver {
     const std::int32_t settled = SettleBank(bankBefore, CurrentBet, outcome);
     net_ += settled - bankBefore;
     ++result_.hands;
+    ++statsHands_;
     if (Bank != settled || Bank != StartingBank + net_)
       Fault("bank " + std::to_string(Bank) + " is not " + std::to_string(settled) + " (before " +
             std::to_string(bankBefore) + ")");
@@ -202,6 +164,7 @@ class Driver {
   // The hand emptied the bank and the player chose New Game in the bankruptcy dialog.
   void SettleBankruptcy() {
     ++result_.hands;
+    statsHands_ = keepStats_ ? statsHands_ + 1 : 0;
     ++result_.bankruptcies;
     ++result_.newGames;
     if (resultAtDialog_ != "Dealer wins!" || bankAtDialog_ != 0 || StartingBank + net_ != betAtDialog_)
@@ -221,21 +184,31 @@ class Driver {
     if (sum(s.PlrDrawCounts) != s.HandsPlayed) Fault("player's draws do not add up");
     if (sum(s.DlrDrawCounts) != s.HandsPlayed) Fault("Dealer's draws do not add up");
     if (s.HandsWon > s.HandsPlayed) Fault("more hands won than played");
-    if (platform_.Pending()) Fault("an expected message box never came");
+    if (s.HandsPlayed != statsHands_)
+      Fault("the statistics count " + std::to_string(s.HandsPlayed) + " hands, not " +
+            std::to_string(statsHands_));
+    if (platform_.PendingExpectations() > 0) Fault("an expected message box never came");
+    if (platform_.Shown().size() > static_cast<std::size_t>(expectedBoxes_))
+      Fault("an unexpected message box");
+    platform_.ForgetShown();
+    expectedBoxes_ = 0;
   }
 
   TMainForm& form_;
-  Ui::TMainForm& ui_;
+  TableControls ui_;
   std::mt19937 random_;
   SoakResult& result_;
-  SoakPlatform platform_;
+  FakePlatform platform_;
+  int expectedBoxes_ = 0;
   TExitDlg exitDlg_;
   QTimer answer_;
   bool bankrupt_ = false;
   QString resultAtDialog_;
   std::int32_t bankAtDialog_ = 0;
   std::int32_t betAtDialog_ = 0;
-  std::int64_t net_ = 0;  // payouts since the last new game
+  std::int64_t net_ = 0;          // payouts since the last new game
+  bool keepStats_ = true;         // the last answer to "Save current stats?"
+  std::uint32_t statsHands_ = 0;  // settled hands since the statistics were last cleared
 };
 
 }  // namespace

@@ -24,7 +24,7 @@ struct ShownMessage {
 
 class FakePlatform : public Platform {
  public:
-  FakePlatform();   // installs itself
+  FakePlatform();            // installs itself
   ~FakePlatform() override;  // restores the Qt platform; fails if expected boxes never came
 
   // Announces the next message box and the button the "player" presses.
@@ -35,6 +35,10 @@ class FakePlatform : public Platform {
   void SetOpenFileName(const QString& name) { openName_ = name; }
   void SetSaveFileName(const QString& name) { saveName_ = name; }
   void SetCalendarSeconds(std::int64_t s) { seconds_ = s; }
+  // Moves the calendar clock on by step seconds at every reading (0: the clock stands still).
+  void SetClockStep(std::int64_t step) { clockStep_ = step; }
+  // Forgets the message boxes recorded so far (a long game would keep them all).
+  void ForgetShown() { shown_.clear(); }
   void SetLocalDateTime(const QDateTime& t) { now_ = t; }
 
   const std::vector<ShownMessage>& Shown() const { return shown_; }
@@ -48,7 +52,7 @@ class FakePlatform : public Platform {
   MessageAnswer ShowMessage(const QString& text, const QString& caption, int style) override;
   QString OpenFileName(const QString& title, const QString& filter, const QString& defaultExt) override;
   QString SaveFileName(const QString& title, const QString& filter, const QString& defaultExt) override;
-  std::int64_t CalendarSeconds() override { return seconds_; }
+  std::int64_t CalendarSeconds() override { return seconds_ += clockStep_; }
   QDateTime LocalDateTime() override { return now_; }
   void Pause(int ms) override { pausedMs_ += ms; }
   void Terminate() override { ++terminates_; }
@@ -62,6 +66,7 @@ class FakePlatform : public Platform {
   std::vector<ShownMessage> shown_;
   QString openName_, saveName_;
   std::int64_t seconds_ = 1'000'000'000;
+  std::int64_t clockStep_ = 0;
   QDateTime now_ = QDateTime(QDate(2026, 12, 8), QTime(9, 30, 0));
   int terminates_ = 0;
   int pausedMs_ = 0;

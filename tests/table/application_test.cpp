@@ -1,9 +1,10 @@
 // Exceptions that escape a handler or the entry are shown, and the program carries on or ends.
+#include "table/application.h"
+
 #include <gtest/gtest.h>
 
 #include <stdexcept>
 
-#include "table/application.h"
 #include "tests/support/fakeplatform.h"
 
 namespace {

@@ -11,9 +11,6 @@
 #include "table/tablestate.h"
 #include "tests/support/cardnames.h"
 #include "tests/table/tablefixture.h"
-#include "ui_exitdlg.h"
-#include "ui_mainform.h"
-#include "ui_statbox.h"
 
 namespace {
 
@@ -46,25 +43,25 @@ TEST_F(BankruptcyTest, EveryShowingStartsOnNewGameAndViewingCountsTheBankruptcy)
   std::vector<QString> resetsShown;
   const auto viewStats = [&] {
     WhenUp(StatBox, [&] {
-      resetsShown.push_back(StatBox->ui->ResetsLabl->text());
+      resetsShown.push_back(Named<QLabel>(StatBox, "ResetsLabl")->text());
       StatBox->close();
     });
-    ExitDlg->ui->ViewStatsBtn->click();
-    EXPECT_EQ(ExitDlg->focusWidget(), ExitDlg->ui->NewGameBtn);
+    Named<QPushButton>(ExitDlg, "ViewStatsBtn")->click();
+    EXPECT_EQ(ExitDlg->focusWidget(), Named<QPushButton>(ExitDlg, "NewGameBtn"));
     EXPECT_EQ(GameStats.Resets, 2u);
   };
-  for (QPushButton* leave :
-       {ExitDlg->ui->NewGameBtn, ExitDlg->ui->ExitBtn, static_cast<QPushButton*>(nullptr)}) {
+  for (QPushButton* leave : {Named<QPushButton>(ExitDlg, "NewGameBtn"),
+                             Named<QPushButton>(ExitDlg, "ExitBtn"), static_cast<QPushButton*>(nullptr)}) {
     NewGameChosen = 1;
     WhenUp(ExitDlg, [&] {
       EXPECT_EQ(NewGameChosen, 0);
-      EXPECT_EQ(ExitDlg->focusWidget(), ExitDlg->ui->NewGameBtn);
+      EXPECT_EQ(ExitDlg->focusWidget(), Named<QPushButton>(ExitDlg, "NewGameBtn"));
       viewStats();
       viewStats();
       leave ? leave->click() : static_cast<void>(ExitDlg->close());  // the title-bar close
     });
     ExitDlg->exec();
-    EXPECT_EQ(NewGameChosen, leave == ExitDlg->ui->NewGameBtn ? 1 : 0);
+    EXPECT_EQ(NewGameChosen, leave == Named<QPushButton>(ExitDlg, "NewGameBtn") ? 1 : 0);
   }
   EXPECT_EQ(resetsShown, std::vector<QString>(6, "3"));
 }
@@ -78,20 +75,20 @@ TEST_F(BankruptcyTest, LosingTheWholeBankOffersANewGameOrTheEnd) {
   WhenUp(ExitDlg, [&] {
     EXPECT_EQ(Bank, 0);
     EXPECT_EQ(GameStats.HandsPlayed, 1u) << "the lost hand is counted before the dialog";
-    EXPECT_EQ(form->ui->CaptionBar->text(), "");
+    EXPECT_EQ(ui->CaptionBar->text(), "");
     platform->Expect("Save current stats?", "New Game", QuestionYesNo, MessageAnswer::Yes);
-    ExitDlg->ui->NewGameBtn->click();
+    Named<QPushButton>(ExitDlg, "NewGameBtn")->click();
   });
   PlayHand("1000");
   EXPECT_EQ(Bank, 1000);
   EXPECT_EQ(State, TableState::BettingNewGame);
-  EXPECT_EQ(form->ui->BetLabl->text(), "Place your bet..");
-  EXPECT_FALSE(form->ui->PlrNameLabl->isVisibleTo(form));
+  EXPECT_EQ(ui->BetLabl->text(), "Place your bet..");
+  EXPECT_FALSE(ui->PlrNameLabl->isVisibleTo(form));
   EXPECT_EQ(GameStats.Resets, 1u);
   EXPECT_EQ(platform->TerminateCount(), 0);
 
   RigNextDeal(kingHigh, aces);
-  WhenUp(ExitDlg, [] { ExitDlg->ui->ExitBtn->click(); });
+  WhenUp(ExitDlg, [] { Named<QPushButton>(ExitDlg, "ExitBtn")->click(); });
   PlayHand("1000");
   EXPECT_EQ(platform->TerminateCount(), 1);
 }

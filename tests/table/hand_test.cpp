@@ -6,14 +6,14 @@
 #include <QTest>
 
 #include "decks/decksdlg.h"
-#include "tests/support/cardnames.h"
+#include "decks/imagebox.h"
 #include "game/handrank.h"
 #include "game/random.h"
 #include "stats/gamestats.h"
 #include "table/mainform.h"
 #include "table/tablestate.h"
+#include "tests/support/cardnames.h"
 #include "tests/table/tablefixture.h"
-#include "ui_mainform.h"
 
 namespace {
 
@@ -36,14 +36,14 @@ class HandTest : public TableFixture {
 
 TEST_F(HandTest, ChainOfTimersFromDealToBetting) {
   RigNextDeal(kAces, kKingHigh, kDealerDraws);
-  form->ui->BetEdit->setText("50");
+  ui->BetEdit->setText("50");
   form->BetClick();
-  EXPECT_EQ(form->ui->BetLabl->text(), "Game Pot:  $100");
-  EXPECT_EQ(form->ui->LastBetLabl->text(), "Last Bet: $50");
-  EXPECT_EQ(form->ui->BankLabl->text(), "Bank: $950");
-  EXPECT_FALSE(form->ui->BetEdit->isEnabled());
-  EXPECT_FALSE(form->ui->Deck->isEnabled());
-  EXPECT_TRUE(form->ui->NewGame->isEnabled());
+  EXPECT_EQ(ui->BetLabl->text(), "Game Pot:  $100");
+  EXPECT_EQ(ui->LastBetLabl->text(), "Last Bet: $50");
+  EXPECT_EQ(ui->BankLabl->text(), "Bank: $950");
+  EXPECT_FALSE(ui->BetEdit->isEnabled());
+  EXPECT_FALSE(ui->Deck->isEnabled());
+  EXPECT_TRUE(ui->NewGame->isEnabled());
   EXPECT_FALSE(form->MoneySlot[4]->isEnabled());
   EXPECT_EQ(form->MoneySlot[4]->toolTip(), "");
   EXPECT_EQ(RunningTimers(), Strings{"DealDelay"});
@@ -62,44 +62,44 @@ TEST_F(HandTest, ChainOfTimersFromDealToBetting) {
     }
   }
   EXPECT_EQ(RunningTimers(), Strings{});
-  EXPECT_TRUE(form->ui->Draw->isVisibleTo(form));
-  EXPECT_FALSE(form->ui->Bet->isVisibleTo(form));
-  EXPECT_EQ(form->ui->CaptionBar->text(), "  Click on cards to remove and click Draw to replace");
+  EXPECT_TRUE(ui->Draw->isVisibleTo(form));
+  EXPECT_FALSE(ui->Bet->isVisibleTo(form));
+  EXPECT_EQ(ui->CaptionBar->text(), "  Click on cards to remove and click Draw to replace");
 
   form->DrawClick();  // stand pat on the Aces
   EXPECT_EQ(RunningTimers(), Strings{"DlrDraw"});
   EXPECT_EQ(form->DlrDraw->interval(), 1000);
-  EXPECT_FALSE(form->ui->Draw->isEnabled());
+  EXPECT_FALSE(ui->Draw->isEnabled());
   EXPECT_EQ(GameStats.PlrDrawCounts[0], 1u);
 
   form->DlrDrawTimer();
-  EXPECT_EQ(form->ui->MainLabl->text(), "Dealer takes 3");
+  EXPECT_EQ(ui->MainLabl->text(), "Dealer takes 3");
   EXPECT_EQ(RunningTimers(), Strings{"DlrReplATimer"});
   EXPECT_EQ(form->DlrReplATimer->interval(), 1000);
   EXPECT_TRUE(Shows(form->DlrCard[0], DeckBackId));  // still face down
   EXPECT_EQ(GameStats.DlrDrawCounts[3], 1u);
 
   form->DlrReplATimerTimer();
-  EXPECT_EQ(form->ui->MainLabl->text(), "");
+  EXPECT_EQ(ui->MainLabl->text(), "");
   EXPECT_EQ(RunningTimers(), Strings{"pickAwinner"});
   EXPECT_EQ(form->pickAwinner->interval(), 750);
 
   form->pickAwinnerTimer();
   EXPECT_EQ(RunningTimers(), Strings{});
-  EXPECT_EQ(form->ui->MainLabl->text(), "You're a winner!");
-  EXPECT_EQ(form->ui->PlrLabl->text(), "Pair");
-  EXPECT_EQ(form->ui->DlrLabl->text(), "");
+  EXPECT_EQ(ui->MainLabl->text(), "You're a winner!");
+  EXPECT_EQ(ui->PlrLabl->text(), "Pair");
+  EXPECT_EQ(ui->DlrLabl->text(), "");
   for (int slot = 0; slot < 5; ++slot) EXPECT_TRUE(Shows(form->DlrCard[slot], DlrHand[slot]));
   EXPECT_EQ(DlrHand, (Hand{C(King, Cl), C(Queen, D), C(Two, Cl), C(Four, D), C(Six, S)}));
   EXPECT_EQ(Bank, 1050);
-  EXPECT_EQ(form->ui->BankLabl->text(), "Bank: $1050");
-  EXPECT_TRUE(form->ui->Bet->isVisibleTo(form));
-  EXPECT_FALSE(form->ui->Draw->isVisibleTo(form));
-  EXPECT_TRUE(form->ui->Draw->isEnabled());
-  EXPECT_TRUE(form->ui->BetEdit->isEnabled());
-  EXPECT_TRUE(form->ui->Deck->isEnabled());
+  EXPECT_EQ(ui->BankLabl->text(), "Bank: $1050");
+  EXPECT_TRUE(ui->Bet->isVisibleTo(form));
+  EXPECT_FALSE(ui->Draw->isVisibleTo(form));
+  EXPECT_TRUE(ui->Draw->isEnabled());
+  EXPECT_TRUE(ui->BetEdit->isEnabled());
+  EXPECT_TRUE(ui->Deck->isEnabled());
   EXPECT_TRUE(form->MoneySlot[4]->isEnabled());
-  EXPECT_EQ(form->ui->CaptionBar->text(), "  Change your bet or click Deal to play");
+  EXPECT_EQ(ui->CaptionBar->text(), "  Change your bet or click Deal to play");
   EXPECT_EQ(GameStats.HandsPlayed, 1u);
   EXPECT_EQ(GameStats.HandsWon, 1u);
 }
@@ -111,7 +111,7 @@ TEST_F(HandTest, PayoutsWinLossAndPush) {
 
   RigNextDeal(kKingHigh, kAces, {});
   PlayHand("");  // an empty box repeats the last bet
-  EXPECT_EQ(form->ui->MainLabl->text(), "Dealer wins!");
+  EXPECT_EQ(ui->MainLabl->text(), "Dealer wins!");
   EXPECT_EQ(Bank, 1000);
 
   // Same ranks in other suits: the Dealer keeps King and Jack and draws back the same ranks.
@@ -119,7 +119,7 @@ TEST_F(HandTest, PayoutsWinLossAndPush) {
   const Hand dlr{C(Two, D), C(Five, Cl), C(Nine, S), C(Jack, H), C(King, D)};
   RigNextDeal(plr, dlr, {C(Two, S), C(Five, H), C(Nine, D)});
   PlayHand("250");
-  EXPECT_EQ(form->ui->MainLabl->text(), "Push.. Split the Pot!");
+  EXPECT_EQ(ui->MainLabl->text(), "Push.. Split the Pot!");
   EXPECT_EQ(Bank, 1000);
   EXPECT_EQ(GameStats.HandsPlayed, 3u);
   EXPECT_EQ(GameStats.HandsWon, 1u);
@@ -128,10 +128,10 @@ TEST_F(HandTest, PayoutsWinLossAndPush) {
 TEST_F(HandTest, DrawRules) {
   const Hand aceKept{C(Ace, S), C(Nine, D), C(Seven, Cl), C(Four, S), C(Two, H)};
   RigNextDeal(aceKept, kKingHigh, {C(Three, H), C(Five, H), C(Six, H), C(Eight, H)});
-  form->ui->BetEdit->setText("10");
+  ui->BetEdit->setText("10");
   form->BetClick();
   // Before the deal has ended, a click on a card does nothing.
-  form->PlrCard0BtnClick();
+  form->PlrCardBtnClick(0);
   EXPECT_EQ(PlrDiscard, (SlotFlags{0, 0, 0, 0, 0}));
   RunDeal();
 
@@ -139,13 +139,13 @@ TEST_F(HandTest, DrawRules) {
   EXPECT_TRUE(Shows(form->PlrCard[0], DeckBackId));
   platform->Expect("You Can't draw 5!", "Illegal Draw", StopOk);
   form->DrawClick();
-  EXPECT_TRUE(form->ui->Draw->isEnabled());
+  EXPECT_TRUE(ui->Draw->isEnabled());
   EXPECT_FALSE(form->DlrDraw->isActive());
 
   // Keep the Nine alone: four to anything but an Ace is refused.
-  form->PlrCard0BtnClick();
-  form->PlrCard1BtnClick();
-  form->PlrCard0BtnClick();
+  form->PlrCardBtnClick(0);
+  form->PlrCardBtnClick(1);
+  form->PlrCardBtnClick(0);
   EXPECT_TRUE(Shows(form->PlrCard[1], C(Nine, D)));
   platform->Expect("You can only Draw 4 to an Ace!", "Illegal Draw", StopOk);
   form->DrawClick();
@@ -153,8 +153,8 @@ TEST_F(HandTest, DrawRules) {
   EXPECT_EQ(NextCard, 11);
 
   // Keep the Ace: four cards are drawn, in slot order from position 11.
-  form->PlrCard1BtnClick();
-  form->PlrCard0BtnClick();
+  form->PlrCardBtnClick(1);
+  form->PlrCardBtnClick(0);
   EXPECT_EQ(PlrDiscard, (SlotFlags{0, 1, 1, 1, 1}));
   form->DrawClick();
   EXPECT_EQ(PlrHand, (Hand{C(Ace, S), C(Three, H), C(Five, H), C(Six, H), C(Eight, H)}));
@@ -163,7 +163,7 @@ TEST_F(HandTest, DrawRules) {
   EXPECT_EQ(GameStats.PlrDrawCounts[4], 1u);
 
   // After the draw the cards no longer turn.
-  form->PlrCard2BtnClick();
+  form->PlrCardBtnClick(2);
   EXPECT_EQ(PlrDiscard, (SlotFlags{0, 1, 1, 1, 1}));
   EXPECT_TRUE(Shows(form->PlrCard[2], PlrHand[2]));
 }
@@ -171,7 +171,7 @@ TEST_F(HandTest, DrawRules) {
 TEST_F(HandTest, KingOfHeartsWinksWhileShown) {
   const Hand withKing{C(King, H), C(Nine, D), C(Seven, Cl), C(Four, S), C(Two, H)};
   RigNextDeal(withKing, {C(Ace, S), C(Ace, Cl), C(Eight, D), C(Five, S), C(Three, H)}, {});
-  form->ui->BetEdit->setText("10");
+  ui->BetEdit->setText("10");
   form->BetClick();
   RunDeal();
   EXPECT_TRUE(form->kingOhearts->isActive());
@@ -181,9 +181,9 @@ TEST_F(HandTest, KingOfHeartsWinksWhileShown) {
   form->kingOheartsTimer();
   EXPECT_TRUE(Shows(form->PlrCard[0], 12));
 
-  form->PlrCard0BtnClick();  // face down: the winking stops
+  form->PlrCardBtnClick(0);  // face down: the winking stops
   EXPECT_FALSE(form->kingOhearts->isActive());
-  form->PlrCard0BtnClick();  // face up again: it starts
+  form->PlrCardBtnClick(0);  // face up again: it starts
   EXPECT_TRUE(form->kingOhearts->isActive());
   DrawAndSettle();
   EXPECT_TRUE(form->kingOhearts->isActive());  // goes on between hands
@@ -195,7 +195,7 @@ TEST_F(HandTest, KingOfHeartsWinksWhileShown) {
 TEST_F(HandTest, DealersKingWinksOnlyAfterItsDraw) {
   const Hand dealerKing{C(King, H), C(King, D), C(Eight, Cl), C(Five, S), C(Three, H)};
   RigNextDeal(kAces, dealerKing, {C(Nine, S), C(Eight, S), C(Three, Cl)});
-  form->ui->BetEdit->setText("10");
+  ui->BetEdit->setText("10");
   form->BetClick();
   RunDeal();
   EXPECT_FALSE(form->kingOhearts->isActive());
@@ -214,12 +214,12 @@ TEST_F(HandTest, DealersKingWinksOnlyAfterItsDraw) {
 TEST_F(HandTest, LosingTheWholeBankEndsTheGame) {
   RigNextDeal(kKingHigh, kAces, {});
   PlayHand("1000");
-  EXPECT_EQ(form->ui->MainLabl->text(), "Dealer wins!");
+  EXPECT_EQ(ui->MainLabl->text(), "Dealer wins!");
   EXPECT_EQ(Bank, 0);
-  EXPECT_EQ(form->ui->CaptionBar->text(), "");
+  EXPECT_EQ(ui->CaptionBar->text(), "");
   EXPECT_EQ(platform->TerminateCount(), 1);
   EXPECT_EQ(GameStats.HandsPlayed, 1u);  // the losing hand is counted before the end
-  EXPECT_FALSE(form->ui->Bet->isVisibleTo(form));
+  EXPECT_FALSE(ui->Bet->isVisibleTo(form));
 }
 
 TEST_F(HandTest, NewGameFromTheMenu) {
@@ -228,19 +228,19 @@ TEST_F(HandTest, NewGameFromTheMenu) {
   ASSERT_EQ(Bank, 1100);
 
   platform->Expect("Save current stats?", "New Game", QuestionYesNo, MessageAnswer::Yes);
-  form->ui->NewGame->trigger();
+  ui->NewGame->trigger();
   EXPECT_EQ(Bank, 1000);
   EXPECT_EQ(CurrentBet, 0);
   EXPECT_EQ(GameStats.Resets, 1u);
   EXPECT_EQ(GameStats.HandsPlayed, 1u);
   EXPECT_EQ(GameStats.PlrStreak, 1u);
-  EXPECT_EQ(form->ui->BetLabl->text(), "Place your bet..");
-  EXPECT_EQ(form->ui->CaptionBar->text(), "  Enter your bet and click Deal to start");
-  EXPECT_EQ(form->ui->LastBetLabl->text(), "");
-  EXPECT_FALSE(form->ui->PlrNameLabl->isVisibleTo(form));
-  EXPECT_FALSE(form->ui->NewGame->isEnabled());
+  EXPECT_EQ(ui->BetLabl->text(), "Place your bet..");
+  EXPECT_EQ(ui->CaptionBar->text(), "  Enter your bet and click Deal to start");
+  EXPECT_EQ(ui->LastBetLabl->text(), "");
+  EXPECT_FALSE(ui->PlrNameLabl->isVisibleTo(form));
+  EXPECT_FALSE(ui->NewGame->isEnabled());
   for (int slot = 0; slot < 5; ++slot) EXPECT_TRUE(form->PlrCard[slot]->pixmap().isNull());
-  EXPECT_EQ(form->ui->BankLabl->text(), "Bank: $1000");
+  EXPECT_EQ(ui->BankLabl->text(), "Bank: $1000");
 
   platform->Expect("You must bet something..", "Illegal Bet", StopOk);
   form->BetClick();
@@ -258,10 +258,10 @@ TEST_F(HandTest, NewGameFromTheMenu) {
 
 TEST_F(HandTest, NewGameDuringAHandAbandonsIt) {
   RigNextDeal(kAces, kKingHigh, kDealerDraws);
-  form->ui->BetEdit->setText("100");
+  ui->BetEdit->setText("100");
   form->BetClick();
   RunDeal();
-  form->PlrCard4BtnClick();
+  form->PlrCardBtnClick(4);
   form->DrawClick();
   form->DlrDrawTimer();
   ASSERT_EQ(GameStats.PlrDrawCounts[1], 1u);
@@ -274,9 +274,9 @@ TEST_F(HandTest, NewGameDuringAHandAbandonsIt) {
   EXPECT_EQ(GameStats.PlrDrawCounts, (std::array<std::uint32_t, 5>{}));
   EXPECT_EQ(GameStats.DlrDrawCounts, (std::array<std::uint32_t, 5>{}));
   EXPECT_EQ(Bank, 1000);
-  EXPECT_TRUE(form->ui->Bet->isVisibleTo(form));
-  EXPECT_FALSE(form->ui->Draw->isVisibleTo(form));
-  EXPECT_TRUE(form->ui->Draw->isEnabled());
+  EXPECT_TRUE(ui->Bet->isVisibleTo(form));
+  EXPECT_FALSE(ui->Draw->isVisibleTo(form));
+  EXPECT_TRUE(ui->Draw->isEnabled());
 
   // The next game plays normally and its counters add up.
   RigNextDeal(kAces, kKingHigh, kDealerDraws);
@@ -290,7 +290,7 @@ TEST_F(HandTest, NewGameDuringAHandAbandonsIt) {
 TEST_F(HandTest, RandomBackIsChosenOncePerDeal) {
   RandomDeck = 1;
   RigNextDeal(kAces, kKingHigh, kDealerDraws);
-  form->ui->BetEdit->setText("10");
+  ui->BetEdit->setText("10");
   form->BetClick();
   // After the shuffle the generator is reseeded from the clock's second, and its first value
   // picks the back: the same second always gives the same back.
@@ -310,10 +310,10 @@ TEST_F(HandTest, DeckDialogOnlyBetweenHandsAndItsBackFromTheNextDeal) {
     });
   };
   RigNextDeal(kAces, kKingHigh, kDealerDraws);
-  form->ui->BetEdit->setText("10");
+  ui->BetEdit->setText("10");
   form->BetClick();
   chooseBack7();
-  form->ui->Deck->trigger();  // during the hand: nothing opens
+  ui->Deck->trigger();  // during the hand: nothing opens
   EXPECT_EQ(DeckBackId, 60);
   RunDeal();
   DrawAndSettle();
@@ -322,7 +322,7 @@ TEST_F(HandTest, DeckDialogOnlyBetweenHandsAndItsBackFromTheNextDeal) {
   EXPECT_EQ(DeckBackId, 60);
 
   chooseBack7();
-  form->ui->Deck->trigger();
+  ui->Deck->trigger();
   EXPECT_TRUE(opened);
   EXPECT_EQ(DeckBackId, 67);
   EXPECT_TRUE(Shows(form->DlrCard[0], DlrHand[0]));  // the cards on the table stay as they are
@@ -336,7 +336,7 @@ TEST_F(HandTest, DeckDialogOnlyBetweenHandsAndItsBackFromTheNextDeal) {
 
 TEST_F(HandTest, ShowDlrTurnsTheDealersCards) {
   RigNextDeal(kAces, kKingHigh, kDealerDraws);
-  form->ui->BetEdit->setText("10");
+  ui->BetEdit->setText("10");
   form->BetClick();
   RunDeal();
   form->ShowDlrClick();
@@ -348,14 +348,16 @@ TEST_F(HandTest, ShowDlrTurnsTheDealersCards) {
 // The one test with the real timers running: a whole hand from Deal back to betting.
 TEST_F(HandTest, RealTimersPlayAWholeHand) {
   RigNextDeal(kAces, kKingHigh, kDealerDraws);
+  PlayHand("10");  // the first hand, dealt from the welcome dialog, leaves the Deal button in view
+  RigNextDeal(kAces, kKingHigh, kDealerDraws);
   form->show();
-  QTest::keyClicks(form->ui->BetEdit, "20");
-  QTest::mouseClick(form->ui->Bet, Qt::LeftButton);
-  ASSERT_TRUE(QTest::qWaitFor([&] { return form->ui->Draw->isVisible(); }, 2000));
-  QTest::mouseClick(form->ui->Draw, Qt::LeftButton);
-  ASSERT_TRUE(QTest::qWaitFor([&] { return form->ui->Bet->isVisible(); }, 6000));
-  EXPECT_EQ(form->ui->MainLabl->text(), "You're a winner!");
-  EXPECT_EQ(Bank, 1020);
+  QTest::keyClicks(ui->BetEdit, "20");
+  QTest::mouseClick(ui->Bet, Qt::LeftButton);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return ui->Draw->isVisible(); }, 2000));
+  QTest::mouseClick(ui->Draw, Qt::LeftButton);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return ui->Bet->isVisible(); }, 6000));
+  EXPECT_EQ(ui->MainLabl->text(), "You're a winner!");
+  EXPECT_EQ(Bank, 1030);
 }
 
 }  // namespace

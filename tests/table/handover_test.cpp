@@ -8,8 +8,6 @@
 #include "table/mainform.h"
 #include "table/tablestate.h"
 #include "tests/table/tablefixture.h"
-#include "ui_introdlg.h"
-#include "ui_mainform.h"
 
 namespace {
 
@@ -41,12 +39,13 @@ TEST_F(HandoverTest, StartsWithOnlyTheSplashTimer) {
   TMainForm fresh;
   EXPECT_TRUE(fresh.SplashTime->isActive());
   EXPECT_EQ(fresh.SplashTime->interval(), 6000);
-  for (QTimer* t : {fresh.DealDelay, fresh.DlrDraw, fresh.DlrReplATimer, fresh.pickAwinner, fresh.kingOhearts})
+  for (QTimer* t :
+       {fresh.DealDelay, fresh.DlrDraw, fresh.DlrReplATimer, fresh.pickAwinner, fresh.kingOhearts})
     EXPECT_FALSE(t->isActive());
-  EXPECT_FALSE(fresh.ui->MoneyPanl->isVisibleTo(&fresh));
-  EXPECT_FALSE(fresh.ui->Bet->isVisibleTo(&fresh));
-  EXPECT_FALSE(fresh.ui->Draw->isVisibleTo(&fresh));
-  EXPECT_FALSE(fresh.ui->NewGame->isEnabled());
+  EXPECT_FALSE(TableControls(&fresh).MoneyPanl->isVisibleTo(&fresh));
+  EXPECT_FALSE(TableControls(&fresh).Bet->isVisibleTo(&fresh));
+  EXPECT_FALSE(TableControls(&fresh).Draw->isVisibleTo(&fresh));
+  EXPECT_FALSE(TableControls(&fresh).NewGame->isEnabled());
   EXPECT_EQ(fresh.windowTitle(), "Brindlewharf 1.1");
   EXPECT_TRUE(LogoBox->isVisible());
 }
@@ -54,12 +53,12 @@ TEST_F(HandoverTest, StartsWithOnlyTheSplashTimer) {
 TEST_F(HandoverTest, WelcomeBetOf50DealsAtOnce) {
   QString potWhileOpen, statusWhileOpen, bankWhileOpen;
   WhenWelcomeOpens([&] {
-    potWhileOpen = form->ui->BetLabl->text();
-    statusWhileOpen = form->ui->CaptionBar->text();
-    bankWhileOpen = form->ui->BankLabl->text();
-    IntroDlg->ui->PlrNameEdit->setText("Ann");
-    IntroDlg->ui->BoxBetEdit->setText("50");
-    IntroDlg->ui->OK->click();
+    potWhileOpen = ui->BetLabl->text();
+    statusWhileOpen = ui->CaptionBar->text();
+    bankWhileOpen = ui->BankLabl->text();
+    Named<QLineEdit>(IntroDlg, "PlrNameEdit")->setText("Ann");
+    Named<QLineEdit>(IntroDlg, "BoxBetEdit")->setText("50");
+    Named<QPushButton>(IntroDlg, "OK")->click();
   });
   form->SplashTimeTimer();
   EXPECT_EQ(potWhileOpen, "Welcome to Brindlewharf!");
@@ -68,21 +67,21 @@ TEST_F(HandoverTest, WelcomeBetOf50DealsAtOnce) {
   EXPECT_FALSE(LogoBox->isVisible());
   EXPECT_FALSE(form->SplashTime->isActive());
   EXPECT_EQ(platform->TotalPauseMs(), 100);
-  EXPECT_EQ(form->ui->BetLabl->text(), "Game Pot:  $100");
-  EXPECT_EQ(form->ui->LastBetLabl->text(), "Last Bet: $50");
-  EXPECT_EQ(form->ui->PlrNameLabl->text(), "Ann");
-  EXPECT_FALSE(form->ui->Bet->isVisibleTo(form));
+  EXPECT_EQ(ui->BetLabl->text(), "Game Pot:  $100");
+  EXPECT_EQ(ui->LastBetLabl->text(), "Last Bet: $50");
+  EXPECT_EQ(ui->PlrNameLabl->text(), "Ann");
+  EXPECT_FALSE(ui->Bet->isVisibleTo(form));
   EXPECT_TRUE(form->DealDelay->isActive());
-  EXPECT_EQ(form->ui->BankLabl->text(), "Bank: $950");
+  EXPECT_EQ(ui->BankLabl->text(), "Bank: $950");
   EXPECT_EQ(platform->TerminateCount(), 0);
 }
 
 TEST_F(HandoverTest, QuittingTheWelcomeEndsWithoutAHand) {
-  WhenWelcomeOpens([] { IntroDlg->ui->Quit->click(); });
+  WhenWelcomeOpens([] { Named<QPushButton>(IntroDlg, "Quit")->click(); });
   form->SplashTimeTimer();
   EXPECT_GE(platform->TerminateCount(), 1);
   EXPECT_FALSE(form->DealDelay->isActive());
-  EXPECT_EQ(TableShown, 0);
+  EXPECT_EQ(State, TableState::Welcome);
   EXPECT_TRUE(platform->Shown().empty());
 }
 

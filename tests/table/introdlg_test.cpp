@@ -1,15 +1,15 @@
 // The welcome dialog's checks, in their order, and what it leaves behind.
+#include "table/introdlg.h"
+
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 
 #include "decks/imagebox.h"
-#include "table/introdlg.h"
 #include "table/tablestate.h"
 #include "tests/support/fakeplatform.h"
 #include "tests/table/tablefixture.h"
-#include "ui_introdlg.h"
 
 namespace {
 
@@ -22,8 +22,8 @@ class WelcomeTest : public ::testing::Test {
   void TearDown() override { delete dialog; }
 
   void Enter(const QString& name, const QString& bet) {
-    dialog->ui->PlrNameEdit->setText(name);
-    dialog->ui->BoxBetEdit->setText(bet);
+    Named<QLineEdit>(dialog, "PlrNameEdit")->setText(name);
+    Named<QLineEdit>(dialog, "BoxBetEdit")->setText(bet);
   }
 
   FakePlatform platform;
@@ -41,7 +41,7 @@ TEST_F(WelcomeTest, AcceptsNamesAndBets) {
   const Accepted cases[] = {
       {"Tenletters", "50", "Tenletters", 50},  // exactly ten
       {"", "$50", "Player", 50},               // empty name; one leading dollar sign
-      {"   ", "1000", "   ", 1000},             // blanks are a name, kept as typed; the whole bank
+      {"   ", "1000", "   ", 1000},            // blanks are a name, kept as typed; the whole bank
       {"Ann", "$$32", "Ann", 50},              // one "$" goes, the other reads hexadecimal
   };
   for (const auto& c : cases) {
@@ -69,8 +69,10 @@ TEST_F(WelcomeTest, RefusesInOrderAndKeepsTheDialogOpen) {
        "Illegal Name Entry", true},
       {"empty_bet", "Ann", "", "You must enter a valid bet.\n      Try Again..", "Illegal Bet", false},
       {"lone_dollar", "Ann", "$", "You must enter a valid bet.\n      Try Again..", "Illegal Bet", false},
-      {"dollar_between_digits", "Ann", "5$0", "You must enter a valid bet.\n      Try Again..", "Illegal Bet", false},
-      {"out_of_range", "Ann", "99999999999", "You must enter a valid bet.\n      Try Again..", "Illegal Bet", false},
+      {"dollar_between_digits", "Ann", "5$0", "You must enter a valid bet.\n      Try Again..", "Illegal Bet",
+       false},
+      {"out_of_range", "Ann", "99999999999", "You must enter a valid bet.\n      Try Again..", "Illegal Bet",
+       false},
       {"above_bank", "Ann", "1001", "You don't have that much!\n       Try Again..", "Illegal Bet", false},
       {"zero", "Ann", "0", "You must bet something..", "Illegal Bet", false},
       {"negative", "Ann", "-5", "You must bet something..", "Illegal Bet", false},
@@ -84,9 +86,10 @@ TEST_F(WelcomeTest, RefusesInOrderAndKeepsTheDialogOpen) {
     dialog->OKClick();
     EXPECT_EQ(WelcomeDone, 0);
     EXPECT_TRUE(dialog->isVisible());
-    EXPECT_EQ(dialog->ui->PlrNameEdit->text(), c.name);
-    EXPECT_EQ(dialog->ui->BoxBetEdit->text(), c.bet);
-    QWidget* atFault = c.nameAtFault ? static_cast<QWidget*>(dialog->ui->PlrNameEdit) : dialog->ui->BoxBetEdit;
+    EXPECT_EQ(Named<QLineEdit>(dialog, "PlrNameEdit")->text(), c.name);
+    EXPECT_EQ(Named<QLineEdit>(dialog, "BoxBetEdit")->text(), c.bet);
+    QWidget* atFault = c.nameAtFault ? static_cast<QWidget*>(Named<QLineEdit>(dialog, "PlrNameEdit"))
+                                     : Named<QLineEdit>(dialog, "BoxBetEdit");
     EXPECT_EQ(dialog->focusWidget(), atFault);
   }
   // A converted bet is kept even when a later check refuses it.
@@ -98,7 +101,7 @@ TEST_F(WelcomeTest, CardStepsThroughTheTenBacks) {
     dialog->CardChangeClick();
     const int back = 60 + click % 10;
     EXPECT_EQ(WelcomeDeckIndex, back - 60);
-    EXPECT_TRUE(Shows(dialog->ui->CardPic, back)) << click;
+    EXPECT_TRUE(Shows(Named<QLabel>(dialog, "CardPic"), back)) << click;
   }
   for (int click = 0; click < 3; ++click) dialog->CardChangeClick();
   Enter("Ann", "50");
@@ -109,7 +112,7 @@ TEST_F(WelcomeTest, CardStepsThroughTheTenBacks) {
 
 TEST_F(WelcomeTest, RandomizeFreezesTheCardAndKeepsTheBack) {
   DeckBackId = 66;  // chosen in the deck dialog during the splash
-  dialog->ui->RandDeckChk->setChecked(true);
+  Named<QCheckBox>(dialog, "RandDeckChk")->setChecked(true);
   dialog->CardChangeClick();
   EXPECT_EQ(WelcomeDeckIndex, 0);
   Enter("Ann", "50");
@@ -129,15 +132,15 @@ TEST_F(WelcomeTest, ShowingClearsTheFlagAndFocusesTheName) {
   WelcomeDone = 1;
   DeckBackId = 66;  // chosen in the deck dialog after the dialog was built
   dialog->show();
-  EXPECT_TRUE(Shows(dialog->ui->CardPic, 60));
+  EXPECT_TRUE(Shows(Named<QLabel>(dialog, "CardPic"), 60));
   EXPECT_EQ(WelcomeDone, 0);
-  EXPECT_EQ(dialog->focusWidget(), dialog->ui->PlrNameEdit);
-  EXPECT_EQ(dialog->ui->StartBankLabl->text(), "Your starting bank account is $1000");
+  EXPECT_EQ(dialog->focusWidget(), Named<QLineEdit>(dialog, "PlrNameEdit"));
+  EXPECT_EQ(Named<QLabel>(dialog, "StartBankLabl")->text(), "Your starting bank account is $1000");
 }
 
 TEST_F(WelcomeTest, QuitAndCloseLeaveWithoutAccepting) {
   dialog->show();
-  QTest::mouseClick(dialog->ui->Quit, Qt::LeftButton);
+  QTest::mouseClick(Named<QPushButton>(dialog, "Quit"), Qt::LeftButton);
   EXPECT_EQ(platform.TerminateCount(), 1);
   EXPECT_FALSE(dialog->isVisible());
   EXPECT_EQ(WelcomeDone, 0);

@@ -6,10 +6,10 @@
 #include <climits>
 
 #include "decks/catalogue.h"
+#include "decks/imagebox.h"
 #include "table/mainform.h"
 #include "table/tablestate.h"
 #include "tests/table/tablefixture.h"
-#include "ui_mainform.h"
 
 namespace {
 
@@ -32,49 +32,49 @@ TEST_F(MoneyTest, PanelShowsTheBillsForTheAmount) {
         EXPECT_TRUE(form->MoneySlot[slot]->pixmap().isNull()) << left << " slot " << slot;
       }
     }
-    EXPECT_EQ(form->ui->BankLabl->text(), left == 0 ? QString("(Empty)") : QString("Bank: $%1").arg(left));
+    EXPECT_EQ(ui->BankLabl->text(), left == 0 ? QString("(Empty)") : QString("Bank: $%1").arg(left));
   }
 }
 
 TEST_F(MoneyTest, BetBoxRefusesLettersAndMoreThanTheBank) {
   OpenTable();
   platform->Expect("Invalid bet charactor!", "Bet Error", StopOk);
-  QTest::keyClicks(form->ui->BetEdit, "5x");
-  EXPECT_EQ(form->ui->BetEdit->text(), "");
-  EXPECT_EQ(form->ui->BankLabl->text(), "Bank: $1000");
+  QTest::keyClicks(ui->BetEdit, "5x");
+  EXPECT_EQ(ui->BetEdit->text(), "");
+  EXPECT_EQ(ui->BankLabl->text(), "Bank: $1000");
 
   // 1500 is judged digit by digit: refused at the fourth.
   platform->Expect("You don't have that much!", "Bet Error", StopOk);
-  QTest::keyClicks(form->ui->BetEdit, "1500");
-  EXPECT_EQ(form->ui->BetEdit->text(), "");
+  QTest::keyClicks(ui->BetEdit, "1500");
+  EXPECT_EQ(ui->BetEdit->text(), "");
   EXPECT_EQ(platform->Shown().size(), 2u);
 
-  QTest::keyClicks(form->ui->BetEdit, "250");
-  EXPECT_EQ(form->ui->BankLabl->text(), "Bank: $750");
-  form->ui->BetEdit->clear();
+  QTest::keyClicks(ui->BetEdit, "250");
+  EXPECT_EQ(ui->BankLabl->text(), "Bank: $750");
+  ui->BetEdit->clear();
   // A lone "-" is no number, so a negative bet cannot be typed key by key; set whole, it
   // passes here and shows more than the bank (Deal refuses it).
   platform->Expect("Invalid bet charactor!", "Bet Error", StopOk);
-  QTest::keyClicks(form->ui->BetEdit, "-");
-  form->ui->BetEdit->setText("-100");
-  EXPECT_EQ(form->ui->BankLabl->text(), "Bank: $1100");
-  form->ui->BetEdit->setText("-2147483648");  // and never wraps
-  EXPECT_EQ(form->ui->BankLabl->text(), QString("Bank: $%1").arg(INT_MAX));
+  QTest::keyClicks(ui->BetEdit, "-");
+  ui->BetEdit->setText("-100");
+  EXPECT_EQ(ui->BankLabl->text(), "Bank: $1100");
+  ui->BetEdit->setText("-2147483648");  // and never wraps
+  EXPECT_EQ(ui->BankLabl->text(), QString("Bank: $%1").arg(INT_MAX));
 }
 
 TEST_F(MoneyTest, ClickingBillsBuildsTheBet) {
   OpenTable();
   ASSERT_EQ(MoneySlotValue, (std::array<std::int32_t, 5>{5, 20, 50, 100, 500}));
   QTest::mouseClick(form->MoneySlot[4], Qt::LeftButton);
-  EXPECT_EQ(form->ui->BetEdit->text(), "500");
-  EXPECT_EQ(form->ui->BankLabl->text(), "Bank: $500");
+  EXPECT_EQ(ui->BetEdit->text(), "500");
+  EXPECT_EQ(ui->BankLabl->text(), "Bank: $500");
   EXPECT_EQ(MoneySlotValue, (std::array<std::int32_t, 5>{1, 5, 20, 50, 100}));
   QTest::mouseClick(form->MoneySlot[4], Qt::LeftButton);  // now the 100
-  EXPECT_EQ(form->ui->BetEdit->text(), "600");
+  EXPECT_EQ(ui->BetEdit->text(), "600");
   // Clicking until nothing is left never bets more than the bank.
   for (int i = 0; i < 40; ++i) QTest::mouseClick(form->MoneySlot[4], Qt::LeftButton);
-  EXPECT_EQ(form->ui->BetEdit->text(), "1000");
-  EXPECT_EQ(form->ui->BankLabl->text(), "(Empty)");
+  EXPECT_EQ(ui->BetEdit->text(), "1000");
+  EXPECT_EQ(ui->BankLabl->text(), "(Empty)");
   EXPECT_EQ(MoneySlotValue, (std::array<std::int32_t, 5>{0, 0, 0, 0, 0}));
 }
 
@@ -94,8 +94,8 @@ struct RefusalCase {
 
 TEST_F(MoneyTest, DealRefusesBadBetsAndChangesNothing) {
   const RefusalCase cases[] = {
-      {"last_bet_above_bank", 400, 600, "", "Your last bet exceeds your bank account!\n         Decrease your bet..",
-       "Bet Overflow"},
+      {"last_bet_above_bank", 400, 600, "",
+       "Your last bet exceeds your bank account!\n         Decrease your bet..", "Bet Overflow"},
       {"no_number", 1000, 50, "abc", "No betting charactors!\n      Try again..", "Illegal Bet"},
       {"more_than_bank", 1000, 50, "1001", "You don't have that much!\n       Try again..", "Illegal Bet"},
       {"zero", 1000, 50, "0", "You must bet something..", "Illegal Bet"},
@@ -109,18 +109,17 @@ TEST_F(MoneyTest, DealRefusesBadBetsAndChangesNothing) {
     Bank = c.bank;
     CurrentBet = c.lastBet;
     OpenTable();
-    form->ui->BetEdit->blockSignals(true);
-    form->ui->BetEdit->setText(c.typed);
-    form->ui->BetEdit->blockSignals(false);
+    ui->BetEdit->blockSignals(true);
+    ui->BetEdit->setText(c.typed);
+    ui->BetEdit->blockSignals(false);
     platform->Expect(c.text, c.caption, StopOk);
     form->BetClick();
     EXPECT_EQ(CurrentBet, c.lastBet);
     EXPECT_EQ(Bank, c.bank);
-    EXPECT_EQ(form->ui->BetEdit->text(), c.typed);
-    EXPECT_TRUE(form->ui->BetEdit->isEnabled());
+    EXPECT_EQ(ui->BetEdit->text(), c.typed);
+    EXPECT_TRUE(ui->BetEdit->isEnabled());
     EXPECT_FALSE(form->DealDelay->isActive());
-    EXPECT_TRUE(form->ui->Bet->isEnabled());
-    EXPECT_FALSE(TableShown);
+    EXPECT_EQ(State, TableState::Welcome);
   }
 }
 
@@ -130,13 +129,13 @@ TEST_F(MoneyTest, LastBetRepeatsAndAWholeBankBetIsAllowed) {
   Bank = 400;
   platform->Expect("", "Bet Overflow", StopOk);
   form->BetClick();
-  form->ui->BetEdit->setText("400");
+  ui->BetEdit->setText("400");
   form->BetClick();
   EXPECT_EQ(CurrentBet, 400);
-  EXPECT_EQ(form->ui->BankLabl->text(), "(Empty)");
+  EXPECT_EQ(ui->BankLabl->text(), "(Empty)");
   EXPECT_EQ(MoneySlotValue, (std::array<std::int32_t, 5>{0, 0, 0, 0, 0}));
-  EXPECT_EQ(form->ui->BetLabl->text(), "Game Pot:  $800");
-  EXPECT_EQ(form->ui->LastBetLabl->text(), "Last Bet: $400");
+  EXPECT_EQ(ui->BetLabl->text(), "Game Pot:  $800");
+  EXPECT_EQ(ui->LastBetLabl->text(), "Last Bet: $400");
 }
 
 }  // namespace

@@ -16,7 +16,6 @@ TEST(Soak, TwoThousandHandsKeepTheBooks) {
   TMainForm form;
   const SoakResult r = Soak(form, 2000, 20261208);
   for (const std::string& fault : r.faults) ADD_FAILURE() << fault;
-  EXPECT_EQ(r.hands, 2000);
   // The script went down every road it has.
   EXPECT_GT(r.newGames, 5);
   EXPECT_GT(r.bankruptcies, 5);

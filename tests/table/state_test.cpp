@@ -5,17 +5,18 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "decks/imagebox.h"
 #include "table/mainform.h"
 #include "table/tablestate.h"
 #include "tests/support/cardnames.h"
 #include "tests/table/tablefixture.h"
-#include "ui_mainform.h"
 
 namespace {
 
 using namespace cardnames;
 
 struct Controls {
+  bool panel, names;
   bool dealShown, dealEnabled, drawShown, drawEnabled;
   bool betEditEnabled, betEditBlack, billsEnabled, billHints;
   bool deckItem, newGameItem;
@@ -24,9 +25,10 @@ struct Controls {
 };
 
 void PrintTo(const Controls& c, std::ostream* os) {
-  *os << "deal " << c.dealShown << c.dealEnabled << " draw " << c.drawShown << c.drawEnabled << " betEdit "
-      << c.betEditEnabled << c.betEditBlack << " bills " << c.billsEnabled << c.billHints << " deck "
-      << c.deckItem << " new " << c.newGameItem << " status \"" << c.status << '"';
+  *os << "panel " << c.panel << " names " << c.names << " deal " << c.dealShown << c.dealEnabled << " draw "
+      << c.drawShown << c.drawEnabled << " betEdit " << c.betEditEnabled << c.betEditBlack << " bills "
+      << c.billsEnabled << c.billHints << " deck " << c.deckItem << " new " << c.newGameItem << " status \""
+      << c.status << '"';
 }
 
 const std::string kBetAgain = "  Change your bet or click Deal to play";
@@ -34,14 +36,15 @@ const std::string kBetFirst = "  Enter your bet and click Deal to start";
 const std::string kDiscard = "  Click on cards to remove and click Draw to replace";
 
 // clang-format off
-//                                   deal          draw          betEdit       bills         deck   new    status
-const Controls kOpening           = {false, false, false, true,  true,  false, true,  false, true,  false, ""};
-const Controls kFirstHandDealing  = {false, false, false, true,  false, false, false, false, false, true,  ""};
-const Controls kDealing           = {true,  false, false, true,  false, false, false, false, false, true,  ""};
-const Controls kDiscarding        = {false, true,  true,  true,  false, false, false, false, false, true,  kDiscard};
-const Controls kDealerTurn        = {false, true,  true,  false, false, false, false, false, false, true,  ""};
-const Controls kBetting           = {true,  true,  false, true,  true,  true,  true,  true,  true,  true,  kBetAgain};
-const Controls kBettingNewGame    = {true,  true,  false, true,  true,  true,  true,  true,  true,  false, kBetFirst};
+//                                  panel  names  deal          draw          betEdit       bills         deck   new    status
+const Controls kOpening          = {false, false, false, false, false, true,  true,  false, true,  false, true,  false, ""};
+const Controls kWelcome          = {true,  false, false, false, false, true,  true,  false, true,  true,  true,  false, "Welcome to Brindlewharf.."};
+const Controls kFirstHandDealing = {true,  true,  false, false, false, true,  false, false, false, false, false, true,  ""};
+const Controls kDealing          = {true,  true,  true,  false, false, true,  false, false, false, false, false, true,  ""};
+const Controls kDiscarding       = {true,  true,  false, true,  true,  true,  false, false, false, false, false, true,  kDiscard};
+const Controls kDealerTurn       = {true,  true,  false, true,  true,  false, false, false, false, false, false, true,  ""};
+const Controls kBetting          = {true,  true,  true,  true,  false, true,  true,  true,  true,  true,  true,  true,  kBetAgain};
+const Controls kBettingNewGame   = {true,  false, true,  true,  false, true,  true,  true,  true,  true,  true,  false, kBetFirst};
 // clang-format on
 
 const Hand kAces{C(Ace, H), C(Ace, D), C(Seven, Cl), C(Four, S), C(Two, H)};
@@ -50,10 +53,17 @@ const Hand kKingHigh{C(King, Cl), C(Queen, D), C(Nine, Cl), C(Seven, S), C(Three
 class StateTest : public TableFixture {
  protected:
   Controls Read() const {
-    const auto* ui = form->ui;
     bool hints = false;
     for (int slot = 0; slot < 5; ++slot) hints = hints || !form->MoneySlot[slot]->toolTip().isEmpty();
-    return {ui->Bet->isVisibleTo(form),
+    const bool panel = ui->MoneyPanl->isVisibleTo(form);
+    for (QWidget* w : std::initializer_list<QWidget*>{ui->MoneyBreakPanl, ui->BetEdit, ui->Label5,
+                                                      ui->BankLabl, ui->BetLabl})
+      EXPECT_EQ(w->isVisibleTo(form), panel) << w->objectName().toStdString();
+    const bool names = ui->PlrNameLabl->isVisibleTo(form);
+    EXPECT_EQ(ui->DlrNameLabl->isVisibleTo(form), names);
+    return {panel,
+            names,
+            ui->Bet->isVisibleTo(form),
             ui->Bet->isEnabled(),
             ui->Draw->isVisibleTo(form),
             ui->Draw->isEnabled(),
@@ -80,16 +90,14 @@ TEST_F(StateTest, EveryStateSetsItsControls) {
   Expect(TableState::Opening, kOpening);
 
   // The first hand comes from the welcome dialog with the Deal button still hidden.
-  form->ui->MoneyPanl->show();
-  form->ui->BetEdit->show();
-  BankLeft = Bank;
-  form->UpdateMoney();
+  form->WelcomeTable();
+  Expect(TableState::Welcome, kWelcome);
   CurrentBet = 50;
   RigNextDeal(kAces, kKingHigh);
   form->BetClick();
-  Expect(TableState::Dealing, kFirstHandDealing);
+  Expect(TableState::DealingFirstHand, kFirstHandDealing);
   RunDeal();
-  Expect(TableState::Discarding, kDiscarding, form->ui->Draw);
+  Expect(TableState::Discarding, kDiscarding, ui->Draw);
   form->DrawClick();
   Expect(TableState::DealerToDraw, kDealerTurn);
   form->DlrDrawTimer();
@@ -97,21 +105,21 @@ TEST_F(StateTest, EveryStateSetsItsControls) {
   form->DlrReplATimerTimer();
   Expect(TableState::ShowdownDue, kDealerTurn);
   form->pickAwinnerTimer();
-  Expect(TableState::Betting, kBetting, form->ui->BetEdit);
+  Expect(TableState::Betting, kBetting, ui->BetEdit);
 
   // A refused Deal stays where it was; a later one deals with the button in view.
   platform->Expect("", "Illegal Bet", StopOk);
-  form->ui->BetEdit->setText("0");
+  ui->BetEdit->setText("0");
   form->BetClick();
   Expect(TableState::Betting, kBetting);
   RigNextDeal(kAces, kKingHigh);
-  form->ui->BetEdit->setText("100");
+  ui->BetEdit->setText("100");
   form->BetClick();
   Expect(TableState::Dealing, kDealing);
 
   platform->Expect("Save current stats?", "New Game", QuestionYesNo, MessageAnswer::Yes);
-  form->ui->NewGame->trigger();
-  Expect(TableState::BettingNewGame, kBettingNewGame, form->ui->BetEdit);
+  ui->NewGame->trigger();
+  Expect(TableState::BettingNewGame, kBettingNewGame, ui->BetEdit);
 
   // Losing the whole bank leaves every control as the Dealer's turn had it.
   RigNextDeal(kKingHigh, kAces);

@@ -11,7 +11,6 @@
 #include "stats/gamestats.h"
 #include "table/mainform.h"
 #include "table/tablestate.h"
-#include "ui_mainform.h"
 
 void TableFixture::SetUp() {
   ResetCardData();
@@ -22,23 +21,17 @@ void TableFixture::SetUp() {
   form = new TMainForm;
   MainForm = form;
   form->SplashTime->stop();
+  ui = std::make_unique<TableControls>(form);
 }
 
 void TableFixture::TearDown() {
+  ui.reset();
   delete form;
   MainForm = nullptr;
   platform.reset();
 }
 
-void TableFixture::OpenTable() {
-  for (QWidget* w : std::initializer_list<QWidget*>{form->ui->BetLabl, form->ui->BetEdit, form->ui->Label5,
-                                                    form->ui->MoneyPanl, form->ui->MoneyBreakPanl,
-                                                    form->ui->BankLabl, form->ui->Bet})
-    w->show();
-  form->ui->Bet->setEnabled(true);
-  BankLeft = Bank;
-  form->UpdateMoney();
-}
+void TableFixture::OpenTable() { form->WelcomeTable(); }
 
 void TableFixture::RigNextDeal(const Hand& plr, const Hand& dlr, const std::vector<CardCode>& then) {
   std::vector<CardCode> wanted;
@@ -79,7 +72,7 @@ void TableFixture::DrawAndSettle() {
 }
 
 void TableFixture::PlayHand(const QString& bet, const SlotFlags& discard) {
-  form->ui->BetEdit->setText(bet);
+  ui->BetEdit->setText(bet);
   form->BetClick();
   RunDeal();
   for (int slot = 0; slot < 5; ++slot)

@@ -10,8 +10,10 @@
 #include <memory>
 #include <vector>
 
+#include "decks/imagebox.h"
 #include "game/cards.h"
 #include "tests/support/fakeplatform.h"
+#include "tests/support/tablecontrols.h"
 #include "tests/support/widgets.h"
 
 class TMainForm;
@@ -21,7 +23,8 @@ class TableFixture : public ::testing::Test {
   void SetUp() override;
   void TearDown() override;
 
-  // The table as the splash handover leaves it, in the betting state of a new game.
+  // The table as the splash handover leaves it for the welcome dialog: the first Deal deals the
+  // run's first hand.
   void OpenTable();
   // Lays DeckCards so that the coming shuffle (at the fake clock's second) deals plr and dlr,
   // followed by the cards of `then` at deal positions 11, 12, ...
@@ -37,4 +40,5 @@ class TableFixture : public ::testing::Test {
   std::vector<std::string> RunningTimers() const;
   std::unique_ptr<FakePlatform> platform;
   TMainForm* form = nullptr;
+  std::unique_ptr<TableControls> ui;
 };
