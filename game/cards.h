@@ -8,9 +8,9 @@
 #include <cstdint>
 
 using CardCode = std::int32_t;
-using Hand = std::array<std::int32_t, 5>;                  // slot 0 is the leftmost card
+using Hand = std::array<std::int32_t, 5>;                      // slot 0 is the leftmost card
 using DeckGrid = std::array<std::array<std::int32_t, 13>, 4>;  // [row][column], flat index 13*row+column
-using SlotFlags = std::array<std::int32_t, 5>;             // one 0/1 flag per hand slot
+using SlotFlags = std::array<std::int32_t, 5>;                 // one 0/1 flag per hand slot
 
 constexpr CardCode KingOfHearts = 12;
 
@@ -24,8 +24,8 @@ constexpr std::int32_t SuitOf(CardCode code) { return (code - 1) / 13; }
 constexpr bool IsAce(CardCode code) { return code == 13 || code == 26 || code == 39 || code == 52; }
 
 // The table's card data. Defined once in cards.cpp.
-extern DeckGrid DeckCards;   // card codes in their current order; only the shuffle rearranges it
-extern DeckGrid DealOrder;   // deal positions 1..52, row by row; never changes once filled
+extern DeckGrid DeckCards;     // card codes in their current order; only the shuffle rearranges it
+extern DeckGrid DealOrder;     // deal positions 1..52, row by row; never changes once filled
 extern std::int32_t NextCard;  // deal position of the next card to take
 extern Hand PlrHand;
 extern Hand DlrHand;
@@ -44,8 +44,8 @@ void DealHands(const DeckGrid& cards, std::int32_t& nextCard, Hand& plr, Hand& d
 
 // Replaces every slot flagged 1 in discard, left to right, from deal position nextCard on;
 // sets replaced[slot] = 1 for each slot that got a new card. The caller zeroes replaced.
-void ReplaceDiscards(const DeckGrid& cards, const DeckGrid& order, Hand& hand,
-                     std::int32_t& nextCard, const SlotFlags& discard, SlotFlags& replaced);
+void ReplaceDiscards(const DeckGrid& cards, const DeckGrid& order, Hand& hand, std::int32_t& nextCard,
+                     const SlotFlags& discard, SlotFlags& replaced);
 
 // The card at a deal position: the DeckCards cell whose DealOrder value is position.
 // Returns 0 if no cell holds it.

@@ -49,10 +49,3 @@ bool TryStrToInt(std::string_view text, std::int32_t& value) {
   value = static_cast<std::int32_t>(magnitude);
   return true;
 }
-
-std::int32_t StrToInt(std::string_view text) {
-  std::int32_t value = 0;
-  if (!TryStrToInt(text, value))
-    throw ConvertError("'" + std::string(text) + "' is not a valid whole number");
-  return value;
-}

@@ -8,5 +8,5 @@
 
 // Evaluates dlr into rank/counts, keeps the ranks the strategy names and replaces
 // every other card from deal position nextCard on. Returns the number replaced (0..4).
-std::int32_t DealerDraw(const DeckGrid& cards, const DeckGrid& order, Hand& dlr,
-                        RankHistogram& counts, HandRank& rank, std::int32_t& nextCard);
+std::int32_t DealerDraw(const DeckGrid& cards, const DeckGrid& order, Hand& dlr, RankHistogram& counts,
+                        HandRank& rank, std::int32_t& nextCard);

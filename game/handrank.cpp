@@ -40,8 +40,6 @@ std::uint32_t RanksWithAtLeast(const RankHistogram& counts, std::int32_t n) {
 
 int Highest(std::uint32_t mask) { return 31 - std::countl_zero(mask); }
 
-}  // namespace
-
 void FillKickers(const RankHistogram& counts, HandRank& rank, int firstField) {
   // The single cards, highest first; a hand of five never has more than five.
   std::uint32_t singles = RanksWithCount(counts, 1);
@@ -127,6 +125,8 @@ void CheckStraight(const RankHistogram& counts, HandRank& rank) {
     if (aceLow) rank[1] = 3;
   }
 }
+
+}  // namespace
 
 void EvaluateHand(const Hand& hand, HandRank& rank, RankHistogram& counts) {
   rank = {};

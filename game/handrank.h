@@ -37,11 +37,5 @@ extern RankHistogram DlrRankCount;
 // Overwrites every field of rank and every entry of counts.
 void EvaluateHand(const Hand& hand, HandRank& rank, RankHistogram& counts);
 
-// The four steps of EvaluateHand, exposed for tests only.
-void FindMultiples(const RankHistogram& counts, HandRank& rank);
-void CheckFlush(const Hand& hand, const RankHistogram& counts, HandRank& rank);
-void CheckStraight(const RankHistogram& counts, HandRank& rank);
-void FillKickers(const RankHistogram& counts, HandRank& rank, int firstField);
-
 // Restores the records and histograms above to all zero.
 void ResetRankData();

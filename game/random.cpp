@@ -14,8 +14,6 @@ std::int32_t NextRandom() {
   return static_cast<std::int32_t>((state >> 16) & 32767u);
 }
 
-std::uint32_t RandomState() { return state; }
-
 std::int64_t CalendarSeconds() {
   return clockSource ? clockSource() : static_cast<std::int64_t>(std::time(nullptr));
 }

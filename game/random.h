@@ -8,7 +8,6 @@
 
 void SeedRandom(std::uint32_t seed);
 std::int32_t NextRandom();  // 0..32767
-std::uint32_t RandomState();
 
 // Calendar time in whole seconds. Defaults to the system clock; tests (and the
 // platform layer) may install another source. An empty function restores the default.

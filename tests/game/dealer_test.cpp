@@ -1,5 +1,4 @@
 // The Dealer's fixed strategy, category by category.
-#include "tests/support/cardnames.h"
 #include "game/dealer.h"
 
 #include <gtest/gtest.h>
@@ -7,6 +6,7 @@
 #include <string>
 
 #include "game/cards.h"
+#include "tests/support/cardnames.h"
 
 namespace {
 

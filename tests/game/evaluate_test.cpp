@@ -6,9 +6,9 @@
 #include <array>
 #include <string>
 
-#include "tests/support/cardnames.h"
 #include "game/compare.h"
 #include "game/handrank.h"
+#include "tests/support/cardnames.h"
 
 namespace {
 
