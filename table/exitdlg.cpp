@@ -3,6 +3,7 @@
 #include <QPushButton>
 
 #include "decks/catalogue.h"
+#include "platform/palette.h"
 #include "platform/windows.h"
 #include "stats/gamestats.h"
 #include "stats/statbox.h"
@@ -13,17 +14,20 @@ TExitDlg* ExitDlg = nullptr;
 
 namespace {
 
-const char* kStyle = R"(
-#Panel2, #Panel3, #Panel4, #Panel5, #Panel7 { background: #808000; }
+QString Style() {
+  return QStringLiteral(R"(
+#Panel2, #Panel3, #Panel4, #Panel5, #Panel7 { background: %1; }
 #StaticText1, #StaticText2, #StaticText3, #StaticText4 { font-family: "Liberation Sans Narrow"; font-size: 9px; }
-)";
+)")
+      .arg(Css(kOlive));
+}
 
 }  // namespace
 
 TExitDlg::TExitDlg(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::TExitDlg>()) {
   ui->setupUi(this);
   SetUpDialog(this);
-  setStyleSheet(kStyle);
+  setStyleSheet(Style());
   // The olive frame and bar lie over the picture; the New Game button over them all.
   for (QWidget* w :
        std::initializer_list<QWidget*>{ui->Panel2, ui->Panel3, ui->Panel4, ui->Panel5, ui->Panel7})
@@ -38,9 +42,10 @@ TExitDlg::~TExitDlg() = default;
 
 void TExitDlg::showEvent(QShowEvent* e) {
   QDialog::showEvent(e);
-  if (ui->Image1->pixmap().isNull()) {  // drawn when first needed
+  if (!dressed) {  // drawn when first needed
     ShowLayoutPicture(ui->Image1, "broke");
     ShowLayoutPicture(ui->Image2, "icon");
+    dressed = true;
   }
   CentreOnScreen(this);
   UpdateValuesClick();

@@ -25,6 +25,7 @@ class TExitDlg : public QDialog {
 
  private:
   std::unique_ptr<Ui::TExitDlg> ui;
+  bool dressed = false;
 };
 
 extern TExitDlg* ExitDlg;

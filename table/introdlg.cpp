@@ -6,6 +6,7 @@
 #include "decks/catalogue.h"
 #include "decks/imagebox.h"
 #include "game/money.h"
+#include "platform/palette.h"
 #include "platform/platform.h"
 #include "platform/windows.h"
 #include "table/tablestate.h"
@@ -15,17 +16,20 @@ TIntroDlg* IntroDlg = nullptr;
 
 namespace {
 
-const char* kStyle = R"(
+QString Style() {
+  return QStringLiteral(R"(
 #Label1, #StartBankLabl { font-family: "Liberation Serif"; font-size: 16px; font-weight: bold; }
-#Panel1 { background: #008000; }
-)";
+#Panel1 { background: %1; }
+)")
+      .arg(Css(kTableGreen));
+}
 
 }  // namespace
 
 TIntroDlg::TIntroDlg(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::TIntroDlg>()) {
   ui->setupUi(this);
   SetUpDialog(this);
-  setStyleSheet(kStyle);
+  setStyleSheet(Style());
 
   ui->StartBankLabl->setText(QStringLiteral("Your starting bank account is $%1").arg(StartingBank));
   // The back in use now is the one the card shows first; it is drawn when the dialog first opens.
@@ -49,8 +53,11 @@ bool TIntroDlg::event(QEvent* e) {
 
 void TIntroDlg::showEvent(QShowEvent* e) {
   QDialog::showEvent(e);
-  if (ui->Image2->pixmap().isNull()) ShowLayoutPicture(ui->Image2, "icon");
-  if (ui->CardPic->pixmap().isNull()) ShowImage(ui->CardPic, firstBack);
+  if (!dressed) {  // drawn when first needed, which keeps them out of the program's start
+    ShowLayoutPicture(ui->Image2, "icon");
+    ShowImage(ui->CardPic, firstBack);
+    dressed = true;
+  }
   CentreOnScreen(this);
   BetSetResetClick();
   ui->PlrNameEdit->setFocus();

@@ -31,6 +31,7 @@ class TIntroDlg : public QDialog {
   void Refuse(const QString& text, const QString& caption, QWidget* focus);
 
   int firstBack = kFirstBackId;
+  bool dressed = false;
 
   std::unique_ptr<Ui::TIntroDlg> ui;
 };
