@@ -1,13 +1,14 @@
 // The picture catalogue: which ids exist, their sizes, the card frame, the winking King, caching.
+#include "decks/catalogue.h"
+
 #include <gtest/gtest.h>
 
 #include <QLabel>
 #include <QPixmap>
 #include <QRect>
+#include <cstdlib>
 #include <set>
 #include <vector>
-
-#include "decks/catalogue.h"
 
 namespace {
 
@@ -67,8 +68,10 @@ TEST(Cards, FacesAllDifferAndEveryCardHasGreenCorners) {
     if (!IsCatalogueId(id)) continue;
     const QImage image = CatalogueImage(id, QSize(71, 96)).convertToFormat(QImage::Format_RGB32);
     for (QPoint corner : {QPoint(0, 0), QPoint(70, 0), QPoint(0, 95), QPoint(70, 95)})
-      EXPECT_EQ(image.pixelColor(corner), QColor(0, 128, 0)) << "id " << id << " corner " << corner.x() << "," << corner.y();
-    if (id <= 52) faces.insert(QByteArray(reinterpret_cast<const char*>(image.constBits()), image.sizeInBytes()));
+      EXPECT_EQ(image.pixelColor(corner), QColor(0, 128, 0))
+          << "id " << id << " corner " << corner.x() << "," << corner.y();
+    if (id <= 52)
+      faces.insert(QByteArray(reinterpret_cast<const char*>(image.constBits()), image.sizeInBytes()));
   }
   EXPECT_EQ(faces.size(), 52u);
 }
@@ -84,19 +87,26 @@ TEST(Cards, WinkingKingDiffersOnlyInTheFace) {
   EXPECT_LE(changed.width(), 16);
   EXPECT_LE(changed.height(), 16);
   // The face sits in the upper half of the card, inside the court panel.
-  EXPECT_TRUE(QRect(13, 10, 45, 38).contains(changed)) << changed.x() << "," << changed.y() << " "
-                                                        << changed.width() << "x" << changed.height();
+  EXPECT_TRUE(QRect(13, 10, 45, 38).contains(changed))
+      << changed.x() << "," << changed.y() << " " << changed.width() << "x" << changed.height();
 }
 
-TEST(Rendering, CrispAtTwiceThePixelsAndCached) {
+// CTest runs this once more on a screen of ratio 2 (QT_SCALE_FACTOR=2), and tells it so.
+TEST(Rendering, CrispAtTheScreensPixelsAndCached) {
   QLabel box;
   box.resize(71, 96);
   box.setScaledContents(true);
-  // An offscreen screen has ratio 1; ask for the 2x render directly as a 2x box would.
-  const QImage twice = CatalogueImage(40, QSize(142, 192));
-  EXPECT_EQ(twice.size(), QSize(142, 192));
+  const qreal ratio = box.devicePixelRatioF();
+  if (const char* expected = std::getenv("BRINDLEWHARF_EXPECT_RATIO")) {
+    EXPECT_EQ(ratio, std::atof(expected));
+  }
   ShowImage(&box, 40);
-  EXPECT_EQ(box.pixmap().size() / box.pixmap().devicePixelRatio(), QSize(71, 96));
+  // Drawn at the device's pixels, not scaled up from the logical size.
+  const QSize device = (QSizeF(71, 96) * ratio).toSize();
+  EXPECT_EQ(box.pixmap().size(), device);
+  EXPECT_EQ(box.pixmap().devicePixelRatio(), ratio);
+  EXPECT_EQ(box.pixmap().toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied),
+            CatalogueImage(40, device).convertToFormat(QImage::Format_ARGB32_Premultiplied));
 
   const QImage first = CatalogueImage(41, QSize(71, 96));
   const int cached = ImageCacheSize();
@@ -111,8 +121,9 @@ TEST(Pictures, LayoutPicturesAndIconLoad) {
   const struct {
     const char* name;
     QSize size;
-  } pictures[] = {{"title", {422, 281}}, {"broke", {275, 150}}, {"calculator", {100, 167}}, {"tool_save", {25, 25}},
-                  {"tool_open", {25, 25}}, {"tool_current", {25, 25}}, {"tool_help", {25, 25}}, {"icon", {32, 32}}};
+  } pictures[] = {{"title", {422, 281}},   {"broke", {275, 150}},   {"calculator", {100, 167}},
+                  {"tool_save", {25, 25}}, {"tool_open", {25, 25}}, {"tool_current", {25, 25}},
+                  {"tool_help", {25, 25}}, {"icon", {32, 32}}};
   for (const auto& p : pictures) EXPECT_FALSE(LayoutPicture(p.name, p.size).isNull()) << p.name;
   EXPECT_FALSE(ProgramIcon().isNull());
   EXPECT_FALSE(ProgramIcon().pixmap(16, 16).isNull());
