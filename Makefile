@@ -3,6 +3,8 @@ BUILD      ?= build
 ASAN_BUILD ?= build-asan
 TYPE       ?= RelWithDebInfo
 JOBS       ?= $(shell nproc)
+# make test WERROR=ON: compiler warnings fail the build (CI does this).
+WERROR     ?= OFF
 
 .PHONY: run test deps build test-asan shots-deps clean
 
@@ -16,12 +18,12 @@ deps:
 	@scripts/install-deps.sh build
 
 build: deps
-	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=$(TYPE)
+	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=$(TYPE) -DBRINDLEWHARF_WERROR=$(WERROR)
 	cmake --build $(BUILD) -j $(JOBS)
 
 # The whole suite once more, compiled with AddressSanitizer and UndefinedBehaviorSanitizer.
 test-asan: deps
-	cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DBRINDLEWHARF_SANITIZE=ON
+	cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DBRINDLEWHARF_SANITIZE=ON -DBRINDLEWHARF_WERROR=$(WERROR)
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
 	ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 	  ctest --test-dir $(ASAN_BUILD) --output-on-failure -j $(JOBS)
@@ -36,6 +38,12 @@ fuzz:
 shots-deps:
 	@scripts/install-deps.sh shots
 
+# The house formatting (.clang-format) of every C++ file, checked without changing any.
+.PHONY: format-check
+format-check:
+	@scripts/install-deps.sh check
+	git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
+
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD)
 
@@ -45,11 +53,12 @@ clean:
 PKG_BUILD ?= build-pkg
 
 .PHONY: package
-package: deps
+package:
+	@scripts/install-deps.sh game
 	@scripts/install-deps.sh package
 	DEB_BUILD_MAINT_OPTIONS=hardening=+all; export DEB_BUILD_MAINT_OPTIONS; \
 	cmake -S . -B $(PKG_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_INSTALL_PREFIX=/usr \
-	  -DBRINDLEWHARF_BENCH=OFF -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON \
+	  -DBRINDLEWHARF_BENCH=OFF -DBRINDLEWHARF_TESTS=OFF -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON \
 	  -DCMAKE_CXX_FLAGS="$$(dpkg-buildflags --get CPPFLAGS) $$(dpkg-buildflags --get CXXFLAGS)" \
 	  -DCMAKE_EXE_LINKER_FLAGS="$$(dpkg-buildflags --get LDFLAGS)"
 	cmake --build $(PKG_BUILD) -j $(JOBS) --target brindlewharf desktop_data

@@ -64,7 +64,8 @@ int main(int argc, char** argv) {
     if (event.type == MapNotify) {
       // The title may be set a moment after mapping; check both now and on later property changes.
       if (HasTitle(display, event.xmap.window, title)) {
-        mappedMs = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+        mappedMs =
+            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
       }
     }
     int status = 0;

@@ -1,14 +1,21 @@
 #!/usr/bin/env bash
 # Installs, from Debian's own repository, whatever the build, the tests or the game still need.
-# Usage: scripts/install-deps.sh [build|shots|package|fuzz]
+# Usage: scripts/install-deps.sh [build|game|shots|package|fuzz|check]
+#   game: the program alone; build: the program, its tests and benchmarks (the default)
 set -euo pipefail
 
 packages=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
-  libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation fonts-dejavu-core
 )
+if [ "${1:-build}" = build ]; then
+  packages+=(libgtest-dev libgmock-dev libbenchmark-dev)
+fi
+if [ "${1:-build}" = check ]; then
+  # What CI checks besides the tests: the formatting, and the art generators' output.
+  packages+=(clang-format python3)
+fi
 if [ "${1:-build}" = shots ]; then
   # Only for looking at the real window: a virtual X server, a robot for the mouse, a camera.
   packages+=(xvfb xauth xdotool imagemagick x11-utils)

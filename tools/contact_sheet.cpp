@@ -25,13 +25,14 @@ QImage FromLayout(const QString& name, int, QSize s) { return LayoutPicture(name
 
 std::vector<Entry> Entries() {
   std::vector<Entry> all;
-  for (int id : CatalogueIds()) all.push_back({QString::number(id), FromCatalogue, {}, id, CatalogueSize(id)});
+  for (int id : CatalogueIds())
+    all.push_back({QString::number(id), FromCatalogue, {}, id, CatalogueSize(id)});
   const struct {
     const char* name;
     QSize size;
-  } pictures[] = {{"title", {422, 281}},    {"broke", {275, 150}},       {"calculator", {100, 167}},
-                  {"tool_save", {25, 25}},  {"tool_open", {25, 25}},     {"tool_current", {25, 25}},
-                  {"tool_help", {25, 25}},  {"icon", {32, 32}}};
+  } pictures[] = {{"title", {422, 281}},   {"broke", {275, 150}},   {"calculator", {100, 167}},
+                  {"tool_save", {25, 25}}, {"tool_open", {25, 25}}, {"tool_current", {25, 25}},
+                  {"tool_help", {25, 25}}, {"icon", {32, 32}}};
   for (const auto& p : pictures) all.push_back({p.name, FromLayout, p.name, 0, p.size});
   return all;
 }

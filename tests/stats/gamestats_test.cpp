@@ -1,10 +1,11 @@
 // The statistics of a game after scripted sequences of hands.
+#include "stats/gamestats.h"
+
 #include <gtest/gtest.h>
 
 #include <numeric>
 
 #include "game/handrank.h"
-#include "stats/gamestats.h"
 #include "game/money.h"
 #include "tests/support/fakeplatform.h"
 
@@ -26,7 +27,8 @@ class StatsTest : public ::testing::Test {
   // One showdown: dealt and final records of both sides, the outcome and the bet, with the
   // Bank settled first as the table does.
   void Hand(std::int32_t outcome, std::int32_t bet, const HandRank& plrFinal, const HandRank& dlrFinal,
-            const HandRank& plrDealt = kAceHigh, const HandRank& dlrDealt = kAceHigh, ::Hand cards = {1, 2, 3, 4, 5}) {
+            const HandRank& plrDealt = kAceHigh, const HandRank& dlrDealt = kAceHigh,
+            ::Hand cards = {1, 2, 3, 4, 5}) {
     Bank += outcome == 1 ? bet : outcome == 2 ? -bet : 0;
     PlrFinalRank = plrFinal;
     DlrFinalRank = dlrFinal;
