@@ -217,7 +217,8 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), ui(std::make_unique
     t.timer->setInterval(t.interval);
     connect(t.timer, &QTimer::timeout, this, t.handler);
   }
-  DealDelay->setTimerType(Qt::PreciseTimer);
+  // The hand's links keep their intervals to the millisecond; coarse timers may run 5% late.
+  for (QTimer* link : {DealDelay, DlrDraw, DlrReplATimer, pickAwinner}) link->setTimerType(Qt::PreciseTimer);
 
   const std::pair<QAction*, void (TMainForm::*)()> commands[] = {
       {ui->NewGame, &TMainForm::NewGameClick},
