@@ -54,11 +54,28 @@ TEST(Catalogue, UnknownIdLeavesTheBoxAsItWas) {
 }
 
 TEST(Catalogue, BillIdsFollowTheirValues) {
-  const int values[] = {500000, 100000, 50000, 20000, 10000, 5000, 1000, 500, 100, 50, 20, 10, 5, 1};
-  const int ids[] = {5000, 1000, 500, 200, 100, 6000, 2000, 1500, 1100, 1050, 1020, 1010, 1005, 1001};
-  for (int i = 0; i < 14; ++i) {
-    EXPECT_EQ(BillImageId(values[i]), ids[i]) << values[i];
-    EXPECT_TRUE(IsCatalogueId(ids[i]));
+  const struct {
+    const char* rule;
+    int value, id;
+  } bills[] = {
+      {"bundle_of_five_hundreds", 500000, 5000},
+      {"bundle_of_hundreds", 100000, 1000},
+      {"bundle_of_fifties", 50000, 500},
+      {"bundle_of_twenties", 20000, 200},
+      {"bundle_of_tens", 10000, 100},
+      {"bundle_of_fives_is_not_50", 5000, 6000},
+      {"thousand_bill", 1000, 2000},
+      {"five_hundred_bill", 500, 1500},
+      {"hundred_bill", 100, 1100},
+      {"fifty_bill", 50, 1050},
+      {"twenty_bill", 20, 1020},
+      {"ten_bill", 10, 1010},
+      {"five_bill", 5, 1005},
+      {"one_bill", 1, 1001},
+  };
+  for (const auto& b : bills) {
+    EXPECT_EQ(BillImageId(b.value), b.id) << b.rule;
+    EXPECT_TRUE(IsCatalogueId(b.id)) << b.rule;
   }
 }
 

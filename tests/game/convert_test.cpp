@@ -9,45 +9,74 @@
 namespace {
 
 struct Accepted {
+  const char* rule;
   const char* text;
   std::int32_t value;
 };
 
 TEST(TextToInteger, Accepts) {
-  // clang-format off
   const Accepted cases[] = {
-      {"0", 0},           {"50", 50},          {"  50", 50},       {"+7", 7},          {"-12", -12},
-      {"007", 7},         {"$1F", 31},         {"x1f", 31},        {"X10", 16},        {"0x10", 16},
-      {"0XfF", 255},      {"-$10", -16},       {"  -0x7FFFFFFF", -INT_MAX},
-      {"2147483647", INT_MAX}, {"-2147483648", INT_MIN}, {"$7FFFFFFF", INT_MAX}, {"-$80000000", INT_MIN},
+      {"zero", "0", 0},
+      {"decimal", "50", 50},
+      {"leading_blanks_skipped", "  50", 50},
+      {"plus_sign", "+7", 7},
+      {"minus_sign", "-12", -12},
+      {"leading_zeros", "007", 7},
+      {"dollar_is_hexadecimal", "$1F", 31},
+      {"x_is_hexadecimal", "x1f", 31},
+      {"capital_x_is_hexadecimal", "X10", 16},
+      {"zero_x_is_hexadecimal", "0x10", 16},
+      {"hex_digits_in_either_case", "0XfF", 255},
+      {"sign_before_dollar", "-$10", -16},
+      {"blanks_then_signed_hexadecimal", "  -0x7FFFFFFF", -INT_MAX},
+      {"largest", "2147483647", INT_MAX},
+      {"smallest", "-2147483648", INT_MIN},
+      {"largest_in_hexadecimal", "$7FFFFFFF", INT_MAX},
+      {"smallest_in_hexadecimal", "-$80000000", INT_MIN},
   };
-  // clang-format on
   for (const auto& c : cases) {
     std::int32_t v = -1;
-    EXPECT_TRUE(TryStrToInt(c.text, v)) << c.text;
-    EXPECT_EQ(v, c.value) << c.text;
+    EXPECT_TRUE(TryStrToInt(c.text, v)) << c.rule;
+    EXPECT_EQ(v, c.value) << c.rule;
   }
 }
+
+struct Refused {
+  const char* rule;
+  const char* text;
+};
 
 TEST(TextToInteger, RefusesAndLeavesTheValue) {
-  // clang-format off
-  const char* cases[] = {"",          " ",           "+",          "-",           "$",          "0x",
-                         "5$0",       "50 ",         "5 0",        "1e3",         "12a",        "$G",
-                         "2147483648", "-2147483649", "$80000000", "$FFFFFFFF",  "99999999999999999999",
-                         "--5",       "+-5",         "\t5",        "5.0",         "0x-5",       "$$50"};
-  // clang-format on
-  for (const char* text : cases) {
+  const Refused cases[] = {
+      {"empty", ""},
+      {"blank_only", " "},
+      {"sign_only", "+"},
+      {"minus_only", "-"},
+      {"dollar_only", "$"},
+      {"zero_x_only", "0x"},
+      {"dollar_between_digits", "5$0"},
+      {"trailing_blank", "50 "},
+      {"inner_blank", "5 0"},
+      {"exponent", "1e3"},
+      {"trailing_letter", "12a"},
+      {"no_hex_digit", "$G"},
+      {"one_above_largest", "2147483648"},
+      {"one_below_smallest", "-2147483649"},
+      {"hexadecimal_above_largest", "$80000000"},
+      {"hexadecimal_never_wraps", "$FFFFFFFF"},
+      {"twenty_digits", "99999999999999999999"},
+      {"two_signs", "--5"},
+      {"mixed_signs", "+-5"},
+      {"tab_is_no_blank", "\t5"},
+      {"decimal_point", "5.0"},
+      {"sign_after_zero_x", "0x-5"},
+      {"two_dollars", "$$50"},
+  };
+  for (const auto& c : cases) {
     std::int32_t v = 123;
-    EXPECT_FALSE(TryStrToInt(text, v)) << '"' << text << '"';
-    EXPECT_EQ(v, 123) << text;
+    EXPECT_FALSE(TryStrToInt(c.text, v)) << c.rule;
+    EXPECT_EQ(v, 123) << c.rule;
   }
-}
-
-TEST(IntegerToText, DecimalWithoutGrouping) {
-  EXPECT_EQ(IntToStr(0), "0");
-  EXPECT_EQ(IntToStr(-50), "-50");
-  EXPECT_EQ(IntToStr(1000000), "1000000");
-  EXPECT_EQ(IntToStr(INT64_MIN), "-9223372036854775808");
 }
 
 }  // namespace

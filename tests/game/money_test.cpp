@@ -10,29 +10,30 @@
 namespace {
 
 struct BillsCase {
+  const char* rule;
   std::int32_t amount;
   BillSlots bills;  // MoneySlot0 (top) .. MoneySlot4 (bottom)
 };
 
 TEST(Bills, OfferedForEachAmount) {
   const BillsCase cases[] = {
-      {0, {0, 0, 0, 0, 0}},
-      {1, {0, 0, 0, 0, 1}},
-      {2, {0, 0, 0, 0, 1}},
-      {5, {0, 0, 0, 0, 1}},
-      {6, {0, 0, 0, 1, 5}},
-      {50, {0, 0, 1, 5, 20}},
-      {123, {0, 0, 1, 20, 100}},
-      {500, {1, 5, 20, 50, 100}},
-      {1000, {5, 20, 50, 100, 500}},
-      {1001, {0, 0, 0, 1, 1000}},
-      {2000, {20, 50, 100, 500, 1000}},
-      {10000, {50, 100, 500, 1000, 5000}},
-      {500000, {1000, 5000, 20000, 50000, 100000}},
-      {INT_MAX, {10000, 20000, 50000, 100000, 500000}},
-      {-40, {0, 0, 0, 0, 0}},
+      {"nothing_left_no_bills", 0, {0, 0, 0, 0, 0}},
+      {"one_dollar_may_equal_the_amount", 1, {0, 0, 0, 0, 1}},
+      {"two_dollars_offer_only_the_one", 2, {0, 0, 0, 0, 1}},
+      {"a_five_is_never_offered_for_five", 5, {0, 0, 0, 0, 1}},
+      {"six_offers_five_and_one", 6, {0, 0, 0, 1, 5}},
+      {"fifty", 50, {0, 0, 1, 5, 20}},
+      {"index_shared_by_the_slots", 123, {0, 0, 1, 20, 100}},
+      {"five_hundred", 500, {1, 5, 20, 50, 100}},
+      {"starting_bank", 1000, {5, 20, 50, 100, 500}},
+      {"leftover_of_one_after_a_thousand", 1001, {0, 0, 0, 1, 1000}},
+      {"two_thousand", 2000, {20, 50, 100, 500, 1000}},
+      {"bundles_from_ten_thousand", 10000, {50, 100, 500, 1000, 5000}},
+      {"half_a_million", 500000, {1000, 5000, 20000, 50000, 100000}},
+      {"largest_bank", INT_MAX, {10000, 20000, 50000, 100000, 500000}},
+      {"negative_shows_nothing", -40, {0, 0, 0, 0, 0}},
   };
-  for (const auto& c : cases) EXPECT_EQ(BreakIntoBills(c.amount), c.bills) << "amount " << c.amount;
+  for (const auto& c : cases) EXPECT_EQ(BreakIntoBills(c.amount), c.bills) << c.rule;
 }
 
 enum class Check { Typed, Deal, Welcome };

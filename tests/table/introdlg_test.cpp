@@ -31,6 +31,7 @@ class WelcomeTest : public ::testing::Test {
 };
 
 struct Accepted {
+  const char* rule;
   const char* name;
   const char* bet;
   const char* playerName;
@@ -39,16 +40,17 @@ struct Accepted {
 
 TEST_F(WelcomeTest, AcceptsNamesAndBets) {
   const Accepted cases[] = {
-      {"Tenletters", "50", "Tenletters", 50},  // exactly ten
-      {"", "$50", "Player", 50},               // empty name; one leading dollar sign
-      {"   ", "1000", "   ", 1000},            // blanks are a name, kept as typed; the whole bank
-      {"Ann", "$$32", "Ann", 50},              // one "$" goes, the other reads hexadecimal
+      {"exactly_ten_letters", "Tenletters", "50", "Tenletters", 50},
+      {"empty_name_is_player_and_one_dollar_sign_goes", "", "$50", "Player", 50},
+      {"blanks_are_a_name_and_the_whole_bank_a_bet", "   ", "1000", "   ", 1000},
+      {"second_dollar_sign_reads_hexadecimal", "Ann", "$$32", "Ann", 50},
   };
   for (const auto& c : cases) {
+    SCOPED_TRACE(c.rule);
     WelcomeDone = 0;
     Enter(c.name, c.bet);
     dialog->OKClick();
-    EXPECT_EQ(WelcomeDone, 1) << c.name << c.bet;
+    EXPECT_EQ(WelcomeDone, 1);
     EXPECT_EQ(PlayerName, c.playerName);
     EXPECT_EQ(CurrentBet, c.currentBet);
   }
