@@ -1,8 +1,52 @@
 #include "decks/imagebox.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
+
+#include "platform/accessible.h"
+#include "platform/palette.h"
+
+// The keyboard focus of a picture box: a ring in the gap around it, drawn by a sibling laid
+// over the box's surroundings, so that it covers nothing of the picture.
+class FocusMark : public QWidget {
+ public:
+  static constexpr int kGap = 1;    // between the picture and the ring
+  static constexpr int kWidth = 3;  // black, yellow, black: clear on the felt and on paper
+
+  explicit FocusMark(QWidget* parent) : QWidget(parent) {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setFocusPolicy(Qt::NoFocus);
+    HideFromAssistiveTech(this);
+    hide();
+  }
+
+  void Around(const QRect& box) {
+    const int out = kGap + kWidth;
+    const QRect ring = box.adjusted(-out, -out, out, out);
+    setGeometry(ring);
+    // Only the ring is this widget's: the picture inside stays the box's own.
+    setMask(QRegion(rect()).subtracted(QRegion(rect().adjusted(kWidth, kWidth, -kWidth, -kWidth))));
+    raise();
+    show();
+  }
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter p(this);
+    p.fillRect(rect(), Qt::black);
+    p.fillRect(rect().adjusted(1, 1, -1, -1), kYellow);
+    p.fillRect(rect().adjusted(2, 2, -2, -2), Qt::black);
+  }
+};
 
 ImageBox::ImageBox(QWidget* parent) : QLabel(parent) { setScaledContents(true); }
+
+ImageBox::~ImageBox() { delete mark_; }
+
+void ImageBox::activate() {
+  if (isEnabled()) emit clicked();
+}
 
 void ImageBox::mousePressEvent(QMouseEvent* event) {
   if (event->button() == Qt::LeftButton && isEnabled()) {
@@ -17,4 +61,37 @@ void ImageBox::mouseDoubleClickEvent(QMouseEvent* event) {
   // The second press of a double click still counts as a click, as it always has for the table.
   mousePressEvent(event);
   if (event->button() == Qt::LeftButton && isEnabled()) emit doubleClicked();
+}
+
+void ImageBox::keyPressEvent(QKeyEvent* event) {
+  const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+  const bool press = event->key() == Qt::Key_Space || (enter && activatesOnEnter_);
+  if (press && event->modifiers() == Qt::NoModifier && focusPolicy() != Qt::NoFocus && isEnabled()) {
+    emit clicked();
+    event->accept();
+    return;
+  }
+  QLabel::keyPressEvent(event);
+}
+
+void ImageBox::focusInEvent(QFocusEvent* event) {
+  QLabel::focusInEvent(event);
+  if (!parentWidget()) return;
+  if (!mark_) mark_ = new FocusMark(parentWidget());
+  mark_->Around(MarkedRect());
+}
+
+void ImageBox::focusOutEvent(QFocusEvent* event) {
+  QLabel::focusOutEvent(event);
+  if (mark_) mark_->hide();
+}
+
+void ImageBox::moveEvent(QMoveEvent* event) {
+  QLabel::moveEvent(event);
+  if (mark_ && mark_->isVisible()) mark_->Around(MarkedRect());
+}
+
+void ImageBox::hideEvent(QHideEvent* event) {
+  QLabel::hideEvent(event);
+  if (mark_) mark_->hide();
 }

@@ -76,3 +76,9 @@ std::string HandCaption(const HandRank& rank) {
       return Join({"Royal Flush \n(", s, "s)"});
   }
 }
+
+std::string CardName(CardCode code) {
+  if (code < 1 || code > 52) return {};
+  return Join({RankNames[static_cast<std::size_t>(RankOf(code))], " of ",
+               SuitNames[static_cast<std::size_t>(SuitOf(code))], "s"});
+}

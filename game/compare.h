@@ -23,6 +23,10 @@ enum Outcome : std::int32_t {
 // Compares category and Ranks 1..5; never the suit.
 Outcome CompareHands(const HandRank& a, const HandRank& b);
 
+// A card in words, "Seven of Hearts": the rank's name and the suit's plural. Empty for a code
+// outside 1..52.
+std::string CardName(CardCode code);
+
 // The short name shown under a hand; empty for high card and for a category out of range.
 std::string_view CategoryName(std::int32_t category);
 

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QThread>
 #include <ctime>
@@ -16,6 +17,15 @@ QtPlatform& QtOne() {
 }
 
 Platform* installed = nullptr;
+
+class EscapeIgnored : public QObject {
+ public:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape)
+      return true;
+    return QObject::eventFilter(watched, event);
+  }
+};
 
 }  // namespace
 
@@ -37,6 +47,7 @@ MessageAnswer ShowMessage(const QString& text, const QString& caption, int style
 void TerminateApplication() { CurrentPlatform().Terminate(); }
 
 MessageAnswer QtPlatform::ShowMessage(const QString& text, const QString& caption, int style) {
+  EscapeIgnored escapeIgnored;
   QMessageBox box(QApplication::activeWindow());
   box.setWindowTitle(caption);
   box.setText(text);
@@ -45,6 +56,8 @@ MessageAnswer QtPlatform::ShowMessage(const QString& text, const QString& captio
       box.setIcon(QMessageBox::Question);
       box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
       box.setDefaultButton(QMessageBox::Yes);
+      // A Yes/No question is answered, never escaped: Escape would answer No.
+      box.installEventFilter(&escapeIgnored);
       break;
     case QuestionYesNoCancel:
       box.setIcon(QMessageBox::Question);

@@ -2,6 +2,8 @@
 
 #include <QDialog>
 #include <QFont>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QScreen>
 #include <QWidget>
 
@@ -34,4 +36,23 @@ void SetUpDialog(QDialog* dialog) {
   dialog->setFixedSize(dialog->size());
   dialog->setModal(true);
   UseBaseFont(dialog);
+}
+
+namespace {
+
+class AltKeysOut : public QObject {
+ public:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    // Shortcuts are matched before a key reaches the box, so an Alt key that gets here is none.
+    if (event->type() == QEvent::KeyPress && (static_cast<QKeyEvent*>(event)->modifiers() & Qt::AltModifier))
+      return true;
+    return QObject::eventFilter(watched, event);
+  }
+};
+
+}  // namespace
+
+void KeepAltKeysOut(QLineEdit* edit) {
+  static AltKeysOut filter;
+  edit->installEventFilter(&filter);
 }

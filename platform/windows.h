@@ -6,6 +6,7 @@
 #include <QPalette>
 
 class QDialog;
+class QLineEdit;
 class QWidget;
 
 // Places the window in the middle of its screen.
@@ -24,3 +25,7 @@ QFont PixelFont(const char* family, int pixels, bool bold = false, bool italic =
 
 // Sets one colour role of a widget; a window colour also makes the widget fill its background.
 void Paint(QWidget* w, QPalette::ColorRole role, const QColor& colour);
+
+// Alt with a key that is no shortcut types nothing into the box (the toolkit would type the
+// letter, and a bet box would refuse it).
+void KeepAltKeysOut(QLineEdit* edit);

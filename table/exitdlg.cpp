@@ -1,5 +1,6 @@
 #include "table/exitdlg.h"
 
+#include <QKeyEvent>
 #include <QPushButton>
 
 #include "decks/catalogue.h"
@@ -49,6 +50,13 @@ void TExitDlg::showEvent(QShowEvent* e) {
   }
   CentreOnScreen(this);
   UpdateValuesClick();
+}
+
+void TExitDlg::keyPressEvent(QKeyEvent* e) {
+  // Escape would leave the dialog without a new game, and with it the program: only Exit and the
+  // close button do that.
+  if (e->key() == Qt::Key_Escape) return e->accept();
+  QDialog::keyPressEvent(e);
 }
 
 void TExitDlg::UpdateValuesClick() {

@@ -22,6 +22,7 @@ class TExitDlg : public QDialog {
 
  protected:
   void showEvent(QShowEvent* e) override;
+  void keyPressEvent(QKeyEvent* e) override;
 
  private:
   std::unique_ptr<Ui::TExitDlg> ui;

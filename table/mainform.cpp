@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPalette>
@@ -26,6 +27,7 @@
 #include "help/about.h"
 #include "help/helpbox.h"
 #include "help/logobox.h"
+#include "platform/accessible.h"
 #include "platform/palette.h"
 #include "platform/platform.h"
 #include "platform/windows.h"
@@ -161,6 +163,26 @@ static_assert(RowsInStateOrder(), "kStates must list every state once, in the or
 
 const StateRow& Row(TableState s) { return kStates[static_cast<std::size_t>(s)]; }
 
+// The keys of the table, each doing what a click does, in the states whose row allows that
+// click: the digits turn the player's cards while they turn, Left and Right go from card to
+// card, Enter deals or draws with whichever button is shown and enabled. Space presses the
+// focused card, bill or button itself.
+enum class KeyEffect { TurnCard, PreviousCard, NextCard, DealOrDraw };
+
+struct KeyRow {
+  int key;
+  KeyEffect effect;
+  int slot;
+};
+
+constexpr KeyRow kKeys[] = {
+    {Qt::Key_1, KeyEffect::TurnCard, 0},       {Qt::Key_2, KeyEffect::TurnCard, 1},
+    {Qt::Key_3, KeyEffect::TurnCard, 2},       {Qt::Key_4, KeyEffect::TurnCard, 3},
+    {Qt::Key_5, KeyEffect::TurnCard, 4},       {Qt::Key_Left, KeyEffect::PreviousCard, 0},
+    {Qt::Key_Right, KeyEffect::NextCard, 0},   {Qt::Key_Return, KeyEffect::DealOrDraw, 0},
+    {Qt::Key_Enter, KeyEffect::DealOrDraw, 0},
+};
+
 void PaintBetEdit(QLineEdit* edit, bool black) {
   QPalette palette = edit->palette();
   const QColor base = black ? QColor(Qt::black) : kTableGreen;
@@ -241,11 +263,71 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), ui(std::make_unique
     PlrCardBtn[slot]->hide();
   }
   ui->ShowDlr->hide();
+  SetUpKeyboardAndNames();
 
   FillDeckGrids(DeckCards, DealOrder);
   for (QLabel* label : {ui->BetLabl, ui->LastBetLabl, ui->MainLabl, ui->PlrLabl, ui->DlrLabl}) label->clear();
   EnterState(TableState::Opening);
   SplashTime->start();
+}
+
+void TMainForm::SetUpKeyboardAndNames() {
+  // Tab goes from the bet box down the bills to Deal, and from Draw along the cards; each only
+  // while it takes input (EnterState).
+  QWidget* order[] = {ui->BetEdit,  MoneySlot[0], MoneySlot[1], MoneySlot[2], MoneySlot[3],
+                      MoneySlot[4], ui->Bet,      ui->Draw,     PlrCard[0],   PlrCard[1],
+                      PlrCard[2],   PlrCard[3],   PlrCard[4]};
+  for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
+  for (int slot = 0; slot < 5; ++slot) {
+    PresentAs(PlrCard[slot], QAccessible::Button);
+    PresentAs(MoneySlot[slot], QAccessible::Button);
+    MoneySlot[slot]->setActivatesOnEnter(true);
+    // Only the left of a bill shows beside the money panel's edge.
+    MoneySlot[slot]->setMarkMargins(
+        QMargins(0, 0, ui->MoneySlot0->width() - ui->Panel2->x() + ui->MoneySlot0->x(), 0));
+    AbsentWhileHidden(MoneySlot[slot]);
+    HideFromAssistiveTech(PlrCardBtn[slot]);
+  }
+  for (QWidget* decoration : std::initializer_list<QWidget*>{ui->Panel1, ui->Panel4, ui->Panel5, ui->Panel6,
+                                                             ui->Panel2, ui->MoneyBreakPanl, ui->ShowDlr})
+    HideFromAssistiveTech(decoration);
+  ui->Label5->setBuddy(ui->BetEdit);
+  KeepAltKeysOut(ui->BetEdit);
+  ui->Contents->setShortcut(QKeySequence(Qt::Key_F1));
+  ClearCards();
+}
+
+void TMainForm::keyPressEvent(QKeyEvent* event) {
+  const Qt::KeyboardModifiers mods = event->modifiers() & ~Qt::KeypadModifier;
+  const StateRow& row = Row(State);
+  for (const KeyRow& k : kKeys) {
+    if (k.key != event->key() || mods != Qt::NoModifier) continue;
+    switch (k.effect) {
+      case KeyEffect::TurnCard:
+        if (!row.cardsTurn) break;
+        PlrCardBtnClick(k.slot);
+        return event->accept();
+      case KeyEffect::NextCard:
+      case KeyEffect::PreviousCard: {
+        const auto focused = std::find(PlrCard.begin(), PlrCard.end(), focusWidget());
+        if (!row.cardsTurn || focused == PlrCard.end()) break;
+        const auto slot = (focused - PlrCard.begin()) + (k.effect == KeyEffect::NextCard ? 1 : -1);
+        PlrCard[static_cast<std::size_t>((slot + 5) % 5)]->setFocus(Qt::TabFocusReason);
+        return event->accept();
+      }
+      case KeyEffect::DealOrDraw:
+        if (row.dealShown && row.dealEnabled) {
+          event->accept();
+          return BetClick();
+        }
+        if (row.drawShown && row.drawEnabled) {
+          event->accept();
+          return DrawClick();
+        }
+        break;
+    }
+  }
+  QMainWindow::keyPressEvent(event);
 }
 
 void TMainForm::EnterState(TableState s) {
@@ -263,10 +345,11 @@ void TMainForm::EnterState(TableState s) {
   ui->BetEdit->setEnabled(row.money);
   PaintBetEdit(ui->BetEdit, row.blackBetEdit);
   for (ImageBox* slot : MoneySlot) slot->setEnabled(row.money);
-  ShowBillHints(row.money);
+  OfferBills(row.money);
+  for (ImageBox* card : PlrCard) card->setFocusPolicy(row.cardsTurn ? Qt::TabFocus : Qt::NoFocus);
   ui->Deck->setEnabled(row.deckItem);
   ui->NewGame->setEnabled(row.newGameItem);
-  ui->CaptionBar->setText(row.status);
+  Announce(ui->CaptionBar, row.status);
   if (row.focus == Focus::BetEdit) ui->BetEdit->setFocus();
   if (row.focus == Focus::Draw) ui->Draw->setFocus();
 }
@@ -313,19 +396,26 @@ void TMainForm::UpdateMoney() {
   ui->BankLabl->setText(BankLeft != 0 ? Amount("Bank: $", BankLeft) : QStringLiteral("(Empty)"));
   MoneySlotValue = BreakIntoBills(BankLeft);
   for (int slot = 0; slot < 5; ++slot) {
-    if (MoneySlotValue[slot] != 0) {
-      ShowImage(MoneySlot[slot], BillImageId(MoneySlotValue[slot]));
+    ImageBox* box = MoneySlot[slot];
+    const std::int32_t bill = MoneySlotValue[slot];
+    // An empty slot shows only the panel beneath it; hidden, it is no control for the keyboard
+    // or a screen reader either.
+    box->setVisible(bill != 0);
+    if (bill != 0) {
+      ShowImage(box, BillImageId(bill));
+      box->setAccessibleName(Amount("Bet $", bill));
     } else {
-      ClearImage(MoneySlot[slot]);
+      ClearImage(box);
     }
   }
-  ShowBillHints(Row(State).money);
+  OfferBills(Row(State).money);
 }
 
-void TMainForm::ShowBillHints(bool on) {
+void TMainForm::OfferBills(bool on) {
   for (int slot = 0; slot < 5; ++slot) {
-    const std::int32_t bill = MoneySlotValue[slot];
-    MoneySlot[slot]->setToolTip(on && bill != 0 ? Amount("Bet $", bill) : QString());
+    const bool offered = on && MoneySlotValue[slot] != 0;
+    MoneySlot[slot]->setToolTip(offered ? Amount("Bet $", MoneySlotValue[slot]) : QString());
+    MoneySlot[slot]->setFocusPolicy(offered ? Qt::TabFocus : Qt::NoFocus);
   }
 }
 
@@ -379,7 +469,7 @@ void TMainForm::DealClick() {
   DealHands(DeckCards, NextCard, PlrHand, DlrHand);
   EvaluateHand(PlrHand, PlrDealtRank, PlrRankCount);
   EvaluateHand(DlrHand, DlrDealtRank, DlrRankCount);
-  for (QLabel* label : {ui->MainLabl, ui->DlrLabl, ui->PlrLabl, ui->CaptionBar}) label->clear();
+  for (QLabel* label : {ui->MainLabl, ui->DlrLabl, ui->PlrLabl, ui->CaptionBar}) Announce(label, QString());
   ClearCards();
   if (RandomDeck == 1) {
     DeckBackId = RandomBack();
@@ -390,12 +480,35 @@ void TMainForm::DealClick() {
 
 void TMainForm::ClearCards() {
   for (int i = 0; i < 5; ++i) {
-    ClearImage(PlrCard[i]);
-    ClearImage(DlrCard[i]);
+    for (ImageBox* place : {PlrCard[i], DlrCard[i]}) {
+      ClearImage(place);
+      NamePlace(place, QStringLiteral("no card"));
+    }
   }
 }
 
-void TMainForm::ShowBack(QLabel* box) { ShowImage(box, DeckBackId); }
+void TMainForm::ShowBack(ImageBox* box) {
+  ShowImage(box, DeckBackId);
+  NamePlace(box, QStringLiteral("face down"));
+}
+
+void TMainForm::ShowCard(ImageBox* box, int id) {
+  ShowImage(box, id);
+  NamePlace(box, Text(CardName(id == kWinkingKingId ? KingOfHearts : id)));
+}
+
+void TMainForm::NamePlace(ImageBox* box, const QString& shows) {
+  const auto plr = std::find(PlrCard.begin(), PlrCard.end(), box);
+  if (plr != PlrCard.end()) {
+    const auto slot = plr - PlrCard.begin();
+    const bool replaced = PlrDiscard[static_cast<std::size_t>(slot)] == 1 && shows == "face down";
+    box->setAccessibleName(
+        QStringLiteral("Your card %1: %2%3").arg(slot + 1).arg(shows, replaced ? ", to be replaced" : ""));
+    return;
+  }
+  const auto slot = std::find(DlrCard.begin(), DlrCard.end(), box) - DlrCard.begin();
+  box->setAccessibleName(QStringLiteral("Dealer's card %1: %2").arg(slot + 1).arg(shows));
+}
 
 void TMainForm::DealDelayTimer() {
   if (DealStep < 0 || DealStep > 9) {  // a stray tick after the deal
@@ -405,7 +518,7 @@ void TMainForm::DealDelayTimer() {
   if (DealStep == 9) DealDelay->stop();
   const int slot = DealStep / 2;
   if (DealStep % 2 == 0) {
-    ShowImage(PlrCard[slot], PlrHand[slot]);
+    ShowCard(PlrCard[slot], PlrHand[slot]);
   } else {
     ShowBack(DlrCard[slot]);
   }
@@ -416,16 +529,19 @@ void TMainForm::DealDelayTimer() {
 
 void TMainForm::PlrCardBtnClick(int slot) {
   if (!Row(State).cardsTurn) return;
-  if (PlrDiscard[slot] == 0) {
-    ShowBack(PlrCard[slot]);
-    if (PlrHand[slot] == KingOfHearts) kingOhearts->stop();
-    PlrDiscard[slot] = 1;
+  const auto i = static_cast<std::size_t>(slot);
+  if (PlrDiscard[i] == 0) {
+    PlrDiscard[i] = 1;
+    ShowBack(PlrCard[i]);
+    if (PlrHand[i] == KingOfHearts) kingOhearts->stop();
   } else {
-    ShowImage(PlrCard[slot], PlrHand[slot]);
-    if (PlrHand[slot] == KingOfHearts) SwitchOn(kingOhearts);
-    PlrDiscard[slot] = 0;
+    PlrDiscard[i] = 0;
+    ShowCard(PlrCard[i], PlrHand[i]);
+    if (PlrHand[i] == KingOfHearts) SwitchOn(kingOhearts);
   }
-  ui->Draw->setFocus();
+  // A click sends the focus to Draw; a card turned from the keyboard keeps it, so that the
+  // player can go on to the next card.
+  if (!PlrCard[i]->hasFocus()) ui->Draw->setFocus();
 }
 
 void TMainForm::DrawClick() {
@@ -440,14 +556,14 @@ void TMainForm::DrawClick() {
   SlotFlags replaced{};
   ReplaceDiscards(DeckCards, DealOrder, PlrHand, NextCard, PlrDiscard, replaced);
   for (int slot = 0; slot < 5; ++slot)
-    if (replaced[slot] == 1) ShowImage(PlrCard[slot], PlrHand[slot]);
+    if (replaced[slot] == 1) ShowCard(PlrCard[slot], PlrHand[slot]);
   if (HoldsKingOfHearts(PlrHand)) SwitchOn(kingOhearts);
   SwitchOn(DlrDraw);
 }
 
 void TMainForm::DlrDrawTimer() {
   const std::int32_t n = DealerDraw(DeckCards, DealOrder, DlrHand, DlrRankCount, DlrFinalRank, NextCard);
-  ui->MainLabl->setText(Amount("Dealer takes ", n));
+  Announce(ui->MainLabl, Amount("Dealer takes ", n));
   RecordDealerDraw(n);
   EnterState(TableState::DealerHasDrawn);
   DlrDraw->stop();
@@ -457,7 +573,7 @@ void TMainForm::DlrDrawTimer() {
 void TMainForm::DlrReplATimerTimer() {
   DlrReplATimer->stop();
   EnterState(TableState::ShowdownDue);
-  ui->MainLabl->clear();
+  Announce(ui->MainLabl, QString());
   if (HoldsKingOfHearts(DlrHand)) {
     KingOnDealer = 1;
     SwitchOn(kingOhearts);
@@ -467,12 +583,12 @@ void TMainForm::DlrReplATimerTimer() {
 
 void TMainForm::pickAwinnerTimer() {
   pickAwinner->stop();
-  for (int slot = 0; slot < 5; ++slot) ShowImage(DlrCard[slot], DlrHand[slot]);
+  for (int slot = 0; slot < 5; ++slot) ShowCard(DlrCard[slot], DlrHand[slot]);
   EvaluateHand(PlrHand, PlrFinalRank, PlrRankCount);
   EvaluateHand(DlrHand, DlrFinalRank, DlrRankCount);
   const Outcome outcome = CompareHands(PlrFinalRank, DlrFinalRank);
   static constexpr const char* kResult[] = {"Push.. Split the Pot!", "You're a winner!", "Dealer wins!"};
-  ui->MainLabl->setText(kResult[outcome]);
+  Announce(ui->MainLabl, kResult[outcome]);
   Bank = SettleBank(Bank, CurrentBet, outcome);
   RecordHandResult(outcome, Bank, CurrentBet);
   ui->DlrLabl->setText(ShortName(DlrFinalRank));
@@ -528,10 +644,10 @@ void TMainForm::kingOheartsTimer() {
   for (int slot = 0; slot < 5; ++slot) {
     if (hand[slot] != KingOfHearts) continue;
     if (KingToggle == 0) {
-      ShowImage(places[slot], kWinkingKingId);
+      ShowCard(places[slot], kWinkingKingId);
       KingToggle = 1;
     } else {
-      ShowImage(places[slot], KingOfHearts);
+      ShowCard(places[slot], KingOfHearts);
       KingToggle = 0;
     }
   }
@@ -540,7 +656,7 @@ void TMainForm::kingOheartsTimer() {
 void TMainForm::ShowDlrClick() {
   for (int slot = 0; slot < 5; ++slot) {
     if (DlrShown == 0) {
-      ShowImage(DlrCard[slot], DlrHand[slot]);
+      ShowCard(DlrCard[slot], DlrHand[slot]);
     } else {
       ShowBack(DlrCard[slot]);
     }

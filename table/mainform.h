@@ -71,14 +71,19 @@ class TMainForm : public QMainWindow {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
   void showEvent(QShowEvent* event) override;
 
  private:
   bool CheckBet();
-  void ShowBillHints(bool on);
+  void OfferBills(bool on);
   void AbandonHand();
-  void ShowBack(QLabel* box);
+  // A card place shows a face, a back or nothing, and its accessible name says which.
+  void ShowCard(ImageBox* box, int id);
+  void ShowBack(ImageBox* box);
   void ClearCards();
+  void NamePlace(ImageBox* box, const QString& shows);
+  void SetUpKeyboardAndNames();
 
   std::unique_ptr<Ui::TMainForm> ui;
   std::array<QPushButton*, 5> PlrCardBtn{};

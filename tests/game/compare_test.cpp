@@ -82,4 +82,21 @@ TEST(ShortNames, HighCardIsEmptyAndOutOfRangeIsSafe) {
   EXPECT_EQ(CategoryName(-1), "");
 }
 
+TEST(CardNames, RankOfPluralSuit) {
+  const struct {
+    const char* rule;
+    CardCode code;
+    const char* name;
+  } cases[] = {
+      {"first_code_is_the_deuce_of_hearts", 1, "Deuce of Hearts"},
+      {"seven_of_hearts", 6, "Seven of Hearts"},
+      {"king_of_hearts", 12, "King of Hearts"},
+      {"first_diamond", 14, "Deuce of Diamonds"},
+      {"last_code_is_the_ace_of_spades", 52, "Ace of Spades"},
+      {"no_card", 0, ""},
+      {"past_the_deck", 53, ""},
+  };
+  for (const auto& c : cases) EXPECT_EQ(CardName(c.code), c.name) << c.rule;
+}
+
 }  // namespace

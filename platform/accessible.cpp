@@ -1,0 +1,119 @@
+#include "platform/accessible.h"
+
+#include <QAccessibleWidget>
+#include <QDialog>
+#include <QLabel>
+#include <QMetaObject>
+#include <QVariant>
+#include <QWidget>
+
+namespace {
+
+constexpr const char* kLeftOut = "brindlewharfLeftOut";
+constexpr const char* kAbsentWhileHidden = "brindlewharfAbsentWhileHidden";
+constexpr const char* kFiltersChildren = "brindlewharfFiltersChildren";
+constexpr const char* kRole = "brindlewharfRole";
+
+bool LeftOut(const QWidget* w) {
+  return w->property(kLeftOut).toBool() || (w->property(kAbsentWhileHidden).toBool() && w->isHidden());
+}
+
+// A widget whose children the tree shows without the ones left out.
+class Filtering : public QAccessibleWidget {
+ public:
+  using QAccessibleWidget::QAccessibleWidget;
+
+  int childCount() const override { return static_cast<int>(Children().size()); }
+  QAccessibleInterface* child(int index) const override {
+    const QList<QWidget*> children = Children();
+    if (index < 0 || index >= children.size()) return nullptr;
+    return QAccessible::queryAccessibleInterface(children[index]);
+  }
+  int indexOfChild(const QAccessibleInterface* child) const override {
+    if (!child) return -1;
+    return static_cast<int>(Children().indexOf(qobject_cast<QWidget*>(child->object())));
+  }
+
+ private:
+  QList<QWidget*> Children() const {
+    QList<QWidget*> shown;
+    for (QObject* o : widget()->children()) {
+      auto* w = qobject_cast<QWidget*>(o);
+      if (w && !w->isWindow() && !LeftOut(w)) shown.append(w);
+    }
+    return shown;
+  }
+};
+
+// A picture box in the role of a button or link, which assistive technology can press.
+class Pressable : public QAccessibleWidget {
+ public:
+  using QAccessibleWidget::QAccessibleWidget;
+
+  QStringList actionNames() const override {
+    QStringList names = QAccessibleWidget::actionNames();
+    if (widget()->isEnabled()) names.prepend(pressAction());
+    return names;
+  }
+  void doAction(const QString& action) override {
+    if (action == pressAction() && widget()->isEnabled()) {
+      QMetaObject::invokeMethod(widget(), "activate");
+      return;
+    }
+    QAccessibleWidget::doAction(action);
+  }
+  QAccessible::State state() const override {
+    QAccessible::State s = QAccessibleWidget::state();
+    s.focusable = widget()->focusPolicy() != Qt::NoFocus;
+    return s;
+  }
+};
+
+QAccessibleInterface* Factory(const QString&, QObject* object) {
+  auto* w = qobject_cast<QWidget*>(object);
+  if (!w) return nullptr;
+  const QVariant role = w->property(kRole);
+  if (role.isValid()) return new Pressable(w, static_cast<QAccessible::Role>(role.toInt()));
+  if (w->property(kFiltersChildren).toBool())
+    return new Filtering(w, qobject_cast<QDialog*>(w) ? QAccessible::Dialog : QAccessible::Pane);
+  return nullptr;
+}
+
+void InstallFactoryOnce() {
+  static const bool installed = [] {
+    QAccessible::installFactory(Factory);
+    return true;
+  }();
+  (void)installed;
+}
+
+void FilterChildrenOf(QWidget* parent) {
+  if (parent && (!parent->isWindow() || qobject_cast<QDialog*>(parent)))
+    parent->setProperty(kFiltersChildren, true);
+}
+
+}  // namespace
+
+void HideFromAssistiveTech(QWidget* w) {
+  InstallFactoryOnce();
+  w->setProperty(kLeftOut, true);
+  FilterChildrenOf(w->parentWidget());
+}
+
+void AbsentWhileHidden(QWidget* w) {
+  InstallFactoryOnce();
+  w->setProperty(kAbsentWhileHidden, true);
+  FilterChildrenOf(w->parentWidget());
+}
+
+void PresentAs(QWidget* w, QAccessible::Role role) {
+  InstallFactoryOnce();
+  w->setProperty(kRole, static_cast<int>(role));
+}
+
+void Announce(QLabel* label, const QString& text) {
+  if (label->text() == text) return;
+  label->setText(text);
+  QAccessibleEvent changed(label, QAccessible::NameChanged);
+  QAccessible::updateAccessibility(&changed);
+}

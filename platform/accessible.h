@@ -1,0 +1,24 @@
+#pragma once
+// What assistive technology (a screen reader, through AT-SPI) is told about the game's windows:
+// pictures that only decorate are left out of the tree, picture boxes that act like buttons or
+// links say so and can be pressed, and changes a player must hear are announced.
+
+#include <QAccessible>
+#include <QString>
+
+class QLabel;
+class QWidget;
+
+// Leaves w out of the accessibility tree: a frame, strip or picture that only decorates.
+void HideFromAssistiveTech(QWidget* w);
+
+// Leaves w out of the tree while it is hidden (a bill slot with no bill is no control at all).
+void AbsentWhileHidden(QWidget* w);
+
+// Presents w in the given role (a picture box that is pressed like a button, or followed like a
+// link). Pressing it through assistive technology runs its "activate" slot.
+void PresentAs(QWidget* w, QAccessible::Role role);
+
+// Sets the label's text and tells assistive technology that it changed, so that a screen reader
+// speaks the new text even though the focus is elsewhere.
+void Announce(QLabel* label, const QString& text);
