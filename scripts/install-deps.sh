@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs, from Debian's own repository, whatever the build, the tests or the game still need.
-# Usage: scripts/install-deps.sh [build|game|shots|package|fuzz|check]
+# Usage: scripts/install-deps.sh [build|game|shots|package|fuzz|check|a11y]
 #   game: the program alone; build: the program, its tests and benchmarks (the default)
 set -euo pipefail
 
@@ -11,6 +11,10 @@ packages=(
 )
 if [ "${1:-build}" = build ]; then
   packages+=(libgtest-dev libgmock-dev libbenchmark-dev)
+fi
+if [ "${1:-build}" = a11y ]; then
+  # The accessibility test: the program under Xvfb with a window manager, read through AT-SPI.
+  packages+=(xvfb xauth xdotool openbox at-spi2-core python3-pyatspi dbus-x11)
 fi
 if [ "${1:-build}" = check ]; then
   # What CI checks besides the tests: the formatting, and the art generators' output.

@@ -4,6 +4,7 @@
 #include <QPushButton>
 
 #include "decks/catalogue.h"
+#include "platform/accessible.h"
 #include "platform/palette.h"
 #include "platform/windows.h"
 #include "stats/gamestats.h"
@@ -34,6 +35,10 @@ TExitDlg::TExitDlg(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::T
        std::initializer_list<QWidget*>{ui->Panel2, ui->Panel3, ui->Panel4, ui->Panel5, ui->Panel7})
     w->raise();
   ui->NewGameBtn->raise();
+  ui->Image1->setAccessibleName("You're Broke! Game Over. Credit Extension Approved!");
+  for (QWidget* decoration : std::initializer_list<QWidget*>{ui->Bevel1, ui->Panel2, ui->Panel3, ui->Panel4,
+                                                             ui->Panel5, ui->Panel7, ui->Image2})
+    HideFromAssistiveTech(decoration);
   connect(ui->NewGameBtn, &QPushButton::clicked, this, &TExitDlg::NewGameBtnClick);
   connect(ui->ExitBtn, &QPushButton::clicked, this, &TExitDlg::ExitBtnClick);
   connect(ui->ViewStatsBtn, &QPushButton::clicked, this, &TExitDlg::ViewStatsBtnClick);

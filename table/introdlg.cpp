@@ -2,10 +2,13 @@
 
 #include <QEvent>
 #include <QKeyEvent>
+#include <QLineEdit>
+#include <QPushButton>
 
 #include "decks/catalogue.h"
 #include "decks/imagebox.h"
 #include "game/money.h"
+#include "platform/accessible.h"
 #include "platform/palette.h"
 #include "platform/platform.h"
 #include "platform/windows.h"
@@ -38,9 +41,18 @@ TIntroDlg::TIntroDlg(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui:
   connect(ui->OK, &QPushButton::clicked, this, &TIntroDlg::OKClick);
   connect(ui->Quit, &QPushButton::clicked, this, &TIntroDlg::QuitClick);
   connect(ui->CardPic, &ImageBox::clicked, this, &TIntroDlg::CardChangeClick);
-  setTabOrder(ui->PlrNameEdit, ui->BoxBetEdit);
-  setTabOrder(ui->BoxBetEdit, ui->OK);
-  setTabOrder(ui->OK, ui->Quit);
+  // The card and Randomize take the focus too, so the back is chosen without the mouse.
+  ui->CardPic->setFocusPolicy(Qt::TabFocus);
+  ui->RandDeckChk->setFocusPolicy(Qt::TabFocus);
+  QWidget* order[] = {ui->PlrNameEdit, ui->BoxBetEdit, ui->CardPic, ui->RandDeckChk, ui->OK, ui->Quit};
+  for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
+  ui->Label2->setBuddy(ui->PlrNameEdit);
+  ui->Label4->setBuddy(ui->BoxBetEdit);
+  for (QLineEdit* edit : {ui->PlrNameEdit, ui->BoxBetEdit}) KeepAltKeysOut(edit);
+  PresentAs(ui->CardPic, QAccessible::Button);
+  ui->CardPic->setAccessibleDescription("Space shows the next back");
+  for (QWidget* decoration : std::initializer_list<QWidget*>{ui->Bevel1, ui->Image2})
+    HideFromAssistiveTech(decoration);
 }
 
 TIntroDlg::~TIntroDlg() = default;
@@ -55,7 +67,7 @@ void TIntroDlg::showEvent(QShowEvent* e) {
   QDialog::showEvent(e);
   if (!dressed) {  // drawn when first needed, which keeps them out of the program's start
     ShowLayoutPicture(ui->Image2, "icon");
-    ShowImage(ui->CardPic, firstBack);
+    ShowBack(firstBack);
     dressed = true;
   }
   CentreOnScreen(this);
@@ -65,9 +77,12 @@ void TIntroDlg::showEvent(QShowEvent* e) {
 
 void TIntroDlg::keyPressEvent(QKeyEvent* e) {
   // Escape would leave the dialog, and with it the game: only Quit and the close button do that.
-  if (e->key() == Qt::Key_Escape) {
+  if (e->key() == Qt::Key_Escape) return e->accept();
+  // Enter deals 'em up from the boxes, the card or the check box; on a button it is that button.
+  const bool enter = e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
+  if (enter && !qobject_cast<QPushButton*>(focusWidget())) {
     e->accept();
-    return;
+    return OKClick();
   }
   QDialog::keyPressEvent(e);
 }
@@ -115,5 +130,10 @@ void TIntroDlg::QuitClick() {
 void TIntroDlg::CardChangeClick() {
   if (ui->RandDeckChk->isChecked()) return;
   WelcomeDeckIndex = WelcomeDeckIndex >= kBackCount - 1 || WelcomeDeckIndex < 0 ? 0 : WelcomeDeckIndex + 1;
-  ShowImage(ui->CardPic, kFirstBackId + WelcomeDeckIndex);
+  ShowBack(kFirstBackId + WelcomeDeckIndex);
+}
+
+void TIntroDlg::ShowBack(int id) {
+  ShowImage(ui->CardPic, id);
+  ui->CardPic->setAccessibleName(QString::fromStdString(BackTitle(id)));
 }

@@ -29,6 +29,7 @@ class TIntroDlg : public QDialog {
 
  private:
   void Refuse(const QString& text, const QString& caption, QWidget* focus);
+  void ShowBack(int id);
 
   int firstBack = kFirstBackId;
   bool dressed = false;

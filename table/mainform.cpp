@@ -292,6 +292,13 @@ void TMainForm::SetUpKeyboardAndNames() {
                                                              ui->Panel2, ui->MoneyBreakPanl, ui->ShowDlr})
     HideFromAssistiveTech(decoration);
   ui->Label5->setBuddy(ui->BetEdit);
+  // The labels are named by their texts; these say which is which.
+  const std::pair<QLabel*, const char*> roles[] = {
+      {ui->BetLabl, "Game pot"},  {ui->MainLabl, "Result"}, {ui->DlrLabl, "The Dealer's hand"},
+      {ui->PlrLabl, "Your hand"}, {ui->BankLabl, "Bank"},   {ui->LastBetLabl, "Last bet"},
+      {ui->CaptionBar, "Status"},
+  };
+  for (const auto& [label, role] : roles) label->setAccessibleDescription(role);
   KeepAltKeysOut(ui->BetEdit);
   ui->Contents->setShortcut(QKeySequence(Qt::Key_F1));
   ClearCards();

@@ -1,0 +1,189 @@
+"""One hand with the keyboard alone, read from the accessibility tree (AT-SPI) as Orca reads it.
+
+Name, bet and Enter in the welcome dialog; two cards turned with the digit keys; Enter to draw.
+At the deal the five player cards must be named as five different real cards and the Dealer's as
+face down; after the showdown all ten are real cards, the two discarded places changed, and the
+category named under each hand is the category of the five cards named for that side.
+"""
+import os
+import re
+import subprocess
+import sys
+import time
+
+import pyatspi
+
+RANKS = ["Deuce", "Three", "Four", "Five", "Six", "Seven", "Eight", "Nine", "Ten", "Jack", "Queen", "King", "Ace"]
+SUITS = ["Hearts", "Diamonds", "Clubs", "Spades"]
+CATEGORIES = ["", "Pair", "Two Pair", "Three of a Kind", "Straight", "Flush", "Full House", "Four of a Kind",
+              "Straight Flush", "Royal Flush"]
+CARD = re.compile(r"^(Your card|Dealer's card) (\d): (.*)$")
+
+
+def category(cards):
+    """The category of five (rank, suit) pairs, ranks 0 (Deuce) to 12 (Ace)."""
+    ranks = sorted(r for r, _ in cards)
+    counts = sorted((ranks.count(r) for r in set(ranks)), reverse=True)
+    flush = len({s for _, s in cards}) == 1
+    straight = len(set(ranks)) == 5 and (ranks[4] - ranks[0] == 4 or ranks == [0, 1, 2, 3, 12])
+    if straight and flush:
+        return 9 if ranks[0] == 8 else 8
+    if counts[0] == 4:
+        return 7
+    if counts[:2] == [3, 2]:
+        return 6
+    if flush:
+        return 5
+    if straight:
+        return 4
+    return {3: 3, 2: 2 if counts[:2] == [2, 2] else 1}.get(counts[0], 0)
+
+
+def walk(acc):
+    yield acc
+    for i in range(acc.childCount):
+        child = acc.getChildAtIndex(i)
+        if child is not None:
+            yield from walk(child)
+
+
+def application(timeout=20):
+    end = time.time() + timeout
+    while time.time() < end:
+        desktop = pyatspi.Registry.getDesktop(0)
+        for i in range(desktop.childCount):
+            app = desktop.getChildAtIndex(i)
+            if app is not None and (app.name or "").startswith("Brindlewharf"):
+                return app
+        time.sleep(0.3)
+    sys.exit("the program never appeared in the accessibility tree")
+
+
+def wait_for(what, test, timeout=20):
+    end = time.time() + timeout
+    while time.time() < end:
+        found = test()
+        if found:
+            return found
+        time.sleep(0.2)
+    sys.exit(f"timed out waiting for {what}")
+
+
+def showing(acc):
+    return acc.getState().contains(pyatspi.STATE_SHOWING)
+
+
+def places(app):
+    """Card place name -> what it shows, e.g. {"Your card 2": "Seven of Hearts"}."""
+    named = {}
+    for acc in walk(app):
+        m = CARD.match(acc.name or "")
+        if m:
+            named[f"{m.group(1)} {m.group(2)}"] = m.group(3)
+    return named
+
+
+def print_tree(acc, depth=0):
+    """The tree as a screen reader walks it: role, name and, where there is one, description."""
+    if not showing(acc) and depth > 0:
+        return
+    text = f'{"  " * depth}[{acc.getRoleName()}] "{acc.name}"'
+    if acc.description:
+        text += f" ({acc.description})"
+    print(text)
+    for i in range(acc.childCount):
+        child = acc.getChildAtIndex(i)
+        if child is not None:
+            print_tree(child, depth + 1)
+
+
+def label(app, description):
+    for acc in walk(app):
+        if acc.getRoleName() == "label" and acc.description == description:
+            return acc.name
+    sys.exit(f"no label described as {description!r}")
+
+
+def parse(card):
+    rank, _, suit = card.partition(" of ")
+    if rank not in RANKS or suit not in SUITS:
+        return None
+    return RANKS.index(rank), SUITS.index(suit)
+
+
+def keys(*names):
+    for name in names:
+        subprocess.run(["xdotool", "key", "--delay", "80", name], check=True)
+        time.sleep(0.15)
+
+
+def main():
+    failures = []
+
+    def check(ok, what):
+        print(("ok      " if ok else "FAILED  ") + what)
+        if not ok:
+            failures.append(what)
+
+    subprocess.Popen(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"])
+    wm = subprocess.Popen(["openbox"], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    time.sleep(1)
+    env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb")
+    game = subprocess.Popen([sys.argv[1]], env=env)
+    try:
+        app = application()
+        # The welcome dialog comes after the splash: name, Tab, bet, Enter.
+        wait_for("the welcome dialog",
+                 lambda: any(a.getRoleName() == "dialog" and a.name == "Welcome to Brindlewharf" and showing(a)
+                             for a in walk(app)), timeout=30)
+        time.sleep(0.5)
+        subprocess.run(["xdotool", "type", "--delay", "80", "Ann"], check=True)
+        keys("Tab")
+        subprocess.run(["xdotool", "type", "--delay", "80", "50"], check=True)
+        keys("Return")
+
+        dealt = wait_for("the deal", lambda: (lambda p: p if len(p) == 10 and all(
+            v != "no card" for v in p.values()) and "Dealer's card 5" in p and p["Dealer's card 5"] == "face down"
+            else None)(places(app)))
+        print("The table after the deal, as the accessibility tree holds it (showing objects only):")
+        for acc in walk(app):
+            if acc.getRoleName() == "frame" and (acc.name or "").startswith("Brindlewharf"):
+                print_tree(acc)
+        mine = [dealt[f"Your card {n}"] for n in range(1, 6)]
+        check(all(parse(c) for c in mine) and len(set(mine)) == 5, "the five player cards are five different cards")
+        check(all(dealt[f"Dealer's card {n}"] == "face down" for n in range(1, 6)), "the Dealer's cards are face down")
+
+        keys("2", "4")
+        turned = places(app)
+        check(turned["Your card 2"] == "face down, to be replaced" and turned["Your card 4"] ==
+              "face down, to be replaced", "cards 2 and 4 are named face down, to be replaced")
+        keys("Return")
+
+        final = wait_for("the showdown", lambda: (lambda p: p if all(
+            parse(v) for v in p.values()) and len(p) == 10 else None)(places(app)), timeout=15)
+        time.sleep(0.5)
+        final = places(app)
+        print("after the showdown:", final)
+        check(all(parse(v) for v in final.values()), "all ten places show real cards")
+        check(len(set(final.values())) == 10, "the ten cards are ten different cards")
+        for n in range(1, 6):
+            changed = final[f"Your card {n}"] != dealt[f"Your card {n}"]
+            check(changed == (n in (2, 4)), f"your card {n} {'changed' if n in (2, 4) else 'kept'}")
+        for side, description in (("Your card", "Your hand"), ("Dealer's card", "The Dealer's hand")):
+            cards = [parse(final[f"{side} {n}"]) for n in range(1, 6)]
+            shown = label(app, description)
+            expected = CATEGORIES[category(cards)]
+            check(shown == expected, f"{description}: shown {shown!r}, the cards make {expected!r}")
+    finally:
+        game.terminate()
+        wm.terminate()
+        try:
+            game.wait(5)
+        except subprocess.TimeoutExpired:
+            game.kill()
+    if failures:
+        sys.exit(f"{len(failures)} check(s) failed")
+
+
+if __name__ == "__main__":
+    main()
