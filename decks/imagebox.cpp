@@ -12,7 +12,7 @@
 class FocusMark : public QWidget {
  public:
   static constexpr int kGap = 1;    // between the picture and the ring
-  static constexpr int kWidth = 3;  // black, yellow, black: clear on the felt and on paper
+  static constexpr int kWidth = 4;  // black, two of yellow, black: clear on the felt and on paper
 
   explicit FocusMark(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -36,7 +36,7 @@ class FocusMark : public QWidget {
     QPainter p(this);
     p.fillRect(rect(), Qt::black);
     p.fillRect(rect().adjusted(1, 1, -1, -1), kYellow);
-    p.fillRect(rect().adjusted(2, 2, -2, -2), Qt::black);
+    p.fillRect(rect().adjusted(3, 3, -3, -3), Qt::black);
   }
 };
 
