@@ -1,6 +1,8 @@
 // The welcome dialog's checks, in their order, and what it leaves behind.
 #include "table/introdlg.h"
 
+#include <QAccessible>
+#include <QApplication>
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -156,6 +158,29 @@ TEST_F(WelcomeTest, QuitAndCloseLeaveWithoutAccepting) {
   dialog->show();  // Escape does not leave the game
   QTest::keyClick(dialog, Qt::Key_Escape);
   EXPECT_TRUE(dialog->isVisible());
+}
+
+// The same dialog without the mouse: the card by Space, the name by its back, Enter to deal.
+TEST_F(WelcomeTest, KeyboardChoosesTheBackAndDealsEmUp) {
+  dialog->show();
+  QApplication::setActiveWindow(dialog);
+  auto* card = Named<QLabel>(dialog, "CardPic");
+  const auto heard = [&] { return QAccessible::queryAccessibleInterface(card)->text(QAccessible::Name); };
+  EXPECT_EQ(heard(), "Card back 1 of 10: clown");
+  QTest::keyClicks(Named<QLineEdit>(dialog, "PlrNameEdit"), "Ann");
+  QTest::keyClick(dialog->focusWidget(), Qt::Key_Tab);
+  QTest::keyClicks(Named<QLineEdit>(dialog, "BoxBetEdit"), "50");
+  QTest::keyClick(dialog->focusWidget(), Qt::Key_Tab);
+  ASSERT_EQ(dialog->focusWidget(), card);
+  QTest::keyClick(card, Qt::Key_Space);
+  EXPECT_EQ(heard(), "Card back 2 of 10: lighthouse in a storm");
+  QTest::keyClick(card, Qt::Key_Tab);
+  EXPECT_EQ(dialog->focusWidget(), Named<QCheckBox>(dialog, "RandDeckChk"));
+  QTest::keyClick(dialog->focusWidget(), Qt::Key_Return);
+  EXPECT_EQ(WelcomeDone, 1);
+  EXPECT_EQ(PlayerName, "Ann");
+  EXPECT_EQ(CurrentBet, 50);
+  EXPECT_EQ(DeckBackId, 61);
 }
 
 }  // namespace
