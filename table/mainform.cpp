@@ -53,21 +53,6 @@ bool HoldsKingOfHearts(const Hand& hand) {
   return std::find(hand.begin(), hand.end(), KingOfHearts) != hand.end();
 }
 
-QFont PixelFont(const char* family, int pixels, bool bold = false, bool italic = false) {
-  QFont font(QString::fromLatin1(family));
-  font.setPixelSize(pixels);
-  font.setBold(bold);
-  font.setItalic(italic);
-  return font;
-}
-
-void Paint(QWidget* w, QPalette::ColorRole role, const QColor& colour) {
-  QPalette palette = w->palette();
-  palette.setColor(role, colour);
-  w->setPalette(palette);
-  if (role == QPalette::Window) w->setAutoFillBackground(true);
-}
-
 // Colours and pixel-height fonts of the table. Set as palettes rather than a style sheet:
 // the table then reaches the screen sooner.
 void Decorate(Ui::TMainForm* ui) {
