@@ -2,6 +2,8 @@
 
 #include <QDialog>
 #include <QFont>
+#include <QFontMetrics>
+#include <QLabel>
 #include <QScreen>
 #include <QWidget>
 
@@ -34,4 +36,19 @@ void SetUpDialog(QDialog* dialog) {
   dialog->setFixedSize(dialog->size());
   dialog->setModal(true);
   UseBaseFont(dialog);
+}
+
+void NarrowToFit(QLabel* label) {
+  label->ensurePolished();
+  QFont font = label->font();
+  const QRect room = label->contentsRect();
+  const int flags = static_cast<int>(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0);
+  const auto fits = [&] {
+    const QRect need = QFontMetrics(font, label).boundingRect(room, flags, label->text());
+    return need.width() <= room.width() && need.height() <= room.height();
+  };
+  int stretch = QFont::Unstretched;
+  font.setStretch(stretch);
+  while (stretch > 1 && !fits()) font.setStretch(--stretch);
+  label->setFont(font);
 }

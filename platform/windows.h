@@ -6,6 +6,7 @@
 #include <QPalette>
 
 class QDialog;
+class QLabel;
 class QWidget;
 
 // Places the window in the middle of its screen.
@@ -24,3 +25,7 @@ QFont PixelFont(const char* family, int pixels, bool bold = false, bool italic =
 
 // Sets one colour role of a widget; a window colour also makes the widget fill its background.
 void Paint(QWidget* w, QPalette::ColorRole role, const QColor& colour);
+
+// Narrows the label's face sideways, never shrinking its height, just enough for its whole text
+// to fit the label (on one line, or on the lines a word-wrapped label has room for).
+void NarrowToFit(QLabel* label);

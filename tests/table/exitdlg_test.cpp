@@ -10,10 +10,10 @@
 #include "table/mainform.h"
 #include "table/tablestate.h"
 #include "tests/support/cardnames.h"
+#include "tests/support/widgets.h"
 #include "tests/table/tablefixture.h"
 #include "ui_exitdlg.h"
 #include "ui_mainform.h"
-#include "ui_statbox.h"
 
 namespace {
 
@@ -46,7 +46,7 @@ TEST_F(BankruptcyTest, EveryShowingStartsOnNewGameAndViewingCountsTheBankruptcy)
   std::vector<QString> resetsShown;
   const auto viewStats = [&] {
     WhenUp(StatBox, [&] {
-      resetsShown.push_back(StatBox->ui->ResetsLabl->text());
+      resetsShown.push_back(Named<QLabel>(StatBox, "ResetsLabl")->text());
       StatBox->close();
     });
     ExitDlg->ui->ViewStatsBtn->click();
