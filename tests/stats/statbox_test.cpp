@@ -176,8 +176,11 @@ TEST_F(StatBoxTest, FileViewAndBack) {
   QTemporaryDir dir;
   const QString path = dir.filePath("known.bwf");
   QFile::copy(QStringLiteral(BRINDLEWHARF_TEST_DATA "/known.bwf"), path);
+  platform.SetLocalDateTime(QDateTime(QDate(2031, 2, 3), QTime(16, 4, 9)));
   box->show();
   ASSERT_TRUE(box->Timer1->isActive());
+  EXPECT_EQ(Text("DateLabl") + " " + Text("TimeLabl"), "2/3/31 4:04:09 PM")
+      << "the clock from the first moment";
   Open(path);
   EXPECT_EQ(box->windowTitle(), "Viewing " + QDir::toNativeSeparators(path));
   EXPECT_EQ(Text("DateLabl"), "1/5/0");
