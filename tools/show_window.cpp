@@ -6,6 +6,7 @@
 // e.g. xvfb-run -s '-screen 0 1024x768x24' build/tools/show_window help rank 3, then
 // import -window root shot.png while it runs.
 #include <QApplication>
+#include <QTabWidget>
 #include <QTimer>
 #include <cstdlib>
 #include <cstring>
@@ -16,7 +17,6 @@
 #include "platform/platform.h"
 #include "stats/statbox.h"
 #include "table/exitdlg.h"
-#include "ui_helpbox.h"
 
 namespace {
 
@@ -58,7 +58,7 @@ int main(int argc, char** argv) {
     // After the first activation, which resets the window.
     QTimer::singleShot(500, &help, [&help, n, rank] {
       if (rank) {
-        help.ui->PageControl1->setCurrentIndex(1);
+        help.findChild<QTabWidget*>("PageControl1")->setCurrentIndex(1);
         help.HandRankClick(n);
       } else {
         help.TopicClick(n);
