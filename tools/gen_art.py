@@ -376,9 +376,11 @@ def title_picture():
                + text(211, 62, "Brindlewharf", 58, "#FFD34D", SERIF, extra=' font-style="italic" stroke="#5A3A00" stroke-width="1.2"') +
                text(211, 92, "Version 1.1", 18, f"{WHITE}", SERIF, weight="normal") +
                text(130, 122, "Five-card draw against the House", 12, "#DDEEDD", SANS, weight="normal") +
-               f'<rect x="302" y="250" width="116" height="26" rx="3" fill="#003D10" opacity="0.8"/>'
-               + text(360, 261, "Brindlewharf 1.1", 8, f"{WHITE}", SANS, weight="bold") +
-               text(360, 272, "\u00a9 2026 the Brindlewharf developers", 6.4, f"{WHITE}", SANS, weight="normal"))
+               # the credit, beside the hand and above where the about window puts its OK button
+               f'<rect x="336" y="212" width="82" height="38" rx="3" fill="#003D10" opacity="0.8"/>'
+               + text(377, 224, "Brindlewharf 1.1", 8, f"{WHITE}", NARROW, weight="bold") +
+               text(377, 235, "\u00a9 2026 the", 6.4, f"{WHITE}", NARROW, weight="normal") +
+               text(377, 245, "Brindlewharf developers", 6.4, f"{WHITE}", NARROW, weight="normal"))
 
 
 # In the dialog an olive bar crosses the picture at x 226..230 and the frame covers x 273 onwards,
