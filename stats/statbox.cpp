@@ -7,7 +7,6 @@
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QShowEvent>
 #include <QTimer>
 #include <QToolButton>
@@ -43,7 +42,8 @@ QString Style() {
 #SummaryRightPanl #dlrBestLabl, #SummaryRightPanl #plrBestLabl {
   color: %5; font-family: "Liberation Serif"; font-size: 13px; }
 #AccumRightPanl QLabel { color: %5; font-family: "Liberation Sans"; font-size: 11px; }
-#AccumRightPanl QLabel[caption="true"] { color: %4; }
+#AccumRightPanl #Caption18, #AccumRightPanl #Caption19, #AccumRightPanl #Caption20, #AccumRightPanl #Caption21,
+#AccumRightPanl #Caption22, #AccumRightPanl #Caption23 { color: %4; }
 #AccumRightPanl #AccumDrawHeadLabl, #AccumRightPanl #ImproveHeadLabl { color: %4; text-decoration: underline; }
 #AccumRightPanl #PlrAccumDrawLabl, #AccumRightPanl #DrawDlrHeadLabl { color: %6; text-decoration: underline; }
 #AccumRightPanl #DrawTotalCapLabl, #AccumRightPanl #PlrDrawTotalLabl, #AccumRightPanl #DlrDrawTotalLabl { color: %6; }
@@ -149,8 +149,6 @@ TStatBox::~TStatBox() = default;
 
 // Put on when first needed, for a quicker start.
 void TStatBox::Dress() {
-  for (QLabel* caption : ui->AccumRightPanl->findChildren<QLabel*>(QRegularExpression("^Caption")))
-    caption->setProperty("caption", true);
   for (QLabel* caption : {ui->dlrBestLabl, ui->plrBestLabl}) caption->setWordWrap(true);
   setStyleSheet(Style());
   ShowLayoutPicture(ui->Image1, "calculator");
