@@ -7,41 +7,28 @@
 #include "decks/catalogue.h"
 #include "decks/deckchoice.h"
 #include "decks/imagebox.h"
+#include "platform/palette.h"
 #include "platform/windows.h"
 #include "ui_decks.h"
 
 TDecks* Decks = nullptr;
 std::int32_t PendingBackId = kFirstBackId;
 
-namespace {
-
-const QColor kTableGreen(0, 128, 0);
-const QColor kOlive(128, 128, 0);
-const QColor kFrameRed(255, 0, 0);
-
-void Paint(QWidget* w, const QColor& colour) {
-  QPalette palette = w->palette();
-  palette.setColor(QPalette::Window, colour);
-  w->setPalette(palette);
-  w->setAutoFillBackground(true);
-}
-
-}  // namespace
-
-TDecks::TDecks(QWidget* parent) : QDialog(parent), ui(new Ui::TDecks) {
+TDecks::TDecks(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::TDecks>()) {
   ui->setupUi(this);
   SetUpDialog(this);
 
-  deckPanels = {ui->Deck0Pnl, ui->Deck1Pnl, ui->Deck2Pnl, ui->Deck3Pnl, ui->Deck4Pnl,
-                ui->Deck5Pnl, ui->Deck6Pnl, ui->Deck7Pnl, ui->Deck8Pnl, ui->Deck9Pnl};
-  deckPics = {ui->Deck0Pic, ui->Deck1Pic, ui->Deck2Pic, ui->Deck3Pic, ui->Deck4Pic,
-              ui->Deck5Pic, ui->Deck6Pic, ui->Deck7Pic, ui->Deck8Pic, ui->Deck9Pic};
+  deckPanels_ = {ui->Deck0Pnl, ui->Deck1Pnl, ui->Deck2Pnl, ui->Deck3Pnl, ui->Deck4Pnl,
+                 ui->Deck5Pnl, ui->Deck6Pnl, ui->Deck7Pnl, ui->Deck8Pnl, ui->Deck9Pnl};
+  deckPics_ = {ui->Deck0Pic, ui->Deck1Pic, ui->Deck2Pic, ui->Deck3Pic, ui->Deck4Pic,
+               ui->Deck5Pic, ui->Deck6Pic, ui->Deck7Pic, ui->Deck8Pic, ui->Deck9Pic};
 
-  Paint(ui->Panel2, kTableGreen);
-  for (QFrame* strip : {ui->Panel3, ui->Panel4, ui->Panel5, ui->Panel7}) Paint(strip, kOlive);
+  Paint(ui->Panel2, QPalette::Window, kTableGreen);
+  for (QFrame* strip : {ui->Panel3, ui->Panel4, ui->Panel5, ui->Panel7})
+    Paint(strip, QPalette::Window, kOlive);
   for (int n = 0; n < kBackCount; ++n) {
-    connect(deckPics[n], &ImageBox::clicked, this, [this, n] { DeckTrigClick(n); });
-    connect(deckPics[n], &ImageBox::doubleClicked, this, [this, n] { DeckPicDblClick(n); });
+    connect(deckPics_[n], &ImageBox::clicked, this, [this, n] { DeckTrigClick(n); });
+    connect(deckPics_[n], &ImageBox::doubleClicked, this, [this, n] { DeckPicDblClick(n); });
   }
   SetCardFrame();
 
@@ -49,7 +36,7 @@ TDecks::TDecks(QWidget* parent) : QDialog(parent), ui(new Ui::TDecks) {
   connect(ui->CancelBtn, &QPushButton::clicked, this, &TDecks::CancelBtnClick);
 }
 
-TDecks::~TDecks() { delete ui; }
+TDecks::~TDecks() = default;
 
 bool TDecks::event(QEvent* e) {
   if (e->type() == QEvent::WindowActivate) Update();
@@ -58,9 +45,11 @@ bool TDecks::event(QEvent* e) {
 
 void TDecks::showEvent(QShowEvent* e) {
   QDialog::showEvent(e);
-  // The backs are drawn when the dialog first opens, which keeps them out of the program's start.
-  if (deckPics[0]->pixmap().isNull())
-    for (int n = 0; n < kBackCount; ++n) ShowImage(deckPics[n], kFirstBackId + n);
+  // Drawn when first needed, which keeps them out of the program's start.
+  if (!dressed_) {
+    for (int n = 0; n < kBackCount; ++n) ShowImage(deckPics_[n], kFirstBackId + n);
+    dressed_ = true;
+  }
   CentreOnScreen(this);
   Update();
 }
@@ -72,8 +61,8 @@ void TDecks::Update() {
 }
 
 void TDecks::SetCardFrame() {
-  for (QFrame* panel : deckPanels) Paint(panel, kTableGreen);
-  if (IsBackId(PendingBackId)) Paint(deckPanels[PendingBackId - kFirstBackId], kFrameRed);
+  for (QFrame* panel : deckPanels_) Paint(panel, QPalette::Window, kTableGreen);
+  if (IsBackId(PendingBackId)) Paint(deckPanels_[PendingBackId - kFirstBackId], QPalette::Window, kRed);
 }
 
 void TDecks::DeckTrigClick(int n) {

@@ -4,6 +4,7 @@
 #include <QDialog>
 #include <array>
 #include <cstdint>
+#include <memory>
 
 class ImageBox;
 class QFrame;
@@ -21,10 +22,6 @@ class TDecks : public QDialog {
   explicit TDecks(QWidget* parent = nullptr);
   ~TDecks() override;
 
-  Ui::TDecks* ui;
-  std::array<QFrame*, 10> deckPanels{};  // Deck0Pnl .. Deck9Pnl
-  std::array<ImageBox*, 10> deckPics{};  // Deck0Pic .. Deck9Pic
-
  public slots:
   void Update();
   void SetCardFrame();
@@ -38,6 +35,12 @@ class TDecks : public QDialog {
  protected:
   bool event(QEvent* e) override;
   void showEvent(QShowEvent* e) override;
+
+ private:
+  std::unique_ptr<Ui::TDecks> ui;
+  bool dressed_ = false;                  // the backs are drawn when the dialog first opens
+  std::array<QFrame*, 10> deckPanels_{};  // Deck0Pnl .. Deck9Pnl
+  std::array<ImageBox*, 10> deckPics_{};  // Deck0Pic .. Deck9Pic
 };
 
 extern TDecks* Decks;

@@ -3,6 +3,8 @@
 #include <QEvent>
 
 #include "decks/catalogue.h"
+#include "help/licence.h"
+#include "platform/palette.h"
 #include "platform/windows.h"
 #include "ui_about.h"
 
@@ -16,8 +18,7 @@ const char* kLicence = R"(<p><b>Brindlewharf 1.1</b></p>
 (SPDX identifier <tt>MIT</tt>). You may use it, copy it, change it, merge it into other work,
 publish it, hand it on, sublicense it and sell copies of it, as long as the copyright line above
 and this permission travel with every copy or substantial part of it.
-The full terms are published at https://spdx.org/licenses/MIT.html and in the LICENSE file that
-comes with the program.</p>
+The full terms come with the game, in the file %1.</p>
 <p><b>No warranty.</b> The game is given to you as it is. Its makers promise nothing about it,
 neither that it works nor that it suits any purpose, and they cannot be held responsible for any
 claim, damage or other loss that comes from using it or from dealing in it.</p>
@@ -25,18 +26,18 @@ claim, damage or other loss that comes from using it or from dealing in it.</p>
 
 }  // namespace
 
-TAbout::TAbout(QWidget* parent) : QDialog(parent), ui(new Ui::TAbout) {
+TAbout::TAbout(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::TAbout>()) {
   ui->setupUi(this);
   SetUpDialog(this);
-  setStyleSheet(
-      "#Panel3, #Panel4, #Panel5, #Panel6 { background: #808000; }"
-      "#LicenseRE { background: palette(button); }");
-  ui->LicenseRE->setHtml(kLicence);
+  setStyleSheet(QStringLiteral("#Panel3, #Panel4, #Panel5, #Panel6 { background: %1; }"
+                               "#LicenseRE { background: palette(button); }")
+                    .arg(Css(kOlive)));
+  ui->LicenseRE->setHtml(QString::fromUtf8(kLicence).arg(LicenceFile().toHtmlEscaped()));
   connect(ui->Button1, &QPushButton::clicked, this, &TAbout::OKBtnClick);
   connect(ui->OKBtn, &QPushButton::clicked, this, &TAbout::OKBtnClick);
 }
 
-TAbout::~TAbout() { delete ui; }
+TAbout::~TAbout() = default;
 
 bool TAbout::event(QEvent* e) {
   if (e->type() == QEvent::WindowActivate) FormCreate();
@@ -45,7 +46,10 @@ bool TAbout::event(QEvent* e) {
 
 void TAbout::showEvent(QShowEvent* e) {
   QDialog::showEvent(e);
-  if (ui->Image1->pixmap().isNull()) ShowLayoutPicture(ui->Image1, "title");  // drawn when first needed
+  if (!dressed_) {
+    ShowLayoutPicture(ui->Image1, "title");
+    dressed_ = true;
+  }
   CentreOnScreen(this);
   FormCreate();
 }

@@ -2,6 +2,7 @@
 // The about window: the title picture and the licence.
 
 #include <QDialog>
+#include <memory>
 
 namespace Ui {
 class TAbout;
@@ -13,8 +14,6 @@ class TAbout : public QDialog {
   explicit TAbout(QWidget* parent = nullptr);
   ~TAbout() override;
 
-  Ui::TAbout* ui;
-
  public slots:
   void FormCreate();
   void OKBtnClick();
@@ -22,6 +21,10 @@ class TAbout : public QDialog {
  protected:
   bool event(QEvent* e) override;
   void showEvent(QShowEvent* e) override;
+
+ private:
+  std::unique_ptr<Ui::TAbout> ui;
+  bool dressed_ = false;  // the picture is drawn when first needed
 };
 
 extern TAbout* About;

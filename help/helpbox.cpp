@@ -9,19 +9,14 @@
 #include "decks/catalogue.h"
 #include "decks/imagebox.h"
 #include "help/helptopics.h"
+#include "help/licence.h"
+#include "platform/palette.h"
 #include "platform/windows.h"
 #include "ui_helpbox.h"
 
 THelpBox* HelpBox = nullptr;
 
 namespace {
-
-const QColor kRed(255, 0, 0);
-const QColor kBlue(0, 0, 255);
-const QColor kPurple(128, 0, 128);
-const QColor kMaroon(128, 0, 0);
-const QColor kNavy(0, 0, 128);
-const QColor kGreen(0, 128, 0);
 
 constexpr int kLicenseTopic = 8;
 constexpr int kTopicGlyph = 90;
@@ -41,28 +36,6 @@ QColor ColourOf(Ink ink) {
   return Qt::black;
 }
 
-QFont Font(const char* family, int pixels, bool bold, bool italic, bool underline) {
-  QFont font(family);
-  font.setPixelSize(pixels);
-  font.setBold(bold);
-  font.setItalic(italic);
-  font.setUnderline(underline);
-  return font;
-}
-
-void SetInk(QWidget* w, const QColor& colour) {
-  QPalette palette = w->palette();
-  palette.setColor(QPalette::WindowText, colour);
-  w->setPalette(palette);
-}
-
-void SetBackground(QWidget* w, const QColor& colour) {
-  QPalette palette = w->palette();
-  palette.setColor(QPalette::Window, colour);
-  w->setPalette(palette);
-  w->setAutoFillBackground(true);
-}
-
 // Adds text as a new line at the end of the box, in the given colour.
 void AppendLine(QTextEdit* box, const QString& text, const QColor& colour) {
   QTextCursor cursor(box->document());
@@ -75,64 +48,67 @@ void AppendLine(QTextEdit* box, const QString& text, const QColor& colour) {
 
 }  // namespace
 
-THelpBox::THelpBox(QWidget* parent) : QDialog(parent), ui(new Ui::THelpBox) {
+THelpBox::THelpBox(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::THelpBox>()) {
   ui->setupUi(this);
   SetUpDialog(this);
 
-  topicLabels = {ui->OverviewLabl,    ui->BetLabl,       ui->DealLabl,      ui->DrawLabl,    ui->ShowdownLabl,
-                 ui->SelectaDeckLabl, ui->GameStatsLabl, ui->SaveStatsLabl, ui->LicenseLabl, ui->ContactLabl};
-  topicGlyphs = {ui->GameOverviewImage, ui->BetImage,         ui->DealImage,      ui->DrawImage,
-                 ui->ShowdownImage,     ui->SelectaDeckImage, ui->GameStatsImage, ui->SaveStatsImage,
-                 ui->LicenseImage,      ui->ContactImage};
-  rankLabels = {ui->RoyalFlushLabl, ui->StraightFlushLabl, ui->FourOfAKindLabl,  ui->FullHouseLabl,
-                ui->FlushLabl,      ui->StraightLabl,      ui->ThreeOfAKindLabl, ui->TwoPairLabl,
-                ui->PairLabl,       ui->HighCardLabl};
-  rankGlyphs = {ui->RoyalFlushImage, ui->StraightFlushImage, ui->FourOfAKindImage,  ui->FullHouseImage,
-                ui->FlushImage,      ui->StraightImage,      ui->ThreeOfAKindImage, ui->TwoPairImage,
-                ui->PairImage,       ui->HighCardImage};
-  rankCards = {ui->RankCard0, ui->RankCard1, ui->RankCard2, ui->RankCard3, ui->RankCard4};
+  topicLabels_ = {ui->OverviewLabl, ui->BetLabl,         ui->DealLabl,      ui->DrawLabl,
+                  ui->ShowdownLabl, ui->SelectaDeckLabl, ui->GameStatsLabl, ui->SaveStatsLabl,
+                  ui->LicenseLabl,  ui->ContactLabl};
+  topicGlyphs_ = {ui->GameOverviewImage, ui->BetImage,         ui->DealImage,      ui->DrawImage,
+                  ui->ShowdownImage,     ui->SelectaDeckImage, ui->GameStatsImage, ui->SaveStatsImage,
+                  ui->LicenseImage,      ui->ContactImage};
+  rankLabels_ = {ui->RoyalFlushLabl, ui->StraightFlushLabl, ui->FourOfAKindLabl,  ui->FullHouseLabl,
+                 ui->FlushLabl,      ui->StraightLabl,      ui->ThreeOfAKindLabl, ui->TwoPairLabl,
+                 ui->PairLabl,       ui->HighCardLabl};
+  rankGlyphs_ = {ui->RoyalFlushImage, ui->StraightFlushImage, ui->FourOfAKindImage,  ui->FullHouseImage,
+                 ui->FlushImage,      ui->StraightImage,      ui->ThreeOfAKindImage, ui->TwoPairImage,
+                 ui->PairImage,       ui->HighCardImage};
+  rankCards_ = {ui->RankCard0, ui->RankCard1, ui->RankCard2, ui->RankCard3, ui->RankCard4};
+  titleFan_ = {ui->Image1, ui->Image2, ui->Image3, ui->Image4, ui->Image5};
+  titleGlyphs_ = {ui->TitleImg1, ui->TitleImg2, ui->TitleImg3, ui->TitleImg4, ui->TitleImg5};
 
-  const QFont link = Font("Liberation Sans", 11, false, false, true);
+  const QFont link = PixelFont("Liberation Sans", 11, false, false, true);
   for (int i = 0; i < 10; ++i) {
-    topicLabels[i]->setFont(link);
-    rankLabels[i]->setFont(link);
-    connect(topicLabels[i], &ImageBox::clicked, this, [this, i] { TopicClick(i); });
-    connect(topicGlyphs[i], &ImageBox::clicked, this, [this, i] { TopicClick(i); });
-    connect(rankLabels[i], &ImageBox::clicked, this, [this, i] { HandRankClick(i); });
-    connect(rankGlyphs[i], &ImageBox::clicked, this, [this, i] { HandRankClick(i); });
+    topicLabels_[i]->setFont(link);
+    rankLabels_[i]->setFont(link);
+    connect(topicLabels_[i], &ImageBox::clicked, this, [this, i] { TopicClick(i); });
+    connect(topicGlyphs_[i], &ImageBox::clicked, this, [this, i] { TopicClick(i); });
+    connect(rankLabels_[i], &ImageBox::clicked, this, [this, i] { HandRankClick(i); });
+    connect(rankGlyphs_[i], &ImageBox::clicked, this, [this, i] { HandRankClick(i); });
   }
-  const QFont sectionTitle = Font("Liberation Serif", 13, true, true, true);
+  const QFont sectionTitle = PixelFont("Liberation Serif", 13, true, true, true);
   for (QLabel* title : {ui->Label2, ui->Label1, ui->Label3, ui->Label4, ui->Label7}) {
     title->setFont(sectionTitle);
-    SetInk(title, kNavy);
+    Paint(title, QPalette::WindowText, kNavy);
   }
 
   for (QWidget* panel : {ui->Panel1, ui->Panel7, ui->HandPanl, ui->HandRankPanl})
-    SetBackground(panel, Qt::white);
-  SetBackground(ui->Panel8, kGreen);
+    Paint(panel, QPalette::Window, Qt::white);
+  Paint(ui->Panel8, QPalette::Window, kTableGreen);
 
-  ui->Label5->setFont(Font("Liberation Serif", 19, true, true, false));
-  ui->Label6->setFont(Font("Liberation Serif", 19, true, true, false));
-  ui->Label9->setFont(Font("DejaVu Sans", 16, true, false, false));
-  SetInk(ui->Label9, kMaroon);
+  ui->Label5->setFont(PixelFont("Liberation Serif", 19, true, true));
+  ui->Label6->setFont(PixelFont("Liberation Serif", 19, true, true));
+  ui->Label9->setFont(PixelFont("DejaVu Sans", 16, true));
+  Paint(ui->Label9, QPalette::WindowText, kMaroon);
   for (ImageBox* credit : {ui->LegalLabl1, ui->Label8}) {
     credit->setFont(link);
-    SetInk(credit, kPurple);
+    Paint(credit, QPalette::WindowText, kPurple);
     connect(credit, &ImageBox::clicked, this, &THelpBox::LicenseLablClick);
   }
 
-  ui->RankStringLabl->setFont(Font("DejaVu Sans", 16, true, false, true));
-  SetInk(ui->RankStringLabl, kMaroon);
-  ui->HandRankRE->setFont(Font("Liberation Sans", 11, false, false, false));
-  ui->TableLabl->setFont(Font("Liberation Serif", 15, true, true, false));
-  SetInk(ui->TableLabl, Qt::white);
-  ui->ShowHelpRE->setFont(Font("DejaVu Sans", 11, false, false, false));
+  ui->RankStringLabl->setFont(PixelFont("DejaVu Sans", 16, true, false, true));
+  Paint(ui->RankStringLabl, QPalette::WindowText, kMaroon);
+  ui->HandRankRE->setFont(PixelFont("Liberation Sans", 11));
+  ui->TableLabl->setFont(PixelFont("Liberation Serif", 15, true, true));
+  Paint(ui->TableLabl, QPalette::WindowText, Qt::white);
+  ui->ShowHelpRE->setFont(PixelFont("DejaVu Sans", 11));
 
   ui->HandRankPanl->hide();
   connect(ui->OKBtn, &QPushButton::clicked, this, &THelpBox::OKBtnClick);
 }
 
-THelpBox::~THelpBox() { delete ui; }
+THelpBox::~THelpBox() = default;
 
 bool THelpBox::event(QEvent* e) {
   if (e->type() == QEvent::WindowActivate) FormCreate();
@@ -150,28 +126,30 @@ void THelpBox::FormCreate() {
   ui->ShowHelpRE->clear();
   ui->HandRankPanl->hide();
   ui->HandPanl->show();
-  const std::array<ImageBox*, 5> fan{ui->Image1, ui->Image2, ui->Image3, ui->Image4, ui->Image5};
-  for (int i = 0; i < 5; ++i) ShowImage(fan[i], kTitleFan[i]);
-  for (ImageBox* glyph : topicGlyphs) ShowImage(glyph, kTopicGlyph);
-  for (ImageBox* glyph : rankGlyphs) ShowImage(glyph, kRankGlyph);
-  for (ImageBox* glyph : {ui->TitleImg1, ui->TitleImg2, ui->TitleImg3, ui->TitleImg4, ui->TitleImg5})
-    ShowImage(glyph, kTitleGlyph);
-  for (ImageBox* label : topicLabels) SetInk(label, kBlue);
-  for (ImageBox* label : rankLabels) SetInk(label, kBlue);
+  for (int i = 0; i < 5; ++i) ShowImage(titleFan_[i], kTitleFan[i]);
+  for (ImageBox* glyph : topicGlyphs_) ShowImage(glyph, kTopicGlyph);
+  for (ImageBox* glyph : rankGlyphs_) ShowImage(glyph, kRankGlyph);
+  for (ImageBox* glyph : titleGlyphs_) ShowImage(glyph, kTitleGlyph);
+  for (ImageBox* label : topicLabels_) Paint(label, QPalette::WindowText, kBlue);
+  for (ImageBox* label : rankLabels_) Paint(label, QPalette::WindowText, kBlue);
 }
 
 void THelpBox::TopicClick(int topic) {
   ui->HandRankPanl->hide();
   ui->HandPanl->hide();
-  SetInk(topicLabels[topic], kPurple);
+  Paint(topicLabels_[topic], QPalette::WindowText, kPurple);
   ui->ShowHelpRE->clear();
   const HelpTopic& t = HelpTopics[topic];
   AppendLine(ui->ShowHelpRE, t.heading, kRed);
-  for (const HelpParagraph& p : t.paragraphs) AppendLine(ui->ShowHelpRE, p.text, ColourOf(p.ink));
+  for (const HelpParagraph& p : t.paragraphs) {
+    QString text = QString::fromUtf8(p.text);
+    if (text.contains(QLatin1String("%1"))) text = text.arg(LicenceFile());
+    AppendLine(ui->ShowHelpRE, text, ColourOf(p.ink));
+  }
 }
 
 void THelpBox::HandRankClick(int rank) {
-  SetInk(rankLabels[rank], kPurple);
+  Paint(rankLabels_[rank], QPalette::WindowText, kPurple);
   ui->ShowHelpRE->clear();
   ui->HandRankRE->clear();
   ui->HandPanl->hide();
@@ -179,7 +157,7 @@ void THelpBox::HandRankClick(int rank) {
   ui->RankStringLabl->setText(page.name);
   ui->TableLabl->setText(page.caption);
   ui->HandRankPanl->show();
-  for (int i = 0; i < 5; ++i) ShowImage(rankCards[i], page.cards[i]);
+  for (int i = 0; i < 5; ++i) ShowImage(rankCards_[i], page.cards[i]);
   AppendLine(ui->HandRankRE, page.description, kBlue);
 }
 

@@ -3,10 +3,9 @@
 
 #include <QDialog>
 #include <array>
+#include <memory>
 
 class ImageBox;
-class QLabel;
-class QTextEdit;
 
 namespace Ui {
 class THelpBox;
@@ -17,14 +16,6 @@ class THelpBox : public QDialog {
  public:
   explicit THelpBox(QWidget* parent = nullptr);
   ~THelpBox() override;
-
-  Ui::THelpBox* ui;
-  // In the order of HelpTopics and HandRankPages.
-  std::array<ImageBox*, 10> topicLabels{};
-  std::array<ImageBox*, 10> topicGlyphs{};
-  std::array<ImageBox*, 10> rankLabels{};
-  std::array<ImageBox*, 10> rankGlyphs{};
-  std::array<ImageBox*, 5> rankCards{};  // RankCard0 .. RankCard4
 
  public slots:
   // Runs on every activation: back to the contents page and the title panel, all links unvisited.
@@ -40,6 +31,12 @@ class THelpBox : public QDialog {
  protected:
   bool event(QEvent* e) override;
   void showEvent(QShowEvent* e) override;
+
+ private:
+  std::unique_ptr<Ui::THelpBox> ui;
+  // In the order of HelpTopics and HandRankPages.
+  std::array<ImageBox*, 10> topicLabels_{}, topicGlyphs_{}, rankLabels_{}, rankGlyphs_{};
+  std::array<ImageBox*, 5> titleFan_{}, titleGlyphs_{}, rankCards_{};
 };
 
 extern THelpBox* HelpBox;

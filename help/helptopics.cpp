@@ -142,8 +142,8 @@ const std::array<HelpTopic, 10> HelpTopics{{
           "under the MIT License. Anyone who obtains a copy may use it, copy it, change it, merge "
           "it into other work, publish it, pass it on, sublicense it and sell copies of it, free "
           "of charge and without further restriction, provided that the copyright notice and this "
-          "permission go along with every copy or substantial part of it. The full terms are in "
-          "the LICENSE file that comes with the game.\n"},
+          "permission go along with every copy or substantial part of it. The full terms come "
+          "with the game, in the file %1.\n"},
          {R, "DISCLAIMER OF WARRANTY:\n"},
          {K,
           "The game is provided as it is, without warranty of any kind, stated or implied: no "

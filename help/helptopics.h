@@ -9,7 +9,8 @@ enum class Ink { Black, Red, Blue };
 
 struct HelpParagraph {
   Ink ink;
-  const char* text;  // appended as a new line; "\n" inside it breaks the line again
+  // Appended as a new line; "\n" inside it breaks the line again, and "%1" names the licence file.
+  const char* text;
 };
 
 struct HelpTopic {

@@ -2,6 +2,7 @@
 // The splash window: the title picture, borderless, centred, visible from its creation.
 
 #include <QWidget>
+#include <memory>
 
 namespace Ui {
 class TLogoBox;
@@ -13,7 +14,8 @@ class TLogoBox : public QWidget {
   explicit TLogoBox(QWidget* parent = nullptr);
   ~TLogoBox() override;
 
-  Ui::TLogoBox* ui;
+ private:
+  std::unique_ptr<Ui::TLogoBox> ui;
 };
 
 extern TLogoBox* LogoBox;

@@ -7,6 +7,7 @@
 inline constexpr QColor kTableGreen{0, 128, 0};  // the felt, and every picture's corners
 inline constexpr QColor kOlive{128, 128, 0};     // frames and dividers
 inline constexpr QColor kSilver{192, 192, 192};
+inline constexpr QColor kGray{128, 128, 128};
 inline constexpr QColor kNavy{0, 0, 128};
 inline constexpr QColor kMaroon{128, 0, 0};
 inline constexpr QColor kPurple{128, 0, 128};

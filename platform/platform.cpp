@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QFontDatabase>
+#include <QGridLayout>
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QThread>
@@ -26,6 +28,17 @@ class EscapeIgnored : public QObject {
     return QObject::eventFilter(watched, event);
   }
 };
+
+// A window manager cuts a caption short when the title bar is too narrow for it. Room for the
+// whole caption in a bold title face, with the title bar's icon and buttons beside it.
+void MakeRoomForCaption(QMessageBox& box) {
+  constexpr int kTitleBarFurniture = 120;
+  QFont title = QFontDatabase::systemFont(QFontDatabase::TitleFont);
+  title.setBold(true);
+  const int width = QFontMetrics(title).horizontalAdvance(box.windowTitle()) + kTitleBarFurniture;
+  if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
+    grid->addItem(new QSpacerItem(width, 0), grid->rowCount(), 0, 1, grid->columnCount());
+}
 
 }  // namespace
 
@@ -69,6 +82,7 @@ MessageAnswer QtPlatform::ShowMessage(const QString& text, const QString& captio
       box.setStandardButtons(QMessageBox::Ok);
       break;
   }
+  MakeRoomForCaption(box);
   switch (box.exec()) {
     case QMessageBox::Yes:
       return MessageAnswer::Yes;

@@ -2,7 +2,9 @@
 
 #include <QDialog>
 #include <QFont>
+#include <QFontMetrics>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QScreen>
 #include <QWidget>
@@ -55,4 +57,19 @@ class AltKeysOut : public QObject {
 void KeepAltKeysOut(QLineEdit* edit) {
   static AltKeysOut filter;
   edit->installEventFilter(&filter);
+}
+
+void NarrowToFit(QLabel* label) {
+  label->ensurePolished();
+  QFont font = label->font();
+  const QRect room = label->contentsRect();
+  const int flags = static_cast<int>(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0);
+  const auto fits = [&] {
+    const QRect need = QFontMetrics(font, label).boundingRect(room, flags, label->text());
+    return need.width() <= room.width() && need.height() <= room.height();
+  };
+  int stretch = QFont::Unstretched;
+  font.setStretch(stretch);
+  while (stretch > 1 && !fits()) font.setStretch(--stretch);
+  label->setFont(font);
 }

@@ -7,6 +7,7 @@
 
 class QDialog;
 class QLineEdit;
+class QLabel;
 class QWidget;
 
 // Places the window in the middle of its screen.
@@ -29,3 +30,7 @@ void Paint(QWidget* w, QPalette::ColorRole role, const QColor& colour);
 // Alt with a key that is no shortcut types nothing into the box (the toolkit would type the
 // letter, and a bet box would refuse it).
 void KeepAltKeysOut(QLineEdit* edit);
+
+// Narrows the label's face sideways, never shrinking its height, just enough for its whole text
+// to fit the label (on one line, or on the lines a word-wrapped label has room for).
+void NarrowToFit(QLabel* label);

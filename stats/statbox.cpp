@@ -7,7 +7,6 @@
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QShowEvent>
 #include <QTimer>
 #include <QToolButton>
@@ -16,6 +15,7 @@
 #include "decks/deckchoice.h"
 #include "game/compare.h"
 #include "help/helpbox.h"
+#include "platform/palette.h"
 #include "platform/platform.h"
 #include "platform/windows.h"
 #include "stats/gamestats.h"
@@ -26,44 +26,36 @@ TStatBox* StatBox = nullptr;
 
 namespace {
 
-const char* kStyle = R"(
+QString Style() {
+  return QStringLiteral(R"(
 #Panel2, #Panel14, #Panel7 { background: black; }
-#DateLabl, #TimeLabl { color: #808000; font-family: "Liberation Sans Narrow"; font-size: 11px; }
+#DateLabl, #TimeLabl { color: %1; font-family: "Liberation Sans Narrow"; font-size: 11px; }
 #SummaryLeftPanl, #AccumLeftPanl { background: white; }
 #SummaryLeftPanl QLabel, #AccumLeftPanl QLabel { color: black; font-family: "Liberation Serif"; font-size: 12px; }
 #FinStatsLabl, #StreakHeadLabl, #AccumHeadLabl { text-decoration: underline; }
 #AccumLeftPanl #plrAccumTitleLabl, #AccumLeftPanl #AccumDlrHeadLabl {
   font-family: "Liberation Sans"; font-size: 11px; text-decoration: underline; }
-#AccumLeftPanl #RankTotalCapLabl, #AccumLeftPanl #PlrRankTotalLabl, #AccumLeftPanl #DlrRankTotalLabl { color: gray; }
-#SummaryRightPanl, #AccumRightPanl { background: #008000; }
+#AccumLeftPanl #RankTotalCapLabl, #AccumLeftPanl #PlrRankTotalLabl, #AccumLeftPanl #DlrRankTotalLabl { color: %2; }
+#SummaryRightPanl, #AccumRightPanl { background: %3; }
 #SummaryRightPanl #DlrBestTitleLabl, #SummaryRightPanl #plrBestTitleLabl {
-  color: yellow; text-decoration: underline; font-family: "Liberation Serif"; font-size: 13px; font-weight: bold; }
+  color: %4; text-decoration: underline; font-family: "Liberation Serif"; font-size: 13px; font-weight: bold; }
 #SummaryRightPanl #dlrBestLabl, #SummaryRightPanl #plrBestLabl {
-  color: aqua; font-family: "Liberation Serif"; font-size: 13px; }
-#AccumRightPanl QLabel { color: aqua; font-family: "Liberation Sans"; font-size: 11px; }
-#AccumRightPanl QLabel[caption="true"] { color: yellow; }
-#AccumRightPanl #AccumDrawHeadLabl, #AccumRightPanl #ImproveHeadLabl { color: yellow; text-decoration: underline; }
-#AccumRightPanl #PlrAccumDrawLabl, #AccumRightPanl #DrawDlrHeadLabl { color: silver; text-decoration: underline; }
-#AccumRightPanl #DrawTotalCapLabl, #AccumRightPanl #PlrDrawTotalLabl, #AccumRightPanl #DlrDrawTotalLabl { color: silver; }
+  color: %5; font-family: "Liberation Serif"; font-size: 13px; }
+#AccumRightPanl QLabel { color: %5; font-family: "Liberation Sans"; font-size: 11px; }
+#AccumRightPanl #Caption18, #AccumRightPanl #Caption19, #AccumRightPanl #Caption20, #AccumRightPanl #Caption21,
+#AccumRightPanl #Caption22, #AccumRightPanl #Caption23 { color: %4; }
+#AccumRightPanl #AccumDrawHeadLabl, #AccumRightPanl #ImproveHeadLabl { color: %4; text-decoration: underline; }
+#AccumRightPanl #PlrAccumDrawLabl, #AccumRightPanl #DrawDlrHeadLabl { color: %6; text-decoration: underline; }
+#AccumRightPanl #DrawTotalCapLabl, #AccumRightPanl #PlrDrawTotalLabl, #AccumRightPanl #DlrDrawTotalLabl { color: %6; }
 #AccumRightPanl #PlrDrawImprove, #AccumRightPanl #DlrDrawImprove { font-family: "Liberation Serif"; font-size: 13px; }
-)";
+)")
+      .arg(Css(kOlive), Css(kGray), Css(kTableGreen), Css(kYellow), Css(kAqua), Css(kSilver));
+}
 
 const char* kSaveTitle = "Save Brindlewharf Game Stats As";
 const char* kOpenTitle = "Open Brindlewharf Game Stats";
 const char* kFilter = "Brindlewharf Game Stats (*.bwf)";
 const char* kExtension = "bwf";
-
-// The category rows from the top (Royal Flush) down, and the draw rows, by label name.
-constexpr const char* kPlrCategoryLabels[10] = {
-    "PlrHighCardLabl", "PlrPairLabl",      "Plr2PairLabl", "Plr3KindLabl", "PlrStraightLabl",
-    "PlrFlushLabl",    "PlrFullHouseLabl", "Plr4KindLabl", "PlrSFLabl",    "PlrRoyalLabl"};
-constexpr const char* kDlrCategoryLabels[10] = {
-    "DlrHighCardLabl", "DlrPairLabl",      "Dlr2PairLabl", "Dlr3KindLabl", "DlrStraightLabl",
-    "DlrFlushLabl",    "DlrFullHouseLabl", "Dlr4KindLabl", "DlrSFLabl",    "DlrRoyalLabl"};
-constexpr const char* kPlrDrawLabels[5] = {"Plr0CardsLabl", "Plr1CardLabl", "Plr2CardsLabl", "Plr3CardsLabl",
-                                           "Plr4CardsLabl"};
-constexpr const char* kDlrDrawLabels[5] = {"Dlr0CardsLabl", "Dlr1CardLabl", "Dlr2CardsLabl", "Dlr3CardsLabl",
-                                           "Dlr4CardsLabl"};
 
 QString Number(std::uint32_t v) { return QString::number(v); }
 QString Hands(std::uint32_t n) { return Number(n) + (n == 1 ? " Hand" : " Hands"); }
@@ -81,6 +73,12 @@ std::uint32_t Total(const Array& a) {
 }
 
 QString Caption(const HandRank& rank) { return QString::fromStdString(HandCaption(rank)); }
+
+// A name may be ten of the widest letter: the labels built from it keep their whole text.
+void Show(QLabel* label, const QString& text) {
+  label->setText(text);
+  NarrowToFit(label);
+}
 
 // A best-hand place shows the index corner of its card: the card at its full size, from its
 // top-left corner, clipped by the small box.
@@ -107,45 +105,7 @@ QString DateText(const QDateTime& t) {
 
 }  // namespace
 
-std::vector<std::pair<const char*, QString>> StatLabelTexts(const GameStatistics& v, const QString& name) {
-  const std::uint32_t played = v.HandsPlayed;
-  std::vector<std::pair<const char*, QString>> texts{
-      {"gameTotalLabl", Number(played)},
-      {"PlrWinsLabl", name + " won:  " + Number(v.HandsWon)},
-      {"winPercentLabl", Percent(v.HandsWon, played)},
-      {"PlrDrawImprove", name + ": " + Percent(v.PlrImproved, played)},
-      {"DlrDrawImprove", Percent(v.DlrImproved, played)},
-      {"plrBetAveLabl", "$" + Number(played > 0 ? v.BetSum / played : v.BetSum)},
-      // The bank was sampled once before the first hand; a forged count can make the divisor 0.
-      {"PlrBankAveLabl", "$" + Number(played + 1 != 0 ? v.BankSum / (played + 1) : 0)},
-      {"PlrBankMaxLabl", "$" + Number(v.BankHigh)},
-      {"plrBetMaxLabl", "$" + Number(v.BetHigh)},
-      {"ResetsLabl", Number(v.Resets)},
-      {"FinStatsLabl", name + "'s Financial Stats:"},
-      {"plrBestTitleLabl", name + "'s Best Hand:"},
-      {"plrBestLabl", Caption(v.PlrBestRank)},
-      {"dlrBestLabl", Caption(v.DlrBestRank)},
-      {"plrAccumTitleLabl", name + ":"},
-      {"PlrAccumDrawLabl", name + ":"},
-      {"PlrRankTotalLabl", Number(Total(v.PlrRankCounts))},
-      {"DlrRankTotalLabl", Number(Total(v.DlrRankCounts))},
-      {"PlrDrawTotalLabl", Number(Total(v.PlrDrawCounts))},
-      {"DlrDrawTotalLabl", Number(Total(v.DlrDrawCounts))},
-      {"PlrWinStreakLabl", name + ": " + Hands(v.PlrStreakMax)},
-      {"DlrWinStreakLabl", Hands(v.DlrStreakMax)},
-  };
-  for (std::size_t c = 0; c < 10; ++c) {
-    texts.emplace_back(kPlrCategoryLabels[c], Number(v.PlrRankCounts[c]));
-    texts.emplace_back(kDlrCategoryLabels[c], Number(v.DlrRankCounts[c]));
-  }
-  for (std::size_t n = 0; n < 5; ++n) {
-    texts.emplace_back(kPlrDrawLabels[n], Number(v.PlrDrawCounts[n]));
-    texts.emplace_back(kDlrDrawLabels[n], Number(v.DlrDrawCounts[n]));
-  }
-  return texts;
-}
-
-TStatBox::TStatBox(QWidget* parent) : QDialog(parent), ui(new Ui::TStatBox) {
+TStatBox::TStatBox(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::TStatBox>()) {
   ui->setupUi(this);
   SetUpDialog(this);
   // The separators of the menu carry their names too.
@@ -153,6 +113,19 @@ TStatBox::TStatBox(QWidget* parent) : QDialog(parent), ui(new Ui::TStatBox) {
   int n = 0;
   for (QAction* a : ui->StatsMenu->actions())
     if (a->isSeparator() && n < 3) a->setObjectName(separators[n++]);
+
+  plrCategoryLabels_ = {ui->PlrHighCardLabl, ui->PlrPairLabl,  ui->Plr2PairLabl,     ui->Plr3KindLabl,
+                        ui->PlrStraightLabl, ui->PlrFlushLabl, ui->PlrFullHouseLabl, ui->Plr4KindLabl,
+                        ui->PlrSFLabl,       ui->PlrRoyalLabl};
+  dlrCategoryLabels_ = {ui->DlrHighCardLabl, ui->DlrPairLabl,  ui->Dlr2PairLabl,     ui->Dlr3KindLabl,
+                        ui->DlrStraightLabl, ui->DlrFlushLabl, ui->DlrFullHouseLabl, ui->Dlr4KindLabl,
+                        ui->DlrSFLabl,       ui->DlrRoyalLabl};
+  plrDrawLabels_ = {ui->Plr0CardsLabl, ui->Plr1CardLabl, ui->Plr2CardsLabl, ui->Plr3CardsLabl,
+                    ui->Plr4CardsLabl};
+  dlrDrawLabels_ = {ui->Dlr0CardsLabl, ui->Dlr1CardLabl, ui->Dlr2CardsLabl, ui->Dlr3CardsLabl,
+                    ui->Dlr4CardsLabl};
+  plrCards_ = {ui->PlrCard0, ui->PlrCard1, ui->PlrCard2, ui->PlrCard3, ui->PlrCard4};
+  dlrCards_ = {ui->DlrCard0, ui->DlrCard1, ui->DlrCard2, ui->DlrCard3, ui->DlrCard4};
 
   Timer1 = new QTimer(this);
   Timer1->setObjectName("Timer1");
@@ -172,27 +145,31 @@ TStatBox::TStatBox(QWidget* parent) : QDialog(parent), ui(new Ui::TStatBox) {
   SetView(true);
 }
 
-TStatBox::~TStatBox() { delete ui; }
+TStatBox::~TStatBox() = default;
+
+// Put on when first needed, for a quicker start.
+void TStatBox::Dress() {
+  for (QLabel* caption : {ui->dlrBestLabl, ui->plrBestLabl}) caption->setWordWrap(true);
+  setStyleSheet(Style());
+  ShowLayoutPicture(ui->Image1, "calculator");
+  for (auto [button, picture] : {std::pair{ui->SaveSpBtn, "tool_save"},
+                                 {ui->OpenSpBtn, "tool_open"},
+                                 {ui->CloseSpBtn, "tool_current"},
+                                 {ui->HelpSpBtn, "tool_help"}}) {
+    button->setIcon(QPixmap::fromImage(LayoutPicture(picture, QSize(25, 25) * devicePixelRatio())));
+    button->setIconSize(QSize(21, 21));
+  }
+  dressed_ = true;
+}
 
 void TStatBox::showEvent(QShowEvent* e) {
   QDialog::showEvent(e);
-  if (ui->Image1->pixmap().isNull()) {  // dressed and drawn when first needed: a quicker start
-    for (QLabel* caption : ui->AccumRightPanl->findChildren<QLabel*>(QRegularExpression("^Caption")))
-      caption->setProperty("caption", true);
-    setStyleSheet(kStyle);
-    ShowLayoutPicture(ui->Image1, "calculator");
-    for (auto [button, picture] : {std::pair{ui->SaveSpBtn, "tool_save"},
-                                   {ui->OpenSpBtn, "tool_open"},
-                                   {ui->CloseSpBtn, "tool_current"},
-                                   {ui->HelpSpBtn, "tool_help"}}) {
-      button->setIcon(QPixmap::fromImage(LayoutPicture(picture, QSize(25, 25) * devicePixelRatio())));
-      button->setIconSize(QSize(21, 21));
-    }
-  }
+  if (!dressed_) Dress();
   CentreOnScreen(this);
-  // Every showing starts in the current view. Message boxes and file dialogs over the window
-  // are no new showing, so a file view outlives them.
+  // Every showing starts in the current view, its clock right. Message boxes and file dialogs
+  // over the window are no new showing, so a file view outlives them.
   UpdateClick();
+  Timer1Timer();
 }
 
 void TStatBox::hideEvent(QHideEvent* e) {
@@ -200,17 +177,59 @@ void TStatBox::hideEvent(QHideEvent* e) {
   QDialog::hideEvent(e);
 }
 
+void TStatBox::ExecCountingPendingReset() {
+  pendingResets_ = 1;
+  exec();
+  pendingResets_ = 0;
+}
+
+// As of the last finished hand, like the saved file: a hand in play counts at its showdown.
+GameStatistics TStatBox::CurrentFigures() const {
+  GameStatistics v = SettledStats();
+  v.Resets += pendingResets_;
+  return v;
+}
+
 void TStatBox::Fill(const GameStatistics& v, const QString& name, int emptyBackId) {
-  for (const auto& [label, text] : StatLabelTexts(v, name))
-    if (auto* l = findChild<QLabel*>(QLatin1String(label))) l->setText(text);
-  const bool played = v.HandsPlayed > 0;
-  for (int i = 0; i < 5; ++i) {
-    const auto faceOrBack = [&](CardCode code) {
-      if (!played) return emptyBackId;
-      return code >= 1 && code <= 52 ? code : kFirstBackId;  // a forged card shows the first back
-    };
-    ShowCorner(findChild<QLabel*>(QStringLiteral("PlrCard%1").arg(i)), faceOrBack(v.PlrBestCards[i]));
-    ShowCorner(findChild<QLabel*>(QStringLiteral("DlrCard%1").arg(i)), faceOrBack(v.DlrBestCards[i]));
+  const std::uint32_t played = v.HandsPlayed;
+  Show(ui->gameTotalLabl, Number(played));
+  Show(ui->PlrWinsLabl, name + " won:  " + Number(v.HandsWon));
+  Show(ui->winPercentLabl, Percent(v.HandsWon, played));
+  Show(ui->PlrDrawImprove, name + ": " + Percent(v.PlrImproved, played));
+  Show(ui->DlrDrawImprove, Percent(v.DlrImproved, played));
+  Show(ui->plrBetAveLabl, "$" + Number(played > 0 ? v.BetSum / played : v.BetSum));
+  // The bank was sampled once before the first hand; a forged count can make the divisor 0.
+  Show(ui->PlrBankAveLabl, "$" + Number(played + 1 != 0 ? v.BankSum / (played + 1) : 0));
+  Show(ui->PlrBankMaxLabl, "$" + Number(v.BankHigh));
+  Show(ui->plrBetMaxLabl, "$" + Number(v.BetHigh));
+  Show(ui->ResetsLabl, Number(v.Resets));
+  Show(ui->FinStatsLabl, name + "'s Financial Stats:");
+  Show(ui->plrBestTitleLabl, name + "'s Best Hand:");
+  Show(ui->plrBestLabl, Caption(v.PlrBestRank));
+  Show(ui->dlrBestLabl, Caption(v.DlrBestRank));
+  Show(ui->plrAccumTitleLabl, name + ":");
+  Show(ui->PlrAccumDrawLabl, name + ":");
+  Show(ui->PlrRankTotalLabl, Number(Total(v.PlrRankCounts)));
+  Show(ui->DlrRankTotalLabl, Number(Total(v.DlrRankCounts)));
+  Show(ui->PlrDrawTotalLabl, Number(Total(v.PlrDrawCounts)));
+  Show(ui->DlrDrawTotalLabl, Number(Total(v.DlrDrawCounts)));
+  Show(ui->PlrWinStreakLabl, name + ": " + Hands(v.PlrStreakMax));
+  Show(ui->DlrWinStreakLabl, Hands(v.DlrStreakMax));
+  for (std::size_t c = 0; c < 10; ++c) {
+    Show(plrCategoryLabels_[c], Number(v.PlrRankCounts[c]));
+    Show(dlrCategoryLabels_[c], Number(v.DlrRankCounts[c]));
+  }
+  for (std::size_t n = 0; n < 5; ++n) {
+    Show(plrDrawLabels_[n], Number(v.PlrDrawCounts[n]));
+    Show(dlrDrawLabels_[n], Number(v.DlrDrawCounts[n]));
+  }
+  const auto faceOrBack = [&](CardCode code) {
+    if (played == 0) return emptyBackId;
+    return code >= 1 && code <= 52 ? code : kFirstBackId;  // a forged card shows the first back
+  };
+  for (std::size_t i = 0; i < 5; ++i) {
+    ShowCorner(plrCards_[i], faceOrBack(v.PlrBestCards[i]));
+    ShowCorner(dlrCards_[i], faceOrBack(v.DlrBestCards[i]));
   }
 }
 
@@ -229,8 +248,7 @@ void TStatBox::SetView(bool current) {
 }
 
 void TStatBox::UpdateClick() {
-  // As of the last finished hand, like the saved file: a hand in play counts at its showdown.
-  Fill(SettledStats(), PlayerName, DeckBackId);
+  Fill(CurrentFigures(), PlayerName, DeckBackId);
   setWindowTitle("Current Game Statistics");
   SetView(true);
 }
@@ -258,7 +276,7 @@ void TStatBox::WriteFile(const QString& path) {
   const SaveStamp stamp = StampOf(CurrentPlatform().LocalDateTime());
   // A hand between the player's draw and the showdown is left out: the file holds the game as
   // of its last finished hand, so it always passes its own checks.
-  const std::string bytes = FormatStatsFile(SettledStats(), PlayerName.toStdString(), stamp);
+  const std::string bytes = FormatStatsFile(CurrentFigures(), PlayerName.toStdString(), stamp);
   if (!SaveStatsFile(path, bytes)) ShowMessage(FullName(path) + " could not be saved.", "Save Error", StopOk);
 }
 

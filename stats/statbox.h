@@ -3,20 +3,18 @@
 
 #include <QDialog>
 #include <QString>
-#include <utility>
-#include <vector>
+#include <array>
+#include <cstdint>
+#include <memory>
 
 #include "stats/statistics.h"
 
+class QLabel;
 class QTimer;
 
 namespace Ui {
 class TStatBox;
 }
-
-// Every label's text for a set of figures and a player's name, by label name. Used alike for
-// the current game and for a file.
-std::vector<std::pair<const char*, QString>> StatLabelTexts(const GameStatistics& v, const QString& name);
 
 class TStatBox : public QDialog {
   Q_OBJECT
@@ -24,11 +22,13 @@ class TStatBox : public QDialog {
   explicit TStatBox(QWidget* parent = nullptr);
   ~TStatBox() override;
 
-  Ui::TStatBox* ui;
   QTimer* Timer1;
 
   // Methods bound to no control.
   void WriteFile(const QString& path);
+  // Shows the window modally, the game in play counting one bankruptcy more than it holds: the
+  // one the player has just run into and may follow with a new game.
+  void ExecCountingPendingReset();
 
  public slots:
   void UpdateClick();
@@ -44,8 +44,18 @@ class TStatBox : public QDialog {
   void hideEvent(QHideEvent* e) override;
 
  private:
+  void Dress();
+  GameStatistics CurrentFigures() const;
   void Fill(const GameStatistics& v, const QString& name, int emptyBackId);
   void SetView(bool current);
+
+  std::unique_ptr<Ui::TStatBox> ui;
+  bool dressed_ = false;  // style sheet and pictures are put on at the first showing
+  std::uint32_t pendingResets_ = 0;
+  // Category rows from high card (0) up to royal flush (9); draw rows by cards drawn.
+  std::array<QLabel*, 10> plrCategoryLabels_{}, dlrCategoryLabels_{};
+  std::array<QLabel*, 5> plrDrawLabels_{}, dlrDrawLabels_{};
+  std::array<QLabel*, 5> plrCards_{}, dlrCards_{};
 };
 
 extern TStatBox* StatBox;

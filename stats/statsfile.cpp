@@ -6,93 +6,116 @@
 
 namespace {
 
-// Every number of the file by its meaning; lines 1..87 are these in the order of FileLayout.
+// Every number of the file by its meaning: the figures of the game, the moment of saving, and the
+// check values the writer derives from them and the reader compares with them.
 struct Figures {
-  std::uint32_t nameLength = 0, handsPlayed = 0, handsWon = 0, plrImproved = 0, plrBestSum = 0,
-                dlrImproved = 0, bankSum = 0, dlrBestSum = 0, bankHighDiv3 = 0, bankHighMod3 = 0, betSum = 0,
-                plrCardsSum = 0, betHighDiv4 = 0, betHighMod4 = 0, plrStreakMax = 0, dlrCardsSum = 0,
-                dlrStreakMax = 0, resets = 0, bankHigh = 0, betHigh = 0, stampSum = 0;
-  std::array<std::uint32_t, 10> plrRanks{}, dlrRanks{};
-  std::array<std::uint32_t, 7> plrBest{}, dlrBest{};
-  std::array<std::uint32_t, 5> plrDraws{}, dlrDraws{}, checks{}, plrCards{}, dlrCards{};
-  std::array<std::uint32_t, 4> time{};  // hour, minute, second, PM flag
-  std::array<std::uint32_t, 3> date{};  // month, day, year
+  GameStatistics stats;
+  SaveStamp stamp;
+  std::uint32_t nameLength = 0, plrBestSum = 0, dlrBestSum = 0, plrCardsSum = 0, dlrCardsSum = 0,
+                bankHighDiv3 = 0, bankHighMod3 = 0, betHighDiv4 = 0, betHighMod4 = 0, stampSum = 0;
+  std::array<std::uint32_t, 5> checks{};
 };
 
-enum class Kind {
-  NameLength,
-  HandsPlayed,
-  HandsWon,
-  PlrImproved,
-  PlrBestSum,
-  DlrImproved,
-  BankSum,
-  DlrBestSum,
-  BankHighDiv3,
-  PlrRank,
-  DlrRank,
-  PlrBest,
-  DlrBest,
-  PlrDraw,
-  DlrDraw,
-  Check,
-  PlrCard,
-  DlrCard,
-  Time,
-  Date,
-  BankHighMod3,
-  BetSum,
-  PlrCardsSum,
-  BetHighDiv4,
-  BetHighMod4,
-  PlrStreakMax,
-  DlrCardsSum,
-  DlrStreakMax,
-  Resets,
-  BankHigh,
-  BetHigh,
-  StampSum,
-};
+// One field of the file: where its number lives in the figures (i indexes a group's entry). The
+// writer reads through it, the reader writes through it.
+using Field = std::uint32_t& (*)(Figures& f, std::size_t i);
 
-struct Slot {
-  Kind kind;
-  int index = 0;
+// A best-hand word or card code travels as the bits of its signed value.
+std::uint32_t& Bits(std::int32_t& v) { return reinterpret_cast<std::uint32_t&>(v); }
+
+constexpr Field kNameLength = [](Figures& f, std::size_t) -> std::uint32_t& { return f.nameLength; };
+constexpr Field kHandsPlayed = [](Figures& f, std::size_t) -> std::uint32_t& { return f.stats.HandsPlayed; };
+constexpr Field kHandsWon = [](Figures& f, std::size_t) -> std::uint32_t& { return f.stats.HandsWon; };
+constexpr Field kPlrImproved = [](Figures& f, std::size_t) -> std::uint32_t& { return f.stats.PlrImproved; };
+constexpr Field kPlrBestSum = [](Figures& f, std::size_t) -> std::uint32_t& { return f.plrBestSum; };
+constexpr Field kDlrImproved = [](Figures& f, std::size_t) -> std::uint32_t& { return f.stats.DlrImproved; };
+constexpr Field kBankSum = [](Figures& f, std::size_t) -> std::uint32_t& { return f.stats.BankSum; };
+constexpr Field kDlrBestSum = [](Figures& f, std::size_t) -> std::uint32_t& { return f.dlrBestSum; };
+constexpr Field kBankHighDiv3 = [](Figures& f, std::size_t) -> std::uint32_t& { return f.bankHighDiv3; };
+constexpr Field kPlrRank = [](Figures& f, std::size_t i) -> std::uint32_t& {
+  return f.stats.PlrRankCounts[i];
+};
+constexpr Field kDlrRank = [](Figures& f, std::size_t i) -> std::uint32_t& {
+  return f.stats.DlrRankCounts[i];
+};
+constexpr Field kPlrBest = [](Figures& f, std::size_t i) -> std::uint32_t& {
+  return Bits(f.stats.PlrBestRank[i]);
+};
+constexpr Field kDlrBest = [](Figures& f, std::size_t i) -> std::uint32_t& {
+  return Bits(f.stats.DlrBestRank[i]);
+};
+constexpr Field kPlrDraw = [](Figures& f, std::size_t i) -> std::uint32_t& {
+  return f.stats.PlrDrawCounts[i];
+};
+constexpr Field kDlrDraw = [](Figures& f, std::size_t i) -> std::uint32_t& {
+  return f.stats.DlrDrawCounts[i];
+};
+constexpr Field kCheck = [](Figures& f, std::size_t i) -> std::uint32_t& { return f.checks[i]; };
+constexpr Field kPlrCard = [](Figures& f, std::size_t i) -> std::uint32_t& {
+  return Bits(f.stats.PlrBestCards[i]);
+};
+constexpr Field kDlrCard = [](Figures& f, std::size_t i) -> std::uint32_t& {
+  return Bits(f.stats.DlrBestCards[i]);
+};
+constexpr Field kTime = [](Figures& f, std::size_t i) -> std::uint32_t& {
+  return *std::array{&f.stamp.hour, &f.stamp.minute, &f.stamp.second, &f.stamp.pm}[i];
+};
+constexpr Field kDate = [](Figures& f, std::size_t i) -> std::uint32_t& {
+  return *std::array{&f.stamp.month, &f.stamp.day, &f.stamp.year}[i];
+};
+constexpr Field kBankHighMod3 = [](Figures& f, std::size_t) -> std::uint32_t& { return f.bankHighMod3; };
+constexpr Field kBetSum = [](Figures& f, std::size_t) -> std::uint32_t& { return f.stats.BetSum; };
+constexpr Field kPlrCardsSum = [](Figures& f, std::size_t) -> std::uint32_t& { return f.plrCardsSum; };
+constexpr Field kBetHighDiv4 = [](Figures& f, std::size_t) -> std::uint32_t& { return f.betHighDiv4; };
+constexpr Field kBetHighMod4 = [](Figures& f, std::size_t) -> std::uint32_t& { return f.betHighMod4; };
+constexpr Field kPlrStreakMax = [](Figures& f, std::size_t) -> std::uint32_t& {
+  return f.stats.PlrStreakMax;
+};
+constexpr Field kDlrCardsSum = [](Figures& f, std::size_t) -> std::uint32_t& { return f.dlrCardsSum; };
+constexpr Field kDlrStreakMax = [](Figures& f, std::size_t) -> std::uint32_t& {
+  return f.stats.DlrStreakMax;
+};
+constexpr Field kResets = [](Figures& f, std::size_t) -> std::uint32_t& { return f.stats.Resets; };
+constexpr Field kBankHigh = [](Figures& f, std::size_t) -> std::uint32_t& { return f.stats.BankHigh; };
+constexpr Field kBetHigh = [](Figures& f, std::size_t) -> std::uint32_t& { return f.stats.BetHigh; };
+constexpr Field kStampSum = [](Figures& f, std::size_t) -> std::uint32_t& { return f.stampSum; };
+
+struct Line {
+  Field field;
+  std::size_t index = 0;
 };
 
 // Nine lines of totals; ten groups, group i holding the two category counters of i, the two
 // best-hand words while i < 7, the two draw counters, a check value and the two best cards
 // while i < 5, a time part while i < 4 and a date part while i < 3; then twelve more lines.
-std::vector<Slot> MakeLayout() {
-  std::vector<Slot> layout{{Kind::NameLength},  {Kind::HandsPlayed}, {Kind::HandsWon},
-                           {Kind::PlrImproved}, {Kind::PlrBestSum},  {Kind::DlrImproved},
-                           {Kind::BankSum},     {Kind::DlrBestSum},  {Kind::BankHighDiv3}};
-  for (int i = 0; i < 10; ++i) {
-    layout.insert(layout.end(), {{Kind::PlrRank, i}, {Kind::DlrRank, i}});
-    if (i < 7) layout.insert(layout.end(), {{Kind::PlrBest, i}, {Kind::DlrBest, i}});
+std::vector<Line> MakeLayout() {
+  std::vector<Line> layout{{kNameLength},  {kHandsPlayed}, {kHandsWon},   {kPlrImproved}, {kPlrBestSum},
+                           {kDlrImproved}, {kBankSum},     {kDlrBestSum}, {kBankHighDiv3}};
+  for (std::size_t i = 0; i < 10; ++i) {
+    layout.insert(layout.end(), {{kPlrRank, i}, {kDlrRank, i}});
+    if (i < 7) layout.insert(layout.end(), {{kPlrBest, i}, {kDlrBest, i}});
     if (i < 5)
-      layout.insert(
-          layout.end(),
-          {{Kind::PlrDraw, i}, {Kind::DlrDraw, i}, {Kind::Check, i}, {Kind::PlrCard, i}, {Kind::DlrCard, i}});
-    if (i < 4) layout.push_back({Kind::Time, i});
-    if (i < 3) layout.push_back({Kind::Date, i});
+      layout.insert(layout.end(), {{kPlrDraw, i}, {kDlrDraw, i}, {kCheck, i}, {kPlrCard, i}, {kDlrCard, i}});
+    if (i < 4) layout.push_back({kTime, i});
+    if (i < 3) layout.push_back({kDate, i});
   }
-  layout.insert(layout.end(), {{Kind::BankHighMod3},
-                               {Kind::BetSum},
-                               {Kind::PlrCardsSum},
-                               {Kind::BetHighDiv4},
-                               {Kind::BetHighMod4},
-                               {Kind::PlrStreakMax},
-                               {Kind::DlrCardsSum},
-                               {Kind::DlrStreakMax},
-                               {Kind::Resets},
-                               {Kind::BankHigh},
-                               {Kind::BetHigh},
-                               {Kind::StampSum}});
+  layout.insert(layout.end(), {{kBankHighMod3},
+                               {kBetSum},
+                               {kPlrCardsSum},
+                               {kBetHighDiv4},
+                               {kBetHighMod4},
+                               {kPlrStreakMax},
+                               {kDlrCardsSum},
+                               {kDlrStreakMax},
+                               {kResets},
+                               {kBankHigh},
+                               {kBetHigh},
+                               {kStampSum}});
   return layout;
 }
 
-const std::vector<Slot>& FileLayout() {
-  static const std::vector<Slot> layout = MakeLayout();
+const std::vector<Line>& FileLayout() {
+  static const std::vector<Line> layout = MakeLayout();
   return layout;
 }
 
@@ -100,97 +123,12 @@ constexpr std::size_t kNumberLines = 87;
 constexpr std::size_t kLines = 88;
 constexpr std::size_t kMaxLine = 80;
 
-std::uint32_t& At(Figures& f, Slot slot) {
-  const auto i = static_cast<std::size_t>(slot.index);
-  switch (slot.kind) {
-    case Kind::NameLength:
-      return f.nameLength;
-    case Kind::HandsPlayed:
-      return f.handsPlayed;
-    case Kind::HandsWon:
-      return f.handsWon;
-    case Kind::PlrImproved:
-      return f.plrImproved;
-    case Kind::PlrBestSum:
-      return f.plrBestSum;
-    case Kind::DlrImproved:
-      return f.dlrImproved;
-    case Kind::BankSum:
-      return f.bankSum;
-    case Kind::DlrBestSum:
-      return f.dlrBestSum;
-    case Kind::BankHighDiv3:
-      return f.bankHighDiv3;
-    case Kind::PlrRank:
-      return f.plrRanks[i];
-    case Kind::DlrRank:
-      return f.dlrRanks[i];
-    case Kind::PlrBest:
-      return f.plrBest[i];
-    case Kind::DlrBest:
-      return f.dlrBest[i];
-    case Kind::PlrDraw:
-      return f.plrDraws[i];
-    case Kind::DlrDraw:
-      return f.dlrDraws[i];
-    case Kind::Check:
-      return f.checks[i];
-    case Kind::PlrCard:
-      return f.plrCards[i];
-    case Kind::DlrCard:
-      return f.dlrCards[i];
-    case Kind::Time:
-      return f.time[i];
-    case Kind::Date:
-      return f.date[i];
-    case Kind::BankHighMod3:
-      return f.bankHighMod3;
-    case Kind::BetSum:
-      return f.betSum;
-    case Kind::PlrCardsSum:
-      return f.plrCardsSum;
-    case Kind::BetHighDiv4:
-      return f.betHighDiv4;
-    case Kind::BetHighMod4:
-      return f.betHighMod4;
-    case Kind::PlrStreakMax:
-      return f.plrStreakMax;
-    case Kind::DlrCardsSum:
-      return f.dlrCardsSum;
-    case Kind::DlrStreakMax:
-      return f.dlrStreakMax;
-    case Kind::Resets:
-      return f.resets;
-    case Kind::BankHigh:
-      return f.bankHigh;
-    case Kind::BetHigh:
-      return f.betHigh;
-    case Kind::StampSum:
-      return f.stampSum;
-  }
-  return f.nameLength;
-}
-
 // Sums wrap around at 2^32, in the writer and the reader alike.
 template <typename Array>
 std::uint32_t Sum(const Array& a) {
   std::uint32_t total = 0;
   for (auto v : a) total += static_cast<std::uint32_t>(v);
   return total;
-}
-
-template <std::size_t N>
-std::array<std::uint32_t, N> Words(const std::array<std::int32_t, N>& a) {
-  std::array<std::uint32_t, N> out{};
-  for (std::size_t i = 0; i < N; ++i) out[i] = static_cast<std::uint32_t>(a[i]);
-  return out;
-}
-
-template <std::size_t N>
-std::array<std::int32_t, N> Signed(const std::array<std::uint32_t, N>& a) {
-  std::array<std::int32_t, N> out{};
-  for (std::size_t i = 0; i < N; ++i) out[i] = static_cast<std::int32_t>(a[i]);
-  return out;
 }
 
 std::array<std::uint32_t, 7> StampParts(const SaveStamp& s) {
@@ -268,85 +206,42 @@ std::string Latin1ToUtf8(std::string_view s) {
   return out;
 }
 
-Figures FromStats(const GameStatistics& s, std::string_view name, const SaveStamp& stamp) {
-  Figures f;
+// The figures of a game as the file holds them, with the check values derived from them.
+Figures Derive(const GameStatistics& s, std::string_view name, const SaveStamp& stamp) {
+  Figures f{s, stamp};
   f.nameLength = NameLength(name);
-  f.handsPlayed = s.HandsPlayed;
-  f.handsWon = s.HandsWon;
-  f.plrImproved = s.PlrImproved;
-  f.dlrImproved = s.DlrImproved;
-  f.bankSum = s.BankSum;
-  f.bankHigh = s.BankHigh;
+  f.plrBestSum = Sum(s.PlrBestRank);
+  f.dlrBestSum = Sum(s.DlrBestRank);
+  f.plrCardsSum = Sum(s.PlrBestCards);
+  f.dlrCardsSum = Sum(s.DlrBestCards);
   f.bankHighDiv3 = s.BankHigh / 3;
   f.bankHighMod3 = s.BankHigh % 3;
-  f.betSum = s.BetSum;
-  f.betHigh = s.BetHigh;
   f.betHighDiv4 = s.BetHigh / 4;
   f.betHighMod4 = s.BetHigh % 4;
-  f.resets = s.Resets;
-  f.plrStreakMax = s.PlrStreakMax;
-  f.dlrStreakMax = s.DlrStreakMax;
-  f.plrRanks = s.PlrRankCounts;
-  f.dlrRanks = s.DlrRankCounts;
-  f.plrDraws = s.PlrDrawCounts;
-  f.dlrDraws = s.DlrDrawCounts;
-  f.plrBest = Words(s.PlrBestRank);
-  f.dlrBest = Words(s.DlrBestRank);
-  f.plrCards = Words(s.PlrBestCards);
-  f.dlrCards = Words(s.DlrBestCards);
-  f.plrBestSum = Sum(f.plrBest);
-  f.dlrBestSum = Sum(f.dlrBest);
-  f.plrCardsSum = Sum(f.plrCards);
-  f.dlrCardsSum = Sum(f.dlrCards);
   f.checks = {f.nameLength + s.PlrStreakMax, s.HandsPlayed + s.BetSum, s.PlrImproved + s.Resets,
               s.HandsWon + s.DlrImproved, s.BankSum + s.DlrStreakMax};
-  f.time = {stamp.hour, stamp.minute, stamp.second, stamp.pm};
-  f.date = {stamp.month, stamp.day, stamp.year};
   f.stampSum = Sum(StampParts(stamp));
   return f;
 }
 
-GameStatistics ToStats(const Figures& f) {
-  GameStatistics s;
-  s.HandsPlayed = f.handsPlayed;
-  s.HandsWon = f.handsWon;
-  s.PlrImproved = f.plrImproved;
-  s.DlrImproved = f.dlrImproved;
-  s.BankSum = f.bankSum;
-  s.BankHigh = f.bankHigh;
-  s.BetSum = f.betSum;
-  s.BetHigh = f.betHigh;
-  s.Resets = f.resets;
-  s.PlrStreakMax = f.plrStreakMax;
-  s.DlrStreakMax = f.dlrStreakMax;
-  s.PlrRankCounts = f.plrRanks;
-  s.DlrRankCounts = f.dlrRanks;
-  s.PlrDrawCounts = f.plrDraws;
-  s.DlrDrawCounts = f.dlrDraws;
-  s.PlrBestRank = Signed(f.plrBest);
-  s.DlrBestRank = Signed(f.dlrBest);
-  s.PlrBestCards = Signed(f.plrCards);
-  s.DlrBestCards = Signed(f.dlrCards);
-  return s;
-}
-
 // The consistency checks in their order; the number kept is that of the last one failing.
 int LastFailingCheck(const Figures& f, std::uint32_t nameLength) {
+  const GameStatistics& s = f.stats;
   const std::pair<int, bool> failures[] = {
-      {3, f.nameLength + f.plrStreakMax != f.checks[0]},
-      {4, f.handsPlayed + f.betSum != f.checks[1]},
-      {5, f.plrImproved + f.resets != f.checks[2]},
-      {6, f.handsWon + f.dlrImproved != f.checks[3]},
-      {7, f.bankSum + f.dlrStreakMax != f.checks[4]},
-      {8, Sum(f.plrRanks) != f.handsPlayed},
-      {9, Sum(f.dlrRanks) != f.handsPlayed},
-      {11, Sum(f.plrDraws) != f.handsPlayed},
-      {12, Sum(f.dlrDraws) != f.handsPlayed},
-      {13, Sum(f.plrBest) != f.plrBestSum},
-      {14, Sum(f.dlrBest) != f.dlrBestSum},
-      {15, Sum(f.plrCards) != f.plrCardsSum},
-      {16, Sum(f.dlrCards) != f.dlrCardsSum},
-      {17, Sum(f.time) + Sum(f.date) != f.stampSum},
+      {3, f.nameLength + s.PlrStreakMax != f.checks[0]},
+      {4, s.HandsPlayed + s.BetSum != f.checks[1]},
+      {5, s.PlrImproved + s.Resets != f.checks[2]},
+      {6, s.HandsWon + s.DlrImproved != f.checks[3]},
+      {7, s.BankSum + s.DlrStreakMax != f.checks[4]},
+      {8, Sum(s.PlrRankCounts) != s.HandsPlayed},
+      {9, Sum(s.DlrRankCounts) != s.HandsPlayed},
+      {11, Sum(s.PlrDrawCounts) != s.HandsPlayed},
+      {12, Sum(s.DlrDrawCounts) != s.HandsPlayed},
+      {13, Sum(s.PlrBestRank) != f.plrBestSum},
+      {14, Sum(s.DlrBestRank) != f.dlrBestSum},
+      {15, Sum(s.PlrBestCards) != f.plrCardsSum},
+      {16, Sum(s.DlrBestCards) != f.dlrCardsSum},
+      {17, Sum(StampParts(f.stamp)) != f.stampSum},
       {18, nameLength != f.nameLength},
   };
   int last = 0;
@@ -386,10 +281,10 @@ std::uint32_t NameLength(std::string_view line) {
 }
 
 std::string FormatStatsFile(const GameStatistics& stats, std::string_view nameUtf8, const SaveStamp& stamp) {
-  Figures f = FromStats(stats, nameUtf8, stamp);
+  Figures f = Derive(stats, nameUtf8, stamp);
   std::string out;
-  for (const Slot& slot : FileLayout()) {
-    out += std::to_string(At(f, slot));
+  for (const Line& line : FileLayout()) {
+    out += std::to_string(line.field(f, line.index));
     out += "\r\n";
   }
   out += nameUtf8;
@@ -429,17 +324,17 @@ StatsFileReading ReadStatsFile(std::string_view bytes) {
   // Third reading: the values, then the checks.
   Figures f;
   const auto& layout = FileLayout();
-  for (std::size_t i = 0; i < kNumberLines; ++i) At(f, layout[i]) = DecimalValue(lines[i]);
+  for (std::size_t i = 0; i < kNumberLines; ++i) layout[i].field(f, layout[i].index) = DecimalValue(lines[i]);
   const std::string_view nameLine = lines[kNumberLines];
   if (const int failed = LastFailingCheck(f, NameLength(nameLine)); failed != 0) {
     r.errors = {failed};
     return r;
   }
-  if (f.bankHighDiv3 * 3 + f.bankHighMod3 != f.bankHigh) r.errors.push_back(17);
-  if (f.betHighDiv4 * 4 + f.betHighMod4 != f.betHigh) r.errors.push_back(18);
+  if (f.bankHighDiv3 * 3 + f.bankHighMod3 != f.stats.BankHigh) r.errors.push_back(17);
+  if (f.betHighDiv4 * 4 + f.betHighMod4 != f.stats.BetHigh) r.errors.push_back(18);
   if (!r.Accepted()) return r;
-  r.stats = ToStats(f);
+  r.stats = f.stats;
   r.name = IsUtf8(nameLine) ? std::string(nameLine) : Latin1ToUtf8(nameLine);
-  r.stamp = {f.time[0], f.time[1], f.time[2], f.time[3], f.date[0], f.date[1], f.date[2]};
+  r.stamp = f.stamp;
   return r;
 }

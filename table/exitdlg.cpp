@@ -7,7 +7,6 @@
 #include "platform/accessible.h"
 #include "platform/palette.h"
 #include "platform/windows.h"
-#include "stats/gamestats.h"
 #include "stats/statbox.h"
 #include "table/tablestate.h"
 #include "ui_exitdlg.h"
@@ -77,14 +76,10 @@ void TExitDlg::NewGameBtnClick() {
 void TExitDlg::ExitBtnClick() { reject(); }
 
 void TExitDlg::ViewStatsBtnClick() {
-  // The statistics count the bankruptcy that the new game is about to follow; viewing them
-  // leaves the stored count as it was.
-  ++GameStats.Resets;
   if (StatBox) {
     CentreOnScreen(StatBox);
-    StatBox->exec();
+    StatBox->ExecCountingPendingReset();
   }
-  --GameStats.Resets;
   // Back from the statistics window: this dialog is active again.
   UpdateValuesClick();
 }

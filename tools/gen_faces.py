@@ -3,21 +3,14 @@
 
 Everything repetitive -- pip layouts, corner indices, the court cards' mirrored halves -- is
 generated here from small tables; run it from the repository root after changing the art:
-    python3 tools/gen_faces.py
+    python3 tools/gen_faces.py [ART]
+(ART is the folder to write into, resources/art unless named).
 """
 import math
 import os
+import sys
 
-OUT = "resources/art/catalogue"
-PICTURES = "resources/art/pictures"
-
-GREEN = "#008000"
-RED = "#C8102E"
-BLACK = "#141414"
-PAPER = "#FBFAF5"
-GOLD = "#D4A017"
-NAVY = "#1F2A60"
-SKIN = "#F4D2B0"
+from palette import BLACK, GOLD, GREEN, NAVY, PAPER, RED, SKIN, WHITE
 
 RANKS = ["2", "3", "4", "5", "6", "7", "8", "9", "10", "J", "Q", "K", "A"]
 SUITS = ["heart", "diamond", "club", "spade"]
@@ -97,7 +90,6 @@ def ace(suit):
 # y 10..48) and is drawn again turned half round about the card's centre. Every court is
 # described by one row of COURTS; the drawing code below only knows ranks, not cards.
 
-WHITE = "#FFFFFF"
 LINE = f'stroke="{BLACK}" stroke-width="0.75" stroke-linejoin="round"'
 
 def path(points):
@@ -451,7 +443,8 @@ def icon():
             f'<path d="M18.5,23.3 Q21,25.3 23.5,23.3" fill="none" stroke="#8B1A1A" stroke-width="1"/>\n'
             '</svg>\n')
 
-def main():
+def main(art):
+    OUT, PICTURES = f"{art}/catalogue", f"{art}/pictures"
     os.makedirs(OUT, exist_ok=True)
     os.makedirs(PICTURES, exist_ok=True)
     for code in range(1, 53):
@@ -471,4 +464,4 @@ def main():
         f.write(icon())
 
 if __name__ == "__main__":
-    main()
+    main(sys.argv[1] if len(sys.argv) > 1 else "resources/art")

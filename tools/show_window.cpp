@@ -3,20 +3,22 @@
 //   show_window help [topic|rank N]   the help window, on topic or hand rank N (0..9)
 //   show_window stats [FILE.bwf]      the statistics window, on a saved file if one is named
 //   show_window broke                 the bankruptcy dialog
+//   show_window about                 the about window
 // e.g. xvfb-run -s '-screen 0 1024x768x24' build/tools/show_window help rank 3, then
 // import -window root shot.png while it runs.
 #include <QApplication>
+#include <QTabWidget>
 #include <QTimer>
 #include <cstdlib>
 #include <cstring>
 
 #include "decks/deckchoice.h"
 #include "decks/decksdlg.h"
+#include "help/about.h"
 #include "help/helpbox.h"
 #include "platform/platform.h"
 #include "stats/statbox.h"
 #include "table/exitdlg.h"
-#include "ui_helpbox.h"
 
 namespace {
 
@@ -47,6 +49,10 @@ int main(int argc, char** argv) {
     if (argc > 2) QTimer::singleShot(500, &stats, [&stats] { stats.OpenSpBtnClick(); });
     return stats.exec();
   }
+  if (std::strcmp(which, "about") == 0) {
+    TAbout about;
+    return about.exec();
+  }
   if (std::strcmp(which, "broke") == 0) {
     TExitDlg broke;
     return broke.exec();
@@ -58,7 +64,7 @@ int main(int argc, char** argv) {
     // After the first activation, which resets the window.
     QTimer::singleShot(500, &help, [&help, n, rank] {
       if (rank) {
-        help.ui->PageControl1->setCurrentIndex(1);
+        help.findChild<QTabWidget*>("PageControl1")->setCurrentIndex(1);
         help.HandRankClick(n);
       } else {
         help.TopicClick(n);

@@ -14,7 +14,6 @@
 #include "decks/deckchoice.h"
 #include "decks/imagebox.h"
 #include "tests/support/widgets.h"
-#include "ui_decks.h"
 
 namespace {
 
@@ -23,7 +22,8 @@ namespace {
 int FramedBack(const TDecks& dialog) {
   int framed = 0;
   for (int n = 0; n < 10; ++n) {
-    const QColor colour = dialog.deckPanels[n]->palette().color(QPalette::Window);
+    const QColor colour =
+        Named<QFrame>(&dialog, QStringLiteral("Deck%1Pnl").arg(n))->palette().color(QPalette::Window);
     if (colour == QColor(255, 0, 0) && framed == 0)
       framed = 60 + n;
     else if (colour != QColor(0, 128, 0))
@@ -32,20 +32,24 @@ int FramedBack(const TDecks& dialog) {
   return framed;
 }
 
+ImageBox* Back(const TDecks& dialog, const std::string& n) {
+  return Named<ImageBox>(&dialog, QString::fromStdString("Deck" + n + "Pic"));
+}
+
 // Words: clickN and dblN on back N (0..9), tick, untick, ok, cancel, close (the title bar).
 void Play(TDecks& dialog, const std::string& script) {
   std::istringstream words(script);
   for (std::string w; words >> w;) {
     if (w.starts_with("click"))
-      QTest::mouseClick(dialog.deckPics[std::stoi(w.substr(5))], Qt::LeftButton);
+      QTest::mouseClick(Back(dialog, w.substr(5)), Qt::LeftButton);
     else if (w.starts_with("dbl"))
-      QTest::mouseDClick(dialog.deckPics[std::stoi(w.substr(3))], Qt::LeftButton);
+      QTest::mouseDClick(Back(dialog, w.substr(3)), Qt::LeftButton);
     else if (w == "tick" || w == "untick")
-      QTest::mouseClick(dialog.ui->RandDeckChk, Qt::LeftButton);  // the scripts never tick it twice
+      QTest::mouseClick(Named<QCheckBox>(&dialog, "RandDeckChk"), Qt::LeftButton);  // never ticked twice
     else if (w == "ok")
-      QTest::mouseClick(dialog.ui->OKBtn, Qt::LeftButton);
+      QTest::mouseClick(Named<QPushButton>(&dialog, "OKBtn"), Qt::LeftButton);
     else if (w == "cancel")
-      QTest::mouseClick(dialog.ui->CancelBtn, Qt::LeftButton);
+      QTest::mouseClick(Named<QPushButton>(&dialog, "CancelBtn"), Qt::LeftButton);
     else if (w == "close")
       dialog.close();
   }
@@ -78,7 +82,7 @@ TEST(DeckDialog, OpensOnTheChoiceInForceAndOnlyOkOrADoubleClickChangesIt) {
     PendingBackId = 69 - (v.back - 60);  // left over from an earlier visit
     dialog.show();
     EXPECT_EQ(FramedBack(dialog), v.back);
-    EXPECT_EQ(dialog.ui->RandDeckChk->isChecked(), v.random == 1);
+    EXPECT_EQ(Named<QCheckBox>(&dialog, "RandDeckChk")->isChecked(), v.random == 1);
     Play(dialog, v.script);
     EXPECT_EQ(dialog.isVisible(), v.framedWhileOpen != 0);
     if (dialog.isVisible()) {
@@ -90,11 +94,25 @@ TEST(DeckDialog, OpensOnTheChoiceInForceAndOnlyOkOrADoubleClickChangesIt) {
     // Whatever happened on this visit, the next one starts from the choice in force.
     dialog.show();
     EXPECT_EQ(FramedBack(dialog), v.backAfter);
-    EXPECT_EQ(dialog.ui->RandDeckChk->isChecked(), v.randomAfter == 1);
+    EXPECT_EQ(Named<QCheckBox>(&dialog, "RandDeckChk")->isChecked(), v.randomAfter == 1);
     dialog.hide();
   }
-  for (int n = 0; n < 10; ++n) EXPECT_TRUE(Shows(dialog.deckPics[n], 60 + n)) << "back " << n;
+  for (int n = 0; n < 10; ++n) EXPECT_TRUE(Shows(Back(dialog, std::to_string(n)), 60 + n)) << "back " << n;
   ResetDeckChoice();
+}
+
+TEST(DeckDialog, BothPanelsShowTheirWholeBevels) {
+  TDecks dialog;
+  for (const char* name : {"Panel1", "Panel2"}) {
+    SCOPED_TRACE(name);
+    const QFrame* panel = Named<QFrame>(&dialog, name);
+    // A sunken box: a lowered outer line around a raised inner one. Nothing inside may cover them.
+    EXPECT_EQ(panel->frameShape(), QFrame::Box);
+    EXPECT_EQ(panel->frameShadow(), QFrame::Sunken);
+    EXPECT_EQ(panel->frameWidth(), 2);
+    for (const QWidget* child : panel->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+      EXPECT_TRUE(panel->contentsRect().contains(child->geometry())) << child->objectName().toStdString();
+  }
 }
 
 }  // namespace

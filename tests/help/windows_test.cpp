@@ -6,34 +6,41 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
+#include <QTextEdit>
+#include <QWindow>
 
 #include "help/about.h"
+#include "help/licence.h"
 #include "help/logobox.h"
-#include "ui_about.h"
+#include "tests/support/widgets.h"
 
 namespace {
 
 TEST(AboutWindow, AlwaysOpensOnVersionAndBothOkButtonsClose) {
   TAbout about;
-  about.show();
-  EXPECT_EQ(about.ui->PageControl1->currentWidget(), about.ui->VersionTab);
-  about.ui->PageControl1->setCurrentWidget(about.ui->LicenseTab);
-  QTest::mouseClick(about.ui->OKBtn, Qt::LeftButton);
-  EXPECT_FALSE(about.isVisible());
-
-  about.show();
-  EXPECT_EQ(about.ui->PageControl1->currentWidget(), about.ui->VersionTab);
-  QTest::mouseClick(about.ui->Button1, Qt::LeftButton);
-  EXPECT_FALSE(about.isVisible());
+  auto* pages = Named<QTabWidget>(&about, "PageControl1");
+  for (const char* ok : {"OKBtn", "Button1"}) {
+    about.show();
+    EXPECT_EQ(pages->currentWidget(), Named(&about, "VersionTab"));
+    pages->setCurrentWidget(Named(&about, "LicenseTab"));
+    QTest::mouseClick(Named<QPushButton>(&about, ok), Qt::LeftButton);
+    EXPECT_FALSE(about.isVisible()) << ok;
+  }
   EXPECT_EQ(about.windowTitle(), "About Brindlewharf");
-  EXPECT_TRUE(about.ui->LicenseRE->toPlainText().contains("MIT"));
-  EXPECT_TRUE(about.ui->LicenseRE->isReadOnly());
+  const auto* licence = Named<QTextEdit>(&about, "LicenseRE");
+  EXPECT_TRUE(licence->toPlainText().contains("MIT"));
+  EXPECT_TRUE(licence->toPlainText().contains(LicenceFile())) << "the place of the full terms";
+  EXPECT_TRUE(licence->isReadOnly());
 }
 
-TEST(Splash, VisibleFromCreationWithNothingToClick) {
+TEST(Splash, VisibleFromCreationAboveTheTableWithNothingToClick) {
+  QWidget table;
+  table.show();
   TLogoBox splash;
   EXPECT_TRUE(splash.isVisible());
   EXPECT_EQ(splash.size(), QSize(433, 293));
+  // A window manager keeps the splash above the window it belongs to.
+  EXPECT_EQ(splash.windowHandle()->transientParent(), table.windowHandle());
   EXPECT_TRUE(splash.findChildren<QAbstractButton*>().isEmpty());
   EXPECT_TRUE(splash.findChildren<QLineEdit*>().isEmpty());
   QTest::mouseClick(&splash, Qt::LeftButton);

@@ -21,7 +21,6 @@
 #include "stats/statsfile.h"
 #include "tests/support/fakeplatform.h"
 #include "tests/support/widgets.h"
-#include "ui_statbox.h"
 
 namespace {
 
@@ -29,6 +28,7 @@ struct LabelCase {
   const char* rule;
   GameStatistics v;
   std::vector<std::pair<const char*, const char*>> texts;
+  const char* name = "Ann";
 };
 
 GameStatistics Figures(std::uint32_t played, std::uint32_t won, std::uint32_t bankSum = 1000) {
@@ -54,7 +54,21 @@ class StatBoxTest : public ::testing::Test {
   }
   void TearDown() override { delete box; }
 
-  QString Text(const char* label) const { return box->findChild<QLabel*>(label)->text(); }
+  QString Text(const char* label) const { return Named<QLabel>(box, label)->text(); }
+  // The labels whose text runs past their box, in the font they show it in.
+  std::vector<std::string> Clipped() const {
+    std::vector<std::string> clipped;
+    for (QLabel* label : box->findChildren<QLabel*>()) {
+      if (label->text().isEmpty()) continue;
+      label->ensurePolished();
+      const int flags = static_cast<int>(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0);
+      const QRect room = label->contentsRect();
+      if (!room.contains(
+              label->fontMetrics().boundingRect(room, flags, label->text()).adjusted(0, 0, -1, -1)))
+        clipped.push_back(label->objectName().toStdString());
+    }
+    return clipped;
+  }
   bool CornerShows(const char* place, int id) const { return Shows(Named<QLabel>(box, place), id); }
   // The window as a player leaves it after opening path.
   void Open(const QString& path) {
@@ -72,6 +86,10 @@ TEST_F(StatBoxTest, LabelsFollowTheirRules) {
   streaks.PlrStreakMax = 1;
   streaks.DlrStreakMax = 2;
   streaks.BetSum = 250;
+  GameStatistics widest = Figures(0xFFFFFFFFu, 0xFFFFFFFFu, 0xFFFFFFFFu);
+  widest.PlrStreakMax = widest.DlrStreakMax = widest.BankHigh = widest.BetHigh = widest.Resets = 0xFFFFFFFFu;
+  widest.PlrBestRank = {4, 99, 0, 0, 0, 0, 0};  // forged: no such rank
+  widest.DlrBestRank = {1, 11, 7, 6, 5, 0, 0};
   const LabelCase cases[] = {
       {"no_hands_played",
        Figures(0, 0),
@@ -100,6 +118,12 @@ TEST_F(StatBoxTest, LabelsFollowTheirRules) {
       {"forged_hand_count_divides_by_nothing",
        Figures(0xFFFFFFFFu, 0),
        {{"PlrBankAveLabl", "$0"}, {"gameTotalLabl", "4294967295"}}},
+      {"widest_legal_name_and_largest_figures_show_whole",
+       widest,
+       {{"FinStatsLabl", "WWWWWWWWWW's Financial Stats:"},
+        {"plrBestLabl", "Hand Rank program error.. Please notify the author"},
+        {"PlrWinStreakLabl", "WWWWWWWWWW: 4294967295 Hands"}},
+       "WWWWWWWWWW"},
       {"totals_add_each_side",
        Figures(7, 1),
        {{"PlrRankTotalLabl", "7"},
@@ -107,11 +131,14 @@ TEST_F(StatBoxTest, LabelsFollowTheirRules) {
         {"PlrHighCardLabl", "7"},
         {"DlrPairLabl", "7"}}},
   };
+  box->show();
   for (const auto& c : cases) {
     SCOPED_TRACE(c.rule);
     GameStats = c.v;
+    PlayerName = c.name;
     box->UpdateClick();
     for (const auto& [label, text] : c.texts) EXPECT_EQ(Text(label), text) << label;
+    EXPECT_EQ(Clipped(), std::vector<std::string>{});
   }
 }
 
@@ -125,8 +152,7 @@ TEST_F(StatBoxTest, BestHandPlacesShowCornersOrBacks) {
   box->UpdateClick();
   EXPECT_TRUE(CornerShows("PlrCard0", 12));
   EXPECT_TRUE(CornerShows("PlrCard4", 16));
-  EXPECT_EQ(box->findChild<QLabel*>("PlrCard0")->pixmap().deviceIndependentSize(), QSizeF(71, 96))
-      << "unscaled";
+  EXPECT_EQ(Named<QLabel>(box, "PlrCard0")->pixmap().deviceIndependentSize(), QSizeF(71, 96)) << "unscaled";
 
   // A file does not record the back: no hands show the first one. A forged card shows it too.
   QTemporaryDir dir;
@@ -150,8 +176,11 @@ TEST_F(StatBoxTest, FileViewAndBack) {
   QTemporaryDir dir;
   const QString path = dir.filePath("known.bwf");
   QFile::copy(QStringLiteral(BRINDLEWHARF_TEST_DATA "/known.bwf"), path);
+  platform.SetLocalDateTime(QDateTime(QDate(2031, 2, 3), QTime(16, 4, 9)));
   box->show();
   ASSERT_TRUE(box->Timer1->isActive());
+  EXPECT_EQ(Text("DateLabl") + " " + Text("TimeLabl"), "2/3/31 4:04:09 PM")
+      << "the clock from the first moment";
   Open(path);
   EXPECT_EQ(box->windowTitle(), "Viewing " + QDir::toNativeSeparators(path));
   EXPECT_EQ(Text("DateLabl"), "1/5/0");
@@ -159,10 +188,10 @@ TEST_F(StatBoxTest, FileViewAndBack) {
   EXPECT_EQ(Text("gameTotalLabl"), "12");
   EXPECT_EQ(Text("plrBestTitleLabl"), "Ann's Best Hand:");
   EXPECT_FALSE(box->Timer1->isActive());
-  EXPECT_FALSE(box->ui->SaveSpBtn->isEnabled());
-  EXPECT_FALSE(box->ui->SaveMu->isEnabled());
-  EXPECT_TRUE(box->ui->CurrentMu->isEnabled());
-  EXPECT_EQ(box->ui->CloseSpBtn->toolTip(), "Current Game Stats");
+  EXPECT_FALSE(Named<QToolButton>(box, "SaveSpBtn")->isEnabled());
+  EXPECT_FALSE(Named<QAction>(box, "SaveMu")->isEnabled());
+  EXPECT_TRUE(Named<QAction>(box, "CurrentMu")->isEnabled());
+  EXPECT_EQ(Named<QToolButton>(box, "CloseSpBtn")->toolTip(), "Current Game Stats");
 
   // A failed open changes nothing.
   platform.Expect(QDir::toNativeSeparators(dir.filePath("gone.bwf")) + ". File does not exist.",
@@ -180,7 +209,7 @@ TEST_F(StatBoxTest, FileViewAndBack) {
   // The help window brings the current view back.
   HelpBox = new THelpBox(box);
   QTimer::singleShot(0, HelpBox, [] { HelpBox->close(); });
-  box->ui->HelpSpBtn->click();
+  Named<QToolButton>(box, "HelpSpBtn")->click();
   EXPECT_EQ(box->windowTitle(), "Current Game Statistics");
   EXPECT_EQ(Text("gameTotalLabl"), "0");
   EXPECT_TRUE(box->Timer1->isActive());

@@ -10,6 +10,7 @@
 #include "table/mainform.h"
 #include "table/tablestate.h"
 #include "tests/support/cardnames.h"
+#include "tests/support/widgets.h"
 #include "tests/table/tablefixture.h"
 
 namespace {
