@@ -5,6 +5,7 @@
 #include <atomic>
 #include <bit>
 #include <cmath>
+#include <cstdio>
 #include <stdexcept>
 #include <thread>
 
@@ -239,6 +240,36 @@ int HoldPlace(const std::vector<HoldOdds>& ranked, const SlotFlags& discards) {
   if (it == ranked.end()) return 0;
   return 1 + static_cast<int>(std::count_if(ranked.begin(), ranked.end(),
                                             [&](const HoldOdds& h) { return h.Value() > it->Value(); }));
+}
+
+std::string Ordinal(int n) {
+  const int tens = n % 100, units = n % 10;
+  const char* suffix = tens >= 11 && tens <= 13 ? "th"
+                       : units == 1             ? "st"
+                       : units == 2             ? "nd"
+                       : units == 3             ? "rd"
+                                                : "th";
+  return std::to_string(n) + suffix;
+}
+
+std::string DrawVerdict(const std::vector<HoldOdds>& ranked, const SlotFlags& discards) {
+  const int place = HoldPlace(ranked, discards);
+  if (place == 0) return {};
+  if (place == 1) return "Best hold";
+  const double below = ranked[0].Value() - ranked[static_cast<std::size_t>(place - 1)].Value();
+  const std::string head = Ordinal(place) + " of " + std::to_string(ranked.size()) + ": ";
+  if (below < 0.0005) return head + "less than 0.001 bets below the best";
+  char figure[32];
+  std::snprintf(figure, sizeof figure, "%.3f", below);
+  return head + figure + " bets below the best";
+}
+
+void CoachTally::Record(const std::vector<HoldOdds>& ranked, const SlotFlags& discards, std::int32_t bet) {
+  const int place = HoldPlace(ranked, discards);
+  if (place == 0) return;
+  ++decisions;
+  if (place == 1) ++best;
+  givenUp += (ranked[0].Value() - ranked[static_cast<std::size_t>(place - 1)].Value()) * bet;
 }
 
 double ValueError(const HoldOdds& hold, std::int64_t trials) {

@@ -9,6 +9,7 @@
 // and never draws from the game's, so no shuffle of the game changes when it runs.
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "game/cards.h"
@@ -51,6 +52,22 @@ inline std::vector<HoldOdds> RankHolds(const Hand& hand, const CoachOptions& opt
 // The place of the hold discards among ranked holds, 1 the best; holds of equal value share
 // a place. 0 when the hold is not among them (an illegal draw).
 int HoldPlace(const std::vector<HoldOdds>& ranked, const SlotFlags& discards);
+
+// "1st", "2nd", "3rd", "4th" ... "11th", "12th", "13th" ... "21st".
+std::string Ordinal(int n);
+
+// The verdict on a draw: "Best hold", or where it stood and how far below the best it was
+// ("3rd of 26: 0.042 bets below the best"). Empty for a hold that is not among ranked.
+std::string DrawVerdict(const std::vector<HoldOdds>& ranked, const SlotFlags& discards);
+
+// A game's draws as the coach judged them.
+struct CoachTally {
+  int decisions = 0;
+  int best = 0;        // draws that were the best hold
+  double givenUp = 0;  // dollars: the value below the best, times the bet
+
+  void Record(const std::vector<HoldOdds>& ranked, const SlotFlags& discards, std::int32_t bet);
+};
 
 // The standard error of a hold's value estimated from trials deals.
 double ValueError(const HoldOdds& hold, std::int64_t trials);

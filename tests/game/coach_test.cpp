@@ -104,6 +104,29 @@ TEST(CoachOdds, HandsWhoseBestHoldIsClear) {
   }
 }
 
+TEST(CoachVerdict, TiesShareThePlaceAndTheGapIsNamed) {
+  std::vector<HoldOdds> ranked(4);
+  const double values[] = {0.5, 0.5, 0.4996, 0.2};
+  for (int i = 0; i < 4; ++i) {
+    ranked[i].discards = {i, 0, 0, 0, 1};
+    ranked[i].win = (1 + values[i]) / 2;
+    ranked[i].lose = (1 - values[i]) / 2;
+  }
+  EXPECT_EQ(DrawVerdict(ranked, ranked[1].discards), "Best hold");
+  EXPECT_EQ(DrawVerdict(ranked, ranked[2].discards), "3rd of 4: less than 0.001 bets below the best");
+  EXPECT_EQ(DrawVerdict(ranked, ranked[3].discards), "4th of 4: 0.300 bets below the best");
+  CoachTally tally;
+  tally.Record(ranked, ranked[1].discards, 20);
+  tally.Record(ranked, ranked[3].discards, 20);
+  EXPECT_EQ(tally.decisions, 2);
+  EXPECT_EQ(tally.best, 1);
+  EXPECT_NEAR(tally.givenUp, 6.0, 1e-9);
+  const std::pair<int, const char*> ordinals[] = {{1, "1st"},   {2, "2nd"},   {3, "3rd"},   {4, "4th"},
+                                                  {11, "11th"}, {12, "12th"}, {13, "13th"}, {21, "21st"},
+                                                  {22, "22nd"}, {23, "23rd"}};
+  for (const auto& [n, text] : ordinals) EXPECT_EQ(Ordinal(n), text);
+}
+
 // The exact odds of one hold when the deals come from the few cards in unseen: every choice of
 // the Dealer's five, the player's draws and the Dealer's draws, played through ReplaceDiscards,
 // DealerDraw, EvaluateHand and CompareHands as the table plays them.
