@@ -23,7 +23,7 @@ const QColor kMaroon(128, 0, 0);
 const QColor kNavy(0, 0, 128);
 const QColor kGreen(0, 128, 0);
 
-constexpr int kLicenseTopic = 8;
+constexpr int kLicenseTopic = 9;
 constexpr int kTopicGlyph = 90;
 constexpr int kRankGlyph = 91;
 constexpr int kTitleGlyph = 92;
@@ -79,11 +79,12 @@ THelpBox::THelpBox(QWidget* parent) : QDialog(parent), ui(new Ui::THelpBox) {
   ui->setupUi(this);
   SetUpDialog(this);
 
-  topicLabels = {ui->OverviewLabl,    ui->BetLabl,       ui->DealLabl,      ui->DrawLabl,    ui->ShowdownLabl,
-                 ui->SelectaDeckLabl, ui->GameStatsLabl, ui->SaveStatsLabl, ui->LicenseLabl, ui->ContactLabl};
+  topicLabels = {ui->OverviewLabl, ui->BetLabl,         ui->DealLabl,      ui->DrawLabl,
+                 ui->ShowdownLabl, ui->SelectaDeckLabl, ui->GameStatsLabl, ui->SaveStatsLabl,
+                 ui->CoachLabl,    ui->LicenseLabl,     ui->ContactLabl};
   topicGlyphs = {ui->GameOverviewImage, ui->BetImage,         ui->DealImage,      ui->DrawImage,
                  ui->ShowdownImage,     ui->SelectaDeckImage, ui->GameStatsImage, ui->SaveStatsImage,
-                 ui->LicenseImage,      ui->ContactImage};
+                 ui->CoachImage,        ui->LicenseImage,     ui->ContactImage};
   rankLabels = {ui->RoyalFlushLabl, ui->StraightFlushLabl, ui->FourOfAKindLabl,  ui->FullHouseLabl,
                 ui->FlushLabl,      ui->StraightLabl,      ui->ThreeOfAKindLabl, ui->TwoPairLabl,
                 ui->PairLabl,       ui->HighCardLabl};
@@ -93,11 +94,13 @@ THelpBox::THelpBox(QWidget* parent) : QDialog(parent), ui(new Ui::THelpBox) {
   rankCards = {ui->RankCard0, ui->RankCard1, ui->RankCard2, ui->RankCard3, ui->RankCard4};
 
   const QFont link = Font("Liberation Sans", 11, false, false, true);
-  for (int i = 0; i < 10; ++i) {
+  for (int i = 0; i < static_cast<int>(topicLabels.size()); ++i) {
     topicLabels[i]->setFont(link);
-    rankLabels[i]->setFont(link);
     connect(topicLabels[i], &ImageBox::clicked, this, [this, i] { TopicClick(i); });
     connect(topicGlyphs[i], &ImageBox::clicked, this, [this, i] { TopicClick(i); });
+  }
+  for (int i = 0; i < static_cast<int>(rankLabels.size()); ++i) {
+    rankLabels[i]->setFont(link);
     connect(rankLabels[i], &ImageBox::clicked, this, [this, i] { HandRankClick(i); });
     connect(rankGlyphs[i], &ImageBox::clicked, this, [this, i] { HandRankClick(i); });
   }

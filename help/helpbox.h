@@ -20,8 +20,8 @@ class THelpBox : public QDialog {
 
   Ui::THelpBox* ui;
   // In the order of HelpTopics and HandRankPages.
-  std::array<ImageBox*, 10> topicLabels{};
-  std::array<ImageBox*, 10> topicGlyphs{};
+  std::array<ImageBox*, 11> topicLabels{};
+  std::array<ImageBox*, 11> topicGlyphs{};
   std::array<ImageBox*, 10> rankLabels{};
   std::array<ImageBox*, 10> rankGlyphs{};
   std::array<ImageBox*, 5> rankCards{};  // RankCard0 .. RankCard4
@@ -29,7 +29,7 @@ class THelpBox : public QDialog {
  public slots:
   // Runs on every activation: back to the contents page and the title panel, all links unvisited.
   void FormCreate();
-  // The ten topic handlers (OverviewClick .. ContactLablClick) share this shape; topic indexes
+  // The eleven topic handlers (OverviewClick .. ContactLablClick) share this shape; topic indexes
   // HelpTopics.
   void TopicClick(int topic);
   // The ten hand-rank handlers (RoyalFlushClick .. HighCardClick); rank indexes HandRankPages.

@@ -70,10 +70,8 @@ class HelpWindowTest : public ::testing::Test {
     EXPECT_TRUE(help.ui->HandPanl->isVisible());
     EXPECT_FALSE(help.ui->HandRankPanl->isVisible());
     EXPECT_TRUE(help.ui->ShowHelpRE->document()->isEmpty());
-    for (int i = 0; i < 10; ++i) {
-      EXPECT_EQ(Ink(help.topicLabels[i]), kBlue) << help.topicLabels[i]->text().toStdString();
-      EXPECT_EQ(Ink(help.rankLabels[i]), kBlue) << help.rankLabels[i]->text().toStdString();
-    }
+    for (ImageBox* label : help.topicLabels) EXPECT_EQ(Ink(label), kBlue) << label->text().toStdString();
+    for (ImageBox* label : help.rankLabels) EXPECT_EQ(Ink(label), kBlue) << label->text().toStdString();
   }
 
   THelpBox help;
@@ -155,6 +153,10 @@ TEST_F(HelpWindowTest, EachTopicParagraphHasItsColour) {
        "RKBRKBRK",
        {"\nSAVING GAME STATISTICS:\n", "\nVIEWING SAVED STATISTICS:\n", "\nNote:"},
        {}},
+      {"The Coach",
+       "RKBKRK",
+       {"\nTHE COACH:\n", "\nNote:"},
+       {"\nTo open or close the Coach, select 'Coach' from the 'Game' menu, or press Ctrl+K.\n"}},
       {"License Agreement", "RKRK", {"\nLICENSE AGREEMENT:\n", "\nDISCLAIMER OF WARRANTY:\n"}, {}},
       {"Contacting the Author",
        "RKBRBK",
