@@ -2,7 +2,6 @@
 
 #include <QAccessible>
 #include <QFrame>
-#include <QGuiApplication>
 #include <QKeySequence>
 #include <QLabel>
 #include <QPushButton>
