@@ -1,9 +1,7 @@
 #include "game/dealer.h"
 
-std::int32_t DealerDraw(const DeckGrid& cards, const DeckGrid& order, Hand& dlr, RankHistogram& counts,
-                        HandRank& rank, std::int32_t& nextCard) {
-  std::int32_t keep[4] = {-1, -1, -1, -1};
-  EvaluateHand(dlr, rank, counts);
+SlotFlags DealerKeeps(const Hand& dlr, const HandRank& rank) {
+  std::int32_t keep[2] = {-1, -1};
   switch (rank[CategoryField]) {
     case HighCard:
       keep[0] = rank[1];
@@ -23,17 +21,23 @@ std::int32_t DealerDraw(const DeckGrid& cards, const DeckGrid& order, Hand& dlr,
       if (rank[2] > kEightRank) keep[1] = rank[2];  // a kicker above the Eight is kept
       break;
     default:  // straights, flushes and full houses stand pat
-      break;
+      return {1, 1, 1, 1, 1};
   }
-  std::int32_t slotRank[5] = {0, 0, 0, 0, 0};
-  for (int slot = 0; slot < 5; ++slot) slotRank[slot] = RankOf(dlr[slot]);
-  if (keep[0] == -1) return 0;
+  SlotFlags kept{};
+  for (int slot = 0; slot < 5; ++slot) {
+    const std::int32_t r = RankOf(dlr[slot]);
+    kept[slot] = r == keep[0] || r == keep[1] ? 1 : 0;
+  }
+  return kept;
+}
 
+std::int32_t DealerDraw(const DeckGrid& cards, const DeckGrid& order, Hand& dlr, RankHistogram& counts,
+                        HandRank& rank, std::int32_t& nextCard) {
+  EvaluateHand(dlr, rank, counts);
+  const SlotFlags kept = DealerKeeps(dlr, rank);
   std::int32_t count = 0;
   for (int slot = 0; slot < 5; ++slot) {
-    bool kept = false;
-    for (int k = 0; k < 4 && keep[k] != -1; ++k) kept = kept || slotRank[slot] == keep[k];
-    if (kept) continue;
+    if (kept[slot] == 1) continue;
     const CardCode card = CardAtPosition(cards, order, nextCard);
     if (card != 0) dlr[slot] = card;
     ++nextCard;

@@ -18,7 +18,7 @@ THelpBox* HelpBox = nullptr;
 
 namespace {
 
-constexpr int kLicenseTopic = 8;
+constexpr int kLicenseTopic = 9;
 constexpr int kTopicGlyph = 90;
 constexpr int kRankGlyph = 91;
 constexpr int kTitleGlyph = 92;
@@ -54,10 +54,10 @@ THelpBox::THelpBox(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::T
 
   topicLabels_ = {ui->OverviewLabl, ui->BetLabl,         ui->DealLabl,      ui->DrawLabl,
                   ui->ShowdownLabl, ui->SelectaDeckLabl, ui->GameStatsLabl, ui->SaveStatsLabl,
-                  ui->LicenseLabl,  ui->ContactLabl};
+                  ui->CoachLabl,    ui->LicenseLabl,     ui->ContactLabl};
   topicGlyphs_ = {ui->GameOverviewImage, ui->BetImage,         ui->DealImage,      ui->DrawImage,
                   ui->ShowdownImage,     ui->SelectaDeckImage, ui->GameStatsImage, ui->SaveStatsImage,
-                  ui->LicenseImage,      ui->ContactImage};
+                  ui->CoachImage,        ui->LicenseImage,     ui->ContactImage};
   rankLabels_ = {ui->RoyalFlushLabl, ui->StraightFlushLabl, ui->FourOfAKindLabl,  ui->FullHouseLabl,
                  ui->FlushLabl,      ui->StraightLabl,      ui->ThreeOfAKindLabl, ui->TwoPairLabl,
                  ui->PairLabl,       ui->HighCardLabl};
@@ -69,13 +69,17 @@ THelpBox::THelpBox(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::T
   titleGlyphs_ = {ui->TitleImg1, ui->TitleImg2, ui->TitleImg3, ui->TitleImg4, ui->TitleImg5};
 
   const QFont link = PixelFont("Liberation Sans", 11, false, false, true);
-  for (int i = 0; i < 10; ++i) {
+  for (std::size_t i = 0; i < topicLabels_.size(); ++i) {
+    const int topic = static_cast<int>(i);
     topicLabels_[i]->setFont(link);
+    connect(topicLabels_[i], &ImageBox::clicked, this, [this, topic] { TopicClick(topic); });
+    connect(topicGlyphs_[i], &ImageBox::clicked, this, [this, topic] { TopicClick(topic); });
+  }
+  for (std::size_t i = 0; i < rankLabels_.size(); ++i) {
+    const int rank = static_cast<int>(i);
     rankLabels_[i]->setFont(link);
-    connect(topicLabels_[i], &ImageBox::clicked, this, [this, i] { TopicClick(i); });
-    connect(topicGlyphs_[i], &ImageBox::clicked, this, [this, i] { TopicClick(i); });
-    connect(rankLabels_[i], &ImageBox::clicked, this, [this, i] { HandRankClick(i); });
-    connect(rankGlyphs_[i], &ImageBox::clicked, this, [this, i] { HandRankClick(i); });
+    connect(rankLabels_[i], &ImageBox::clicked, this, [this, rank] { HandRankClick(rank); });
+    connect(rankGlyphs_[i], &ImageBox::clicked, this, [this, rank] { HandRankClick(rank); });
   }
   const QFont sectionTitle = PixelFont("Liberation Serif", 13, true, true, true);
   for (QLabel* title : {ui->Label2, ui->Label1, ui->Label3, ui->Label4, ui->Label7}) {

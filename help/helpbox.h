@@ -20,7 +20,7 @@ class THelpBox : public QDialog {
  public slots:
   // Runs on every activation: back to the contents page and the title panel, all links unvisited.
   void FormCreate();
-  // The ten topic handlers (OverviewClick .. ContactLablClick) share this shape; topic indexes
+  // The eleven topic handlers (OverviewClick .. ContactLablClick) share this shape; topic indexes
   // HelpTopics.
   void TopicClick(int topic);
   // The ten hand-rank handlers (RoyalFlushClick .. HighCardClick); rank indexes HandRankPages.
@@ -35,7 +35,8 @@ class THelpBox : public QDialog {
  private:
   std::unique_ptr<Ui::THelpBox> ui;
   // In the order of HelpTopics and HandRankPages.
-  std::array<ImageBox*, 10> topicLabels_{}, topicGlyphs_{}, rankLabels_{}, rankGlyphs_{};
+  std::array<ImageBox*, 11> topicLabels_{}, topicGlyphs_{};
+  std::array<ImageBox*, 10> rankLabels_{}, rankGlyphs_{};
   std::array<ImageBox*, 5> titleFan_{}, titleGlyphs_{}, rankCards_{};
 };
 

@@ -6,7 +6,7 @@ constexpr Ink R = Ink::Red;
 constexpr Ink B = Ink::Blue;
 }  // namespace
 
-const std::array<HelpTopic, 10> HelpTopics{{
+const std::array<HelpTopic, 11> HelpTopics{{
     {"\nGAME OVERVIEW:\n",
      {
          {K,
@@ -134,6 +134,33 @@ const std::array<HelpTopic, 10> HelpTopics{{
          {K,
           "Saving is meant for keeping a record of your best games. Saved figures can only be "
           "looked at: they never become the figures of the game in play.\n"},
+     }},
+    {"\nTHE COACH:\n",
+     {
+         {K,
+          "The Coach looks over your shoulder while you discard. It weighs every draw the house "
+          "allows for the five cards you were dealt, from standing pat to throwing three cards, "
+          "or four when the card you keep is an Ace, and ranks them by how they fare against the "
+          "Dealer.\n"},
+         {B, "To open or close the Coach, select 'Coach' from the 'Game' menu, or press Ctrl+K.\n"},
+         {K,
+          "While you discard, the Coach shows your cards and the three best draws: the cards to "
+          "throw, the chances that your hand then wins, pushes or loses, and the draw's value. The "
+          "value is what you can expect to win or lose on average, in bets: +0.250 is a quarter of "
+          "your bet won, -0.100 a tenth of it lost. Below them it shows where the cards you have "
+          "turned so far stand among all the draws.\n"},
+         {K,
+          "After your draw it tells you whether you chose the best draw, or how far below the best "
+          "your choice was, and keeps a tally of the game: the draws it judged, how many were the "
+          "best, and the dollars given up, which is the value below the best times your bet. New "
+          "Game starts the tally afresh.\n"},
+         {R, "Note:"},
+         {K,
+          "The figures come from the Dealer's fixed rule: the Dealer never sees your cards and "
+          "always draws the same way, so the Coach can play out hundreds of thousands of deals of "
+          "the cards you have not seen for every draw. They are averages over those deals, true to "
+          "about half a cent per dollar bet, not a promise about the next hand. The Coach never "
+          "changes how the cards are shuffled or dealt.\n"},
      }},
     {"\nLICENSE AGREEMENT:\n",
      {

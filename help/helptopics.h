@@ -1,5 +1,5 @@
 #pragma once
-// The help window's text, kept as data: the ten topics of the contents page and the ten pages
+// The help window's text, kept as data: the eleven topics of the contents page and the ten pages
 // of the hand rankings. The window only lays them out.
 
 #include <array>
@@ -19,8 +19,8 @@ struct HelpTopic {
 };
 
 // In the order of the contents page: overview, betting, the deal, drawing, the showdown,
-// selecting a deck, statistics, saving statistics, licence, contact.
-extern const std::array<HelpTopic, 10> HelpTopics;
+// selecting a deck, statistics, saving statistics, the coach, licence, contact.
+extern const std::array<HelpTopic, 11> HelpTopics;
 
 struct HandRankPage {
   const char* name;          // above the description

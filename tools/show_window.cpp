@@ -1,6 +1,6 @@
 // Opens one of the game's dialogs on its own, for screenshots such as those in docs/:
 //   show_window decks [back]          the deck dialog with that back in use (60..69)
-//   show_window help [topic|rank N]   the help window, on topic or hand rank N (0..9)
+//   show_window help [topic|rank N]   the help window, on topic N (0..10) or hand rank N (0..9)
 //   show_window stats [FILE.bwf]      the statistics window, on a saved file if one is named
 //   show_window broke                 the bankruptcy dialog
 //   show_window about                 the about window

@@ -27,7 +27,7 @@ namespace {
 // In the order of HelpTopics and of HandRankPages.
 const char* const kTopicLinks[] = {"OverviewLabl", "BetLabl",         "DealLabl",      "DrawLabl",
                                    "ShowdownLabl", "SelectaDeckLabl", "GameStatsLabl", "SaveStatsLabl",
-                                   "LicenseLabl",  "ContactLabl"};
+                                   "CoachLabl",    "LicenseLabl",     "ContactLabl"};
 const char* const kRankLinks[] = {"RoyalFlushLabl", "StraightFlushLabl", "FourOfAKindLabl",  "FullHouseLabl",
                                   "FlushLabl",      "StraightLabl",      "ThreeOfAKindLabl", "TwoPairLabl",
                                   "PairLabl",       "HighCardLabl"};
@@ -78,10 +78,8 @@ class HelpWindowTest : public ::testing::Test {
     EXPECT_TRUE(Part("HandPanl")->isVisible());
     EXPECT_FALSE(Part("HandRankPanl")->isVisible());
     EXPECT_TRUE(Text("ShowHelpRE").isEmpty());
-    for (int i = 0; i < 10; ++i) {
-      EXPECT_EQ(InkOf(Part(kTopicLinks[i])), kBlue) << kTopicLinks[i];
-      EXPECT_EQ(InkOf(Part(kRankLinks[i])), kBlue) << kRankLinks[i];
-    }
+    for (const char* link : kTopicLinks) EXPECT_EQ(InkOf(Part(link)), kBlue) << link;
+    for (const char* link : kRankLinks) EXPECT_EQ(InkOf(Part(link)), kBlue) << link;
   }
 
   THelpBox help;

@@ -1,0 +1,74 @@
+#pragma once
+// The coach's window: while the player discards, the best three holds of the hand against the
+// Dealer's rule and how the cards turned so far compare; after the draw, a verdict; and a tally
+// of the game. Off until the player opens it, it never changes the table and saves nothing.
+//
+// Wiring into the table:
+//   - DiscardBegins(PlrHand, CurrentBet) when the discard state begins (the tenth deal tick);
+//   - CardsTurned(PlrDiscard) after every click that turns a card;
+//   - DrawMade(PlrDiscard) in DrawClick once the draw has passed CheckDraw;
+//   - NewGame() in NewGameClick (also after the bankruptcy dialog).
+// Call all four whether or not the window is open: the coach ranks holds only while it is open,
+// and starts at once if it is opened in the middle of a discard.
+// The Game menu's "Coach" item (Ctrl+K) calls Toggle(); OpenChanged() keeps a check mark on it in
+// step. In the coach's own window Ctrl+K and Escape close it again, so leave the item's shortcut
+// to the table window (its default context), or the two would clash.
+
+#include <QDialog>
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "game/cards.h"
+#include "game/coach.h"
+
+class CoachWorker;
+class QLabel;
+
+class TCoachBox : public QDialog {
+  Q_OBJECT
+ public:
+  explicit TCoachBox(QWidget* table = nullptr);
+
+  void DiscardBegins(const Hand& dealt, std::int32_t bet);
+  void CardsTurned(const SlotFlags& discards);
+  void DrawMade(const SlotFlags& discards);
+  void NewGame();
+
+  void Toggle();
+  bool IsOpen() const { return isVisible(); }
+
+ signals:
+  void OpenChanged(bool open);
+
+ protected:
+  void showEvent(QShowEvent* e) override;
+  void hideEvent(QHideEvent* e) override;
+
+ private:
+  enum class Phase { Idle, Discarding, Drawn };
+
+  void HoldsRanked(const std::vector<HoldOdds>& holds);
+  void Analyse();
+  // Sets every text, picture and accessible name from the state; announces what changed.
+  void ShowState();
+  void PlaceBesideTable();
+
+  Phase phase_ = Phase::Idle;
+  Hand hand_{};
+  SlotFlags discards_{};
+  std::int32_t bet_ = 0;
+  std::vector<HoldOdds> ranked_;  // empty until the worker delivers
+  CoachTally tally_;
+  bool placed_ = false;
+
+  CoachWorker* worker_;
+  std::array<QLabel*, 5> cards_{};
+  std::array<QLabel*, 3> holds_{};
+  QLabel* yourHold_;
+  QLabel* verdict_;
+  QLabel* tallyLabel_;
+};
+
+extern TCoachBox* CoachBox;

@@ -1,0 +1,128 @@
+// The coach's window through the hand cycle as the table drives it: it ranks only while open,
+// follows the cards turned, judges the draw, keeps the game's tally, drops stale results and
+// leaves the game's shuffles alone.
+#include "coach/coachbox.h"
+
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QRegularExpression>
+#include <QSignalSpy>
+#include <QTest>
+#include <QThreadPool>
+
+#include "coach/coachworker.h"
+#include "game/random.h"
+#include "tests/support/cardnames.h"
+#include "tests/support/widgets.h"
+
+namespace {
+
+using namespace cardnames;
+
+const Hand kLoneAce{C(Ace, H), C(Ten, D), C(Eight, H), C(Five, Cl), C(Two, S)};
+
+class CoachWindowTest : public ::testing::Test {
+ protected:
+  QString Spoken(const char* name) { return Named<QLabel>(&box, name)->accessibleName(); }
+  CoachWorker* Worker() { return Named<CoachWorker>(&box, "Worker"); }
+  bool WaitForOdds() {
+    QSignalSpy ranked(Worker(), &CoachWorker::Ranked);
+    return ranked.wait(20'000);
+  }
+  // Lets every job finish and every result that is still to come arrive.
+  void Settle() {
+    QThreadPool::globalInstance()->waitForDone();
+    QCoreApplication::processEvents();
+  }
+
+  TCoachBox box;
+};
+
+TEST_F(CoachWindowTest, RanksWhileOpenJudgesTheDrawAndTalliesTheGame) {
+  QSignalSpy open(&box, &TCoachBox::OpenChanged);
+  box.DiscardBegins(kLoneAce, 10);
+  EXPECT_FALSE(Worker()->Busy()) << "closed, the coach works out nothing";
+  box.Toggle();  // opened in the middle of the discard: it starts then
+  EXPECT_TRUE(box.IsOpen());
+  EXPECT_TRUE(Worker()->Busy());
+  ASSERT_TRUE(WaitForOdds());
+  EXPECT_EQ(Spoken("CoachCard0"), "Ace of Hearts");
+  EXPECT_TRUE(Spoken("Hold0Labl")
+                  .startsWith("Hold 1 of 27: throw the Ten of Diamonds, the Eight of Hearts, "
+                              "the Five of Clubs and the Deuce of Spades; win "))
+      << Spoken("Hold0Labl").toStdString();
+
+  box.CardsTurned({0, 1, 1, 1, 1});
+  EXPECT_TRUE(Spoken("YourHoldLabl").contains(". 1st of 27, value minus 0.1"))
+      << Spoken("YourHoldLabl").toStdString();
+  box.CardsTurned({1, 1, 1, 1, 1});
+  EXPECT_TRUE(Spoken("YourHoldLabl").endsWith("Not a legal draw: You Can't draw 5!"));
+  box.CardsTurned({0, 1, 1, 1, 1});
+  box.DrawMade({0, 1, 1, 1, 1});
+  EXPECT_EQ(Spoken("VerdictLabl"), "Best hold");
+  EXPECT_EQ(Spoken("TallyLabl"), "This game: 1 decision, 1 best hold, $0.00 given up");
+
+  // A worse draw: its place, how far below the best, and that gap times the bet in the tally.
+  box.DiscardBegins(kLoneAce, 50);
+  ASSERT_TRUE(WaitForOdds());
+  box.DrawMade({0, 1, 1, 0, 0});
+  const QRegularExpressionMatch verdict =
+      QRegularExpression("^(\\d+)(st|nd|rd|th) of 27: (0\\.\\d{3}) bets below the best$")
+          .match(Spoken("VerdictLabl"));
+  ASSERT_TRUE(verdict.hasMatch()) << Spoken("VerdictLabl").toStdString();
+  EXPECT_GT(verdict.captured(1).toInt(), 1);
+  const QRegularExpressionMatch tally =
+      QRegularExpression("^This game: 2 decisions, 1 best hold, \\$(\\d+\\.\\d\\d) given up$")
+          .match(Spoken("TallyLabl"));
+  ASSERT_TRUE(tally.hasMatch()) << Spoken("TallyLabl").toStdString();
+  EXPECT_NEAR(tally.captured(1).toDouble(), 50 * verdict.captured(3).toDouble(), 0.03);
+
+  box.NewGame();
+  EXPECT_EQ(Spoken("TallyLabl"), "This game: 0 decisions, 0 best holds, $0.00 given up");
+  QTest::keyClick(&box, Qt::Key_K, Qt::ControlModifier);
+  EXPECT_FALSE(box.IsOpen());
+  EXPECT_EQ(open.count(), 2);
+}
+
+TEST_F(CoachWindowTest, ResultsThatArriveAfterTheDrawOrANewGameAreDropped) {
+  box.show();
+  box.DiscardBegins(kLoneAce, 10);
+  box.DrawMade({0, 1, 1, 1, 1});  // before the odds could come back
+  Settle();
+  EXPECT_EQ(Spoken("VerdictLabl"), "No verdict: the draw came before the odds were ready");
+  EXPECT_EQ(Spoken("Hold0Labl"), "");
+  EXPECT_TRUE(Spoken("TallyLabl").startsWith("This game: 0 decisions"));
+
+  box.DiscardBegins({C(King, S), C(King, H), C(Nine, D), C(Four, Cl), C(Two, S)}, 10);
+  box.NewGame();
+  Settle();
+  EXPECT_EQ(Spoken("Hold0Labl"), "The coach ranks your holds when the cards are dealt.");
+  EXPECT_EQ(Spoken("CoachCard0"), "");
+
+  // The next hand's own result still comes through.
+  box.DiscardBegins(kLoneAce, 10);
+  ASSERT_TRUE(WaitForOdds());
+  EXPECT_TRUE(Spoken("Hold0Labl").startsWith("Hold 1 of 27: throw the Ten of Diamonds"));
+}
+
+TEST_F(CoachWindowTest, TheGamesShufflesStayAsTheyWere) {
+  SetCalendarSecondsSource([] { return 1'234'567; });
+  DeckGrid alone, order;
+  FillDeckGrids(alone, order);
+  ShuffleDeck(alone);
+  const std::int32_t nextAfter = NextRandom();  // the generator's next value after a shuffle
+
+  box.show();
+  box.DiscardBegins(kLoneAce, 10);
+  DeckGrid meanwhile;
+  FillDeckGrids(meanwhile, order);
+  ShuffleDeck(meanwhile);  // while the coach's deals run on the other threads
+  ASSERT_TRUE(WaitForOdds());
+  box.DrawMade({0, 1, 1, 1, 1});
+  EXPECT_EQ(meanwhile, alone);
+  EXPECT_EQ(NextRandom(), nextAfter);
+  SetCalendarSecondsSource({});
+}
+
+}  // namespace
