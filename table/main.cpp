@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QTimer>
 
+#include "coach/coachbox.h"
 #include "decks/catalogue.h"
 #include "decks/decksdlg.h"
 #include "help/about.h"
@@ -32,6 +33,8 @@ int main(int argc, char** argv) {
     Decks = new TDecks(MainForm);
     About = new TAbout(MainForm);
     HelpBox = new THelpBox(MainForm);
+    // Beyond the game's eight windows: the coach, closed until the player opens it.
+    MainForm->ShowCoach(new TCoachBox(MainForm));
 
     // Every window takes the application's icon; it is drawn once the table is on screen.
     QTimer::singleShot(0, [] { QApplication::setWindowIcon(ProgramIcon()); });

@@ -13,6 +13,7 @@
 #include <cstdint>
 #include <limits>
 
+#include "coach/coachbox.h"
 #include "decks/catalogue.h"
 #include "decks/deckchoice.h"
 #include "decks/decksdlg.h"
@@ -249,6 +250,7 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), ui(std::make_unique
       {ui->Exit, &TMainForm::ExitClick},
       {ui->Contents, &TMainForm::ContentsClick},
       {ui->AboutBrindlewharf1, &TMainForm::AboutBrindlewharf1Click},
+      {ui->Coach, &TMainForm::CoachClick},
   };
   for (const auto& [action, handler] : commands) connect(action, &QAction::triggered, this, handler);
 
@@ -529,7 +531,10 @@ void TMainForm::DealDelayTimer() {
   } else {
     ShowBack(DlrCard[slot]);
   }
-  if (DealStep == 9) EnterState(TableState::Discarding);
+  if (DealStep == 9) {
+    EnterState(TableState::Discarding);
+    if (CoachBox) CoachBox->DiscardBegins(PlrHand, CurrentBet);
+  }
   ++DealStep;
   if (HoldsKingOfHearts(PlrHand)) SwitchOn(kingOhearts);
 }
@@ -549,6 +554,7 @@ void TMainForm::PlrCardBtnClick(int slot) {
   // A click sends the focus to Draw; a card turned from the keyboard keeps it, so that the
   // player can go on to the next card.
   if (!PlrCard[i]->hasFocus()) ui->Draw->setFocus();
+  if (CoachBox) CoachBox->CardsTurned(PlrDiscard);
 }
 
 void TMainForm::DrawClick() {
@@ -559,6 +565,7 @@ void TMainForm::DrawClick() {
     return;
   }
   RecordPlayerDraw(DiscardCount(PlrDiscard));
+  if (CoachBox) CoachBox->DrawMade(PlrDiscard);
   EnterState(TableState::DealerToDraw);
   SlotFlags replaced{};
   ReplaceDiscards(DeckCards, DealOrder, PlrHand, NextCard, PlrDiscard, replaced);
@@ -634,6 +641,7 @@ void TMainForm::NewGameClick() {
   CurrentBet = 0;
   Bank = StartingBank;
   StartNewGameStats(Bank);
+  if (CoachBox) CoachBox->NewGame();
   kingOhearts->stop();
   KingOnDealer = 0;
   ClearCards();
@@ -692,6 +700,16 @@ void TMainForm::ContentsClick() {
 }
 
 void TMainForm::ExitClick() { TerminateApplication(); }
+
+void TMainForm::CoachClick() {
+  if (!CoachBox) return ui->Coach->setChecked(false);
+  CoachBox->Toggle();
+}
+
+void TMainForm::ShowCoach(TCoachBox* coach) {
+  CoachBox = coach;
+  connect(coach, &TCoachBox::OpenChanged, ui->Coach, &QAction::setChecked);
+}
 
 void TMainForm::AboutBrindlewharf1Click() {
   if (!About) return;

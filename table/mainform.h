@@ -12,6 +12,7 @@ class QLabel;
 class QPushButton;
 class QTimer;
 class ImageBox;
+class TCoachBox;
 
 namespace Ui {
 class TMainForm;
@@ -44,6 +45,9 @@ class TMainForm : public QMainWindow {
   // waiting for the welcome dialog's first bet.
   void WelcomeTable();
 
+  // The coach's window, which the table keeps told of the hand and opens from its menu.
+  void ShowCoach(TCoachBox* coach);
+
   // Moves the table to state s and sets every control that differs between states.
   void EnterState(TableState s);
 
@@ -68,6 +72,7 @@ class TMainForm : public QMainWindow {
   void ExitClick();
   void ContentsClick();
   void AboutBrindlewharf1Click();
+  void CoachClick();
 
  protected:
   void closeEvent(QCloseEvent* event) override;

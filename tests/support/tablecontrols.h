@@ -30,12 +30,13 @@ struct TableControls {
         Deck(Named<QAction>(form, "Deck")),
         Exit(Named<QAction>(form, "Exit")),
         Contents(Named<QAction>(form, "Contents")),
-        AboutBrindlewharf1(Named<QAction>(form, "AboutBrindlewharf1")) {}
+        AboutBrindlewharf1(Named<QAction>(form, "AboutBrindlewharf1")),
+        Coach(Named<QAction>(form, "Coach")) {}
 
   QLabel *BetLabl, *MainLabl, *DlrLabl, *PlrLabl, *DlrNameLabl, *PlrNameLabl, *CaptionBar, *LastBetLabl,
       *BankLabl, *Label5;
   QLineEdit* BetEdit;
   QPushButton *Bet, *Draw;
   QWidget *MoneyPanl, *MoneyBreakPanl;
-  QAction *NewGame, *ViewStats, *Deck, *Exit, *Contents, *AboutBrindlewharf1;
+  QAction *NewGame, *ViewStats, *Deck, *Exit, *Contents, *AboutBrindlewharf1, *Coach;
 };

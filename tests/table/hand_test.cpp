@@ -3,8 +3,11 @@
 #include <QAction>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 
+#include "coach/coachbox.h"
+#include "coach/coachworker.h"
 #include "decks/decksdlg.h"
 #include "decks/imagebox.h"
 #include "game/handrank.h"
@@ -353,6 +356,36 @@ TEST_F(HandTest, RealTimersPlayAWholeHand) {
   ASSERT_TRUE(QTest::qWaitFor([&] { return ui->Bet->isVisible(); }, 6000));
   EXPECT_EQ(ui->MainLabl->text(), "You're a winner!");
   EXPECT_EQ(Bank, 1030);
+}
+
+// The coach hears of the hand from the table: the deal, each card turned, the draw, a new game.
+TEST_F(HandTest, TheCoachFollowsTheHandFromTheTable) {
+  TCoachBox coach(form);
+  form->ShowCoach(&coach);
+  ui->Coach->trigger();
+  ASSERT_TRUE(coach.IsOpen());
+  EXPECT_TRUE(ui->Coach->isChecked());
+  QSignalSpy ranked(Named<CoachWorker>(&coach, "Worker"), &CoachWorker::Ranked);
+  RigNextDeal(kAces, kKingHigh, kDealerDraws);
+  ui->BetEdit->setText("10");
+  form->BetClick();
+  RunDeal();
+  ASSERT_TRUE(ranked.wait(20'000));
+  EXPECT_EQ(Named<QLabel>(&coach, "CoachCard0")->accessibleName(), "Ace of Hearts");
+  form->PlrCardBtnClick(4);
+  EXPECT_TRUE(
+      Named<QLabel>(&coach, "YourHoldLabl")->accessibleName().startsWith("You throw the Deuce of Hearts"))
+      << Named<QLabel>(&coach, "YourHoldLabl")->accessibleName().toStdString();
+  DrawAndSettle();
+  EXPECT_FALSE(Named<QLabel>(&coach, "VerdictLabl")->accessibleName().isEmpty());
+  EXPECT_TRUE(Named<QLabel>(&coach, "TallyLabl")->accessibleName().startsWith("This game: 1 decision"));
+  platform->Expect("Save current stats?", "New Game", QuestionYesNo, MessageAnswer::Yes);
+  ui->NewGame->trigger();
+  EXPECT_TRUE(Named<QLabel>(&coach, "TallyLabl")->accessibleName().startsWith("This game: 0 decisions"));
+  ui->Coach->trigger();
+  EXPECT_FALSE(coach.IsOpen());
+  EXPECT_FALSE(ui->Coach->isChecked());
+  CoachBox = nullptr;
 }
 
 }  // namespace
