@@ -57,210 +57,109 @@ class KeysTest : public TableFixture {
   }
 };
 
+// What the player has done before the key: where the focus is, which cards are down, the bet.
+enum class Before {
+  Nothing,
+  FocusDeal,
+  FocusBetBox,
+  FocusCard3,
+  FocusCard5,
+  FocusBill4,
+  FocusBill5,
+  FirstCardDown,
+  AllFiveDown,
+  FourDownNoAce,
+  BetOfZero
+};
+
 struct KeyCase {
   const char* rule;
   TableState state;
-  std::function<void(KeysTest&, TableControls&, TMainForm&)> before;  // focus, cards turned, a bet typed
+  Before before;
   int key;
   Qt::KeyboardModifiers mods;
-  const char* message;  // the refusal the key must bring up, as the mouse would; "" for none
-  std::function<void(TableControls&, TMainForm&)> after;
+  const char* message;  // the refusal the key brings up, as the mouse would; "" for none
+  TableState after;
+  SlotFlags down;     // the player's cards face down afterwards
+  const char* focus;  // the object that has the focus afterwards; "" for any
+  const char* bet;    // the bet box afterwards
 };
 
-void Nothing(KeysTest&, TableControls&, TMainForm&) {}
-void FocusBet(KeysTest&, TableControls& ui, TMainForm&) { ui.Bet->setFocus(); }
-void FocusCard3(KeysTest&, TableControls&, TMainForm& form) { form.PlrCard[2]->setFocus(); }
-void FocusCard5(KeysTest&, TableControls&, TMainForm& form) { form.PlrCard[4]->setFocus(); }
-void AllFiveDown(KeysTest&, TableControls&, TMainForm& form) {
-  for (int slot = 0; slot < 5; ++slot) form.PlrCardBtnClick(slot);
-}
-
 TEST_F(KeysTest, EachKeyDoesWhatItsClickDoesInTheStatesThatAllowIt) {
+  using TS = TableState;
+  using B = Before;
+  // clang-format off
   const KeyCase cases[] = {
-      {"digit_turns_its_card_and_sends_the_focus_to_draw",
-       TableState::Discarding,
-       Nothing,
-       Qt::Key_2,
-       {},
-       "",
-       [](TableControls& ui, TMainForm& form) {
-         EXPECT_EQ(PlrDiscard, (SlotFlags{0, 1, 0, 0, 0}));
-         EXPECT_TRUE(Shows(form.PlrCard[1], DeckBackId));
-         EXPECT_EQ(form.focusWidget(), ui.Draw);
-       }},
-      {"keypad_digit_too", TableState::Discarding, Nothing, Qt::Key_5, Qt::KeypadModifier, "",
-       [](TableControls&, TMainForm&) {
-         EXPECT_EQ(PlrDiscard, (SlotFlags{0, 0, 0, 0, 1}));
-       }},
-      {"digit_turns_a_card_face_up_again",
-       TableState::Discarding,
-       [](KeysTest&, TableControls&, TMainForm& form) { form.PlrCardBtnClick(0); },
-       Qt::Key_1,
-       {},
-       "",
-       [](TableControls&, TMainForm& form) {
-         EXPECT_EQ(PlrDiscard, (SlotFlags{}));
-         EXPECT_TRUE(Shows(form.PlrCard[0], PlrHand[0]));
-       }},
-      {"digit_between_hands_turns_nothing",
-       TableState::Betting,
-       FocusBet,
-       Qt::Key_1,
-       {},
-       "",
-       [](TableControls& ui, TMainForm&) {
-         EXPECT_EQ(PlrDiscard, (SlotFlags{}));
-         EXPECT_EQ(ui.BetEdit->text(), "");
-       }},
-      {"digit_during_the_deal_turns_nothing",
-       TableState::Dealing,
-       Nothing,
-       Qt::Key_1,
-       {},
-       "",
-       [](TableControls&, TMainForm&) { EXPECT_EQ(PlrDiscard, (SlotFlags{})); }},
-      {"digit_after_the_draw_turns_nothing",
-       TableState::DealerToDraw,
-       Nothing,
-       Qt::Key_3,
-       {},
-       "",
-       [](TableControls&, TMainForm&) { EXPECT_EQ(PlrDiscard, (SlotFlags{})); }},
-      {"space_turns_the_focused_card_and_keeps_the_focus",
-       TableState::Discarding,
-       FocusCard3,
-       Qt::Key_Space,
-       {},
-       "",
-       [](TableControls&, TMainForm& form) {
-         EXPECT_EQ(PlrDiscard, (SlotFlags{0, 0, 1, 0, 0}));
-         EXPECT_EQ(form.focusWidget(), form.PlrCard[2]);
-       }},
-      {"right_goes_to_the_next_card",
-       TableState::Discarding,
-       FocusCard3,
-       Qt::Key_Right,
-       {},
-       "",
-       [](TableControls&, TMainForm& form) { EXPECT_EQ(form.focusWidget(), form.PlrCard[3]); }},
-      {"right_from_the_last_card_goes_round",
-       TableState::Discarding,
-       FocusCard5,
-       Qt::Key_Right,
-       {},
-       "",
-       [](TableControls&, TMainForm& form) { EXPECT_EQ(form.focusWidget(), form.PlrCard[0]); }},
-      {"left_goes_to_the_card_before",
-       TableState::Discarding,
-       FocusCard3,
-       Qt::Key_Left,
-       {},
-       "",
-       [](TableControls&, TMainForm& form) { EXPECT_EQ(form.focusWidget(), form.PlrCard[1]); }},
-      {"enter_in_the_bet_box_deals",
-       TableState::Betting,
-       [](KeysTest&, TableControls& ui, TMainForm&) {
-         ui.BetEdit->setFocus();
-         QTest::keyClicks(ui.BetEdit, "25");
-       },
-       Qt::Key_Return,
-       {},
-       "",
-       [](TableControls&, TMainForm&) {
-         EXPECT_EQ(State, TableState::Dealing);
-         EXPECT_EQ(CurrentBet, 25);
-       }},
-      {"enter_with_a_bad_bet_is_refused_as_by_deal",
-       TableState::Betting,
-       [](KeysTest&, TableControls& ui, TMainForm&) { ui.BetEdit->setText("0"); },
-       Qt::Key_Enter,
-       {},
-       "You must bet something..",
-       [](TableControls& ui, TMainForm& form) {
-         EXPECT_EQ(State, TableState::Betting);
-         EXPECT_EQ(form.focusWidget(), ui.BetEdit);
-       }},
-      {"enter_draws",
-       TableState::Discarding,
-       Nothing,
-       Qt::Key_Return,
-       {},
-       "",
-       [](TableControls&, TMainForm&) { EXPECT_EQ(State, TableState::DealerToDraw); }},
-      {"enter_on_a_card_draws",
-       TableState::Discarding,
-       FocusCard3,
-       Qt::Key_Return,
-       {},
-       "",
-       [](TableControls&, TMainForm&) { EXPECT_EQ(State, TableState::DealerToDraw); }},
-      {"enter_with_five_down_is_refused_as_by_draw",
-       TableState::Discarding,
-       AllFiveDown,
-       Qt::Key_Return,
-       {},
-       "You Can't draw 5!",
-       [](TableControls&, TMainForm&) {
-         EXPECT_EQ(State, TableState::Discarding);
-         EXPECT_EQ(PlrDiscard, (SlotFlags{1, 1, 1, 1, 1}));
-       }},
-      {"enter_keeping_no_ace_is_refused_as_by_draw",
-       TableState::Discarding,
-       [](KeysTest&, TableControls&, TMainForm& form) {
-         for (int slot : {0, 1, 3, 4}) form.PlrCardBtnClick(slot);
-       },
-       Qt::Key_Enter,
-       {},
-       "You can only Draw 4 to an Ace!",
-       [](TableControls&, TMainForm&) { EXPECT_EQ(State, TableState::Discarding); }},
-      {"enter_during_the_deal_does_nothing",
-       TableState::Dealing,
-       Nothing,
-       Qt::Key_Return,
-       {},
-       "",
-       [](TableControls&, TMainForm&) { EXPECT_EQ(State, TableState::Dealing); }},
-      {"enter_on_the_dealers_turn_does_nothing",
-       TableState::DealerToDraw,
-       Nothing,
-       Qt::Key_Return,
-       {},
-       "",
-       [](TableControls&, TMainForm&) { EXPECT_EQ(GameStats.PlrDrawCounts[0], 2u); }},
-      {"space_on_a_bill_adds_it",
-       TableState::Betting,
-       [](KeysTest&, TableControls&, TMainForm& form) { form.MoneySlot[4]->setFocus(); },
-       Qt::Key_Space,
-       {},
-       "",
-       [](TableControls& ui, TMainForm&) { EXPECT_EQ(ui.BetEdit->text(), "1000"); }},
-      {"enter_on_a_bill_adds_it_and_deals_nothing",
-       TableState::Betting,
-       [](KeysTest&, TableControls&, TMainForm& form) { form.MoneySlot[3]->setFocus(); },
-       Qt::Key_Enter,
-       {},
-       "",
-       [](TableControls& ui, TMainForm&) {
-         EXPECT_EQ(ui.BetEdit->text(), "5");
-         EXPECT_EQ(State, TableState::Betting);
-       }},
-      {"alt_with_no_shortcut_types_nothing_in_the_bet_box", TableState::Betting,
-       [](KeysTest&, TableControls& ui, TMainForm&) { ui.BetEdit->setFocus(); }, Qt::Key_Q, Qt::AltModifier,
-       "", [](TableControls& ui, TMainForm&) { EXPECT_EQ(ui.BetEdit->text(), ""); }},
+      {"digit_turns_its_card_and_sends_the_focus_to_draw", TS::Discarding, B::Nothing, Qt::Key_2, {}, "", TS::Discarding, {0, 1, 0, 0, 0}, "Draw", ""},
+      {"keypad_digit_too", TS::Discarding, B::Nothing, Qt::Key_5, Qt::KeypadModifier, "", TS::Discarding, {0, 0, 0, 0, 1}, "Draw", ""},
+      {"digit_turns_a_card_face_up_again", TS::Discarding, B::FirstCardDown, Qt::Key_1, {}, "", TS::Discarding, {}, "Draw", ""},
+      {"digit_between_hands_turns_nothing", TS::Betting, B::FocusDeal, Qt::Key_1, {}, "", TS::Betting, {}, "Bet", ""},
+      {"digit_during_the_deal_turns_nothing", TS::Dealing, B::Nothing, Qt::Key_1, {}, "", TS::Dealing, {}, "", ""},
+      {"digit_after_the_draw_turns_nothing", TS::DealerToDraw, B::Nothing, Qt::Key_3, {}, "", TS::DealerToDraw, {}, "", ""},
+      {"space_turns_the_focused_card_and_keeps_the_focus", TS::Discarding, B::FocusCard3, Qt::Key_Space, {}, "", TS::Discarding, {0, 0, 1, 0, 0}, "PlrCard2", ""},
+      {"right_goes_to_the_next_card", TS::Discarding, B::FocusCard3, Qt::Key_Right, {}, "", TS::Discarding, {}, "PlrCard3", ""},
+      {"right_from_the_last_card_goes_round", TS::Discarding, B::FocusCard5, Qt::Key_Right, {}, "", TS::Discarding, {}, "PlrCard0", ""},
+      {"left_goes_to_the_card_before", TS::Discarding, B::FocusCard3, Qt::Key_Left, {}, "", TS::Discarding, {}, "PlrCard1", ""},
+      {"enter_in_the_bet_box_deals_the_last_bet", TS::Betting, B::FocusBetBox, Qt::Key_Return, {}, "", TS::Dealing, {}, "", ""},
+      {"enter_with_a_bad_bet_is_refused_as_by_deal", TS::Betting, B::BetOfZero, Qt::Key_Enter, {}, "You must bet something..", TS::Betting, {}, "BetEdit", "0"},
+      {"enter_draws", TS::Discarding, B::Nothing, Qt::Key_Return, {}, "", TS::DealerToDraw, {}, "", ""},
+      {"enter_on_a_card_draws", TS::Discarding, B::FocusCard3, Qt::Key_Return, {}, "", TS::DealerToDraw, {}, "", ""},
+      {"enter_with_five_down_is_refused_as_by_draw", TS::Discarding, B::AllFiveDown, Qt::Key_Return, {}, "You Can't draw 5!", TS::Discarding, {1, 1, 1, 1, 1}, "", ""},
+      {"enter_keeping_no_ace_is_refused_as_by_draw", TS::Discarding, B::FourDownNoAce, Qt::Key_Enter, {}, "You can only Draw 4 to an Ace!", TS::Discarding, {1, 1, 0, 1, 1}, "", ""},
+      {"enter_during_the_deal_does_nothing", TS::Dealing, B::Nothing, Qt::Key_Return, {}, "", TS::Dealing, {}, "", ""},
+      {"enter_on_the_dealers_turn_does_nothing", TS::DealerToDraw, B::Nothing, Qt::Key_Return, {}, "", TS::DealerToDraw, {}, "", ""},
+      {"space_on_a_bill_adds_it", TS::Betting, B::FocusBill5, Qt::Key_Space, {}, "", TS::Betting, {}, "MoneySlot4", "1000"},
+      {"enter_on_a_bill_adds_it_and_deals_nothing", TS::Betting, B::FocusBill4, Qt::Key_Enter, {}, "", TS::Betting, {}, "MoneySlot3", "5"},
+      {"alt_with_no_shortcut_types_nothing_in_the_bet_box", TS::Betting, B::FocusBetBox, Qt::Key_Q, Qt::AltModifier, "", TS::Betting, {}, "BetEdit", ""},
   };
+  // clang-format on
   for (const KeyCase& c : cases) {
     SCOPED_TRACE(c.rule);
     TearDown();
-    TableFixture::SetUp();
-    OpenTable();
-    form->show();
-    QApplication::setActiveWindow(form);
+    SetUp();
     Reach(c.state);
-    c.before(*this, *ui, *form);
+    switch (c.before) {
+      case B::Nothing:
+        break;
+      case B::FocusDeal:
+        ui->Bet->setFocus();
+        break;
+      case B::FocusBetBox:
+        ui->BetEdit->setFocus();
+        break;
+      case B::FocusCard3:
+      case B::FocusCard5:
+        form->PlrCard[c.before == B::FocusCard3 ? 2 : 4]->setFocus();
+        break;
+      case B::FocusBill4:
+      case B::FocusBill5:
+        form->MoneySlot[c.before == B::FocusBill4 ? 3 : 4]->setFocus();
+        break;
+      case B::FirstCardDown:
+        form->PlrCardBtnClick(0);
+        break;
+      case B::AllFiveDown:
+      case B::FourDownNoAce:
+        for (int slot = 0; slot < 5; ++slot)
+          if (c.before == B::AllFiveDown || slot != 2) form->PlrCardBtnClick(slot);
+        break;
+      case B::BetOfZero:
+        ui->BetEdit->setText("0");
+        break;
+    }
     if (*c.message) platform->Expect(c.message, "", StopOk);
     Press(c.key, c.mods);
     EXPECT_EQ(platform->PendingExpectations(), 0);
-    c.after(*ui, *form);
+    EXPECT_EQ(State, c.after);
+    if (c.after == TableState::Discarding) {
+      EXPECT_EQ(PlrDiscard, c.down);
+      for (int slot = 0; slot < 5; ++slot)
+        EXPECT_TRUE(Shows(form->PlrCard[slot], c.down[slot] ? DeckBackId : PlrHand[slot])) << slot;
+    }
+    if (*c.focus) {
+      EXPECT_EQ(form->focusWidget() ? form->focusWidget()->objectName() : QString(), c.focus);
+    }
+    EXPECT_EQ(ui->BetEdit->text(), c.bet);
   }
 }
 
