@@ -11,7 +11,9 @@ class TLogoBox;
 class TLogoBox : public QWidget {
   Q_OBJECT
  public:
-  explicit TLogoBox(QWidget* parent = nullptr);
+  // A window of its own that belongs to the table: a window manager keeps it above the table
+  // while other windows open and close, until the table closes it.
+  explicit TLogoBox(QWidget* table);
   ~TLogoBox() override;
 
  private:

@@ -29,7 +29,7 @@ int main(int argc, char** argv) {
     IntroDlg = new TIntroDlg(MainForm);
     StatBox = new TStatBox(MainForm);
     ExitDlg = new TExitDlg(MainForm);
-    LogoBox = new TLogoBox;
+    LogoBox = new TLogoBox(MainForm);
     Decks = new TDecks(MainForm);
     About = new TAbout(MainForm);
     HelpBox = new THelpBox(MainForm);

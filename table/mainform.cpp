@@ -498,7 +498,10 @@ void TMainForm::ClearCards() {
 
 void TMainForm::ShowBack(ImageBox* box) {
   ShowImage(box, DeckBackId);
-  NamePlace(box, QStringLiteral("face down"));
+  const auto mine = std::find(PlrCard.begin(), PlrCard.end(), box);
+  const bool replaced =
+      mine != PlrCard.end() && PlrDiscard[static_cast<std::size_t>(mine - PlrCard.begin())] == 1;
+  NamePlace(box, replaced ? QStringLiteral("face down, to be replaced") : QStringLiteral("face down"));
 }
 
 void TMainForm::ShowCard(ImageBox* box, int id) {
@@ -507,16 +510,12 @@ void TMainForm::ShowCard(ImageBox* box, int id) {
 }
 
 void TMainForm::NamePlace(ImageBox* box, const QString& shows) {
-  const auto plr = std::find(PlrCard.begin(), PlrCard.end(), box);
-  if (plr != PlrCard.end()) {
-    const auto slot = plr - PlrCard.begin();
-    const bool replaced = PlrDiscard[static_cast<std::size_t>(slot)] == 1 && shows == "face down";
-    box->setAccessibleName(
-        QStringLiteral("Your card %1: %2%3").arg(slot + 1).arg(shows, replaced ? ", to be replaced" : ""));
-    return;
-  }
-  const auto slot = std::find(DlrCard.begin(), DlrCard.end(), box) - DlrCard.begin();
-  box->setAccessibleName(QStringLiteral("Dealer's card %1: %2").arg(slot + 1).arg(shows));
+  const auto mine = std::find(PlrCard.begin(), PlrCard.end(), box);
+  const auto place = mine != PlrCard.end()
+                         ? QStringLiteral("Your card %1").arg(mine - PlrCard.begin() + 1)
+                         : QStringLiteral("Dealer's card %1")
+                               .arg(std::find(DlrCard.begin(), DlrCard.end(), box) - DlrCard.begin() + 1);
+  box->setAccessibleName(place + ": " + shows);
 }
 
 void TMainForm::DealDelayTimer() {

@@ -36,7 +36,7 @@ TEST(AboutWindow, AlwaysOpensOnVersionAndBothOkButtonsClose) {
 TEST(Splash, VisibleFromCreationAboveTheTableWithNothingToClick) {
   QWidget table;
   table.show();
-  TLogoBox splash;
+  TLogoBox splash(&table);
   EXPECT_TRUE(splash.isVisible());
   EXPECT_EQ(splash.size(), QSize(433, 293));
   // A window manager keeps the splash above the window it belongs to.

@@ -15,7 +15,7 @@ class HandoverTest : public TableFixture {
  protected:
   void SetUp() override {
     TableFixture::SetUp();
-    LogoBox = new TLogoBox;
+    LogoBox = new TLogoBox(form);
     IntroDlg = new TIntroDlg(form);
   }
   void TearDown() override {
