@@ -24,7 +24,6 @@ namespace {
 
 constexpr int kWidth = 330;
 constexpr int kHeight = 299;
-constexpr const char* kCardRed = "#c8102e";
 constexpr const char* kRankSigns[13] = {"2", "3", "4", "5", "6", "7", "8", "9", "10", "J", "Q", "K", "A"};
 constexpr const char16_t* kSuitSigns[4] = {u"\u2665", u"\u2666", u"\u2663", u"\u2660"};  // hearts .. spades
 
@@ -34,7 +33,8 @@ QString Text(std::string_view s) { return QString::fromUtf8(s.data(), static_cas
 QString CardSign(CardCode card) {
   const QString sign =
       QString::fromLatin1(kRankSigns[RankOf(card)]) + QString::fromUtf16(kSuitSigns[SuitOf(card)]);
-  return SuitOf(card) < 2 ? QStringLiteral("<span style=\"color:%1\">%2</span>").arg(kCardRed, sign) : sign;
+  return SuitOf(card) < 2 ? QStringLiteral("<span style=\"color:%1\">%2</span>").arg(Css(kCardRed), sign)
+                          : sign;
 }
 QString CardWords(CardCode card) {
   return Text(RankNames[RankOf(card)]) + " of " + Text(SuitNames[SuitOf(card)]) + "s";

@@ -15,6 +15,7 @@ inline constexpr QColor kRed{255, 0, 0};
 inline constexpr QColor kBlue{0, 0, 255};
 inline constexpr QColor kYellow{255, 255, 0};
 inline constexpr QColor kAqua{0, 255, 255};
+inline constexpr QColor kCardRed{200, 16, 46};  // the red of the hearts and diamonds on the cards
 
 // "#rrggbb", for style sheets.
 inline QString Css(const QColor& colour) { return colour.name(); }
