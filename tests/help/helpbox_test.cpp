@@ -5,12 +5,16 @@
 
 #include <gtest/gtest.h>
 
+#include <QAccessible>
+#include <QApplication>
 #include <QPushButton>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextEdit>
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -168,6 +172,69 @@ TEST_F(HelpWindowTest, EachHandRankLinkShowsAnExampleOfThatRank) {
     EXPECT_EQ(rank[CategoryField], static_cast<int>(RoyalFlush - i)) << "from the royal flush down";
     EXPECT_EQ(RunsOf(Part<QTextEdit>("HandRankRE")), (Runs{{kBlue.name().toStdString(), page.description}}));
   }
+}
+
+// The entries by keyboard: Tab reaches them, Up and Down go along a list, Enter and Space open
+// the focused one as a click does.
+TEST_F(HelpWindowTest, EntriesAreReachedAndOpenedByKeyboard) {
+  struct KeyCase {
+    const char* rule;
+    const char* page;
+    const char* focus;
+    Qt::Key key;
+    std::function<void()> after;
+  };
+  const auto focused = [this](const char* name) {
+    return [this, name] { EXPECT_EQ(help.focusWidget(), Part(name)); };
+  };
+  const KeyCase cases[] = {
+      {"tab_goes_from_the_tabs_to_the_first_topic", "HelpContentsTab", "", Qt::Key_Tab,
+       focused("OverviewLabl")},
+      {"down_goes_to_the_next_topic", "HelpContentsTab", "ShowdownLabl", Qt::Key_Down,
+       focused("SelectaDeckLabl")},
+      {"up_from_the_first_topic_goes_round", "HelpContentsTab", "OverviewLabl", Qt::Key_Up,
+       focused("ContactLabl")},
+      {"down_from_the_last_rank_goes_round", "HandRankTab", "HighCardLabl", Qt::Key_Down,
+       focused("RoyalFlushLabl")},
+      {"enter_opens_the_focused_topic", "HelpContentsTab", "DealLabl", Qt::Key_Return,
+       [this] {
+         EXPECT_TRUE(Text("ShowHelpRE").startsWith("\nTHE DEAL:\n"));
+         EXPECT_EQ(InkOf(Part("DealLabl")), kPurple);
+       }},
+      {"space_opens_the_focused_rank", "HandRankTab", "PairLabl", Qt::Key_Space,
+       [this] { EXPECT_EQ(Part<QLabel>("RankStringLabl")->text(), "Pair"); }},
+      {"escape_closes", "HelpContentsTab", "BetLabl", Qt::Key_Escape,
+       [this] { EXPECT_FALSE(help.isVisible()); }},
+  };
+  for (const KeyCase& c : cases) {
+    SCOPED_TRACE(c.rule);
+    help.show();
+    QApplication::setActiveWindow(&help);
+    Tab(c.page);
+    QWidget* start = *c.focus ? Part(c.focus) : Part<QTabWidget>("PageControl1")->tabBar();
+    start->setFocus();
+    QTest::keyClick(help.focusWidget(), c.key);
+    c.after();
+    help.hide();
+  }
+}
+
+// What a screen reader finds: links named by their text that it can follow, the example cards
+// by name, and no glyph or rule.
+TEST_F(HelpWindowTest, LinksAndCardsAreNamedAndDecorationsLeftOut) {
+  help.show();
+  const auto iface = [&](const char* name) { return QAccessible::queryAccessibleInterface(Part(name)); };
+  QAccessibleInterface* link = iface("ShowdownLabl");
+  EXPECT_EQ(link->role(), QAccessible::Link);
+  EXPECT_EQ(link->text(QAccessible::Name), "The Showdown");
+  link->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+  EXPECT_TRUE(Text("ShowHelpRE").startsWith("\nTHE SHOWDOWN:\n"));
+  EXPECT_EQ(iface("Image5")->text(QAccessible::Name), "Ace of Hearts");
+  Tab("HandRankTab");
+  Click("FourOfAKindLabl");
+  EXPECT_EQ(iface("RankCard4")->text(QAccessible::Name), "King of Hearts");
+  // Four section titles and eleven links; the contents page's glyphs are not there.
+  EXPECT_EQ(iface("Panel1")->childCount(), 15);
 }
 
 }  // namespace
