@@ -2,17 +2,42 @@
 
 #include <QCheckBox>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QPushButton>
+#include <algorithm>
 
 #include "decks/catalogue.h"
 #include "decks/deckchoice.h"
 #include "decks/imagebox.h"
+#include "platform/accessible.h"
 #include "platform/palette.h"
 #include "platform/windows.h"
 #include "ui_decks.h"
 
 TDecks* Decks = nullptr;
 std::int32_t PendingBackId = kFirstBackId;
+
+namespace {
+
+// The keys of the backs, two rows of five: Left and Right go along them as they read, Up and Down
+// to the other row, each moving the red frame as a click does. Enter chooses: from a back, that
+// back, as a double click does; from Cancel, nothing, as Cancel does; from the check box, nothing
+// at all. OK takes its own Enter, and Escape is Cancel.
+enum class KeyEffect { MoveFrame, Choose };
+
+struct KeyRow {
+  int key;
+  KeyEffect effect;
+  int step;
+};
+
+constexpr KeyRow kKeys[] = {
+    {Qt::Key_Left, KeyEffect::MoveFrame, -1}, {Qt::Key_Right, KeyEffect::MoveFrame, 1},
+    {Qt::Key_Up, KeyEffect::MoveFrame, -5},   {Qt::Key_Down, KeyEffect::MoveFrame, 5},
+    {Qt::Key_Return, KeyEffect::Choose, 0},   {Qt::Key_Enter, KeyEffect::Choose, 0},
+};
+
+}  // namespace
 
 TDecks::TDecks(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::TDecks>()) {
   ui->setupUi(this);
@@ -30,10 +55,32 @@ TDecks::TDecks(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::TDeck
     connect(deckPics_[n], &ImageBox::clicked, this, [this, n] { DeckTrigClick(n); });
     connect(deckPics_[n], &ImageBox::doubleClicked, this, [this, n] { DeckPicDblClick(n); });
   }
+  SetUpKeyboardAndNames();
   SetCardFrame();
 
   connect(ui->OKBtn, &QPushButton::clicked, this, &TDecks::OKBtnClick);
   connect(ui->CancelBtn, &QPushButton::clicked, this, &TDecks::CancelBtnClick);
+}
+
+void TDecks::SetUpKeyboardAndNames() {
+  // A click gives a back the focus too, so that the focus mark goes where the frame goes.
+  QWidget* previous = nullptr;
+  for (int n = 0; n < kBackCount; ++n) {
+    ImageBox* back = deckPics_[n];
+    back->setFocusPolicy(Qt::StrongFocus);
+    // Round the whole panel: its margin is the red frame, which the mark must leave whole.
+    back->setMarkedFrame(deckPanels_[n]);
+    PresentAs(back, QAccessible::Button);
+    back->setAccessibleDescription("Space frames this back, Enter chooses it");
+    if (previous) setTabOrder(previous, back);
+    previous = back;
+  }
+  for (QWidget* next : std::initializer_list<QWidget*>{ui->RandDeckChk, ui->OKBtn, ui->CancelBtn}) {
+    setTabOrder(previous, next);
+    previous = next;
+  }
+  for (QWidget* strip : std::initializer_list<QWidget*>{ui->Panel3, ui->Panel4, ui->Panel5, ui->Panel7})
+    HideFromAssistiveTech(strip);
 }
 
 TDecks::~TDecks() = default;
@@ -54,15 +101,47 @@ void TDecks::showEvent(QShowEvent* e) {
   Update();
 }
 
+void TDecks::keyPressEvent(QKeyEvent* e) {
+  const auto focused = std::find(deckPics_.begin(), deckPics_.end(), focusWidget());
+  const int n = focused == deckPics_.end() ? -1 : static_cast<int>(focused - deckPics_.begin());
+  const Qt::KeyboardModifiers mods = e->modifiers() & ~Qt::KeypadModifier;
+  for (const KeyRow& k : kKeys) {
+    if (k.key != e->key() || mods != Qt::NoModifier) continue;
+    switch (k.effect) {
+      case KeyEffect::MoveFrame: {
+        if (n < 0) break;  // the check box's and the buttons' own arrows
+        e->accept();
+        const int to = (n + k.step + kBackCount) % kBackCount;
+        DeckTrigClick(to);
+        // The focus goes with the frame; with Randomize ticked neither moves.
+        if (PendingBackId == kFirstBackId + to) deckPics_[to]->setFocus(Qt::TabFocusReason);
+        return;
+      }
+      case KeyEffect::Choose:
+        e->accept();
+        if (n >= 0) return DeckPicDblClick(n);
+        if (focusWidget() == ui->CancelBtn) return CancelBtnClick();
+        return;
+    }
+  }
+  QDialog::keyPressEvent(e);
+}
+
 void TDecks::Update() {
   PendingBackId = DeckBackId;
   ui->RandDeckChk->setChecked(RandomDeck == 1);
   SetCardFrame();
+  // Every opening starts on the framed back, the one Enter would choose.
+  if (IsBackId(PendingBackId)) deckPics_[PendingBackId - kFirstBackId]->setFocus(Qt::OtherFocusReason);
 }
 
 void TDecks::SetCardFrame() {
-  for (QFrame* panel : deckPanels_) Paint(panel, QPalette::Window, kTableGreen);
-  if (IsBackId(PendingBackId)) Paint(deckPanels_[PendingBackId - kFirstBackId], QPalette::Window, kRed);
+  for (int n = 0; n < kBackCount; ++n) {
+    const bool framed = PendingBackId == kFirstBackId + n;
+    Paint(deckPanels_[n], QPalette::Window, framed ? kRed : kTableGreen);
+    deckPics_[n]->setAccessibleName(QString::fromStdString(BackTitle(kFirstBackId + n)) +
+                                    (framed ? ", selected" : ""));
+  }
 }
 
 void TDecks::DeckTrigClick(int n) {

@@ -35,8 +35,11 @@ class TDecks : public QDialog {
  protected:
   bool event(QEvent* e) override;
   void showEvent(QShowEvent* e) override;
+  void keyPressEvent(QKeyEvent* e) override;
 
  private:
+  void SetUpKeyboardAndNames();
+
   std::unique_ptr<Ui::TDecks> ui;
   bool dressed_ = false;                  // the backs are drawn when the dialog first opens
   std::array<QFrame*, 10> deckPanels_{};  // Deck0Pnl .. Deck9Pnl

@@ -3,6 +3,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <algorithm>
 
 #include "platform/accessible.h"
 #include "platform/palette.h"
@@ -74,16 +75,38 @@ void ImageBox::keyPressEvent(QKeyEvent* event) {
   QLabel::keyPressEvent(event);
 }
 
+QRect ImageBox::MarkedRect() const {
+  return markedFrame_ ? markedFrame_->geometry() : geometry() - markMargins_;
+}
+
 void ImageBox::focusInEvent(QFocusEvent* event) {
   QLabel::focusInEvent(event);
-  if (!parentWidget()) return;
-  if (!mark_) mark_ = new FocusMark(parentWidget());
+  if (markInside_) return update();
+  QWidget* host = markedFrame_ ? markedFrame_->parentWidget() : parentWidget();
+  if (!host) return;
+  if (!mark_) mark_ = new FocusMark(host);
   mark_->Around(MarkedRect());
 }
 
 void ImageBox::focusOutEvent(QFocusEvent* event) {
   QLabel::focusOutEvent(event);
+  if (markInside_) update();
   if (mark_) mark_->hide();
+}
+
+void ImageBox::paintEvent(QPaintEvent* event) {
+  if (markInside_ && hasFocus()) {
+    // Black edged yellow, as the ring is, behind the text and a little past its end. The label
+    // paints its text with a painter of its own, once this one has ended.
+    constexpr int kPast = 3;
+    QRect band = rect();
+    band.setWidth(std::min(band.width(), fontMetrics().horizontalAdvance(text()) + kPast));
+    QPainter p(this);
+    p.fillRect(band, Qt::black);
+    p.fillRect(band.adjusted(1, 1, -1, -1), kYellow);
+    p.end();
+  }
+  QLabel::paintEvent(event);
 }
 
 void ImageBox::moveEvent(QMoveEvent* event) {

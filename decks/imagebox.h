@@ -22,7 +22,13 @@ class ImageBox : public QLabel {
   void setActivatesOnEnter(bool on) { activatesOnEnter_ = on; }
   // The part of the box the mark goes round, when less than the whole box shows.
   void setMarkMargins(const QMargins& m) { markMargins_ = m; }
-  QRect MarkedRect() const { return geometry() - markMargins_; }
+  // The mark goes round frame instead, a panel that holds the box and shows a highlight of its
+  // own around the picture, which the mark must leave whole.
+  void setMarkedFrame(QWidget* frame) { markedFrame_ = frame; }
+  // A link in a close list has no room around it: its mark is a band behind its text.
+  void setMarkInside(bool on) { markInside_ = on; }
+  // Where the mark goes, in the coordinates of the widget it is drawn in.
+  QRect MarkedRect() const;
 
  public slots:
   // A press, by key or by assistive technology: the same as a click.
@@ -41,9 +47,12 @@ class ImageBox : public QLabel {
   void focusOutEvent(QFocusEvent* event) override;
   void moveEvent(QMoveEvent* event) override;
   void hideEvent(QHideEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
 
  private:
   bool activatesOnEnter_ = false;
+  bool markInside_ = false;
   QMargins markMargins_;
+  QPointer<QWidget> markedFrame_;
   QPointer<FocusMark> mark_;
 };

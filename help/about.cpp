@@ -4,6 +4,7 @@
 
 #include "decks/catalogue.h"
 #include "help/licence.h"
+#include "platform/accessible.h"
 #include "platform/palette.h"
 #include "platform/windows.h"
 #include "ui_about.h"
@@ -33,6 +34,12 @@ TAbout::TAbout(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::TAbou
                                "#LicenseRE { background: palette(button); }")
                     .arg(Css(kOlive)));
   ui->LicenseRE->setHtml(QString::fromUtf8(kLicence).arg(LicenceFile().toHtmlEscaped()));
+  // The title picture is named by the words it shows; its olive frame and the rule only decorate.
+  ui->Image1->setAccessibleName("Brindlewharf, Version 1.1, © 2026 the Brindlewharf developers");
+  ui->LicenseRE->setAccessibleName("License");
+  for (QWidget* decoration :
+       std::initializer_list<QWidget*>{ui->Panel3, ui->Panel4, ui->Panel5, ui->Panel6, ui->Panel1})
+    HideFromAssistiveTech(decoration);
   connect(ui->Button1, &QPushButton::clicked, this, &TAbout::OKBtnClick);
   connect(ui->OKBtn, &QPushButton::clicked, this, &TAbout::OKBtnClick);
 }

@@ -1,15 +1,21 @@
 #include "help/helpbox.h"
 
 #include <QEvent>
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTextCursor>
 #include <QTextEdit>
+#include <algorithm>
+#include <utility>
+#include <vector>
 
 #include "decks/catalogue.h"
 #include "decks/imagebox.h"
+#include "game/compare.h"
 #include "help/helptopics.h"
 #include "help/licence.h"
+#include "platform/accessible.h"
 #include "platform/palette.h"
 #include "platform/windows.h"
 #include "ui_helpbox.h"
@@ -34,6 +40,18 @@ QColor ColourOf(Ink ink) {
       break;
   }
   return Qt::black;
+}
+
+// Up and Down go along the list whose entry has the focus, round from either end.
+constexpr std::pair<int, int> kListKeys[] = {{Qt::Key_Up, -1}, {Qt::Key_Down, 1}};
+
+template <std::size_t N>
+bool MoveAlong(const std::array<ImageBox*, N>& list, QWidget* focused, int step) {
+  const auto at = std::find(list.begin(), list.end(), focused);
+  if (at == list.end()) return false;
+  const auto to = (static_cast<int>(at - list.begin()) + step + static_cast<int>(N)) % static_cast<int>(N);
+  list[static_cast<std::size_t>(to)]->setFocus(Qt::TabFocusReason);
+  return true;
 }
 
 // Adds text as a new line at the end of the box, in the given colour.
@@ -110,6 +128,40 @@ THelpBox::THelpBox(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::T
 
   ui->HandRankPanl->hide();
   connect(ui->OKBtn, &QPushButton::clicked, this, &THelpBox::OKBtnClick);
+  SetUpKeyboardAndNames();
+}
+
+void THelpBox::SetUpKeyboardAndNames() {
+  // The entries and credit lines are links, in the tab order as the layout lists them; Enter or
+  // Space follows one.
+  std::vector<ImageBox*> links(topicLabels_.begin(), topicLabels_.end());
+  links.insert(links.end(), rankLabels_.begin(), rankLabels_.end());
+  links.insert(links.end(), {ui->LegalLabl1, ui->Label8});
+  for (ImageBox* link : links) {
+    link->setFocusPolicy(Qt::TabFocus);
+    link->setActivatesOnEnter(true);
+    link->setMarkInside(true);
+    PresentAs(link, QAccessible::Link);
+  }
+  // A glyph repeats the entry beside it; rules and bars only divide.
+  std::vector<QWidget*> decorations(topicGlyphs_.begin(), topicGlyphs_.end());
+  decorations.insert(decorations.end(), rankGlyphs_.begin(), rankGlyphs_.end());
+  decorations.insert(decorations.end(), titleGlyphs_.begin(), titleGlyphs_.end());
+  decorations.insert(decorations.end(), {ui->Panel2, ui->Panel3, ui->Panel4, ui->Panel5, ui->Panel6});
+  for (QWidget* decoration : decorations) HideFromAssistiveTech(decoration);
+  ui->ShowHelpRE->setAccessibleName("Help topic");
+  ui->HandRankRE->setAccessibleName("Hand rank description");
+  for (std::size_t i = 0; i < titleFan_.size(); ++i)
+    titleFan_[i]->setAccessibleName(QString::fromStdString(CardName(kTitleFan[i])));
+}
+
+void THelpBox::keyPressEvent(QKeyEvent* e) {
+  for (const auto& [key, step] : kListKeys) {
+    if (e->key() != key || (e->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) continue;
+    if (MoveAlong(topicLabels_, focusWidget(), step) || MoveAlong(rankLabels_, focusWidget(), step))
+      return e->accept();
+  }
+  QDialog::keyPressEvent(e);
 }
 
 THelpBox::~THelpBox() = default;
@@ -161,7 +213,10 @@ void THelpBox::HandRankClick(int rank) {
   ui->RankStringLabl->setText(page.name);
   ui->TableLabl->setText(page.caption);
   ui->HandRankPanl->show();
-  for (int i = 0; i < 5; ++i) ShowImage(rankCards_[i], page.cards[i]);
+  for (int i = 0; i < 5; ++i) {
+    ShowImage(rankCards_[i], page.cards[i]);
+    rankCards_[i]->setAccessibleName(QString::fromStdString(CardName(page.cards[i])));
+  }
   AppendLine(ui->HandRankRE, page.description, kBlue);
 }
 

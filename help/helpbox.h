@@ -31,8 +31,11 @@ class THelpBox : public QDialog {
  protected:
   bool event(QEvent* e) override;
   void showEvent(QShowEvent* e) override;
+  void keyPressEvent(QKeyEvent* e) override;
 
  private:
+  void SetUpKeyboardAndNames();
+
   std::unique_ptr<Ui::THelpBox> ui;
   // In the order of HelpTopics and HandRankPages.
   std::array<ImageBox*, 11> topicLabels_{}, topicGlyphs_{};

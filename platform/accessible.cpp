@@ -13,6 +13,7 @@ constexpr const char* kLeftOut = "brindlewharfLeftOut";
 constexpr const char* kAbsentWhileHidden = "brindlewharfAbsentWhileHidden";
 constexpr const char* kFiltersChildren = "brindlewharfFiltersChildren";
 constexpr const char* kRole = "brindlewharfRole";
+constexpr const char* kCaptions = "brindlewharfCaptions";
 
 bool LeftOut(const QWidget* w) {
   return w->property(kLeftOut).toBool() || (w->property(kAbsentWhileHidden).toBool() && w->isHidden());
@@ -45,10 +46,22 @@ class Filtering : public QAccessibleWidget {
   }
 };
 
-// A picture box in the role of a button or link, which assistive technology can press.
-class Pressable : public QAccessibleWidget {
+// A label given an interface of our own is still named by its text, as the toolkit's labels are.
+class NamedByText : public QAccessibleWidget {
  public:
   using QAccessibleWidget::QAccessibleWidget;
+
+  QString text(QAccessible::Text t) const override {
+    const auto* label = qobject_cast<const QLabel*>(widget());
+    if (t == QAccessible::Name && label && widget()->accessibleName().isEmpty()) return label->text();
+    return QAccessibleWidget::text(t);
+  }
+};
+
+// A picture box in the role of a button or link, which assistive technology can press.
+class Pressable : public NamedByText {
+ public:
+  using NamedByText::NamedByText;
 
   QStringList actionNames() const override {
     QStringList names = QAccessibleWidget::actionNames();
@@ -69,11 +82,30 @@ class Pressable : public QAccessibleWidget {
   }
 };
 
+// A figure in a table of figures, labelled by its captions.
+class Captioned : public NamedByText {
+ public:
+  explicit Captioned(QWidget* w) : NamedByText(w, QAccessible::StaticText) {}
+
+  QList<QPair<QAccessibleInterface*, QAccessible::Relation>> relations(
+      QAccessible::Relation match) const override {
+    auto found = QAccessibleWidget::relations(match);
+    if (!(match & QAccessible::Label)) return found;
+    for (const QVariant& caption : widget()->property(kCaptions).toList()) {
+      QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(caption.value<QObject*>());
+      const QPair<QAccessibleInterface*, QAccessible::Relation> relation(iface, QAccessible::Label);
+      if (iface && !found.contains(relation)) found.append(relation);
+    }
+    return found;
+  }
+};
+
 QAccessibleInterface* Factory(const QString&, QObject* object) {
   auto* w = qobject_cast<QWidget*>(object);
   if (!w) return nullptr;
   const QVariant role = w->property(kRole);
   if (role.isValid()) return new Pressable(w, static_cast<QAccessible::Role>(role.toInt()));
+  if (w->property(kCaptions).isValid()) return new Captioned(w);
   if (w->property(kFiltersChildren).toBool())
     return new Filtering(w, qobject_cast<QDialog*>(w) ? QAccessible::Dialog : QAccessible::Pane);
   return nullptr;
@@ -87,9 +119,20 @@ void InstallFactoryOnce() {
   (void)installed;
 }
 
+// The toolkit makes a widget's interface the first time anything asks for it, and keeps it: a
+// label announces a new text, so one whose layout gives it a text has one from the start. One
+// made before the widget was given its part here is made again, by the factory.
+void Remake(QWidget* w) {
+  QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(w);
+  if (iface && !dynamic_cast<Filtering*>(iface) && !dynamic_cast<NamedByText*>(iface))
+    QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(iface));
+}
+
 void FilterChildrenOf(QWidget* parent) {
-  if (parent && (!parent->isWindow() || qobject_cast<QDialog*>(parent)))
+  if (parent && (!parent->isWindow() || qobject_cast<QDialog*>(parent))) {
     parent->setProperty(kFiltersChildren, true);
+    Remake(parent);
+  }
 }
 
 }  // namespace
@@ -109,6 +152,16 @@ void AbsentWhileHidden(QWidget* w) {
 void PresentAs(QWidget* w, QAccessible::Role role) {
   InstallFactoryOnce();
   w->setProperty(kRole, static_cast<int>(role));
+  Remake(w);
+}
+
+void LabelledBy(QLabel* figure, std::initializer_list<QLabel*> captions) {
+  InstallFactoryOnce();
+  QVariantList list;
+  for (QLabel* caption : captions)
+    if (caption) list.append(QVariant::fromValue<QObject*>(caption));
+  figure->setProperty(kCaptions, list);
+  Remake(figure);
 }
 
 void Announce(QLabel* label, const QString& text) {

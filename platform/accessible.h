@@ -5,6 +5,7 @@
 
 #include <QAccessible>
 #include <QString>
+#include <initializer_list>
 
 class QLabel;
 class QWidget;
@@ -18,6 +19,11 @@ void AbsentWhileHidden(QWidget* w);
 // Presents w in the given role (a picture box that is pressed like a button, or followed like a
 // link). Pressing it through assistive technology runs its "activate" slot.
 void PresentAs(QWidget* w, QAccessible::Role role);
+
+// Ties a figure to the captions that say what it is (its row's, and its column's or section's
+// heading where a row alone does not), reported to assistive technology as the figure's labels,
+// besides any caption whose buddy it is.
+void LabelledBy(QLabel* figure, std::initializer_list<QLabel*> captions);
 
 // Sets the label's text and tells assistive technology that it changed, so that a screen reader
 // speaks the new text even though the focus is elsewhere.

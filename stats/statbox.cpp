@@ -10,11 +10,13 @@
 #include <QShowEvent>
 #include <QTimer>
 #include <QToolButton>
+#include <vector>
 
 #include "decks/catalogue.h"
 #include "decks/deckchoice.h"
 #include "game/compare.h"
 #include "help/helpbox.h"
+#include "platform/accessible.h"
 #include "platform/palette.h"
 #include "platform/platform.h"
 #include "platform/windows.h"
@@ -127,6 +129,8 @@ TStatBox::TStatBox(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::T
   plrCards_ = {ui->PlrCard0, ui->PlrCard1, ui->PlrCard2, ui->PlrCard3, ui->PlrCard4};
   dlrCards_ = {ui->DlrCard0, ui->DlrCard1, ui->DlrCard2, ui->DlrCard3, ui->DlrCard4};
 
+  SetUpKeyboardAndNames();
+
   Timer1 = new QTimer(this);
   Timer1->setObjectName("Timer1");
   Timer1->setInterval(950);
@@ -146,6 +150,60 @@ TStatBox::TStatBox(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::T
 }
 
 TStatBox::~TStatBox() = default;
+
+void TStatBox::SetUpKeyboardAndNames() {
+  // The tool buttons show only pictures. Each is named by its hint, which a view may switch off,
+  // so the name is taken once, from the layout.
+  for (QToolButton* tool : {ui->SaveSpBtn, ui->OpenSpBtn, ui->CloseSpBtn, ui->HelpSpBtn})
+    tool->setAccessibleName(tool->toolTip());
+  for (QWidget* decoration : std::initializer_list<QWidget*>{ui->Image1, ui->Panel7})
+    HideFromAssistiveTech(decoration);
+
+  // Every figure is labelled by its row's caption and, where that does not say whose figure it
+  // is, by its column's head or its section's heading.
+  struct Tie {
+    QLabel* figure;
+    QLabel* caption;
+    QLabel* head;
+  };
+  std::vector<Tie> ties = {
+      {ui->gameTotalLabl, ui->Caption1, nullptr},
+      {ui->winPercentLabl, ui->Caption2, nullptr},
+      {ui->PlrBankAveLabl, ui->Caption3, nullptr},
+      {ui->PlrBankMaxLabl, ui->Caption4, nullptr},
+      {ui->plrBetAveLabl, ui->Caption5, nullptr},
+      {ui->plrBetMaxLabl, ui->Caption6, nullptr},
+      {ui->ResetsLabl, ui->GameResetsLabl, nullptr},
+      {ui->PlrWinStreakLabl, ui->StreakHeadLabl, nullptr},
+      {ui->DlrWinStreakLabl, ui->Caption7, ui->StreakHeadLabl},
+      {ui->dlrBestLabl, ui->DlrBestTitleLabl, nullptr},
+      {ui->plrBestLabl, ui->plrBestTitleLabl, nullptr},
+      {ui->PlrRankTotalLabl, ui->RankTotalCapLabl, ui->plrAccumTitleLabl},
+      {ui->DlrRankTotalLabl, ui->RankTotalCapLabl, ui->AccumDlrHeadLabl},
+      {ui->PlrDrawTotalLabl, ui->DrawTotalCapLabl, ui->PlrAccumDrawLabl},
+      {ui->DlrDrawTotalLabl, ui->DrawTotalCapLabl, ui->DrawDlrHeadLabl},
+      {ui->PlrDrawImprove, ui->ImproveHeadLabl, nullptr},
+      {ui->DlrDrawImprove, ui->Caption23, ui->ImproveHeadLabl},
+  };
+  // High card (0) up to royal flush (9), as the category labels run; and by cards drawn.
+  const std::array<QLabel*, 10> categoryCaptions = {
+      ui->Caption17, ui->Caption16, ui->Caption15, ui->Caption14, ui->Caption13,
+      ui->Caption12, ui->Caption11, ui->Caption10, ui->Caption9,  ui->Caption8};
+  const std::array<QLabel*, 5> drawCaptions = {ui->Caption18, ui->Caption19, ui->Caption20, ui->Caption21,
+                                               ui->Caption22};
+  for (std::size_t c = 0; c < 10; ++c) {
+    ties.push_back({plrCategoryLabels_[c], categoryCaptions[c], ui->plrAccumTitleLabl});
+    ties.push_back({dlrCategoryLabels_[c], categoryCaptions[c], ui->AccumDlrHeadLabl});
+  }
+  for (std::size_t n = 0; n < 5; ++n) {
+    ties.push_back({plrDrawLabels_[n], drawCaptions[n], ui->PlrAccumDrawLabl});
+    ties.push_back({dlrDrawLabels_[n], drawCaptions[n], ui->DrawDlrHeadLabl});
+  }
+  for (const Tie& t : ties) {
+    if (!t.caption->buddy()) t.caption->setBuddy(t.figure);
+    LabelledBy(t.figure, {t.caption, t.head});
+  }
+}
 
 // Put on when first needed, for a quicker start.
 void TStatBox::Dress() {
@@ -227,9 +285,17 @@ void TStatBox::Fill(const GameStatistics& v, const QString& name, int emptyBackI
     if (played == 0) return emptyBackId;
     return code >= 1 && code <= 52 ? code : kFirstBackId;  // a forged card shows the first back
   };
+  const auto show = [&](QLabel* place, const QString& side, std::size_t i, CardCode code,
+                        const QLabel* caption) {
+    const int id = faceOrBack(code);
+    ShowCorner(place, id);
+    const QString card = IsBackId(id) ? QStringLiteral("face down") : QString::fromStdString(CardName(id));
+    place->setAccessibleName(QStringLiteral("%1's best hand, card %2: %3").arg(side).arg(i + 1).arg(card));
+    place->setAccessibleDescription(caption->text().simplified());
+  };
   for (std::size_t i = 0; i < 5; ++i) {
-    ShowCorner(plrCards_[i], faceOrBack(v.PlrBestCards[i]));
-    ShowCorner(dlrCards_[i], faceOrBack(v.DlrBestCards[i]));
+    show(plrCards_[i], name, i, v.PlrBestCards[i], ui->plrBestLabl);
+    show(dlrCards_[i], "Dealer", i, v.DlrBestCards[i], ui->dlrBestLabl);
   }
 }
 

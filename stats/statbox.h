@@ -44,6 +44,7 @@ class TStatBox : public QDialog {
   void hideEvent(QHideEvent* e) override;
 
  private:
+  void SetUpKeyboardAndNames();
   void Dress();
   GameStatistics CurrentFigures() const;
   void Fill(const GameStatistics& v, const QString& name, int emptyBackId);

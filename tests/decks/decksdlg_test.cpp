@@ -3,12 +3,15 @@
 
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QFrame>
 #include <QPushButton>
 #include <QTest>
+#include <algorithm>
 #include <sstream>
 #include <string>
+#include <utility>
 
 #include "decks/catalogue.h"
 #include "decks/deckchoice.h"
@@ -36,11 +39,25 @@ ImageBox* Back(const TDecks& dialog, const std::string& n) {
   return Named<ImageBox>(&dialog, QString::fromStdString("Deck" + n + "Pic"));
 }
 
-// Words: clickN and dblN on back N (0..9), tick, untick, ok, cancel, close (the title bar).
+// Words: clickN and dblN on back N (0..9), tick, untick, ok, cancel, close (the title bar);
+// focus:NAME; Left, Right, Up, Down, Space, Return, Enter (the keypad's), Escape and Tab,
+// pressed where the focus is.
 void Play(TDecks& dialog, const std::string& script) {
+  const std::pair<const char*, Qt::Key> keys[] = {
+      {"Left", Qt::Key_Left},   {"Right", Qt::Key_Right},   {"Up", Qt::Key_Up},
+      {"Down", Qt::Key_Down},   {"Space", Qt::Key_Space},   {"Return", Qt::Key_Return},
+      {"Enter", Qt::Key_Enter}, {"Escape", Qt::Key_Escape}, {"Tab", Qt::Key_Tab},
+  };
   std::istringstream words(script);
   for (std::string w; words >> w;) {
-    if (w.starts_with("click"))
+    const auto key =
+        std::find_if(std::begin(keys), std::end(keys), [&](const auto& k) { return w == k.first; });
+    if (key != std::end(keys))
+      QTest::keyClick(dialog.focusWidget(), key->second,
+                      key->second == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+    else if (w.starts_with("focus:"))
+      Named(&dialog, QString::fromStdString(w.substr(6)))->setFocus();
+    else if (w.starts_with("click"))
       QTest::mouseClick(Back(dialog, w.substr(5)), Qt::LeftButton);
     else if (w.starts_with("dbl"))
       QTest::mouseDClick(Back(dialog, w.substr(3)), Qt::LeftButton);
@@ -61,8 +78,24 @@ struct Visit {
   const char* script;
   int framedWhileOpen;  // after the script, if the dialog is still open; 0 if it closed
   std::int32_t backAfter, randomAfter;
+  const char* focus = "";  // where the focus is then, if a key moved it
 };
 
+// The back whose name says it is selected; 0 when none does, -1 when more than one does.
+int SaidSelected(const TDecks& dialog) {
+  int said = 0;
+  for (int n = 0; n < 10; ++n) {
+    if (!QAccessible::queryAccessibleInterface(Back(dialog, std::to_string(n)))
+             ->text(QAccessible::Name)
+             .endsWith(", selected"))
+      continue;
+    said = said == 0 ? 60 + n : -1;
+  }
+  return said;
+}
+
+// Keys do what clicks do, on the back that has the focus; Enter never chooses from anywhere but a
+// back or OK.
 TEST(DeckDialog, OpensOnTheChoiceInForceAndOnlyOkOrADoubleClickChangesIt) {
   const Visit visits[] = {
       {"click_moves_the_frame", 60, 0, "click3 click8", 68, 60, 0},
@@ -73,6 +106,19 @@ TEST(DeckDialog, OpensOnTheChoiceInForceAndOnlyOkOrADoubleClickChangesIt) {
       {"randomize_ticked_ignores_clicks", 64, 0, "tick click2 dbl5", 64, 64, 0},
       {"ok_with_randomize_keeps_the_back_in_use", 64, 0, "click1 tick click2 ok", 0, 64, 1},
       {"ok_unticked_without_a_click_keeps_the_framed_back", 66, 1, "untick ok", 0, 66, 0},
+      {"arrows_move_frame_and_focus_along_and_between_rows", 61, 0, "Right Right Down", 68, 61, 0,
+       "Deck8Pic"},
+      {"arrows_read_on_past_a_row_and_round_past_the_ends", 64, 0, "Right Up Left Left", 68, 64, 0,
+       "Deck8Pic"},
+      {"space_frames_the_focused_back", 60, 0, "focus:Deck4Pic Space", 64, 60, 0, "Deck4Pic"},
+      {"randomize_ticked_ignores_arrows_and_enter", 63, 1, "Right Down Return", 63, 63, 1, "Deck3Pic"},
+      {"enter_on_a_back_chooses_it_as_a_double_click", 61, 0, "Right Return", 0, 62, 0},
+      {"enter_on_ok_takes_the_framed_back", 61, 0, "Down focus:OKBtn Return", 0, 66, 0},
+      {"enter_on_cancel_is_cancel", 61, 0, "Right Right focus:CancelBtn Return", 0, 61, 0},
+      {"enter_on_the_check_box_chooses_nothing", 61, 0, "Right focus:RandDeckChk Enter", 62, 61, 0,
+       "RandDeckChk"},
+      {"escape_is_cancel", 61, 0, "Right Escape", 0, 61, 0},
+      {"tab_goes_from_the_last_back_to_randomize", 61, 0, "focus:Deck9Pic Tab", 61, 61, 0, "RandDeckChk"},
   };
   TDecks dialog;
   for (const Visit& v : visits) {
@@ -82,11 +128,16 @@ TEST(DeckDialog, OpensOnTheChoiceInForceAndOnlyOkOrADoubleClickChangesIt) {
     PendingBackId = 69 - (v.back - 60);  // left over from an earlier visit
     dialog.show();
     EXPECT_EQ(FramedBack(dialog), v.back);
+    EXPECT_EQ(dialog.focusWidget(), Back(dialog, std::to_string(v.back - 60)));
     EXPECT_EQ(Named<QCheckBox>(&dialog, "RandDeckChk")->isChecked(), v.random == 1);
     Play(dialog, v.script);
     EXPECT_EQ(dialog.isVisible(), v.framedWhileOpen != 0);
     if (dialog.isVisible()) {
       EXPECT_EQ(FramedBack(dialog), v.framedWhileOpen);
+      EXPECT_EQ(SaidSelected(dialog), v.framedWhileOpen) << "a screen reader hears where the frame is";
+      if (*v.focus) {
+        EXPECT_EQ(dialog.focusWidget()->objectName().toStdString(), v.focus);
+      }
     }
     dialog.hide();
     EXPECT_EQ(DeckBackId, v.backAfter);
@@ -98,6 +149,13 @@ TEST(DeckDialog, OpensOnTheChoiceInForceAndOnlyOkOrADoubleClickChangesIt) {
     dialog.hide();
   }
   for (int n = 0; n < 10; ++n) EXPECT_TRUE(Shows(Back(dialog, std::to_string(n)), 60 + n)) << "back " << n;
+  // The backs are numbered in the dialog's order; the olive strips are left out.
+  DeckBackId = 61;
+  dialog.show();
+  QAccessibleInterface* lighthouse = QAccessible::queryAccessibleInterface(Back(dialog, "1"));
+  EXPECT_EQ(lighthouse->role(), QAccessible::Button);
+  EXPECT_EQ(lighthouse->text(QAccessible::Name), "Card back 2 of 10: lighthouse in a storm, selected");
+  EXPECT_EQ(QAccessible::queryAccessibleInterface(Named(&dialog, "Panel2"))->childCount(), 10);
   ResetDeckChoice();
 }
 

@@ -5,7 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QAccessible>
+#include <QApplication>
 #include <QPushButton>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
 #include <QTextBlock>
@@ -168,6 +171,65 @@ TEST_F(HelpWindowTest, EachHandRankLinkShowsAnExampleOfThatRank) {
     EXPECT_EQ(rank[CategoryField], static_cast<int>(RoyalFlush - i)) << "from the royal flush down";
     EXPECT_EQ(RunsOf(Part<QTextEdit>("HandRankRE")), (Runs{{kBlue.name().toStdString(), page.description}}));
   }
+}
+
+// The entries by keyboard: Tab reaches them, Up and Down go along a list without opening
+// anything, Enter and Space open the focused one as a click does, Escape closes the window.
+TEST_F(HelpWindowTest, EntriesAreReachedAndOpenedByKeyboard) {
+  const struct {
+    const char* rule;
+    const char* page;
+    const char* focus;  // "" for the tabs
+    Qt::Key key;
+    const char* focusAfter;  // nullptr when the window closed
+    const char* shown;       // the heading of the topic or the name of the rank shown after; "" for none
+  } cases[] = {
+      {"tab_goes_from_the_tabs_to_the_first_topic", "HelpContentsTab", "", Qt::Key_Tab, "OverviewLabl", ""},
+      {"down_goes_to_the_next_topic", "HelpContentsTab", "ShowdownLabl", Qt::Key_Down, "SelectaDeckLabl", ""},
+      {"up_from_the_first_topic_goes_round", "HelpContentsTab", "OverviewLabl", Qt::Key_Up, "ContactLabl",
+       ""},
+      {"down_from_the_last_rank_goes_round", "HandRankTab", "HighCardLabl", Qt::Key_Down, "RoyalFlushLabl",
+       ""},
+      {"enter_opens_the_focused_topic", "HelpContentsTab", "DealLabl", Qt::Key_Return, "DealLabl",
+       "\nTHE DEAL:\n"},
+      {"space_opens_the_focused_rank", "HandRankTab", "PairLabl", Qt::Key_Space, "PairLabl", "Pair"},
+      {"escape_closes", "HelpContentsTab", "BetLabl", Qt::Key_Escape, nullptr, ""},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.rule);
+    help.show();
+    QApplication::setActiveWindow(&help);
+    Tab(c.page);
+    (*c.focus ? Part(c.focus) : Part<QTabWidget>("PageControl1")->tabBar())->setFocus();
+    QTest::keyClick(help.focusWidget(), c.key);
+    EXPECT_EQ(help.isVisible(), c.focusAfter != nullptr);
+    if (c.focusAfter) {
+      EXPECT_EQ(help.focusWidget(), Part(c.focusAfter));
+    }
+    const QString shown =
+        Part("HandRankPanl")->isVisible() ? Part<QLabel>("RankStringLabl")->text() : Text("ShowHelpRE");
+    EXPECT_EQ(shown.isEmpty(), !*c.shown);
+    EXPECT_TRUE(shown.startsWith(c.shown));
+    help.hide();
+  }
+}
+
+// What a screen reader finds: links named by their text that it can follow, the example cards
+// by name, and no glyph or rule.
+TEST_F(HelpWindowTest, LinksAndCardsAreNamedAndDecorationsLeftOut) {
+  help.show();
+  const auto iface = [&](const char* name) { return QAccessible::queryAccessibleInterface(Part(name)); };
+  QAccessibleInterface* link = iface("ShowdownLabl");
+  EXPECT_EQ(link->role(), QAccessible::Link);
+  EXPECT_EQ(link->text(QAccessible::Name), "The Showdown");
+  link->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+  EXPECT_TRUE(Text("ShowHelpRE").startsWith("\nTHE SHOWDOWN:\n"));
+  EXPECT_EQ(iface("Image5")->text(QAccessible::Name), "Ace of Hearts");
+  Tab("HandRankTab");
+  Click("FourOfAKindLabl");
+  EXPECT_EQ(iface("RankCard4")->text(QAccessible::Name), "King of Hearts");
+  // Four section titles and eleven links; the contents page's glyphs are not there.
+  EXPECT_EQ(iface("Panel1")->childCount(), 15);
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <QTest>
 #include <QTextEdit>
 #include <QWindow>
+#include <string>
 
 #include "help/about.h"
 #include "help/licence.h"
@@ -16,14 +17,17 @@
 
 namespace {
 
-TEST(AboutWindow, AlwaysOpensOnVersionAndBothOkButtonsClose) {
+TEST(AboutWindow, AlwaysOpensOnVersionAndBothOkButtonsAndEscapeClose) {
   TAbout about;
   auto* pages = Named<QTabWidget>(&about, "PageControl1");
-  for (const char* ok : {"OKBtn", "Button1"}) {
+  for (const char* ok : {"OKBtn", "Button1", "Escape"}) {
     about.show();
     EXPECT_EQ(pages->currentWidget(), Named(&about, "VersionTab"));
     pages->setCurrentWidget(Named(&about, "LicenseTab"));
-    QTest::mouseClick(Named<QPushButton>(&about, ok), Qt::LeftButton);
+    if (ok == std::string("Escape"))
+      QTest::keyClick(&about, Qt::Key_Escape);
+    else
+      QTest::mouseClick(Named<QPushButton>(&about, ok), Qt::LeftButton);
     EXPECT_FALSE(about.isVisible()) << ok;
   }
   EXPECT_EQ(about.windowTitle(), "About Brindlewharf");

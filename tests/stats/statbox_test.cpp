@@ -4,13 +4,16 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <QAccessible>
 #include <QAction>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 #include <QToolButton>
 
@@ -70,6 +73,18 @@ class StatBoxTest : public ::testing::Test {
     return clipped;
   }
   bool CornerShows(const char* place, int id) const { return Shows(Named<QLabel>(box, place), id); }
+  // What a screen reader is told of a widget: its name, or its description.
+  QString Heard(const char* name, QAccessible::Text t = QAccessible::Name) const {
+    return QAccessible::queryAccessibleInterface(Named(box, name))->text(t);
+  }
+  // The texts of the captions a screen reader is given for a figure.
+  std::vector<QString> Captions(QWidget* figure) const {
+    std::vector<QString> captions;
+    for (const auto& [caption, relation] :
+         QAccessible::queryAccessibleInterface(figure)->relations(QAccessible::Label))
+      captions.push_back(caption->text(QAccessible::Name));
+    return captions;
+  }
   // The window as a player leaves it after opening path.
   void Open(const QString& path) {
     platform.SetOpenFileName(path);
@@ -146,12 +161,17 @@ TEST_F(StatBoxTest, BestHandPlacesShowCornersOrBacks) {
   DeckBackId = 66;
   box->UpdateClick();
   EXPECT_TRUE(CornerShows("PlrCard0", 66)) << "no hands: the back in use";
+  EXPECT_EQ(Heard("DlrCard0"), "Dealer's best hand, card 1: face down");
+  EXPECT_EQ(Heard("DlrCard0", QAccessible::Description), "(None)") << "the caption under the cards";
   GameStats = Figures(1, 1);
   GameStats.PlrBestCards = {12, 25, 3, 38, 16};
   GameStats.PlrBestRank = {6, 11, 2, 0, 0, 0, 0};
   box->UpdateClick();
   EXPECT_TRUE(CornerShows("PlrCard0", 12));
   EXPECT_TRUE(CornerShows("PlrCard4", 16));
+  EXPECT_EQ(Heard("PlrCard0"), "Ann's best hand, card 1: King of Hearts");
+  EXPECT_EQ(Heard("PlrCard4"), "Ann's best hand, card 5: Four of Diamonds");
+  EXPECT_EQ(Heard("PlrCard4", QAccessible::Description), "Full House (Kings over Fours)");
   EXPECT_EQ(Named<QLabel>(box, "PlrCard0")->pixmap().deviceIndependentSize(), QSizeF(71, 96)) << "unscaled";
 
   // A file does not record the back: no hands show the first one. A forged card shows it too.
@@ -168,6 +188,7 @@ TEST_F(StatBoxTest, BestHandPlacesShowCornersOrBacks) {
   EXPECT_TRUE(CornerShows("PlrCard0", 60));
   Open(save("forged.bwf", forged));
   EXPECT_TRUE(CornerShows("DlrCard0", 60));
+  EXPECT_EQ(Heard("DlrCard0"), "Dealer's best hand, card 1: face down");
   EXPECT_TRUE(CornerShows("DlrCard2", 60));
   EXPECT_TRUE(CornerShows("DlrCard3", 52));
 }
@@ -179,6 +200,7 @@ TEST_F(StatBoxTest, FileViewAndBack) {
   platform.SetLocalDateTime(QDateTime(QDate(2031, 2, 3), QTime(16, 4, 9)));
   box->show();
   ASSERT_TRUE(box->Timer1->isActive());
+  EXPECT_EQ(Heard("CloseSpBtn"), "Current Game Stats") << "a picture-only button is named with its hint off";
   EXPECT_EQ(Text("DateLabl") + " " + Text("TimeLabl"), "2/3/31 4:04:09 PM")
       << "the clock from the first moment";
   Open(path);
@@ -192,6 +214,7 @@ TEST_F(StatBoxTest, FileViewAndBack) {
   EXPECT_FALSE(Named<QAction>(box, "SaveMu")->isEnabled());
   EXPECT_TRUE(Named<QAction>(box, "CurrentMu")->isEnabled());
   EXPECT_EQ(Named<QToolButton>(box, "CloseSpBtn")->toolTip(), "Current Game Stats");
+  EXPECT_EQ(Heard("SaveSpBtn"), "Save Stats...");
 
   // A failed open changes nothing.
   platform.Expect(QDir::toNativeSeparators(dir.filePath("gone.bwf")) + ". File does not exist.",
@@ -216,7 +239,8 @@ TEST_F(StatBoxTest, FileViewAndBack) {
   delete HelpBox;
   HelpBox = nullptr;
 
-  box->hide();
+  QTest::keyClick(box, Qt::Key_Escape);  // as the close button does
+  EXPECT_FALSE(box->isVisible());
   EXPECT_FALSE(box->Timer1->isActive()) << "a hidden window does not tick";
 }
 
@@ -262,18 +286,43 @@ TEST_F(StatBoxTest, SavingAsksBeforeReplacingAndNeverLosesAFile) {
   platform.Expect(QDir::toNativeSeparators(longest) + " could not be saved.", "Save Error", StopOk);
   box->SaveSpBtnClick();
   EXPECT_EQ(contents(longest), "kept");
+}
 
-  // A folder the player may not write to (root writes anywhere, so only for other users).
-  if (geteuid() != 0) {
-    QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-    platform.SetSaveFileName(first);
-    platform.Expect(question, "Overwrite Existing Stat File", QuestionYesNoCancel, MessageAnswer::Yes);
-    platform.Expect(QDir::toNativeSeparators(first) + " could not be saved.", "Save Error", StopOk);
-    box->SaveSpBtnClick();
-    EXPECT_EQ(contents(first), contents(second));
-    QFile::setPermissions(dir.path(),
-                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+TEST_F(StatBoxTest, ASaveIntoAFolderThePlayerMayNotWriteToIsReportedAndReplacesNothing) {
+  if (geteuid() == 0) GTEST_SKIP() << "root may write into any folder";
+  QTemporaryDir dir;
+  const QString path = dir.filePath("a.bwf");
+  platform.SetSaveFileName(path);
+  box->SaveSpBtnClick();
+  QFile saved(path);
+  ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+  const QByteArray before = saved.readAll();
+  QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+  platform.Expect(QDir::toNativeSeparators(path) + " already exists. Do you want to replace it?",
+                  "Overwrite Existing Stat File", QuestionYesNoCancel, MessageAnswer::Yes);
+  platform.Expect(QDir::toNativeSeparators(path) + " could not be saved.", "Save Error", StopOk);
+  GameStats = Figures(4, 2);
+  box->SaveSpBtnClick();
+  saved.seek(0);
+  EXPECT_EQ(saved.readAll(), before);
+  QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+}
+
+// A screen reader is told what every figure is; the calculator picture is left out.
+TEST_F(StatBoxTest, EveryFigureIsTiedToTheCaptionsThatSayWhatItIs) {
+  GameStats = Figures(3, 2);
+  box->show();
+  const QRegularExpression figure(QStringLiteral("^\\$?\\d+%?( Hands?)?$"));
+  for (QLabel* label : box->findChildren<QLabel*>()) {
+    if (!figure.match(label->text()).hasMatch()) continue;
+    EXPECT_FALSE(Captions(label).empty()) << label->objectName().toStdString();
   }
+  using Texts = std::vector<QString>;
+  EXPECT_EQ(Captions(Named(box, "DlrRoyalLabl")), (Texts{"Royal Flush:", "Dealer:"}));
+  EXPECT_EQ(Captions(Named(box, "Plr4CardsLabl")), (Texts{"4 Cards:", "Ann:"}));
+  EXPECT_EQ(Captions(Named(box, "DlrWinStreakLabl")), (Texts{"Dealer:", "Longest Winning Streak:"}));
+  EXPECT_EQ(QAccessible::queryAccessibleInterface(Named(box, "Panel2"))->childCount(), 1)
+      << "the clock alone";
 }
 
 TEST_F(StatBoxTest, ASaveInTheMiddleOfAHandOpensAgain) {

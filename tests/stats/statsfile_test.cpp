@@ -23,8 +23,8 @@ GameStatistics KnownGame() {
   s.Resets = 1;
   s.PlrStreakMax = 3;
   s.DlrStreakMax = 2;
-  s.PlrBestRank = {6, 11, 2, 0, 0, 0, 0};     // Kings full of Fours
-  s.DlrBestRank = {5, 12, 9, 7, 4, 1, 3};     // Ace-high flush in Clubs
+  s.PlrBestRank = {6, 11, 2, 0, 0, 0, 0};  // Kings full of Fours
+  s.DlrBestRank = {5, 12, 9, 7, 4, 1, 3};  // Ace-high flush in Clubs
   s.PlrBestCards = {12, 25, 3, 38, 16};
   s.DlrBestCards = {39, 36, 34, 31, 28};
   s.PlrRankCounts = {4, 4, 2, 1, 0, 0, 1, 0, 0, 0};
@@ -105,10 +105,10 @@ TEST(StatsFile, ReadsBackWhatItWrote) {
 
 struct Damage {
   const char* rule;
-  int line;                  // 1..88; 0 for a change of the whole file
-  std::string text;          // the line's new text
-  std::vector<int> errors;   // the "File Open Error #n" captions, in order
-  int line2 = 0;             // a second line changed, or 0
+  int line;                 // 1..88; 0 for a change of the whole file
+  std::string text;         // the line's new text
+  std::vector<int> errors;  // the "File Open Error #n" captions, in order
+  int line2 = 0;            // a second line changed, or 0
   std::string text2 = {};
 };
 
@@ -155,8 +155,8 @@ TEST(StatsFile, RefusesDamagedFiles) {
 TEST(StatsFile, ForgedFiguresReadSafely) {
   // "-1" hands played passes every check (the sums wrap alike); the view must cope with it.
   std::vector<std::string> lines = Lines(FormatStatsFile(GameStatistics{}, "Ann", kStamp));
-  lines[1] = "-1";                        // HandsPlayed
-  lines[26] = "-1";                       // check value 1 = HandsPlayed + BetSum
+  lines[1] = "-1";   // HandsPlayed
+  lines[26] = "-1";  // check value 1 = HandsPlayed + BetSum
   for (int line : {10, 11}) lines[static_cast<std::size_t>(line - 1)] = "-1";  // categories add up
   for (int line : {14, 15}) lines[static_cast<std::size_t>(line - 1)] = "-1";  // draws add up
   const StatsFileReading r = ReadStatsFile(Join(lines));
