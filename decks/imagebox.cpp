@@ -8,6 +8,16 @@
 #include "platform/accessible.h"
 #include "platform/palette.h"
 
+namespace {
+
+// The focus's colours, on the felt and on paper alike: yellow edged in black.
+void PaintFocusBand(QPainter& p, const QRect& band) {
+  p.fillRect(band, Qt::black);
+  p.fillRect(band.adjusted(1, 1, -1, -1), kYellow);
+}
+
+}  // namespace
+
 // The keyboard focus of a picture box: a ring in the gap around it, drawn by a sibling laid
 // over the box's surroundings, so that it covers nothing of the picture.
 class FocusMark : public QWidget {
@@ -35,8 +45,7 @@ class FocusMark : public QWidget {
  protected:
   void paintEvent(QPaintEvent*) override {
     QPainter p(this);
-    p.fillRect(rect(), Qt::black);
-    p.fillRect(rect().adjusted(1, 1, -1, -1), kYellow);
+    PaintFocusBand(p, rect());
     p.fillRect(rect().adjusted(3, 3, -3, -3), Qt::black);
   }
 };
@@ -68,7 +77,7 @@ void ImageBox::keyPressEvent(QKeyEvent* event) {
   const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
   const bool press = event->key() == Qt::Key_Space || (enter && activatesOnEnter_);
   if (press && event->modifiers() == Qt::NoModifier && focusPolicy() != Qt::NoFocus && isEnabled()) {
-    emit clicked();
+    activate();
     event->accept();
     return;
   }
@@ -102,8 +111,7 @@ void ImageBox::paintEvent(QPaintEvent* event) {
     QRect band = rect();
     band.setWidth(std::min(band.width(), fontMetrics().horizontalAdvance(text()) + kPast));
     QPainter p(this);
-    p.fillRect(band, Qt::black);
-    p.fillRect(band.adjusted(1, 1, -1, -1), kYellow);
+    PaintFocusBand(p, band);
     p.end();
   }
   QLabel::paintEvent(event);

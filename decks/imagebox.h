@@ -7,6 +7,8 @@
 #include <QLabel>
 #include <QMargins>
 #include <QPointer>
+#include <algorithm>
+#include <array>
 
 class QMouseEvent;
 class FocusMark;
@@ -56,3 +58,14 @@ class ImageBox : public QLabel {
   QPointer<QWidget> markedFrame_;
   QPointer<FocusMark> mark_;
 };
+
+// Moves the focus from the focused box of a row to the one step places on, round from either end.
+// False when no box of the row has the focus.
+template <std::size_t N>
+bool FocusAlong(const std::array<ImageBox*, N>& row, const QWidget* focused, int step) {
+  const auto at = std::find(row.begin(), row.end(), focused);
+  if (at == row.end()) return false;
+  const auto n = static_cast<int>(N);
+  row[static_cast<std::size_t>(((at - row.begin()) + step % n + n) % n)]->setFocus(Qt::TabFocusReason);
+  return true;
+}

@@ -45,15 +45,6 @@ QColor ColourOf(Ink ink) {
 // Up and Down go along the list whose entry has the focus, round from either end.
 constexpr std::pair<int, int> kListKeys[] = {{Qt::Key_Up, -1}, {Qt::Key_Down, 1}};
 
-template <std::size_t N>
-bool MoveAlong(const std::array<ImageBox*, N>& list, QWidget* focused, int step) {
-  const auto at = std::find(list.begin(), list.end(), focused);
-  if (at == list.end()) return false;
-  const auto to = (static_cast<int>(at - list.begin()) + step + static_cast<int>(N)) % static_cast<int>(N);
-  list[static_cast<std::size_t>(to)]->setFocus(Qt::TabFocusReason);
-  return true;
-}
-
 // Adds text as a new line at the end of the box, in the given colour.
 void AppendLine(QTextEdit* box, const QString& text, const QColor& colour) {
   QTextCursor cursor(box->document());
@@ -158,7 +149,7 @@ void THelpBox::SetUpKeyboardAndNames() {
 void THelpBox::keyPressEvent(QKeyEvent* e) {
   for (const auto& [key, step] : kListKeys) {
     if (e->key() != key || (e->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) continue;
-    if (MoveAlong(topicLabels_, focusWidget(), step) || MoveAlong(rankLabels_, focusWidget(), step))
+    if (FocusAlong(topicLabels_, focusWidget(), step) || FocusAlong(rankLabels_, focusWidget(), step))
       return e->accept();
   }
   QDialog::keyPressEvent(e);

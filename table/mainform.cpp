@@ -317,13 +317,10 @@ void TMainForm::keyPressEvent(QKeyEvent* event) {
         PlrCardBtnClick(k.slot);
         return event->accept();
       case KeyEffect::NextCard:
-      case KeyEffect::PreviousCard: {
-        const auto focused = std::find(PlrCard.begin(), PlrCard.end(), focusWidget());
-        if (!row.cardsTurn || focused == PlrCard.end()) break;
-        const auto slot = (focused - PlrCard.begin()) + (k.effect == KeyEffect::NextCard ? 1 : -1);
-        PlrCard[static_cast<std::size_t>((slot + 5) % 5)]->setFocus(Qt::TabFocusReason);
+      case KeyEffect::PreviousCard:
+        if (!row.cardsTurn || !FocusAlong(PlrCard, focusWidget(), k.effect == KeyEffect::NextCard ? 1 : -1))
+          break;
         return event->accept();
-      }
       case KeyEffect::DealOrDraw:
         if (row.dealShown && row.dealEnabled) {
           event->accept();
