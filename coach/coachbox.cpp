@@ -17,6 +17,7 @@
 #include "game/drawrule.h"
 #include "platform/palette.h"
 #include "platform/windows.h"
+#include "platform/words.h"
 
 TCoachBox* CoachBox = nullptr;
 
@@ -35,9 +36,6 @@ QString CardSign(CardCode card) {
       QString::fromLatin1(kRankSigns[RankOf(card)]) + QString::fromUtf16(kSuitSigns[SuitOf(card)]);
   return SuitOf(card) < 2 ? QStringLiteral("<span style=\"color:%1\">%2</span>").arg(Css(kCardRed), sign)
                           : sign;
-}
-QString CardWords(CardCode card) {
-  return Text(RankNames[RankOf(card)]) + " of " + Text(SuitNames[SuitOf(card)]) + "s";
 }
 
 // The cards a hold throws, shown and spoken.
@@ -277,7 +275,7 @@ void TCoachBox::ShowState() {
     const DrawCheck check = CheckDraw(hand_, discards_);
     QString standing, spokenStanding;
     if (!check.Passed()) {
-      standing = spokenStanding = "Not a legal draw: " + Text(check.text);
+      standing = spokenStanding = "Not a legal draw: " + Words(check.refusal).text;
     } else {
       const int place = HoldPlace(ranked_, discards_);
       const double value = ranked_[static_cast<std::size_t>(place - 1)].Value();

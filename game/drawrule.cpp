@@ -8,12 +8,11 @@ int DiscardCount(const SlotFlags& discards) {
 
 DrawCheck CheckDraw(const Hand& hand, const SlotFlags& discards) {
   const int n = DiscardCount(discards);
-  if (n == 5) return {"You Can't draw 5!", "Illegal Draw"};
+  if (n == 5) return {DrawRefusal::Five};
   if (n == 4) {
     const auto kept =
         std::find_if(discards.begin(), discards.end(), [](int f) { return f != 1; }) - discards.begin();
-    if (!IsAce(hand[static_cast<std::size_t>(kept)]))
-      return {"You can only Draw 4 to an Ace!", "Illegal Draw"};
+    if (!IsAce(hand[static_cast<std::size_t>(kept)])) return {DrawRefusal::FourWithoutAnAce};
   }
   return {};
 }

@@ -2,15 +2,18 @@
 // The house limit on the player's discards: up to three cards, four only when the card kept is
 // an Ace, never five.
 
-#include <string_view>
-
 #include "game/cards.h"
 
-struct DrawCheck {
-  std::string_view text;     // the refusal's message; empty when the draw is allowed
-  std::string_view caption;  // the refusal's message-box caption
+enum class DrawRefusal {
+  None,
+  Five,              // all five cards turned down
+  FourWithoutAnAce,  // four turned down, and the card kept is no Ace
+};
 
-  bool Passed() const { return text.empty(); }
+struct DrawCheck {
+  DrawRefusal refusal = DrawRefusal::None;
+
+  bool Passed() const { return refusal == DrawRefusal::None; }
 };
 
 // discards[slot] is 1 for each card turned face down.

@@ -13,12 +13,11 @@ namespace {
 constexpr std::int64_t kMaxMoney = std::numeric_limits<std::int32_t>::max();
 constexpr std::int64_t kMinMoney = std::numeric_limits<std::int32_t>::min();
 
-BetCheck Refuse(std::string_view text, std::string_view caption, bool converted = false,
-                std::int32_t value = 0) {
-  return {text, caption, value, converted};
+BetCheck Refuse(BetRefusal why, bool converted = false, std::int32_t value = 0) {
+  return {why, value, converted};
 }
 
-BetCheck Pass(std::int32_t value) { return {{}, {}, value, true}; }
+BetCheck Pass(std::int32_t value) { return {BetRefusal::None, value, true}; }
 
 }  // namespace
 
@@ -50,40 +49,35 @@ BillSlots BreakIntoBills(std::int32_t amount) {
 BetCheck CheckTypedBet(std::string_view typed, std::int32_t bank) {
   if (typed.empty()) return Pass(bank);
   std::int32_t value = 0;
-  if (!TryStrToInt(typed, value)) return Refuse("Invalid bet charactor!", "Bet Error");
+  if (!TryStrToInt(typed, value)) return Refuse(BetRefusal::TypedNotANumber);
   const std::int64_t left = static_cast<std::int64_t>(bank) - value;
-  if (left < 0) return Refuse("You don't have that much!", "Bet Error", true, value);
+  if (left < 0) return Refuse(BetRefusal::TypedOverBank, true, value);
   // A negative bet shows more than the bank (the Deal refuses it); the figure stays in range.
   return Pass(static_cast<std::int32_t>(std::clamp(left, kMinMoney, kMaxMoney)));
 }
 
 BetCheck CheckDealBet(std::string_view typed, std::int32_t lastBet, std::int32_t bank) {
-  if (lastBet > bank && typed.empty())
-    return Refuse("Your last bet exceeds your bank account!\n         Decrease your bet..", "Bet Overflow");
+  if (lastBet > bank && typed.empty()) return Refuse(BetRefusal::LastBetOverBank);
   std::int32_t bet = lastBet;
   if (!typed.empty()) {
     std::int32_t value = 0;
-    if (!TryStrToInt(typed, value)) return Refuse("No betting charactors!\n      Try again..", "Illegal Bet");
-    if (value > bank)
-      return Refuse("You don't have that much!\n       Try again..", "Illegal Bet", true, value);
-    if (value <= 0) return Refuse("You must bet something..", "Illegal Bet", true, value);
+    if (!TryStrToInt(typed, value)) return Refuse(BetRefusal::DealNotANumber);
+    if (value > bank) return Refuse(BetRefusal::DealOverBank, true, value);
+    if (value <= 0) return Refuse(BetRefusal::NothingBet, true, value);
     bet = value;
   }
-  if (bet == 0) return Refuse("You must bet something..", "Illegal Bet");
+  if (bet == 0) return Refuse(BetRefusal::NothingBet);
   // A win adds the bet to the bank, which must stay a 32-bit amount.
-  if (static_cast<std::int64_t>(bank) + bet > kMaxMoney)
-    return Refuse("The bank can't hold a win that big!\n      Decrease your bet..", "Illegal Bet", true, bet);
+  if (static_cast<std::int64_t>(bank) + bet > kMaxMoney) return Refuse(BetRefusal::WinOverflow, true, bet);
   return Pass(bet);
 }
 
 BetCheck CheckWelcomeBet(std::string_view typed, std::int32_t bank) {
   if (!typed.empty() && typed.front() == '$') typed.remove_prefix(1);
   std::int32_t value = 0;
-  if (!TryStrToInt(typed, value))
-    return Refuse("You must enter a valid bet.\n      Try Again..", "Illegal Bet");
-  if (value > bank)
-    return Refuse("You don't have that much!\n       Try Again..", "Illegal Bet", true, value);
-  if (value <= 0) return Refuse("You must bet something..", "Illegal Bet", true, value);
+  if (!TryStrToInt(typed, value)) return Refuse(BetRefusal::WelcomeNotANumber);
+  if (value > bank) return Refuse(BetRefusal::WelcomeOverBank, true, value);
+  if (value <= 0) return Refuse(BetRefusal::NothingBet, true, value);
   return Pass(value);
 }
 

@@ -1,8 +1,8 @@
 #pragma once
 // The money rules of the table, as plain functions: which bills the money panel offers for an
 // amount, and the checks a bet must pass in the bet box, at the Deal and in the welcome dialog.
-// Each check returns the refusal to show (text and caption) or the accepted amount; the
-// windows only show what they are given.
+// Each check returns why it refused, as a code, or the accepted amount; the windows turn the
+// code into the words they show.
 
 #include <array>
 #include <cstdint>
@@ -23,13 +23,27 @@ using BillSlots = std::array<std::int32_t, 5>;
 // 1-dollar bill may equal it), the largest at the bottom: a choice to bet with, not a count.
 BillSlots BreakIntoBills(std::int32_t amount);
 
-struct BetCheck {
-  std::string_view text;     // the refusal's message; empty when the bet passed
-  std::string_view caption;  // the refusal's message-box caption
-  std::int32_t value = 0;    // see each check
-  bool converted = false;    // the text was a number (the welcome dialog keeps it even when refused)
+// Why a bet was refused. Each has its own message; the bet box, the Deal and the welcome dialog
+// say the same thing in different words, so each has its own codes.
+enum class BetRefusal {
+  None,
+  TypedNotANumber,    // the bet box
+  TypedOverBank,      // the bet box
+  LastBetOverBank,    // the Deal, with the box empty
+  DealNotANumber,     // the Deal
+  DealOverBank,       // the Deal
+  NothingBet,         // the Deal and the welcome dialog: zero or less
+  WinOverflow,        // the Deal: a win would take the bank past what it can hold
+  WelcomeNotANumber,  // the welcome dialog
+  WelcomeOverBank,    // the welcome dialog
+};
 
-  bool Passed() const { return text.empty(); }
+struct BetCheck {
+  BetRefusal refusal = BetRefusal::None;
+  std::int32_t value = 0;  // see each check
+  bool converted = false;  // the text was a number (the welcome dialog keeps it even when refused)
+
+  bool Passed() const { return refusal == BetRefusal::None; }
 };
 
 // A change of the bet box, judged at once: value is the money left beside the typed bet.

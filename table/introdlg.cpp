@@ -12,6 +12,7 @@
 #include "platform/palette.h"
 #include "platform/platform.h"
 #include "platform/windows.h"
+#include "platform/words.h"
 #include "table/tablestate.h"
 #include "ui_introdlg.h"
 
@@ -110,7 +111,7 @@ void TIntroDlg::OKClick() {
   // the dialog is accepted.
   if (check.converted) CurrentBet = check.value;
   if (!check.Passed()) {
-    Refuse(QString::fromUtf8(check.text), QString::fromUtf8(check.caption), ui->BoxBetEdit);
+    Refuse(Words(check.refusal).text, Words(check.refusal).caption, ui->BoxBetEdit);
     return;
   }
   if (ui->RandDeckChk->isChecked()) {

@@ -32,6 +32,7 @@
 #include "platform/palette.h"
 #include "platform/platform.h"
 #include "platform/windows.h"
+#include "platform/words.h"
 #include "stats/gamestats.h"
 #include "stats/statbox.h"
 #include "table/exitdlg.h"
@@ -183,6 +184,13 @@ constexpr KeyRow kKeys[] = {
     {Qt::Key_Right, KeyEffect::NextCard, 0},   {Qt::Key_Return, KeyEffect::DealOrDraw, 0},
     {Qt::Key_Enter, KeyEffect::DealOrDraw, 0},
 };
+
+// A refused bet or draw, in the refusal's own message box.
+template <class Why>
+void ShowRefusal(Why why) {
+  const RefusalWords words = Words(why);
+  ShowMessage(words.text, words.caption, StopOk);
+}
 
 void PaintBetEdit(QLineEdit* edit, bool black) {
   QPalette palette = edit->palette();
@@ -428,7 +436,7 @@ void TMainForm::OfferBills(bool on) {
 void TMainForm::BetEditChange() {
   const BetCheck check = CheckTypedBet(ui->BetEdit->text().toStdString(), Bank);
   if (!check.Passed()) {
-    ShowMessage(Text(check.text), Text(check.caption), StopOk);
+    ShowRefusal(check.refusal);
     ui->BetEdit->setText(QString());  // runs this handler again, on the empty box
     return;
   }
@@ -444,7 +452,7 @@ void TMainForm::MoneySlotClick(int slot) {
 bool TMainForm::CheckBet() {
   const BetCheck check = CheckDealBet(ui->BetEdit->text().toStdString(), CurrentBet, Bank);
   if (!check.Passed()) {
-    ShowMessage(Text(check.text), Text(check.caption), StopOk);
+    ShowRefusal(check.refusal);
     ui->BetEdit->setFocus();
     return false;
   }
@@ -557,7 +565,7 @@ void TMainForm::DrawClick() {
   if (State != TableState::Discarding) return;
   const DrawCheck check = CheckDraw(PlrHand, PlrDiscard);
   if (!check.Passed()) {
-    ShowMessage(Text(check.text), Text(check.caption), StopOk);
+    ShowRefusal(check.refusal);
     return;
   }
   RecordPlayerDraw(DiscardCount(PlrDiscard));

@@ -1,0 +1,44 @@
+#pragma once
+// What happens in the hand cycle, told to whoever listens. The table's handlers emit these and
+// never call a listener by name; the listeners (the statistics, the coach, the screen-reader
+// voice, the hand history) are connected in one place, WireTable. Every value is plain, so a
+// listener needs nothing of the table to understand it. A signal with no listener costs next
+// to nothing, which keeps the long soak through the real handlers fast.
+
+#include <QObject>
+#include <cstdint>
+
+#include "game/cards.h"
+#include "game/drawrule.h"
+#include "game/handrecord.h"
+#include "game/money.h"
+
+class HandEvents : public QObject {
+  Q_OBJECT
+ public:
+  using QObject::QObject;
+
+ signals:
+  // The welcome dialog's first bet was taken and the run's first game begins with bank.
+  void GameStarted(std::int32_t bank);
+  // The ten deal ticks are over and the player may discard: both hands as dealt.
+  void HandDealt(const Hand& player, const Hand& dealer, std::int32_t bet, std::int32_t pot);
+  // A card of the player's turned face down (to be replaced) or face up again.
+  void CardTurned(int slot, bool faceDown, const SlotFlags& discards);
+  // A legal draw: the cards turned down, the hand before the draw and after it.
+  void DrawMade(const SlotFlags& discards, const Hand& before, const Hand& after);
+  // The Dealer's draw of count cards (0..4).
+  void DealerDrew(std::int32_t count);
+  // The showdown, settled: the bank already paid out.
+  void ShowdownSettled(const ShowdownRecord& result);
+  // The bank (not counting a bet in play) is now bank.
+  void BankChanged(std::int32_t bank);
+  // The bet box or the Deal refused a bet; the draw refused the cards turned down.
+  void BetRefused(BetRefusal reason);
+  void DrawRefused(DrawRefusal reason);
+  // New Game, from the menu or the bankruptcy dialog: a fresh game with bank. Any hand in
+  // play was abandoned and counts for nothing.
+  void NewGameStarted(std::int32_t bank);
+  // The showdown emptied the bank; the bankruptcy dialog comes next.
+  void WentBankrupt();
+};
