@@ -12,7 +12,7 @@
 
 #include "coach/coachworker.h"
 #include "decks/catalogue.h"
-#include "decks/imagebox.h"
+#include "platform/imagebox.h"
 #include "game/compare.h"
 #include "game/drawrule.h"
 #include "platform/palette.h"

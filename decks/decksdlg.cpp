@@ -8,7 +8,7 @@
 
 #include "decks/catalogue.h"
 #include "decks/deckchoice.h"
-#include "decks/imagebox.h"
+#include "platform/imagebox.h"
 #include "platform/accessible.h"
 #include "platform/palette.h"
 #include "platform/windows.h"

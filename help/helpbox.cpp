@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "decks/catalogue.h"
-#include "decks/imagebox.h"
+#include "platform/imagebox.h"
 #include "game/compare.h"
 #include "help/helptopics.h"
 #include "help/licence.h"

@@ -3,9 +3,10 @@
 #include <QAccessibleWidget>
 #include <QDialog>
 #include <QLabel>
-#include <QMetaObject>
 #include <QVariant>
 #include <QWidget>
+
+#include "platform/imagebox.h"
 
 namespace {
 
@@ -70,7 +71,7 @@ class Pressable : public NamedByText {
   }
   void doAction(const QString& action) override {
     if (action == pressAction() && widget()->isEnabled()) {
-      QMetaObject::invokeMethod(widget(), "activate");
+      if (auto* box = qobject_cast<ImageBox*>(widget())) box->activate();
       return;
     }
     QAccessibleWidget::doAction(action);

@@ -6,7 +6,7 @@
 #include <QPushButton>
 
 #include "decks/catalogue.h"
-#include "decks/imagebox.h"
+#include "platform/imagebox.h"
 #include "game/money.h"
 #include "platform/accessible.h"
 #include "platform/palette.h"

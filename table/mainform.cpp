@@ -17,7 +17,7 @@
 #include "decks/catalogue.h"
 #include "decks/deckchoice.h"
 #include "decks/decksdlg.h"
-#include "decks/imagebox.h"
+#include "platform/imagebox.h"
 #include "game/cards.h"
 #include "game/compare.h"
 #include "game/convert.h"

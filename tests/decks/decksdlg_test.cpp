@@ -15,7 +15,7 @@
 
 #include "decks/catalogue.h"
 #include "decks/deckchoice.h"
-#include "decks/imagebox.h"
+#include "platform/imagebox.h"
 #include "tests/support/widgets.h"
 
 namespace {

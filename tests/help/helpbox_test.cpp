@@ -18,7 +18,7 @@
 #include <utility>
 #include <vector>
 
-#include "decks/imagebox.h"
+#include "platform/imagebox.h"
 #include "game/handrank.h"
 #include "help/helptopics.h"
 #include "help/licence.h"

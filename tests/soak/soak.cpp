@@ -8,7 +8,7 @@
 #include <numeric>
 #include <random>
 
-#include "decks/imagebox.h"
+#include "platform/imagebox.h"
 #include "game/compare.h"
 #include "game/drawrule.h"
 #include "game/handrank.h"

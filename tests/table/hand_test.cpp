@@ -9,7 +9,7 @@
 #include "coach/coachbox.h"
 #include "coach/coachworker.h"
 #include "decks/decksdlg.h"
-#include "decks/imagebox.h"
+#include "platform/imagebox.h"
 #include "game/handrank.h"
 #include "game/random.h"
 #include "stats/gamestats.h"

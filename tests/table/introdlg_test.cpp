@@ -8,7 +8,7 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "decks/imagebox.h"
+#include "platform/imagebox.h"
 #include "table/tablestate.h"
 #include "tests/support/fakeplatform.h"
 #include "tests/table/tablefixture.h"

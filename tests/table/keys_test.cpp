@@ -9,7 +9,7 @@
 #include <QTimer>
 #include <functional>
 
-#include "decks/imagebox.h"
+#include "platform/imagebox.h"
 #include "game/handrank.h"
 #include "stats/gamestats.h"
 #include "table/exitdlg.h"

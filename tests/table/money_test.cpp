@@ -6,7 +6,7 @@
 #include <climits>
 
 #include "decks/catalogue.h"
-#include "decks/imagebox.h"
+#include "platform/imagebox.h"
 #include "table/mainform.h"
 #include "table/tablestate.h"
 #include "tests/table/tablefixture.h"

@@ -5,7 +5,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "decks/imagebox.h"
+#include "platform/imagebox.h"
 #include "table/mainform.h"
 #include "table/tablestate.h"
 #include "tests/support/cardnames.h"

@@ -10,7 +10,7 @@
 #include <memory>
 #include <vector>
 
-#include "decks/imagebox.h"
+#include "platform/imagebox.h"
 #include "game/cards.h"
 #include "tests/support/fakeplatform.h"
 #include "tests/support/tablecontrols.h"

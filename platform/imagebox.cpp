@@ -1,4 +1,4 @@
-#include "decks/imagebox.h"
+#include "platform/imagebox.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
