@@ -6,9 +6,9 @@
 #include <QPushButton>
 
 #include "decks/catalogue.h"
-#include "platform/imagebox.h"
 #include "game/money.h"
 #include "platform/accessible.h"
+#include "platform/imagebox.h"
 #include "platform/palette.h"
 #include "platform/platform.h"
 #include "platform/windows.h"

@@ -14,6 +14,7 @@
 #include "table/exitdlg.h"
 #include "table/introdlg.h"
 #include "table/mainform.h"
+#include "table/wiring.h"
 
 int main(int argc, char** argv) {
   TApplication app(argc, argv);
@@ -34,7 +35,7 @@ int main(int argc, char** argv) {
     About = new TAbout(MainForm);
     HelpBox = new THelpBox(MainForm);
     // Beyond the game's eight windows: the coach, closed until the player opens it.
-    MainForm->ShowCoach(new TCoachBox(MainForm));
+    WireTable(MainForm, new TCoachBox(MainForm));
 
     // Every window takes the application's icon; it is drawn once the table is on screen.
     QTimer::singleShot(0, [] { QApplication::setWindowIcon(ProgramIcon()); });

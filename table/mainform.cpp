@@ -13,11 +13,9 @@
 #include <cstdint>
 #include <limits>
 
-#include "coach/coachbox.h"
 #include "decks/catalogue.h"
 #include "decks/deckchoice.h"
 #include "decks/decksdlg.h"
-#include "platform/imagebox.h"
 #include "game/cards.h"
 #include "game/compare.h"
 #include "game/convert.h"
@@ -29,6 +27,7 @@
 #include "help/helpbox.h"
 #include "help/logobox.h"
 #include "platform/accessible.h"
+#include "platform/imagebox.h"
 #include "platform/palette.h"
 #include "platform/platform.h"
 #include "platform/windows.h"
@@ -36,6 +35,7 @@
 #include "stats/gamestats.h"
 #include "stats/statbox.h"
 #include "table/exitdlg.h"
+#include "table/handevents.h"
 #include "table/introdlg.h"
 #include "table/tablestate.h"
 #include "ui_mainform.h"
@@ -46,13 +46,17 @@ namespace {
 
 constexpr int kWinkingKingId = 53;  // the King of Hearts with a wink and a grin
 
-QString Amount(const char* prefix, std::int64_t value) {
-  return QString::fromLatin1(prefix) + QString::fromStdString(IntToStr(value));
+QString ResultWords(Outcome outcome) {
+  switch (outcome) {
+    case PlayerWins:
+      return TMainForm::tr("You're a winner!");
+    case DealerWins:
+      return TMainForm::tr("Dealer wins!");
+    case Push:
+      break;
+  }
+  return TMainForm::tr("Push.. Split the Pot!");
 }
-
-QString Text(std::string_view s) { return QString::fromUtf8(s); }
-
-QString ShortName(const HandRank& rank) { return Text(CategoryName(rank[CategoryField])); }
 
 bool HoldsKingOfHearts(const Hand& hand) {
   return std::find(hand.begin(), hand.end(), KingOfHearts) != hand.end();
@@ -111,10 +115,11 @@ struct StateRow {
   Focus focus;
 };
 
-constexpr const char* kWelcome = "Welcome to Brindlewharf..";
-constexpr const char* kBetAgain = "  Change your bet or click Deal to play";
-constexpr const char* kBetFirst = "  Enter your bet and click Deal to start";
-constexpr const char* kDiscard = "  Click on cards to remove and click Draw to replace";
+constexpr const char* kWelcome = QT_TRANSLATE_NOOP("TMainForm", "Welcome to Brindlewharf..");
+constexpr const char* kBetAgain = QT_TRANSLATE_NOOP("TMainForm", "  Change your bet or click Deal to play");
+constexpr const char* kBetFirst = QT_TRANSLATE_NOOP("TMainForm", "  Enter your bet and click Deal to start");
+constexpr const char* kDiscard =
+    QT_TRANSLATE_NOOP("TMainForm", "  Click on cards to remove and click Draw to replace");
 
 using TS = TableState;
 constexpr std::array<StateRow, kTableStateCount> kStates{{
@@ -207,7 +212,8 @@ void SwitchOn(QTimer* timer) {
   if (!timer->isActive()) timer->start();
 }
 
-TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), ui(std::make_unique<Ui::TMainForm>()) {
+TMainForm::TMainForm(QWidget* parent)
+    : QMainWindow(parent), Events(new HandEvents(this)), ui(std::make_unique<Ui::TMainForm>()) {
   ui->setupUi(this);
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                  Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
@@ -258,7 +264,6 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), ui(std::make_unique
       {ui->Exit, &TMainForm::ExitClick},
       {ui->Contents, &TMainForm::ContentsClick},
       {ui->AboutBrindlewharf1, &TMainForm::AboutBrindlewharf1Click},
-      {ui->Coach, &TMainForm::CoachClick},
   };
   for (const auto& [action, handler] : commands) connect(action, &QAction::triggered, this, handler);
 
@@ -303,10 +308,10 @@ void TMainForm::SetUpKeyboardAndNames() {
     HideFromAssistiveTech(decoration);
   ui->Label5->setBuddy(ui->BetEdit);
   // The labels are named by their texts; these say which is which.
-  const std::pair<QLabel*, const char*> roles[] = {
-      {ui->BetLabl, "Game pot"},  {ui->MainLabl, "Result"}, {ui->DlrLabl, "The Dealer's hand"},
-      {ui->PlrLabl, "Your hand"}, {ui->BankLabl, "Bank"},   {ui->LastBetLabl, "Last bet"},
-      {ui->CaptionBar, "Status"},
+  const std::pair<QLabel*, QString> roles[] = {
+      {ui->BetLabl, tr("Game pot")},  {ui->MainLabl, tr("Result")}, {ui->DlrLabl, tr("The Dealer's hand")},
+      {ui->PlrLabl, tr("Your hand")}, {ui->BankLabl, tr("Bank")},   {ui->LastBetLabl, tr("Last bet")},
+      {ui->CaptionBar, tr("Status")},
   };
   for (const auto& [label, role] : roles) label->setAccessibleDescription(role);
   KeepAltKeysOut(ui->BetEdit);
@@ -363,7 +368,7 @@ void TMainForm::EnterState(TableState s) {
   for (ImageBox* card : PlrCard) card->setFocusPolicy(row.cardsTurn ? Qt::TabFocus : Qt::NoFocus);
   ui->Deck->setEnabled(row.deckItem);
   ui->NewGame->setEnabled(row.newGameItem);
-  Announce(ui->CaptionBar, row.status);
+  ui->CaptionBar->setText(*row.status ? tr(row.status) : QString());
   if (row.focus == Focus::BetEdit) ui->BetEdit->setFocus();
   if (row.focus == Focus::Draw) ui->Draw->setFocus();
 }
@@ -393,7 +398,8 @@ void TMainForm::SplashTimeTimer() {
   }
   CurrentPlatform().Pause(100);
   ui->PlrNameLabl->setText(PlayerName);
-  ui->BetLabl->setText(Amount("Game Pot:  $", 2LL * CurrentBet));
+  ui->BetLabl->setText(tr("Game Pot:  $%1").arg(2LL * CurrentBet));
+  emit Events->GameStarted(Bank);
   BetClick();
 }
 
@@ -401,13 +407,13 @@ void TMainForm::WelcomeTable() {
   EnterState(TableState::Welcome);
   BankLeft = Bank;
   UpdateMoney();
-  ui->BetLabl->setText("Welcome to Brindlewharf!");
+  ui->BetLabl->setText(tr("Welcome to Brindlewharf!"));
 }
 
 // --- Money -----------------------------------------------------------------------------------
 
 void TMainForm::UpdateMoney() {
-  ui->BankLabl->setText(BankLeft != 0 ? Amount("Bank: $", BankLeft) : QStringLiteral("(Empty)"));
+  ui->BankLabl->setText(BankLeft != 0 ? tr("Bank: $%1").arg(BankLeft) : tr("(Empty)"));
   MoneySlotValue = BreakIntoBills(BankLeft);
   for (int slot = 0; slot < 5; ++slot) {
     ImageBox* box = MoneySlot[slot];
@@ -417,7 +423,7 @@ void TMainForm::UpdateMoney() {
     box->setVisible(bill != 0);
     if (bill != 0) {
       ShowImage(box, BillImageId(bill));
-      box->setAccessibleName(Amount("Bet $", bill));
+      box->setAccessibleName(tr("Bet $%1").arg(bill));
     } else {
       ClearImage(box);
     }
@@ -428,7 +434,7 @@ void TMainForm::UpdateMoney() {
 void TMainForm::OfferBills(bool on) {
   for (int slot = 0; slot < 5; ++slot) {
     const bool offered = on && MoneySlotValue[slot] != 0;
-    MoneySlot[slot]->setToolTip(offered ? Amount("Bet $", MoneySlotValue[slot]) : QString());
+    MoneySlot[slot]->setToolTip(offered ? tr("Bet $%1").arg(MoneySlotValue[slot]) : QString());
     MoneySlot[slot]->setFocusPolicy(offered ? Qt::TabFocus : Qt::NoFocus);
   }
 }
@@ -436,6 +442,7 @@ void TMainForm::OfferBills(bool on) {
 void TMainForm::BetEditChange() {
   const BetCheck check = CheckTypedBet(ui->BetEdit->text().toStdString(), Bank);
   if (!check.Passed()) {
+    emit Events->BetRefused(check.refusal);
     ShowRefusal(check.refusal);
     ui->BetEdit->setText(QString());  // runs this handler again, on the empty box
     return;
@@ -446,12 +453,13 @@ void TMainForm::BetEditChange() {
 
 void TMainForm::MoneySlotClick(int slot) {
   if (const auto bet = BetWithBill(ui->BetEdit->text().toStdString(), MoneySlotValue[slot]))
-    ui->BetEdit->setText(QString::fromStdString(IntToStr(*bet)));
+    ui->BetEdit->setText(QString::number(*bet));
 }
 
 bool TMainForm::CheckBet() {
   const BetCheck check = CheckDealBet(ui->BetEdit->text().toStdString(), CurrentBet, Bank);
   if (!check.Passed()) {
+    emit Events->BetRefused(check.refusal);
     ShowRefusal(check.refusal);
     ui->BetEdit->setFocus();
     return false;
@@ -466,8 +474,8 @@ void TMainForm::BetClick() {
   if (!CheckBet()) return;
   kingOhearts->stop();
   KingOnDealer = 0;
-  ui->BetLabl->setText(Amount("Game Pot:  $", 2LL * CurrentBet));
-  ui->LastBetLabl->setText(Amount("Last Bet: $", CurrentBet));
+  ui->BetLabl->setText(tr("Game Pot:  $%1").arg(2LL * CurrentBet));
+  ui->LastBetLabl->setText(tr("Last Bet: $%1").arg(CurrentBet));
   EnterState(State == TableState::Welcome ? TableState::DealingFirstHand : TableState::Dealing);
   ui->BetEdit->setText(QString());
   BankLeft = Bank - CurrentBet;
@@ -496,7 +504,7 @@ void TMainForm::ClearCards() {
   for (int i = 0; i < 5; ++i) {
     for (ImageBox* place : {PlrCard[i], DlrCard[i]}) {
       ClearImage(place);
-      NamePlace(place, QStringLiteral("no card"));
+      NamePlace(place, tr("no card"));
     }
   }
 }
@@ -506,21 +514,21 @@ void TMainForm::ShowBack(ImageBox* box) {
   const auto mine = std::find(PlrCard.begin(), PlrCard.end(), box);
   const bool replaced =
       mine != PlrCard.end() && PlrDiscard[static_cast<std::size_t>(mine - PlrCard.begin())] == 1;
-  NamePlace(box, replaced ? QStringLiteral("face down, to be replaced") : QStringLiteral("face down"));
+  NamePlace(box, replaced ? tr("face down, to be replaced") : tr("face down"));
 }
 
 void TMainForm::ShowCard(ImageBox* box, int id) {
   ShowImage(box, id);
-  NamePlace(box, Text(CardName(id == kWinkingKingId ? KingOfHearts : id)));
+  NamePlace(box, CardWords(id == kWinkingKingId ? KingOfHearts : id));
 }
 
 void TMainForm::NamePlace(ImageBox* box, const QString& shows) {
   const auto mine = std::find(PlrCard.begin(), PlrCard.end(), box);
-  const auto place = mine != PlrCard.end()
-                         ? QStringLiteral("Your card %1").arg(mine - PlrCard.begin() + 1)
-                         : QStringLiteral("Dealer's card %1")
-                               .arg(std::find(DlrCard.begin(), DlrCard.end(), box) - DlrCard.begin() + 1);
-  box->setAccessibleName(place + ": " + shows);
+  box->setAccessibleName(mine != PlrCard.end()
+                             ? tr("Your card %1: %2").arg(mine - PlrCard.begin() + 1).arg(shows)
+                             : tr("Dealer's card %1: %2")
+                                   .arg(std::find(DlrCard.begin(), DlrCard.end(), box) - DlrCard.begin() + 1)
+                                   .arg(shows));
 }
 
 void TMainForm::DealDelayTimer() {
@@ -537,7 +545,7 @@ void TMainForm::DealDelayTimer() {
   }
   if (DealStep == 9) {
     EnterState(TableState::Discarding);
-    if (CoachBox) CoachBox->DiscardBegins(PlrHand, CurrentBet);
+    emit Events->HandDealt(PlrHand, DlrHand, CurrentBet, 2 * CurrentBet);
   }
   ++DealStep;
   if (HoldsKingOfHearts(PlrHand)) SwitchOn(kingOhearts);
@@ -558,32 +566,33 @@ void TMainForm::PlrCardBtnClick(int slot) {
   // A click sends the focus to Draw; a card turned from the keyboard keeps it, so that the
   // player can go on to the next card.
   if (!PlrCard[i]->hasFocus()) ui->Draw->setFocus();
-  if (CoachBox) CoachBox->CardsTurned(PlrDiscard);
+  emit Events->CardTurned(slot, PlrDiscard[i] == 1, PlrDiscard);
 }
 
 void TMainForm::DrawClick() {
   if (State != TableState::Discarding) return;
   const DrawCheck check = CheckDraw(PlrHand, PlrDiscard);
   if (!check.Passed()) {
+    emit Events->DrawRefused(check.refusal);
     ShowRefusal(check.refusal);
     return;
   }
-  RecordPlayerDraw(DiscardCount(PlrDiscard));
-  if (CoachBox) CoachBox->DrawMade(PlrDiscard);
   EnterState(TableState::DealerToDraw);
+  const Hand before = PlrHand;
   SlotFlags replaced{};
   ReplaceDiscards(DeckCards, DealOrder, PlrHand, NextCard, PlrDiscard, replaced);
   for (int slot = 0; slot < 5; ++slot)
     if (replaced[slot] == 1) ShowCard(PlrCard[slot], PlrHand[slot]);
+  emit Events->DrawMade(PlrDiscard, before, PlrHand);
   if (HoldsKingOfHearts(PlrHand)) SwitchOn(kingOhearts);
   SwitchOn(DlrDraw);
 }
 
 void TMainForm::DlrDrawTimer() {
   const std::int32_t n = DealerDraw(DeckCards, DealOrder, DlrHand, DlrRankCount, DlrFinalRank, NextCard);
-  Announce(ui->MainLabl, Amount("Dealer takes ", n));
-  RecordDealerDraw(n);
+  ui->MainLabl->setText(tr("Dealer takes %1").arg(n));
   EnterState(TableState::DealerHasDrawn);
+  emit Events->DealerDrew(n);
   DlrDraw->stop();
   SwitchOn(DlrReplATimer);
 }
@@ -591,7 +600,7 @@ void TMainForm::DlrDrawTimer() {
 void TMainForm::DlrReplATimerTimer() {
   DlrReplATimer->stop();
   EnterState(TableState::ShowdownDue);
-  Announce(ui->MainLabl, QString());
+  ui->MainLabl->clear();
   if (HoldsKingOfHearts(DlrHand)) {
     KingOnDealer = 1;
     SwitchOn(kingOhearts);
@@ -605,12 +614,13 @@ void TMainForm::pickAwinnerTimer() {
   EvaluateHand(PlrHand, PlrFinalRank, PlrRankCount);
   EvaluateHand(DlrHand, DlrFinalRank, DlrRankCount);
   const Outcome outcome = CompareHands(PlrFinalRank, DlrFinalRank);
-  static constexpr const char* kResult[] = {"Push.. Split the Pot!", "You're a winner!", "Dealer wins!"};
-  Announce(ui->MainLabl, kResult[outcome]);
+  ui->MainLabl->setText(ResultWords(outcome));
   Bank = SettleBank(Bank, CurrentBet, outcome);
-  RecordHandResult(outcome, Bank, CurrentBet);
-  ui->DlrLabl->setText(ShortName(DlrFinalRank));
-  ui->PlrLabl->setText(ShortName(PlrFinalRank));
+  ui->DlrLabl->setText(CategoryWords(DlrFinalRank[CategoryField]));
+  ui->PlrLabl->setText(CategoryWords(PlrFinalRank[CategoryField]));
+  emit Events->ShowdownSettled(
+      {PlrHand, DlrHand, PlrFinalRank, DlrFinalRank, outcome, CurrentBet, 2 * CurrentBet, Bank});
+  emit Events->BankChanged(Bank);
   if (Bank > 0) {
     EnterState(TableState::Betting);
     BankLeft = Bank;
@@ -618,6 +628,7 @@ void TMainForm::pickAwinnerTimer() {
     return;
   }
   EnterState(TableState::Bankrupt);
+  emit Events->WentBankrupt();
   NewGameChosen = 0;
   if (ExitDlg) {
     CentreOnScreen(ExitDlg);
@@ -637,19 +648,18 @@ void TMainForm::AbandonHand() {
   DlrDraw->stop();
   DlrReplATimer->stop();
   pickAwinner->stop();
-  ForgetPendingDraws();
 }
 
 void TMainForm::NewGameClick() {
   AbandonHand();
   CurrentBet = 0;
   Bank = StartingBank;
-  StartNewGameStats(Bank);
-  if (CoachBox) CoachBox->NewGame();
+  emit Events->NewGameStarted(Bank);
+  emit Events->BankChanged(Bank);
   kingOhearts->stop();
   KingOnDealer = 0;
   ClearCards();
-  ui->BetLabl->setText("Place your bet..");
+  ui->BetLabl->setText(tr("Place your bet.."));
   for (QLabel* label : {ui->PlrLabl, ui->DlrLabl, ui->MainLabl, ui->LastBetLabl}) label->clear();
   EnterState(TableState::BettingNewGame);
   ui->BetEdit->setText(QString());
@@ -705,15 +715,7 @@ void TMainForm::ContentsClick() {
 
 void TMainForm::ExitClick() { TerminateApplication(); }
 
-void TMainForm::CoachClick() {
-  if (!CoachBox) return ui->Coach->setChecked(false);
-  CoachBox->Toggle();
-}
-
-void TMainForm::ShowCoach(TCoachBox* coach) {
-  CoachBox = coach;
-  connect(coach, &TCoachBox::OpenChanged, ui->Coach, &QAction::setChecked);
-}
+QAction* TMainForm::CoachItem() const { return ui->Coach; }
 
 void TMainForm::AboutBrindlewharf1Click() {
   if (!About) return;

@@ -12,7 +12,8 @@ class QLabel;
 class QPushButton;
 class QTimer;
 class ImageBox;
-class TCoachBox;
+class HandEvents;
+class QAction;
 
 namespace Ui {
 class TMainForm;
@@ -45,8 +46,11 @@ class TMainForm : public QMainWindow {
   // waiting for the welcome dialog's first bet.
   void WelcomeTable();
 
-  // The coach's window, which the table keeps told of the hand and opens from its menu.
-  void ShowCoach(TCoachBox* coach);
+  // What happens in the hand cycle, for the listeners WireTable connects.
+  HandEvents* const Events;
+
+  // Game > Coach: the wiring opens and closes the coach with it and keeps its check mark.
+  QAction* CoachItem() const;
 
   // Moves the table to state s and sets every control that differs between states.
   void EnterState(TableState s);
@@ -72,7 +76,6 @@ class TMainForm : public QMainWindow {
   void ExitClick();
   void ContentsClick();
   void AboutBrindlewharf1Click();
-  void CoachClick();
 
  protected:
   void closeEvent(QCloseEvent* event) override;

@@ -8,15 +8,16 @@
 #include <numeric>
 #include <random>
 
-#include "platform/imagebox.h"
 #include "game/compare.h"
 #include "game/drawrule.h"
 #include "game/handrank.h"
 #include "game/money.h"
+#include "platform/imagebox.h"
 #include "platform/platform.h"
 #include "table/exitdlg.h"
 #include "table/mainform.h"
 #include "table/tablestate.h"
+#include "table/wiring.h"
 #include "tests/support/fakeplatform.h"
 #include "tests/support/tablecontrols.h"
 
@@ -217,6 +218,7 @@ SoakResult Soak(TMainForm& form, int hands, unsigned seed, const std::function<v
   SoakResult result;
   Driver driver(form, seed, result);
   form.SplashTime->stop();
+  WireTable(&form, nullptr);
   driver.Start();
   while (result.hands < hands && result.faults.size() < kMaxFaults) {
     const int before = result.hands;

@@ -9,12 +9,13 @@
 #include "coach/coachbox.h"
 #include "coach/coachworker.h"
 #include "decks/decksdlg.h"
-#include "platform/imagebox.h"
 #include "game/handrank.h"
 #include "game/random.h"
+#include "platform/imagebox.h"
 #include "stats/gamestats.h"
 #include "table/mainform.h"
 #include "table/tablestate.h"
+#include "table/wiring.h"
 #include "tests/support/cardnames.h"
 #include "tests/table/tablefixture.h"
 
@@ -361,7 +362,7 @@ TEST_F(HandTest, RealTimersPlayAWholeHand) {
 // The coach hears of the hand from the table: the deal, each card turned, the draw, a new game.
 TEST_F(HandTest, TheCoachFollowsTheHandFromTheTable) {
   TCoachBox coach(form);
-  form->ShowCoach(&coach);
+  WireCoach(form, &coach);
   ui->Coach->trigger();
   ASSERT_TRUE(coach.IsOpen());
   EXPECT_TRUE(ui->Coach->isChecked());
@@ -385,7 +386,6 @@ TEST_F(HandTest, TheCoachFollowsTheHandFromTheTable) {
   ui->Coach->trigger();
   EXPECT_FALSE(coach.IsOpen());
   EXPECT_FALSE(ui->Coach->isChecked());
-  CoachBox = nullptr;
 }
 
 }  // namespace

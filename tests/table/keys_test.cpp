@@ -9,8 +9,8 @@
 #include <QTimer>
 #include <functional>
 
-#include "platform/imagebox.h"
 #include "game/handrank.h"
+#include "platform/imagebox.h"
 #include "stats/gamestats.h"
 #include "table/exitdlg.h"
 #include "table/mainform.h"

@@ -11,6 +11,7 @@
 #include "stats/gamestats.h"
 #include "table/mainform.h"
 #include "table/tablestate.h"
+#include "table/wiring.h"
 
 void TableFixture::SetUp() {
   ResetCardData();
@@ -21,6 +22,7 @@ void TableFixture::SetUp() {
   form = new TMainForm;
   MainForm = form;
   form->SplashTime->stop();
+  WireTable(form, nullptr);
   ui = std::make_unique<TableControls>(form);
 }
 
