@@ -1,0 +1,129 @@
+// What the hand cycle tells its listeners, in order, over a rigged game: a refused bet, a deal,
+// cards turned and turned back, a refused draw, a draw, the Dealer's draw, the showdown, a New
+// Game, and a hand that empties the bank.
+#include <QLineEdit>
+#include <sstream>
+
+#include "table/handevents.h"
+#include "table/mainform.h"
+#include "table/tablestate.h"
+#include "tests/support/cardnames.h"
+#include "tests/table/tablefixture.h"
+
+namespace {
+
+using namespace cardnames;
+
+std::string Cards(const Hand& hand) {
+  std::ostringstream out;
+  for (CardCode c : hand) out << ' ' << c;
+  return out.str();
+}
+std::string Flags(const SlotFlags& flags) {
+  std::string out = " ";
+  for (std::int32_t f : flags) out += f ? 'x' : '.';
+  return out;
+}
+
+// Every event as one line of text, in the order it came.
+void Listen(HandEvents* events, std::vector<std::string>& heard) {
+  const auto add = [&heard](std::string line) { heard.push_back(std::move(line)); };
+  QObject::connect(events, &HandEvents::GameStarted,
+                   [add](std::int32_t b) { add("GameStarted " + std::to_string(b)); });
+  QObject::connect(events, &HandEvents::HandDealt,
+                   [add](const Hand& p, const Hand& d, std::int32_t bet, std::int32_t pot) {
+                     add("HandDealt" + Cards(p) + " /" + Cards(d) + " bet " + std::to_string(bet) + " pot " +
+                         std::to_string(pot));
+                   });
+  QObject::connect(events, &HandEvents::CardTurned, [add](int slot, bool down, const SlotFlags& f) {
+    add("CardTurned " + std::to_string(slot) + (down ? " down" : " up") + Flags(f));
+  });
+  QObject::connect(events, &HandEvents::DrawMade,
+                   [add](const SlotFlags& f, const Hand& before, const Hand& after) {
+                     add("DrawMade" + Flags(f) + " /" + Cards(before) + " /" + Cards(after));
+                   });
+  QObject::connect(events, &HandEvents::DealerDrew,
+                   [add](std::int32_t n) { add("DealerDrew " + std::to_string(n)); });
+  QObject::connect(events, &HandEvents::ShowdownSettled, [add](const ShowdownRecord& r) {
+    add("Showdown" + Cards(r.player) + " /" + Cards(r.dealer) + " categories " +
+        std::to_string(r.playerRank[CategoryField]) + " " + std::to_string(r.dealerRank[CategoryField]) +
+        " outcome " + std::to_string(r.outcome) + " bet " + std::to_string(r.bet) + " pot " +
+        std::to_string(r.pot) + " bank " + std::to_string(r.bank));
+  });
+  QObject::connect(events, &HandEvents::BankChanged,
+                   [add](std::int32_t b) { add("BankChanged " + std::to_string(b)); });
+  QObject::connect(events, &HandEvents::BetRefused,
+                   [add](BetRefusal why) { add("BetRefused " + std::to_string(static_cast<int>(why))); });
+  QObject::connect(events, &HandEvents::DrawRefused,
+                   [add](DrawRefusal why) { add("DrawRefused " + std::to_string(static_cast<int>(why))); });
+  QObject::connect(events, &HandEvents::NewGameStarted,
+                   [add](std::int32_t b) { add("NewGameStarted " + std::to_string(b)); });
+  QObject::connect(events, &HandEvents::WentBankrupt, [add] { add("WentBankrupt"); });
+}
+
+const Hand kAces{C(Ace, H), C(Ace, D), C(Seven, Cl), C(Four, S), C(Two, H)};
+const Hand kKingHigh{C(King, Cl), C(Queen, D), C(Nine, Cl), C(Seven, S), C(Three, D)};
+// The player's two draws, then the Dealer's three.
+const std::vector<CardCode> kDraws{C(Two, Cl), C(Four, D), C(Six, S), C(Eight, H), C(Three, Cl)};
+
+using EventsTest = TableFixture;
+
+TEST_F(EventsTest, ARiggedGameInTheOrderItHappened) {
+  std::vector<std::string> heard;
+  Listen(form->Events, heard);
+  OpenTable();
+  platform->Expect("Invalid bet charactor!", "Bet Error", StopOk);
+  ui->BetEdit->setText("x");
+  RigNextDeal(kAces, kKingHigh, kDraws);
+  ui->BetEdit->setText("10");
+  form->BetClick();
+  RunDeal();
+  for (int slot : {4, 4, 0, 1, 2, 3}) form->PlrCardBtnClick(slot);
+  platform->Expect("You can only Draw 4 to an Ace!", "Illegal Draw", StopOk);
+  form->DrawClick();
+  for (int slot : {0, 1}) form->PlrCardBtnClick(slot);
+  DrawAndSettle();
+  platform->Expect("Save current stats?", "New Game", QuestionYesNo, MessageAnswer::Yes);
+  ui->NewGame->trigger();
+  // The whole bank on a King against the Dealer's Aces.
+  RigNextDeal(kKingHigh, kAces, {C(Two, Cl), C(Four, D), C(Six, S)});
+  ui->BetEdit->setText("1000");
+  form->BetClick();
+  RunDeal();
+  DrawAndSettle();
+
+  const Hand drawn{C(Ace, H), C(Ace, D), C(Two, Cl), C(Four, D), C(Two, H)};
+  const Hand dealerDrawn{C(King, Cl), C(Queen, D), C(Six, S), C(Eight, H), C(Three, Cl)};
+  const std::vector<std::string> expected = {
+      "BetRefused " + std::to_string(static_cast<int>(BetRefusal::TypedNotANumber)),
+      "HandDealt" + Cards(kAces) + " /" + Cards(kKingHigh) + " bet 10 pot 20",
+      "CardTurned 4 down ....x",
+      "CardTurned 4 up .....",
+      "CardTurned 0 down x....",
+      "CardTurned 1 down xx...",
+      "CardTurned 2 down xxx..",
+      "CardTurned 3 down xxxx.",
+      "DrawRefused " + std::to_string(static_cast<int>(DrawRefusal::FourWithoutAnAce)),
+      "CardTurned 0 up .xxx.",
+      "CardTurned 1 up ..xx.",
+      "DrawMade ..xx. /" + Cards(kAces) + " /" + Cards(drawn),
+      "DealerDrew 3",
+      "Showdown" + Cards(drawn) + " /" + Cards(dealerDrawn) +
+          " categories 2 0 outcome 1 bet 10 pot 20 bank 1010",
+      "BankChanged 1010",
+      "NewGameStarted 1000",
+      "BankChanged 1000",
+      "HandDealt" + Cards(kKingHigh) + " /" + Cards(kAces) + " bet 1000 pot 2000",
+      "DrawMade ..... /" + Cards(kKingHigh) + " /" + Cards(kKingHigh),
+      "DealerDrew 3",
+      "Showdown" + Cards(kKingHigh) + " /" +
+          Cards({C(Ace, H), C(Ace, D), C(Two, Cl), C(Four, D), C(Six, S)}) +
+          " categories 0 1 outcome 2 bet 1000 pot 2000 bank 0",
+      "BankChanged 0",
+      "WentBankrupt",
+  };
+  EXPECT_EQ(heard, expected);
+  EXPECT_EQ(State, TableState::Bankrupt);
+}
+
+}  // namespace
