@@ -6,7 +6,7 @@ JOBS       ?= $(shell nproc)
 # make test WERROR=ON: compiler warnings fail the build (CI does this).
 WERROR     ?= OFF
 
-.PHONY: run test deps build test-asan shots-deps clean
+.PHONY: run test deps build test-asan shots-deps clean build-options
 
 run: build
 	./$(BUILD)/brindlewharf
@@ -28,6 +28,13 @@ test-asan: deps
 	ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 	  ctest --test-dir $(ASAN_BUILD) --output-on-failure -j $(JOBS)
 
+# The builds a packager or a player may choose: without the tests, and without the benchmarks.
+build-options: deps
+	cmake -S . -B build-notests -G Ninja -DCMAKE_BUILD_TYPE=Debug -DBRINDLEWHARF_TESTS=OFF -DBRINDLEWHARF_WERROR=$(WERROR)
+	cmake --build build-notests -j $(JOBS)
+	cmake -S . -B build-nobench -G Ninja -DCMAKE_BUILD_TYPE=Debug -DBRINDLEWHARF_BENCH=OFF -DBRINDLEWHARF_WERROR=$(WERROR)
+	cmake --build build-nobench -j $(JOBS)
+
 # The statistics-file reader under libFuzzer, AddressSanitizer and UndefinedBehaviorSanitizer for
 # 60 seconds (fuzz/run.sh N for longer); a crash fails the target.
 .PHONY: fuzz
@@ -45,7 +52,7 @@ format-check:
 	git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) build-notests build-nobench
 
 # --- Debian package --------------------------------------------------------------------------
 # make package: brindlewharf_<version>_<arch>.deb in this folder, built with Debian's hardening
