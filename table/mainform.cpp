@@ -96,7 +96,10 @@ void Decorate(Ui::TMainForm* ui) {
 }
 
 // One row per state of the hand cycle: every control the states differ in.
-enum class Focus { None, BetEdit, Draw };
+// Where the keyboard focus goes. While the table plays by itself it rests on the result line,
+// which a screen reader reads as it changes; a control about to be disabled never holds it, so it
+// never wanders along the tab order across the bills.
+enum class Focus { Result, BetEdit, Draw };
 
 struct StateRow {
   TableState state;
@@ -126,10 +129,10 @@ constexpr std::array<StateRow, kTableStateCount> kStates{{
     // clang-format off
     {.state = TS::Opening,          .moneyPanel = false, .names = false, .dealShown = false, .dealEnabled = false,
      .drawShown = false, .drawEnabled = true,  .money = true,  .blackBetEdit = false, .deckItem = true,
-     .newGameItem = false, .cardsTurn = false, .status = "",        .focus = Focus::None},
+     .newGameItem = false, .cardsTurn = false, .status = "",        .focus = Focus::Result},
     {.state = TS::Welcome,          .moneyPanel = true,  .names = false, .dealShown = false, .dealEnabled = false,
      .drawShown = false, .drawEnabled = true,  .money = true,  .blackBetEdit = false, .deckItem = true,
-     .newGameItem = false, .cardsTurn = false, .status = kWelcome,  .focus = Focus::None},
+     .newGameItem = false, .cardsTurn = false, .status = kWelcome,  .focus = Focus::Result},
     {.state = TS::Betting,          .moneyPanel = true,  .names = true,  .dealShown = true,  .dealEnabled = true,
      .drawShown = false, .drawEnabled = true,  .money = true,  .blackBetEdit = true,  .deckItem = true,
      .newGameItem = true,  .cardsTurn = false, .status = kBetAgain, .focus = Focus::BetEdit},
@@ -138,25 +141,25 @@ constexpr std::array<StateRow, kTableStateCount> kStates{{
      .newGameItem = false, .cardsTurn = false, .status = kBetFirst, .focus = Focus::BetEdit},
     {.state = TS::DealingFirstHand, .moneyPanel = true,  .names = true,  .dealShown = false, .dealEnabled = false,
      .drawShown = false, .drawEnabled = true,  .money = false, .blackBetEdit = false, .deckItem = false,
-     .newGameItem = true,  .cardsTurn = false, .status = "",        .focus = Focus::None},
+     .newGameItem = true,  .cardsTurn = false, .status = "",        .focus = Focus::Result},
     {.state = TS::Dealing,          .moneyPanel = true,  .names = true,  .dealShown = true,  .dealEnabled = false,
      .drawShown = false, .drawEnabled = true,  .money = false, .blackBetEdit = false, .deckItem = false,
-     .newGameItem = true,  .cardsTurn = false, .status = "",        .focus = Focus::None},
+     .newGameItem = true,  .cardsTurn = false, .status = "",        .focus = Focus::Result},
     {.state = TS::Discarding,       .moneyPanel = true,  .names = true,  .dealShown = false, .dealEnabled = true,
      .drawShown = true,  .drawEnabled = true,  .money = false, .blackBetEdit = false, .deckItem = false,
      .newGameItem = true,  .cardsTurn = true,  .status = kDiscard,  .focus = Focus::Draw},
     {.state = TS::DealerToDraw,     .moneyPanel = true,  .names = true,  .dealShown = false, .dealEnabled = true,
      .drawShown = true,  .drawEnabled = false, .money = false, .blackBetEdit = false, .deckItem = false,
-     .newGameItem = true,  .cardsTurn = false, .status = "",        .focus = Focus::None},
+     .newGameItem = true,  .cardsTurn = false, .status = "",        .focus = Focus::Result},
     {.state = TS::DealerHasDrawn,   .moneyPanel = true,  .names = true,  .dealShown = false, .dealEnabled = true,
      .drawShown = true,  .drawEnabled = false, .money = false, .blackBetEdit = false, .deckItem = false,
-     .newGameItem = true,  .cardsTurn = false, .status = "",        .focus = Focus::None},
+     .newGameItem = true,  .cardsTurn = false, .status = "",        .focus = Focus::Result},
     {.state = TS::ShowdownDue,      .moneyPanel = true,  .names = true,  .dealShown = false, .dealEnabled = true,
      .drawShown = true,  .drawEnabled = false, .money = false, .blackBetEdit = false, .deckItem = false,
-     .newGameItem = true,  .cardsTurn = false, .status = "",        .focus = Focus::None},
+     .newGameItem = true,  .cardsTurn = false, .status = "",        .focus = Focus::Result},
     {.state = TS::Bankrupt,         .moneyPanel = true,  .names = true,  .dealShown = false, .dealEnabled = true,
      .drawShown = true,  .drawEnabled = false, .money = false, .blackBetEdit = false, .deckItem = false,
-     .newGameItem = true,  .cardsTurn = false, .status = "",        .focus = Focus::None},
+     .newGameItem = true,  .cardsTurn = false, .status = "",        .focus = Focus::Result},
     // clang-format on
 }};
 
@@ -352,6 +355,9 @@ void TMainForm::keyPressEvent(QKeyEvent* event) {
 void TMainForm::EnterState(TableState s) {
   State = s;
   const StateRow& row = Row(s);
+  // Moving the focus costs more than anything else in a state change: a window not on screen
+  // has none to move, and takes it up when it is shown.
+  if (row.focus == Focus::Result && isVisible()) ui->MainLabl->setFocus();
   for (QWidget* w : std::initializer_list<QWidget*>{ui->BetLabl, ui->BetEdit, ui->Label5, ui->MoneyPanl,
                                                     ui->MoneyBreakPanl, ui->BankLabl})
     w->setVisible(row.moneyPanel);
@@ -362,22 +368,34 @@ void TMainForm::EnterState(TableState s) {
   ui->Draw->setVisible(row.drawShown);
   ui->Draw->setEnabled(row.drawEnabled);
   ui->BetEdit->setEnabled(row.money);
-  PaintBetEdit(ui->BetEdit, row.blackBetEdit);
+  if (blackBetEdit_ != row.blackBetEdit) PaintBetEdit(ui->BetEdit, row.blackBetEdit);
+  blackBetEdit_ = row.blackBetEdit;
   for (ImageBox* slot : MoneySlot) slot->setEnabled(row.money);
   OfferBills(row.money);
   for (ImageBox* card : PlrCard) card->setFocusPolicy(row.cardsTurn ? Qt::TabFocus : Qt::NoFocus);
   ui->Deck->setEnabled(row.deckItem);
   ui->NewGame->setEnabled(row.newGameItem);
   ui->CaptionBar->setText(*row.status ? tr(row.status) : QString());
-  if (row.focus == Focus::BetEdit) ui->BetEdit->setFocus();
-  if (row.focus == Focus::Draw) ui->Draw->setFocus();
+  if (isVisible()) PlaceFocus();
 }
 
 TMainForm::~TMainForm() = default;
 
+void TMainForm::PlaceFocus() {
+  switch (Row(State).focus) {
+    case Focus::Result:
+      return ui->MainLabl->setFocus();
+    case Focus::BetEdit:
+      return ui->BetEdit->setFocus();
+    case Focus::Draw:
+      return ui->Draw->setFocus();
+  }
+}
+
 void TMainForm::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
   CentreOnScreen(this);
+  PlaceFocus();
 }
 
 void TMainForm::closeEvent(QCloseEvent* event) {
@@ -565,7 +583,7 @@ void TMainForm::PlrCardBtnClick(int slot) {
   }
   // A click sends the focus to Draw; a card turned from the keyboard keeps it, so that the
   // player can go on to the next card.
-  if (!PlrCard[i]->hasFocus()) ui->Draw->setFocus();
+  if (isVisible() && !PlrCard[i]->hasFocus()) ui->Draw->setFocus();
   emit Events->CardTurned(slot, PlrDiscard[i] == 1, PlrDiscard);
 }
 

@@ -5,6 +5,7 @@
 #include <QString>
 #include <array>
 #include <memory>
+#include <optional>
 
 #include "table/tablestate.h"
 
@@ -92,9 +93,12 @@ class TMainForm : public QMainWindow {
   void ClearCards();
   void NamePlace(ImageBox* box, const QString& shows);
   void SetUpKeyboardAndNames();
+  // Gives the focus to the control the state names.
+  void PlaceFocus();
 
   std::unique_ptr<Ui::TMainForm> ui;
   std::array<QPushButton*, 5> PlrCardBtn{};
+  std::optional<bool> blackBetEdit_;  // the bet box's colour as last painted
 };
 
 extern TMainForm* MainForm;
