@@ -21,7 +21,7 @@ struct Wall {
   bool forms;                   // whether it may include generated form classes (ui_*.h)
 };
 
-// From the bottom up: game; platform and decks; help; stats and coach; table. The tests of a
+// From the bottom up: game; platform and decks; help; stats, coach and history; table. The tests of a
 // library may include what it may, and the test support.
 const Wall kWalls[] = {
     {"game", {"game"}, false, false},
@@ -30,7 +30,8 @@ const Wall kWalls[] = {
     {"help", {"help", "decks", "platform", "game"}, true, true},
     {"stats", {"stats", "help", "decks", "platform", "game"}, true, true},
     {"coach", {"coach", "help", "decks", "platform", "game"}, true, true},
-    {"table", {"table", "stats", "coach", "help", "decks", "platform", "game"}, true, true},
+    {"history", {"history", "help", "decks", "platform", "game"}, true, true},
+    {"table", {"table", "stats", "coach", "history", "help", "decks", "platform", "game"}, true, true},
     {"resources", {}, true, false},
     {"tests/game", {"game", "tests"}, false, false},
     {"tests/platform", {"platform", "game", "tests"}, true, false},
@@ -38,8 +39,15 @@ const Wall kWalls[] = {
     {"tests/help", {"help", "decks", "platform", "game", "tests"}, true, false},
     {"tests/stats", {"stats", "help", "decks", "platform", "game", "tests"}, true, false},
     {"tests/coach", {"coach", "help", "decks", "platform", "game", "tests"}, true, false},
-    {"tests/table", {"table", "stats", "coach", "help", "decks", "platform", "game", "tests"}, true, false},
-    {"tests/soak", {"table", "stats", "coach", "help", "decks", "platform", "game", "tests"}, true, false},
+    {"tests/history", {"history", "help", "decks", "platform", "game", "tests"}, true, false},
+    {"tests/table",
+     {"table", "stats", "coach", "history", "help", "decks", "platform", "game", "tests"},
+     true,
+     false},
+    {"tests/soak",
+     {"table", "stats", "coach", "history", "help", "decks", "platform", "game", "tests"},
+     true,
+     false},
     {"tests/support", {"decks", "platform", "game", "tests"}, true, false},
 };
 
