@@ -26,9 +26,10 @@ BankChart::BankChart(const HandHistory* history, QWidget* parent) : QWidget(pare
 
 void BankChart::Refresh() {
   const BankFigures& f = history_->Figures();
+  const QString hands = f.hands == 1 ? tr("1 hand") : tr("%1 hands").arg(f.hands);
   setAccessibleDescription(
-      tr("%n hand(s): started at %1, now %2, highest %3, lowest %4", "", static_cast<int>(f.hands))
-          .arg(Dollars(f.start), Dollars(f.end), Dollars(f.highest), Dollars(f.lowest)));
+      tr("%1: started at %2, now %3, highest %4, lowest %5")
+          .arg(hands, Dollars(f.start), Dollars(f.end), Dollars(f.highest), Dollars(f.lowest)));
   update();
 }
 
