@@ -12,6 +12,7 @@
 #include <QSaveFile>
 #include <QScreen>
 #include <QShortcut>
+#include <QStringList>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -30,12 +31,13 @@ THistoryBox* HistoryBox = nullptr;
 
 namespace {
 
-constexpr int kCardWidth = 47, kCardHeight = 64, kCardGap = 6, kRowHeight = 90;
+constexpr int kCardWidth = 47, kCardHeight = 64, kCardGap = 6;
+constexpr int kGroupWidth = 5 * kCardWidth + 4 * kCardGap, kGroupGap = 28;
 
-QLabel* Caption(QWidget* parent, const char* name, int y) {
+QLabel* Caption(QWidget* parent, const char* name, int x, int y) {
   auto* label = new QLabel(parent);
   label->setObjectName(name);
-  label->setGeometry(10, y, 5 * kCardWidth + 4 * kCardGap, 16);
+  label->setGeometry(x, y, kGroupWidth, 16);
   Paint(label, QPalette::WindowText, Qt::white);
   return label;
 }
@@ -53,7 +55,7 @@ THistoryBox::THistoryBox(QWidget* table)
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
   setModal(false);
   UseBaseFont(this);
-  resize(940, 560);
+  resize(1000, 660);
 
   chart_ = new BankChart(&recorder_->History(), this);
 
@@ -71,40 +73,48 @@ THistoryBox::THistoryBox(QWidget* table)
   view_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
   view_->verticalHeader()->setDefaultSectionSize(view_->fontMetrics().height() + 6);
   const QFontMetrics m = view_->fontMetrics();
-  const auto widthOf = [&](const QString& sample) { return m.horizontalAdvance(sample) + 16; };
+  const auto widthOf = [&](const QString& sample) { return m.horizontalAdvance(sample) + 12; };
   const QString plain = QStringLiteral("10\u2666 10\u2666 10\u2666 10\u2666 10\u2666");
-  const QString hand = QStringLiteral("[10\u2666] [10\u2666] [10\u2666] [10\u2666] [10\u2666]");
-  const int widths[HistoryModel::ColumnCount] = {widthOf(QStringLiteral("000000")),
-                                                 widthOf(QStringLiteral("$0000000")),
-                                                 widthOf(hand),
-                                                 widthOf(plain),
-                                                 widthOf(plain),
-                                                 widthOf(tr("Straight Flush")),
-                                                 widthOf(tr("Straight Flush")),
-                                                 widthOf(tr("Loss, bankrupt")),
-                                                 widthOf(QStringLiteral("$0000000")),
-                                                 widthOf(tr("$%1 below best").arg(QStringLiteral("000.00")))};
+  const QString hand = QStringLiteral("10\u2666 [10\u2666] [10\u2666] [10\u2666] [10\u2666]");
+  QStringList categories;
+  for (int c = Pair; c <= RoyalFlush; ++c) categories << CategoryWords(c);
+  const QString money = QStringLiteral("$0000000");
+  const QStringList samples[HistoryModel::ColumnCount] = {
+      {QStringLiteral("000000")},
+      {money},
+      {hand},
+      {plain},
+      {plain},
+      categories,
+      categories,
+      {HistoryModel::tr("Loss, bankrupt")},
+      {money},
+      {HistoryModel::tr("$%1 below best").arg(QStringLiteral("000.00")),
+       HistoryModel::tr("As good as best")}};
   for (int c = 0; c < HistoryModel::ColumnCount; ++c) {
-    const int head = widthOf(model_->headerData(c, Qt::Horizontal).toString());
-    view_->horizontalHeader()->resizeSection(c, std::max(widths[c], head));
+    int width = widthOf(model_->headerData(c, Qt::Horizontal).toString());
+    for (const QString& sample : samples[c]) width = std::max(width, widthOf(sample));
+    view_->horizontalHeader()->resizeSection(c, width);
   }
+  view_->horizontalHeader()->setStretchLastSection(true);
 
   auto* felt = new QFrame(this);
   felt->setObjectName("CardsPanl");
-  felt->setFixedSize(20 + 5 * kCardWidth + 4 * kCardGap, 30 + 3 * kRowHeight);
+  felt->setFixedHeight(26 + 18 + kCardHeight + 8);
+  felt->setMinimumWidth(20 + 3 * kGroupWidth + 2 * kGroupGap);
   Paint(felt, QPalette::Window, kTableGreen);
-  handLabel_ = Caption(felt, "HandLabl", 8);
+  handLabel_ = Caption(felt, "HandLabl", 10, 6);
   handLabel_->setFont(PixelFont("Liberation Sans", 12, true));
   const char* rowNames[3] = {"Dealt", "Drawn", "Dealer"};
   const QString rowCaptions[3] = {tr("Dealt (turned down cards faded)"), tr("After the draw"),
                                   tr("The Dealer's final hand")};
   for (int r = 0; r < 3; ++r) {
-    const int top = 30 + r * kRowHeight;
-    Caption(felt, (QByteArray(rowNames[r]) + "Labl").constData(), top)->setText(rowCaptions[r]);
+    const int left = 10 + r * (kGroupWidth + kGroupGap);
+    Caption(felt, (QByteArray(rowNames[r]) + "Labl").constData(), left, 26)->setText(rowCaptions[r]);
     for (int i = 0; i < 5; ++i) {
       auto* card = new ImageBox(felt);
       card->setObjectName(QStringLiteral("%1Card%2").arg(QLatin1String(rowNames[r])).arg(i));
-      card->setGeometry(10 + i * (kCardWidth + kCardGap), top + 18, kCardWidth, kCardHeight);
+      card->setGeometry(left + i * (kCardWidth + kCardGap), 44, kCardWidth, kCardHeight);
       if (r == 0) {
         auto* fade = new QGraphicsOpacityEffect(card);
         fade->setOpacity(0.4);
@@ -124,16 +134,14 @@ THistoryBox::THistoryBox(QWidget* table)
   auto* toggle = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_H), this);
   connect(toggle, &QShortcut::activated, this, &QDialog::close);
 
-  auto* middle = new QHBoxLayout;
-  middle->addWidget(view_, 1);
-  middle->addWidget(felt, 0, Qt::AlignTop);
   auto* buttons = new QHBoxLayout;
   buttons->addStretch(1);
   buttons->addWidget(exportButton);
   buttons->addWidget(close);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(chart_);
-  layout->addLayout(middle, 1);
+  layout->addWidget(view_, 1);
+  layout->addWidget(felt);
   layout->addLayout(buttons);
   setTabOrder(chart_, view_);
   setTabOrder(view_, exportButton);
