@@ -1,0 +1,65 @@
+#include "history/recorder.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+HandRecorder::HandRecorder(QObject* parent) : QObject(parent) {}
+
+void HandRecorder::GameStarted(std::int32_t bank) { NewGameStarted(bank); }
+
+void HandRecorder::NewGameStarted(std::int32_t bank) {
+  history_.Start(bank);
+  inPlay_ = false;
+  emit Restarted();
+}
+
+void HandRecorder::HandDealt(const Hand& player, const Hand&, std::int32_t bet, std::int32_t) {
+  pending_ = {};
+  pending_.bet = bet;
+  pending_.dealt = pending_.drawn = PackCards(player);
+  inPlay_ = true;
+}
+
+void HandRecorder::DrawMade(const SlotFlags& discards, const Hand& before, const Hand& after) {
+  pending_.dealt = PackCards(before);
+  pending_.drawn = PackCards(after);
+  pending_.discards = PackDiscards(discards);
+}
+
+void HandRecorder::CoachVerdict(std::int32_t place, double dollarsBelow) {
+  if (!inPlay_) return;
+  const double cents = std::round(std::max(dollarsBelow, 0.0) * 100);
+  CoachCall call = CoachCall::NotBest;
+  if (place <= 0) {
+    call = CoachCall::None;
+  } else if (place == 1) {
+    call = CoachCall::Best;
+  } else if (cents < 1) {
+    call = CoachCall::AsGoodAsBest;
+  }
+  pending_.coach = static_cast<std::uint8_t>(call);
+  constexpr double kMost = std::numeric_limits<std::uint32_t>::max();
+  pending_.centsBelow = call == CoachCall::NotBest ? static_cast<std::uint32_t>(std::min(cents, kMost)) : 0;
+}
+
+void HandRecorder::ShowdownSettled(const ShowdownRecord& result) {
+  if (!inPlay_) HandDealt(result.player, result.dealer, result.bet, result.pot);
+  HandEntry entry = pending_;
+  entry.bet = result.bet;
+  entry.bank = result.bank;
+  entry.drawn = PackCards(result.player);
+  entry.dealer = PackCards(result.dealer);
+  entry.playerCategory = static_cast<std::uint8_t>(result.playerRank[CategoryField] & 15);
+  entry.dealerCategory = static_cast<std::uint8_t>(result.dealerRank[CategoryField] & 15);
+  entry.outcome = static_cast<std::uint8_t>(result.outcome & 3);
+  history_.Add(entry);
+  inPlay_ = false;
+  emit HandAdded(history_.Count());
+}
+
+void HandRecorder::WentBankrupt() {
+  if (history_.Count() == 0) return;
+  history_.MarkLastBankrupt();
+  emit HandChanged(history_.Count());
+}
