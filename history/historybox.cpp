@@ -27,8 +27,6 @@
 #include "platform/windows.h"
 #include "platform/words.h"
 
-THistoryBox* HistoryBox = nullptr;
-
 namespace {
 
 constexpr int kCardWidth = 47, kCardHeight = 64, kCardGap = 6;

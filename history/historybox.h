@@ -54,5 +54,3 @@ class THistoryBox : public QDialog {
   QString playerName_;
   bool placed_ = false;
 };
-
-extern THistoryBox* HistoryBox;

@@ -8,6 +8,7 @@
 #include "help/about.h"
 #include "help/helpbox.h"
 #include "help/logobox.h"
+#include "history/historybox.h"
 #include "platform/platform.h"
 #include "stats/statbox.h"
 #include "table/application.h"
@@ -34,8 +35,9 @@ int main(int argc, char** argv) {
     Decks = new TDecks(MainForm);
     About = new TAbout(MainForm);
     HelpBox = new THelpBox(MainForm);
-    // Beyond the game's eight windows: the coach, closed until the player opens it.
-    WireTable(MainForm, new TCoachBox(MainForm));
+    // Beyond the game's eight windows: the coach and the hand history, closed until the player
+    // opens them.
+    WireTable(MainForm, new TCoachBox(MainForm), new THistoryBox(MainForm));
 
     // Every window takes the application's icon; it is drawn once the table is on screen.
     QTimer::singleShot(0, [] { QApplication::setWindowIcon(ProgramIcon()); });

@@ -734,6 +734,7 @@ void TMainForm::ContentsClick() {
 void TMainForm::ExitClick() { TerminateApplication(); }
 
 QAction* TMainForm::CoachItem() const { return ui->Coach; }
+QAction* TMainForm::HistoryItem() const { return ui->History; }
 
 void TMainForm::AboutBrindlewharf1Click() {
   if (!About) return;

@@ -52,6 +52,8 @@ class TMainForm : public QMainWindow {
 
   // Game > Coach: the wiring opens and closes the coach with it and keeps its check mark.
   QAction* CoachItem() const;
+  // Game > History, the same way.
+  QAction* HistoryItem() const;
 
   // Moves the table to state s and sets every control that differs between states.
   void EnterState(TableState s);

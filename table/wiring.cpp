@@ -4,11 +4,13 @@
 
 #include "coach/coachbox.h"
 #include "game/drawrule.h"
+#include "history/historybox.h"
+#include "history/recorder.h"
 #include "stats/gamestats.h"
 #include "table/handevents.h"
 #include "table/mainform.h"
 
-void WireTable(TMainForm* table, TCoachBox* coach) {
+void WireTable(TMainForm* table, TCoachBox* coach, THistoryBox* history) {
   HandEvents* events = table->Events;
 
   // The statistics count every settled hand and the draws that led to it; a hand abandoned by
@@ -24,6 +26,7 @@ void WireTable(TMainForm* table, TCoachBox* coach) {
   });
 
   if (coach) WireCoach(table, coach);
+  if (history) WireHistory(table, history);
 }
 
 void WireCoach(TMainForm* table, TCoachBox* coach) {
@@ -38,4 +41,20 @@ void WireCoach(TMainForm* table, TCoachBox* coach) {
   QObject::connect(events, &HandEvents::NewGameStarted, coach, [coach] { coach->NewGame(); });
   QObject::connect(table->CoachItem(), &QAction::triggered, coach, &TCoachBox::Toggle);
   QObject::connect(coach, &TCoachBox::OpenChanged, table->CoachItem(), &QAction::setChecked);
+}
+
+void WireHistory(TMainForm* table, THistoryBox* history) {
+  HandEvents* events = table->Events;
+  HandRecorder* recorder = history->Recorder();
+  QObject::connect(events, &HandEvents::GameStarted, recorder, &HandRecorder::GameStarted);
+  QObject::connect(events, &HandEvents::HandDealt, recorder, &HandRecorder::HandDealt);
+  QObject::connect(events, &HandEvents::DrawMade, recorder, &HandRecorder::DrawMade);
+  QObject::connect(events, &HandEvents::ShowdownSettled, recorder, &HandRecorder::ShowdownSettled);
+  QObject::connect(events, &HandEvents::NewGameStarted, recorder, &HandRecorder::NewGameStarted);
+  QObject::connect(events, &HandEvents::WentBankrupt, recorder, &HandRecorder::WentBankrupt);
+  // The name is the welcome dialog's, taken before the first hand; it is written with the export.
+  QObject::connect(events, &HandEvents::GameStarted, history,
+                   [history] { history->SetPlayerName(PlayerName); });
+  QObject::connect(table->HistoryItem(), &QAction::triggered, history, &THistoryBox::Toggle);
+  QObject::connect(history, &THistoryBox::OpenChanged, table->HistoryItem(), &QAction::setChecked);
 }

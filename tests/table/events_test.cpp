@@ -4,9 +4,12 @@
 #include <QLineEdit>
 #include <sstream>
 
+#include "history/historybox.h"
+#include "history/recorder.h"
 #include "table/handevents.h"
 #include "table/mainform.h"
 #include "table/tablestate.h"
+#include "table/wiring.h"
 #include "tests/support/cardnames.h"
 #include "tests/table/tablefixture.h"
 
@@ -71,6 +74,8 @@ using EventsTest = TableFixture;
 TEST_F(EventsTest, ARiggedGameInTheOrderItHappened) {
   std::vector<std::string> heard;
   Listen(form->Events, heard);
+  THistoryBox history(form);
+  WireHistory(form, &history);
   OpenTable();
   platform->Expect("Invalid bet charactor!", "Bet Error", StopOk);
   ui->BetEdit->setText("x");
@@ -124,6 +129,12 @@ TEST_F(EventsTest, ARiggedGameInTheOrderItHappened) {
   };
   EXPECT_EQ(heard, expected);
   EXPECT_EQ(State, TableState::Bankrupt);
+  // The history, wired as the game wires it, holds the new game's one hand, which ended it.
+  const HandHistory& kept = history.Recorder()->History();
+  ASSERT_EQ(kept.Count(), 1);
+  EXPECT_EQ(kept.At(0).bank, 0);
+  EXPECT_EQ(kept.At(0).Result(), DealerWins);
+  EXPECT_TRUE(kept.At(0).bankrupt);
 }
 
 }  // namespace
