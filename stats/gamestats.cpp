@@ -1,7 +1,6 @@
 #include "stats/gamestats.h"
 
 #include "game/money.h"
-#include "platform/platform.h"
 
 namespace {
 
@@ -108,9 +107,9 @@ void RecordHandResult(Outcome outcome, std::int32_t settledBank, std::int32_t cu
   s.BankSum += bank;
 }
 
-void StartNewGameStats(std::int32_t bank) {
+void StartNewGameStats(std::int32_t bank, bool keep) {
   ++GameStats.Resets;
-  if (ShowMessage("Save current stats?", "New Game", QuestionYesNo) == MessageAnswer::Yes) return;
+  if (keep) return;
   GameStats = Fresh(bank);
 }
 

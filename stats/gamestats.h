@@ -22,8 +22,9 @@ void RecordDealerDraw(std::int32_t n);
 // The settled showdown, given the bank after the payout and the bet of the hand. Reads the
 // dealt and final ranks and both hands.
 void RecordHandResult(Outcome outcome, std::int32_t bank, std::int32_t bet);
-// A new game starting with bank: counts the reset and asks whether to keep the statistics.
-void StartNewGameStats(std::int32_t bank);
+// A new game starting with bank: counts the reset, and clears the statistics unless the player
+// chose to keep them.
+void StartNewGameStats(std::int32_t bank, bool keep);
 
 // Takes back draws counted for a hand abandoned before its showdown.
 void ForgetPlayerDraw(std::int32_t n);

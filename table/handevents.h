@@ -36,9 +36,9 @@ class HandEvents : public QObject {
   // The bet box or the Deal refused a bet; the draw refused the cards turned down.
   void BetRefused(BetRefusal reason);
   void DrawRefused(DrawRefusal reason);
-  // New Game, from the menu or the bankruptcy dialog: a fresh game with bank. Any hand in
-  // play was abandoned and counts for nothing.
-  void NewGameStarted(std::int32_t bank);
+  // New Game, from the menu or the bankruptcy dialog: a fresh game with bank, the statistics
+  // kept or cleared as the player answered. Any hand in play was abandoned and counts for nothing.
+  void NewGameStarted(std::int32_t bank, bool keepStats);
   // The showdown emptied the bank; the bankruptcy dialog comes next.
   void WentBankrupt();
 };

@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <limits>
+#include <vector>
 
 #include "decks/catalogue.h"
 #include "decks/deckchoice.h"
@@ -653,7 +654,7 @@ void TMainForm::pickAwinnerTimer() {
     ExitDlg->exec();
   }
   if (NewGameChosen == 1) {
-    NewGameClick();
+    StartNewGame(QuestionYesNo);
   } else {
     TerminateApplication();
   }
@@ -668,11 +669,25 @@ void TMainForm::AbandonHand() {
   pickAwinner->stop();
 }
 
-void TMainForm::NewGameClick() {
+void TMainForm::NewGameClick() { StartNewGame(QuestionYesNoCancel); }
+
+void TMainForm::StartNewGame(MessageStyle question) {
+  // The hand in play waits while the question is up, so that Cancel leaves it where it stood.
+  std::vector<QTimer*> paused;
+  for (QTimer* link : {DealDelay, DlrDraw, DlrReplATimer, pickAwinner}) {
+    if (!link->isActive()) continue;
+    link->stop();
+    paused.push_back(link);
+  }
+  const MessageAnswer answer = ShowMessage(tr("Save current stats?"), tr("New Game"), question);
+  if (answer == MessageAnswer::Cancel) {
+    for (QTimer* link : paused) link->start();
+    return;
+  }
   AbandonHand();
   CurrentBet = 0;
   Bank = StartingBank;
-  emit Events->NewGameStarted(Bank);
+  emit Events->NewGameStarted(Bank, answer == MessageAnswer::Yes);
   emit Events->BankChanged(Bank);
   kingOhearts->stop();
   KingOnDealer = 0;

@@ -7,6 +7,7 @@
 #include <memory>
 #include <optional>
 
+#include "platform/platform.h"
 #include "table/tablestate.h"
 
 class QLabel;
@@ -87,6 +88,9 @@ class TMainForm : public QMainWindow {
 
  private:
   bool CheckBet();
+  // A new game after the question whether to keep the statistics: from the menu the question
+  // may be cancelled, which leaves the game as it was; after a bankruptcy it is Yes or No.
+  void StartNewGame(MessageStyle question);
   void OfferBills(bool on);
   void AbandonHand();
   // A card place shows a face, a back or nothing, and its accessible name says which.

@@ -20,9 +20,9 @@ void WireTable(TMainForm* table, TCoachBox* coach, THistoryBox* history) {
   QObject::connect(events, &HandEvents::DealerDrew, table, [](std::int32_t n) { RecordDealerDraw(n); });
   QObject::connect(events, &HandEvents::ShowdownSettled, table,
                    [](const ShowdownRecord& r) { RecordHandResult(r.outcome, r.bank, r.bet); });
-  QObject::connect(events, &HandEvents::NewGameStarted, table, [](std::int32_t bank) {
+  QObject::connect(events, &HandEvents::NewGameStarted, table, [](std::int32_t bank, bool keep) {
     ForgetPendingDraws();
-    StartNewGameStats(bank);
+    StartNewGameStats(bank, keep);
   });
 
   if (coach) WireCoach(table, coach);

@@ -43,7 +43,7 @@ class Driver {
       bankAtDialog_ = Bank;
       betAtDialog_ = CurrentBet;
       keepStats_ = Chance(2);
-      ExpectBox("New Game", keepStats_ ? MessageAnswer::Yes : MessageAnswer::No);
+      ExpectBox("New Game", keepStats_ ? MessageAnswer::Yes : MessageAnswer::No, QuestionYesNo);
       newGame->click();
     });
   }
@@ -78,7 +78,7 @@ class Driver {
 
   void NewGame() {
     keepStats_ = Chance(2);
-    ExpectBox("New Game", keepStats_ ? MessageAnswer::Yes : MessageAnswer::No);
+    ExpectBox("New Game", keepStats_ ? MessageAnswer::Yes : MessageAnswer::No, QuestionYesNoCancel);
     if (!keepStats_) statsHands_ = 0;
     ui_.NewGame->trigger();
     net_ = 0;
@@ -96,9 +96,9 @@ class Driver {
   }
 
   // The next message box, by its caption; the fake platform fails the running test on any other.
-  void ExpectBox(const char* caption, MessageAnswer answer = MessageAnswer::Ok) {
+  void ExpectBox(const char* caption, MessageAnswer answer = MessageAnswer::Ok, int style = StopOk) {
     ++expectedBoxes_;
-    platform_.Expect({}, caption, std::string_view(caption) == "New Game" ? QuestionYesNo : StopOk, answer);
+    platform_.Expect({}, caption, style, answer);
   }
 
   void PlaceBet() {

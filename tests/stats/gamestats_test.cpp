@@ -113,19 +113,16 @@ TEST_F(StatsTest, DrawCountsAddUpToHandsPlayed) {
 }
 
 TEST_F(StatsTest, NewGameKeepsOrClears) {
-  FakePlatform platform;
   Hand(1, 100, kPairOfTens, kAceHigh);
   Hand(1, 100, kPairOfTens, kAceHigh);
   Bank = StartingBank;
-  platform.Expect("Save current stats?", "New Game", QuestionYesNo, MessageAnswer::Yes);
-  StartNewGameStats(Bank);
+  StartNewGameStats(Bank, true);
   EXPECT_EQ(GameStats.Resets, 1u);
   EXPECT_EQ(GameStats.HandsPlayed, 2u);
   EXPECT_EQ(GameStats.PlrStreak, 2u);
   EXPECT_EQ(GameStats.BankHigh, 1200u);
 
-  platform.Expect("Save current stats?", "New Game", QuestionYesNo, MessageAnswer::No);
-  StartNewGameStats(Bank);
+  StartNewGameStats(Bank, false);
   EXPECT_EQ(GameStats.Resets, 0u);
   EXPECT_EQ(GameStats.BankSum, 1000u);
   EXPECT_EQ(GameStats.HandsPlayed, 0u);

@@ -88,7 +88,7 @@ TEST_F(EventsTest, ARiggedGameInTheOrderItHappened) {
   form->DrawClick();
   for (int slot : {0, 1}) form->PlrCardBtnClick(slot);
   DrawAndSettle();
-  platform->Expect("Save current stats?", "New Game", QuestionYesNo, MessageAnswer::Yes);
+  platform->Expect("Save current stats?", "New Game", QuestionYesNoCancel, MessageAnswer::Yes);
   ui->NewGame->trigger();
   // The whole bank on a King against the Dealer's Aces.
   RigNextDeal(kKingHigh, kAces, {C(Two, Cl), C(Four, D), C(Six, S)});

@@ -226,7 +226,7 @@ TEST_F(HandTest, NewGameFromTheMenu) {
   PlayHand("100");
   ASSERT_EQ(Bank, 1100);
 
-  platform->Expect("Save current stats?", "New Game", QuestionYesNo, MessageAnswer::Yes);
+  platform->Expect("Save current stats?", "New Game", QuestionYesNoCancel, MessageAnswer::Yes);
   ui->NewGame->trigger();
   EXPECT_EQ(Bank, 1000);
   EXPECT_EQ(CurrentBet, 0);
@@ -246,7 +246,7 @@ TEST_F(HandTest, NewGameFromTheMenu) {
 
   RigNextDeal(kAces, kKingHigh, kDealerDraws);
   PlayHand("100");
-  platform->Expect("Save current stats?", "New Game", QuestionYesNo, MessageAnswer::No);
+  platform->Expect("Save current stats?", "New Game", QuestionYesNoCancel, MessageAnswer::No);
   form->NewGameClick();
   EXPECT_EQ(GameStats.Resets, 0u);
   EXPECT_EQ(GameStats.HandsPlayed, 0u);
@@ -266,7 +266,7 @@ TEST_F(HandTest, NewGameDuringAHandAbandonsIt) {
   ASSERT_EQ(GameStats.PlrDrawCounts[1], 1u);
   ASSERT_EQ(GameStats.DlrDrawCounts[3], 1u);
 
-  platform->Expect("Save current stats?", "New Game", QuestionYesNo, MessageAnswer::Yes);
+  platform->Expect("Save current stats?", "New Game", QuestionYesNoCancel, MessageAnswer::Yes);
   form->NewGameClick();
   EXPECT_EQ(RunningTimers(), Strings{});
   EXPECT_EQ(GameStats.HandsPlayed, 0u);
@@ -380,7 +380,7 @@ TEST_F(HandTest, TheCoachFollowsTheHandFromTheTable) {
   DrawAndSettle();
   EXPECT_FALSE(Named<QLabel>(&coach, "VerdictLabl")->accessibleName().isEmpty());
   EXPECT_TRUE(Named<QLabel>(&coach, "TallyLabl")->accessibleName().startsWith("This game: 1 decision"));
-  platform->Expect("Save current stats?", "New Game", QuestionYesNo, MessageAnswer::Yes);
+  platform->Expect("Save current stats?", "New Game", QuestionYesNoCancel, MessageAnswer::Yes);
   ui->NewGame->trigger();
   EXPECT_TRUE(Named<QLabel>(&coach, "TallyLabl")->accessibleName().startsWith("This game: 0 decisions"));
   ui->Coach->trigger();

@@ -80,9 +80,10 @@ struct KeyCase {
   Qt::KeyboardModifiers mods;
   const char* message;  // the refusal the key brings up, as the mouse would; "" for none
   TableState after;
-  SlotFlags down;     // the player's cards face down afterwards
-  const char* focus;  // the object that has the focus afterwards; "" for any
-  const char* bet;    // the bet box afterwards
+  SlotFlags down;                            // the player's cards face down afterwards
+  const char* focus;                         // the object that has the focus afterwards; "" for any
+  const char* bet;                           // the bet box afterwards
+  MessageAnswer answer = MessageAnswer::Ok;  // to a question the key asks
 };
 
 TEST_F(KeysTest, EachKeyDoesWhatItsClickDoesInTheStatesThatAllowIt) {
@@ -111,6 +112,9 @@ TEST_F(KeysTest, EachKeyDoesWhatItsClickDoesInTheStatesThatAllowIt) {
       {"space_on_a_bill_adds_it", TS::Betting, B::FocusBill5, Qt::Key_Space, {}, "", TS::Betting, {}, "MoneySlot4", "1000"},
       {"enter_on_a_bill_adds_it_and_deals_nothing", TS::Betting, B::FocusBill4, Qt::Key_Enter, {}, "", TS::Betting, {}, "MoneySlot3", "5"},
       {"alt_with_no_shortcut_types_nothing_in_the_bet_box", TS::Betting, B::FocusBetBox, Qt::Key_Q, Qt::AltModifier, "", TS::Betting, {}, "BetEdit", ""},
+      {"stray_f2_cancelled_mid_hand_leaves_the_hand", TS::Discarding, B::FirstCardDown, Qt::Key_F2, {}, "Save current stats?", TS::Discarding, {1, 0, 0, 0, 0}, "", "", MessageAnswer::Cancel},
+      {"stray_f2_cancelled_on_the_dealers_turn_lets_it_go_on", TS::DealerToDraw, B::Nothing, Qt::Key_F2, {}, "Save current stats?", TS::DealerToDraw, {}, "", "", MessageAnswer::Cancel},
+      {"stray_f2_cancelled_between_hands_leaves_the_game", TS::Betting, B::FocusBetBox, Qt::Key_F2, {}, "Save current stats?", TS::Betting, {}, "BetEdit", "", MessageAnswer::Cancel},
   };
   // clang-format on
   for (const KeyCase& c : cases) {
@@ -147,10 +151,19 @@ TEST_F(KeysTest, EachKeyDoesWhatItsClickDoesInTheStatesThatAllowIt) {
         ui->BetEdit->setText("0");
         break;
     }
-    if (*c.message) platform->Expect(c.message, "", StopOk);
+    if (*c.message)
+      platform->Expect(c.message, "", c.answer == MessageAnswer::Ok ? StopOk : QuestionYesNoCancel, c.answer);
+    const std::int32_t bank = Bank;
+    const GameStatistics stats = GameStats;
     Press(c.key, c.mods);
     EXPECT_EQ(platform->PendingExpectations(), 0);
     EXPECT_EQ(State, c.after);
+    if (c.answer == MessageAnswer::Cancel) {
+      EXPECT_EQ(Bank, bank);
+      EXPECT_EQ(GameStats.HandsPlayed, stats.HandsPlayed);
+      EXPECT_EQ(GameStats.Resets, stats.Resets);
+      EXPECT_EQ(RunningTimers().empty(), c.after != TableState::DealerToDraw) << "a hand's timer goes on";
+    }
     if (c.after == TableState::Discarding) {
       EXPECT_EQ(PlrDiscard, c.down);
       for (int slot = 0; slot < 5; ++slot)
@@ -270,6 +283,10 @@ TEST_F(KeysTest, StrayEscapesLoseNothing) {
   });
   EXPECT_EQ(qt.ShowMessage("Save current stats?", "New Game", QuestionYesNo), MessageAnswer::Yes);
   EXPECT_TRUE(questionUp);
+
+  // Where the question can be cancelled, Escape cancels it.
+  QTimer::singleShot(0, [&] { QTest::keyClick(QApplication::activeModalWidget(), Qt::Key_Escape); });
+  EXPECT_EQ(qt.ShowMessage("Save current stats?", "New Game", QuestionYesNoCancel), MessageAnswer::Cancel);
 }
 
 }  // namespace

@@ -117,7 +117,7 @@ TEST_F(StateTest, EveryStateSetsItsControls) {
   form->BetClick();
   Expect(TableState::Dealing, kDealing);
 
-  platform->Expect("Save current stats?", "New Game", QuestionYesNo, MessageAnswer::Yes);
+  platform->Expect("Save current stats?", "New Game", QuestionYesNoCancel, MessageAnswer::Yes);
   ui->NewGame->trigger();
   Expect(TableState::BettingNewGame, kBettingNewGame, ui->BetEdit);
 
