@@ -39,6 +39,7 @@
 #include "table/handevents.h"
 #include "table/introdlg.h"
 #include "table/tablestate.h"
+#include "table/voice.h"
 #include "ui_mainform.h"
 
 TMainForm* MainForm = nullptr;
@@ -46,18 +47,6 @@ TMainForm* MainForm = nullptr;
 namespace {
 
 constexpr int kWinkingKingId = 53;  // the King of Hearts with a wink and a grin
-
-QString ResultWords(Outcome outcome) {
-  switch (outcome) {
-    case PlayerWins:
-      return TMainForm::tr("You're a winner!");
-    case DealerWins:
-      return TMainForm::tr("Dealer wins!");
-    case Push:
-      break;
-  }
-  return TMainForm::tr("Push.. Split the Pot!");
-}
 
 bool HoldsKingOfHearts(const Hand& hand) {
   return std::find(hand.begin(), hand.end(), KingOfHearts) != hand.end();

@@ -9,6 +9,7 @@
 #include "stats/gamestats.h"
 #include "table/handevents.h"
 #include "table/mainform.h"
+#include "table/voice.h"
 
 void WireTable(TMainForm* table, TCoachBox* coach, THistoryBox* history) {
   HandEvents* events = table->Events;
@@ -24,6 +25,13 @@ void WireTable(TMainForm* table, TCoachBox* coach, THistoryBox* history) {
     ForgetPendingDraws();
     StartNewGameStats(bank, keep);
   });
+
+  auto* voice = new TableVoice(table);
+  voice->setObjectName("TableVoice");
+  QObject::connect(events, &HandEvents::HandDealt, voice, &TableVoice::HandDealt);
+  QObject::connect(events, &HandEvents::DealerDrew, voice, &TableVoice::DealerDrew);
+  QObject::connect(events, &HandEvents::ShowdownSettled, voice, &TableVoice::ShowdownSettled);
+  QObject::connect(events, &HandEvents::NewGameStarted, voice, &TableVoice::NewGameStarted);
 
   if (coach) WireCoach(table, coach);
   if (history) WireHistory(table, history);

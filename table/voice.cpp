@@ -1,0 +1,149 @@
+#include "table/voice.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QKeySequence>
+#include <QShortcut>
+#include <QStringList>
+#include <QTimer>
+#include <QWidget>
+
+#include "game/handrank.h"
+#include "platform/words.h"
+#include "table/tablestate.h"
+
+namespace {
+
+QString Tr(const char* text) { return QCoreApplication::translate("TableVoice", text); }
+
+bool HandInPlay() {
+  switch (State) {
+    case TableState::Discarding:
+    case TableState::DealerToDraw:
+    case TableState::DealerHasDrawn:
+    case TableState::ShowdownDue:
+      return true;
+    default:
+      return false;
+  }
+}
+
+}  // namespace
+
+QString ResultWords(Outcome outcome) {
+  switch (outcome) {
+    case PlayerWins:
+      return QCoreApplication::translate("TMainForm", "You're a winner!");
+    case DealerWins:
+      return QCoreApplication::translate("TMainForm", "Dealer wins!");
+    case Push:
+      break;
+  }
+  return QCoreApplication::translate("TMainForm", "Push.. Split the Pot!");
+}
+
+QString HandWords(const HandRank& rank) { return CaptionWords(rank).section('\n', 0, 0).trimmed(); }
+
+QString CardsWords(const Hand& hand, const SlotFlags& down) {
+  QStringList cards;
+  for (std::size_t slot = 0; slot < hand.size(); ++slot)
+    cards << (down[slot] == 1 ? Tr("%1, face down").arg(CardWords(hand[slot])) : CardWords(hand[slot]));
+  return cards.join(QStringLiteral(", "));
+}
+
+QString ShowdownWords(const ShowdownRecord& r) {
+  const QString mine = HandWords(r.playerRank);
+  const QString theirs = HandWords(r.dealerRank);
+  const QString how = r.outcome == PlayerWins   ? Tr("Your %1 beats the Dealer's %2.").arg(mine, theirs)
+                      : r.outcome == DealerWins ? Tr("The Dealer's %2 beats your %1.").arg(mine, theirs)
+                                                : Tr("Your %1 ties the Dealer's %2.").arg(mine, theirs);
+  return ResultWords(r.outcome) + ' ' + how + ' ' + Tr("Bank $%1").arg(r.bank);
+}
+
+TableVoice::TableVoice(QWidget* window) : QObject(window) {
+  auto* readBack = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_R), window);
+  connect(readBack, &QShortcut::activated, this, &TableVoice::ReadBack);
+  // The news belongs to the control it was put on only while that control has the focus.
+  connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old) {
+    if (old && old == holder_) GiveBack();
+  });
+}
+
+void TableVoice::HandDealt(const Hand& player) {
+  lastShowdown_.reset();
+  Tell([player] {
+    HandRank rank{};
+    RankHistogram counts{};
+    EvaluateHand(player, rank, counts);
+    return Tr("Dealt: %1. %2").arg(HandWords(rank), CardsWords(player));
+  });
+}
+
+void TableVoice::DealerDrew(std::int32_t count) {
+  Tell([count] { return QCoreApplication::translate("TMainForm", "Dealer takes %1").arg(count); });
+}
+
+void TableVoice::ShowdownSettled(const ShowdownRecord& result) {
+  lastShowdown_ = result;
+  Tell([result] { return ShowdownWords(result); });
+}
+
+void TableVoice::NewGameStarted(std::int32_t bank) {
+  lastShowdown_.reset();
+  Tell([bank] { return Tr("New game. Bank $%1").arg(bank); });
+}
+
+QString TableVoice::TableWords() const {
+  QStringList parts;
+  if (HandInPlay()) {
+    HandRank rank{};
+    RankHistogram counts{};
+    EvaluateHand(PlrHand, rank, counts);
+    parts << Tr("Your hand: %1. %2.").arg(HandWords(rank), CardsWords(PlrHand, PlrDiscard))
+          << Tr("The Dealer's cards are face down.") << Tr("Game Pot $%1.").arg(2LL * CurrentBet)
+          << Tr("Bank $%1").arg(Bank);
+  } else if (lastShowdown_) {
+    const ShowdownRecord& r = *lastShowdown_;
+    parts << ShowdownWords(r) << Tr("Your cards: %1.").arg(CardsWords(r.player))
+          << Tr("The Dealer's cards: %1.").arg(CardsWords(r.dealer)) << Tr("Last bet $%1.").arg(r.bet);
+  } else {
+    parts << Tr("No hand on the table. Bank $%1").arg(Bank);
+  }
+  return parts.join(' ');
+}
+
+void TableVoice::ReadBack() { Say(TableWords()); }
+
+void TableVoice::Say(const QString& news) {
+  Tell([news] { return news; });
+}
+
+void TableVoice::Tell(std::function<QString()> news) {
+  pending_ = std::move(news);
+  if (posted_) return;
+  posted_ = true;
+  // After the handler: it may still move the focus, and the news goes where the focus ends. The
+  // words are made there too, and only for a window that has the focus to hear them.
+  QTimer::singleShot(0, this, &TableVoice::Deliver);
+}
+
+void TableVoice::Deliver() {
+  posted_ = false;
+  QWidget* focused = QApplication::focusWidget();
+  if (!focused || !pending_) return;
+  news_ = pending_();
+  pending_ = nullptr;
+  if (focused != holder_) {
+    GiveBack();
+    holder_ = focused;
+    ownDescription_ = focused->accessibleDescription();
+  }
+  // The same news again (a second "Dealer takes 3") is still a change a screen reader hears.
+  if (focused->accessibleDescription() == news_) focused->setAccessibleDescription(QString());
+  focused->setAccessibleDescription(news_);
+}
+
+void TableVoice::GiveBack() {
+  if (holder_) holder_->setAccessibleDescription(ownDescription_);
+  holder_ = nullptr;
+}
