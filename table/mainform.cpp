@@ -104,6 +104,7 @@ struct StateRow {
   bool deckItem;      // Game > Decks...
   bool newGameItem;   // Game > New Game: from the first deal of a game on
   bool cardsTurn;     // a click turns a card of the player's
+  bool handsShown;    // both hands lie face up after a showdown: the keyboard reaches every card
   const char* status;
   Focus focus;
 };
@@ -119,37 +120,37 @@ constexpr std::array<StateRow, kTableStateCount> kStates{{
     // clang-format off
     {.state = TS::Opening,          .moneyPanel = false, .names = false, .dealShown = false, .dealEnabled = false,
      .drawShown = false, .drawEnabled = true,  .money = true,  .blackBetEdit = false, .deckItem = true,
-     .newGameItem = false, .cardsTurn = false, .status = "",        .focus = Focus::Result},
+     .newGameItem = false, .cardsTurn = false, .handsShown = false, .status = "",        .focus = Focus::Result},
     {.state = TS::Welcome,          .moneyPanel = true,  .names = false, .dealShown = false, .dealEnabled = false,
      .drawShown = false, .drawEnabled = true,  .money = true,  .blackBetEdit = false, .deckItem = true,
-     .newGameItem = false, .cardsTurn = false, .status = kWelcome,  .focus = Focus::Result},
+     .newGameItem = false, .cardsTurn = false, .handsShown = false, .status = kWelcome,  .focus = Focus::Result},
     {.state = TS::Betting,          .moneyPanel = true,  .names = true,  .dealShown = true,  .dealEnabled = true,
      .drawShown = false, .drawEnabled = true,  .money = true,  .blackBetEdit = true,  .deckItem = true,
-     .newGameItem = true,  .cardsTurn = false, .status = kBetAgain, .focus = Focus::BetEdit},
+     .newGameItem = true,  .cardsTurn = false, .handsShown = true,  .status = kBetAgain, .focus = Focus::BetEdit},
     {.state = TS::BettingNewGame,   .moneyPanel = true,  .names = false, .dealShown = true,  .dealEnabled = true,
      .drawShown = false, .drawEnabled = true,  .money = true,  .blackBetEdit = true,  .deckItem = true,
-     .newGameItem = false, .cardsTurn = false, .status = kBetFirst, .focus = Focus::BetEdit},
+     .newGameItem = false, .cardsTurn = false, .handsShown = false, .status = kBetFirst, .focus = Focus::BetEdit},
     {.state = TS::DealingFirstHand, .moneyPanel = true,  .names = true,  .dealShown = false, .dealEnabled = false,
      .drawShown = false, .drawEnabled = true,  .money = false, .blackBetEdit = false, .deckItem = false,
-     .newGameItem = true,  .cardsTurn = false, .status = "",        .focus = Focus::Result},
+     .newGameItem = true,  .cardsTurn = false, .handsShown = false, .status = "",        .focus = Focus::Result},
     {.state = TS::Dealing,          .moneyPanel = true,  .names = true,  .dealShown = true,  .dealEnabled = false,
      .drawShown = false, .drawEnabled = true,  .money = false, .blackBetEdit = false, .deckItem = false,
-     .newGameItem = true,  .cardsTurn = false, .status = "",        .focus = Focus::Result},
+     .newGameItem = true,  .cardsTurn = false, .handsShown = false, .status = "",        .focus = Focus::Result},
     {.state = TS::Discarding,       .moneyPanel = true,  .names = true,  .dealShown = false, .dealEnabled = true,
      .drawShown = true,  .drawEnabled = true,  .money = false, .blackBetEdit = false, .deckItem = false,
-     .newGameItem = true,  .cardsTurn = true,  .status = kDiscard,  .focus = Focus::Draw},
+     .newGameItem = true,  .cardsTurn = true,  .handsShown = false, .status = kDiscard,  .focus = Focus::Draw},
     {.state = TS::DealerToDraw,     .moneyPanel = true,  .names = true,  .dealShown = false, .dealEnabled = true,
      .drawShown = true,  .drawEnabled = false, .money = false, .blackBetEdit = false, .deckItem = false,
-     .newGameItem = true,  .cardsTurn = false, .status = "",        .focus = Focus::Result},
+     .newGameItem = true,  .cardsTurn = false, .handsShown = false, .status = "",        .focus = Focus::Result},
     {.state = TS::DealerHasDrawn,   .moneyPanel = true,  .names = true,  .dealShown = false, .dealEnabled = true,
      .drawShown = true,  .drawEnabled = false, .money = false, .blackBetEdit = false, .deckItem = false,
-     .newGameItem = true,  .cardsTurn = false, .status = "",        .focus = Focus::Result},
+     .newGameItem = true,  .cardsTurn = false, .handsShown = false, .status = "",        .focus = Focus::Result},
     {.state = TS::ShowdownDue,      .moneyPanel = true,  .names = true,  .dealShown = false, .dealEnabled = true,
      .drawShown = true,  .drawEnabled = false, .money = false, .blackBetEdit = false, .deckItem = false,
-     .newGameItem = true,  .cardsTurn = false, .status = "",        .focus = Focus::Result},
+     .newGameItem = true,  .cardsTurn = false, .handsShown = false, .status = "",        .focus = Focus::Result},
     {.state = TS::Bankrupt,         .moneyPanel = true,  .names = true,  .dealShown = false, .dealEnabled = true,
      .drawShown = true,  .drawEnabled = false, .money = false, .blackBetEdit = false, .deckItem = false,
-     .newGameItem = true,  .cardsTurn = false, .status = "",        .focus = Focus::Result},
+     .newGameItem = true,  .cardsTurn = false, .handsShown = false, .status = "",        .focus = Focus::Result},
     // clang-format on
 }};
 
@@ -282,9 +283,12 @@ TMainForm::TMainForm(QWidget* parent)
 void TMainForm::SetUpKeyboardAndNames() {
   // Tab goes from the bet box down the bills to Deal, and from Draw along the cards; each only
   // while it takes input (EnterState).
-  QWidget* order[] = {ui->BetEdit,  MoneySlot[0], MoneySlot[1], MoneySlot[2], MoneySlot[3],
-                      MoneySlot[4], ui->Bet,      ui->Draw,     PlrCard[0],   PlrCard[1],
-                      PlrCard[2],   PlrCard[3],   PlrCard[4]};
+  QWidget* order[] = {ui->BetEdit, MoneySlot[0], MoneySlot[1], MoneySlot[2], MoneySlot[3], MoneySlot[4],
+                      ui->Bet,     ui->Draw,     PlrCard[0],   PlrCard[1],   PlrCard[2],   PlrCard[3],
+                      PlrCard[4],  DlrCard[0],   DlrCard[1],   DlrCard[2],   DlrCard[3],   DlrCard[4]};
+  // The toolkit orders only widgets that take the focus; the states give each its own policy.
+  for (QWidget* w : order)
+    if (w->focusPolicy() == Qt::NoFocus) w->setFocusPolicy(Qt::TabFocus);
   for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
   for (int slot = 0; slot < 5; ++slot) {
     PresentAs(PlrCard[slot], QAccessible::Button);
@@ -362,7 +366,9 @@ void TMainForm::EnterState(TableState s) {
   blackBetEdit_ = row.blackBetEdit;
   for (ImageBox* slot : MoneySlot) slot->setEnabled(row.money);
   OfferBills(row.money);
-  for (ImageBox* card : PlrCard) card->setFocusPolicy(row.cardsTurn ? Qt::TabFocus : Qt::NoFocus);
+  for (ImageBox* card : PlrCard)
+    card->setFocusPolicy(row.cardsTurn || row.handsShown ? Qt::TabFocus : Qt::NoFocus);
+  for (ImageBox* card : DlrCard) card->setFocusPolicy(row.handsShown ? Qt::TabFocus : Qt::NoFocus);
   ui->Deck->setEnabled(row.deckItem);
   ui->NewGame->setEnabled(row.newGameItem);
   ui->CaptionBar->setText(*row.status ? tr(row.status) : QString());
@@ -422,8 +428,17 @@ void TMainForm::WelcomeTable() {
 
 void TMainForm::UpdateMoney() {
   ui->BankLabl->setText(BankLeft != 0 ? tr("Bank: $%1").arg(BankLeft) : tr("(Empty)"));
+  // A bill that has the keyboard's focus keeps it through the new column: the focus goes to the
+  // bill of the same value if there still is one, else to the next smaller, else to the bet box.
+  const auto focused = std::find(MoneySlot.begin(), MoneySlot.end(), focusWidget());
+  const std::int32_t held = focused != MoneySlot.end() ? MoneySlotValue[focused - MoneySlot.begin()] : 0;
   MoneySlotValue = BreakIntoBills(BankLeft);
+  int keep = -1;
   for (int slot = 0; slot < 5; ++slot) {
+    const std::int32_t bill = MoneySlotValue[slot];
+    if (held != 0 && bill != 0 && bill <= held && (keep < 0 || bill > MoneySlotValue[keep])) keep = slot;
+  }
+  const auto show = [this](int slot) {
     ImageBox* box = MoneySlot[slot];
     const std::int32_t bill = MoneySlotValue[slot];
     // An empty slot shows only the panel beneath it; hidden, it is no control for the keyboard
@@ -435,7 +450,17 @@ void TMainForm::UpdateMoney() {
     } else {
       ClearImage(box);
     }
+  };
+  // The bill that takes the focus is shown and focused first, so that the focus never passes
+  // through another control on its way.
+  if (keep >= 0) {
+    show(keep);
+    MoneySlot[keep]->setFocus(Qt::TabFocusReason);
+  } else if (held != 0) {
+    ui->BetEdit->setFocus(Qt::TabFocusReason);
   }
+  for (int slot = 0; slot < 5; ++slot)
+    if (slot != keep) show(slot);
   OfferBills(Row(State).money);
 }
 
@@ -513,6 +538,7 @@ void TMainForm::ClearCards() {
     for (ImageBox* place : {PlrCard[i], DlrCard[i]}) {
       ClearImage(place);
       NamePlace(place, tr("no card"));
+      place->setAccessibleDescription(QString());
     }
   }
 }
@@ -626,6 +652,13 @@ void TMainForm::pickAwinnerTimer() {
   Bank = SettleBank(Bank, CurrentBet, outcome);
   ui->DlrLabl->setText(CategoryWords(DlrFinalRank[CategoryField]));
   ui->PlrLabl->setText(CategoryWords(PlrFinalRank[CategoryField]));
+  // Each card of the showdown says whose hand it is part of, and what that hand is.
+  const QString mine = tr("Your hand: %1").arg(HandWords(PlrFinalRank));
+  const QString theirs = tr("The Dealer's hand: %1").arg(HandWords(DlrFinalRank));
+  for (int slot = 0; slot < 5; ++slot) {
+    PlrCard[slot]->setAccessibleDescription(mine);
+    DlrCard[slot]->setAccessibleDescription(theirs);
+  }
   emit Events->ShowdownSettled(
       {PlrHand, DlrHand, PlrFinalRank, DlrFinalRank, outcome, CurrentBet, 2 * CurrentBet, Bank});
   emit Events->BankChanged(Bank);

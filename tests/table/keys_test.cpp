@@ -112,6 +112,7 @@ TEST_F(KeysTest, EachKeyDoesWhatItsClickDoesInTheStatesThatAllowIt) {
       {"space_on_a_bill_adds_it", TS::Betting, B::FocusBill5, Qt::Key_Space, {}, "", TS::Betting, {}, "MoneySlot4", "1000"},
       {"enter_on_a_bill_adds_it_and_deals_nothing", TS::Betting, B::FocusBill4, Qt::Key_Enter, {}, "", TS::Betting, {}, "MoneySlot3", "5"},
       {"alt_with_no_shortcut_types_nothing_in_the_bet_box", TS::Betting, B::FocusBetBox, Qt::Key_Q, Qt::AltModifier, "", TS::Betting, {}, "BetEdit", ""},
+      {"tab_after_the_showdown_goes_on_to_the_dealers_cards", TS::Betting, B::FocusCard5, Qt::Key_Tab, {}, "", TS::Betting, {}, "DlrCard0", ""},
       {"stray_f2_cancelled_mid_hand_leaves_the_hand", TS::Discarding, B::FirstCardDown, Qt::Key_F2, {}, "Save current stats?", TS::Discarding, {1, 0, 0, 0, 0}, "", "", MessageAnswer::Cancel},
       {"stray_f2_cancelled_on_the_dealers_turn_lets_it_go_on", TS::DealerToDraw, B::Nothing, Qt::Key_F2, {}, "Save current stats?", TS::DealerToDraw, {}, "", "", MessageAnswer::Cancel},
       {"stray_f2_cancelled_between_hands_leaves_the_game", TS::Betting, B::FocusBetBox, Qt::Key_F2, {}, "Save current stats?", TS::Betting, {}, "BetEdit", "", MessageAnswer::Cancel},
