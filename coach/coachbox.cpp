@@ -12,9 +12,9 @@
 
 #include "coach/coachworker.h"
 #include "decks/catalogue.h"
-#include "platform/imagebox.h"
 #include "game/compare.h"
 #include "game/drawrule.h"
+#include "platform/imagebox.h"
 #include "platform/palette.h"
 #include "platform/windows.h"
 #include "platform/words.h"
@@ -27,8 +27,6 @@ constexpr int kWidth = 330;
 constexpr int kHeight = 299;
 constexpr const char* kRankSigns[13] = {"2", "3", "4", "5", "6", "7", "8", "9", "10", "J", "Q", "K", "A"};
 constexpr const char16_t* kSuitSigns[4] = {u"\u2665", u"\u2666", u"\u2663", u"\u2660"};  // hearts .. spades
-
-QString Text(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
 // A card as it is shown ("10" and a red heart) and as it is spoken ("Ten of Hearts").
 QString CardSign(CardCode card) {
@@ -52,6 +50,32 @@ QString ThrowWords(const Hand& hand, const SlotFlags& discards) {
   if (words.isEmpty()) return QStringLiteral("none");
   const QString last = words.takeLast();
   return words.isEmpty() ? last : words.join(", ") + " and " + last;
+}
+
+// "1st", "2nd", "3rd", "4th" ... "11th", "12th", "13th" ... "21st".
+QString Ordinal(int n) {
+  const int tens = n % 100, units = n % 10;
+  if (tens >= 11 && tens <= 13) return TCoachBox::tr("%1th").arg(n);
+  if (units == 1) return TCoachBox::tr("%1st").arg(n);
+  if (units == 2) return TCoachBox::tr("%1nd").arg(n);
+  if (units == 3) return TCoachBox::tr("%1rd").arg(n);
+  return TCoachBox::tr("%1th").arg(n);
+}
+
+QString VerdictWords(const DrawJudgement& j) {
+  switch (j.kind) {
+    case DrawJudgement::NotRanked:
+      return {};
+    case DrawJudgement::Best:
+      return TCoachBox::tr("Best hold");
+    case DrawJudgement::AsGoodAsBest:
+      return TCoachBox::tr("As good as the best: within %1").arg(kCoachPrecision, 0, 'f', 3);
+    case DrawJudgement::Below:
+      break;
+  }
+  const QString head = TCoachBox::tr("%1 of %2: ").arg(Ordinal(j.place)).arg(j.holds);
+  if (j.below < 0.0005) return head + TCoachBox::tr("less than 0.001 bets below the best");
+  return head + TCoachBox::tr("%1 bets below the best").arg(j.below, 0, 'f', 3);
 }
 
 QString Percent(double p) { return QString::number(100 * p, 'f', 1) + '%'; }
@@ -279,7 +303,7 @@ void TCoachBox::ShowState() {
     } else {
       const int place = HoldPlace(ranked_, discards_);
       const double value = ranked_[static_cast<std::size_t>(place - 1)].Value();
-      standing = Text(Ordinal(place)) + " of " + QString::number(ranked_.size()) + ", value ";
+      standing = Ordinal(place) + " of " + QString::number(ranked_.size()) + ", value ";
       spokenStanding = standing + SpokenValue(value);
       standing += Value(value);
     }
@@ -291,7 +315,7 @@ void TCoachBox::ShowState() {
   QString verdict;
   if (phase_ == Phase::Drawn)
     verdict = ranked_.empty() ? QStringLiteral("No verdict: the draw came before the odds were ready")
-                              : Text(DrawVerdict(ranked_, discards_));
+                              : VerdictWords(JudgeDraw(ranked_, discards_));
   Say(verdict_, verdict, verdict, true);
 
   const QString tally = "This game: " + Plural(tally_.decisions, "decision", "decisions") + ", " +
