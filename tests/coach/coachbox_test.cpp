@@ -122,6 +122,9 @@ TEST_F(CoachWindowTest, AHintGivesTheBestHoldOnceRankedAndIsTallied) {
 // room beside or below, clear of the player's cards.
 TEST_F(CoachWindowTest, OpensBesideTheTableAndNeverOverItsCards) {
   const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+  // The offscreen screen is 800 by 600 pixels: at twice the scale it holds no coach at all.
+  if (screen.width() < 680 || screen.height() < 400)
+    GTEST_SKIP() << "the screen is smaller than table and coach";
   struct Row {
     const char* rule;
     QRect table;
