@@ -7,7 +7,9 @@
 //   - DiscardBegins(PlrHand, CurrentBet) when the discard state begins (the tenth deal tick);
 //   - CardsTurned(PlrDiscard) after every click that turns a card;
 //   - DrawMade(PlrDiscard) in DrawClick once the draw has passed CheckDraw;
-//   - NewGame() in NewGameClick (also after the bankruptcy dialog).
+//   - HandSettled(outcome) at the showdown;
+//   - NewGame() in NewGameClick (also after the bankruptcy dialog);
+//   - Hint() on the H key, and HintGiven() to turn the table's cards as clicks would.
 // Call all four whether or not the window is open: the coach ranks holds only while it is open,
 // and starts at once if it is opened in the middle of a discard.
 // The Game menu's "Coach" item (Ctrl+K) calls Toggle(); OpenChanged() keeps a check mark on it in
@@ -22,9 +24,11 @@
 
 #include "game/cards.h"
 #include "game/coach.h"
+#include "game/compare.h"
 
 class CoachWorker;
 class QLabel;
+class QPushButton;
 
 class TCoachBox : public QDialog {
   Q_OBJECT
@@ -34,13 +38,22 @@ class TCoachBox : public QDialog {
   void DiscardBegins(const Hand& dealt, std::int32_t bet);
   void CardsTurned(const SlotFlags& discards);
   void DrawMade(const SlotFlags& discards);
+  void HandSettled(Outcome outcome);
   void NewGame();
 
   void Toggle();
   bool IsOpen() const { return isVisible(); }
 
+ public slots:
+  // Shows the best hold as soon as the holds are ranked (at once if they are).
+  void Hint();
+
  signals:
   void OpenChanged(bool open);
+  // The best hold's discards, for the table to turn its cards to.
+  void HintGiven(const SlotFlags& bestHold);
+  // The verdict on a draw as a screen reader should say it, after each draw while open.
+  void Verdict(const QString& spoken);
 
  protected:
   void showEvent(QShowEvent* e) override;
@@ -51,6 +64,8 @@ class TCoachBox : public QDialog {
 
   void HoldsRanked(const std::vector<HoldOdds>& holds);
   void Analyse();
+  void GiveHint();
+  QString VerdictText(bool spoken) const;
   // Sets every text, picture and accessible name from the state; announces what changed.
   void ShowState();
   void PlaceBesideTable();
@@ -61,14 +76,20 @@ class TCoachBox : public QDialog {
   std::int32_t bet_ = 0;
   std::vector<HoldOdds> ranked_;  // empty until the worker delivers
   CoachTally tally_;
+  bool hintWanted_ = false;  // asked for before the holds were ranked
+  bool hinted_ = false;      // this hand's best hold has been shown
+  bool settled_ = false;
+  Outcome outcome_ = Push;
   bool placed_ = false;
 
   CoachWorker* worker_;
   std::array<QLabel*, 5> cards_{};
   std::array<QLabel*, 3> holds_{};
+  QLabel* reason_;
   QLabel* yourHold_;
   QLabel* verdict_;
   QLabel* tallyLabel_;
+  QPushButton* hint_;
 };
 
 extern TCoachBox* CoachBox;

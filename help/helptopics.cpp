@@ -144,23 +144,31 @@ const std::array<HelpTopic, 11> HelpTopics{{
           "Dealer.\n"},
          {B, "To open or close the Coach, select 'Coach' from the 'Game' menu, or press Ctrl+K.\n"},
          {K,
-          "While you discard, the Coach shows your cards and the three best draws: the cards to "
-          "throw, the chances that your hand then wins, pushes or loses, and the draw's value. The "
-          "value is what you can expect to win or lose on average, in bets: +0.250 is a quarter of "
-          "your bet won, -0.100 a tenth of it lost. Below them it shows where the cards you have "
-          "turned so far stand among all the draws.\n"},
+          "While you discard, the Coach shows your cards and the three best draws. For each it "
+          "gives the cards to throw and four figures. Win is the chance, in percent, that your hand "
+          "then beats the Dealer's; Push the chance of a tie, when you get your bet back; Lose the "
+          "chance that the Dealer's hand beats yours. Average is what the draw wins or loses on "
+          "average at your bet, in dollars: +$2.50 at a $10 bet means a quarter of your bet won, "
+          "taken over many hands like this one. A line below says why the best draw is best, such "
+          "as keeping a pair of Kings or drawing to a flush. The cards you turn down fade in the "
+          "Coach's picture, and it shows where they stand among all the draws.\n"},
+         {K, "Press Hint to have your cards turned to the best draw.\n"},
          {K,
           "After your draw it tells you whether you chose the best draw, or how far below the best "
           "your choice was, and keeps a tally of the game: the draws it judged, how many were the "
-          "best, and the dollars given up, which is the value below the best times your bet. New "
-          "Game starts the tally afresh.\n"},
+          "best, how many you took on a hint, and the dollars given up, which is what your draws "
+          "were worth below the best, on average, at your bets. When your hand wins or ties anyway, "
+          "it only tells you what the best draw would have been. New Game starts the tally "
+          "afresh.\n"},
          {R, "Note:"},
          {K,
           "The figures come from the Dealer's fixed rule: the Dealer never sees your cards and "
-          "always draws the same way, so the Coach can play out hundreds of thousands of deals of "
-          "the cards you have not seen for every draw. They are averages over those deals, true to "
-          "about half a cent per dollar bet, not a promise about the next hand. The Coach never "
-          "changes how the cards are shuffled or dealt.\n"},
+          "always draws the same way, so the Coach can play out tens of thousands of the Dealer's "
+          "hands, and every draw you could get against each. The figures are averages over those "
+          "deals, not a promise about the next hand. The difference between two draws is known to "
+          "about a tenth of a cent per dollar bet; draws closer than that are called as good as "
+          "the best, and either is a fine choice. The Coach never changes how the cards are "
+          "shuffled or dealt.\n"},
      }},
     {"\nLICENSE AGREEMENT:\n",
      {

@@ -1,7 +1,10 @@
 // Ranks every legal hold of a dealt hand against the Dealer's fixed rule:
 //   coach CARD CARD CARD CARD CARD [--trials N] [--seed S]
 // Cards are the game's codes 1..52. One line per hold, best first: the slots thrown (0-based,
-// "-" for none), then the chances to win, push and lose and the expected value in bets.
+// "-" for none), then the chances to win, push and lose and the expected value in bets; then
+// err, half the width of the interval (about two standard errors) of the gap between this hold's
+// value and the first line's, and mark: "best" on the first line, "=" on a hold that cannot be
+// told from it, "-" on the rest.
 #include "game/coach.h"
 
 #include <algorithm>
@@ -64,8 +67,12 @@ int main(int argc, char** argv) {
   if (cards.size() != 5) return Refuse("five cards are needed, " + std::to_string(cards.size()) + " given");
   const Hand hand{cards[0], cards[1], cards[2], cards[3], cards[4]};
 
-  for (const HoldOdds& hold : RankHolds(hand, options))
-    std::printf("%s\t%.4f\t%.4f\t%.4f\t%.4f\n", Slots(hold.discards).c_str(), hold.win, hold.push, hold.lose,
-                hold.Value());
+  const std::vector<HoldOdds> ranked = RankHolds(hand, options);
+  for (const HoldOdds& hold : ranked)
+    std::printf("%s\t%.4f\t%.4f\t%.4f\t%.4f\t%.4f\t%s\n", Slots(hold.discards).c_str(), hold.win, hold.push,
+                hold.lose, hold.Value(), hold.error,
+                &hold == &ranked.front() ? "best"
+                : hold.best              ? "="
+                                         : "-");
   return 0;
 }

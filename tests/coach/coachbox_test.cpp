@@ -5,11 +5,14 @@
 
 #include <gtest/gtest.h>
 
+#include <QGuiApplication>
 #include <QLabel>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
 #include <QThreadPool>
+#include <string>
 
 #include "coach/coachworker.h"
 #include "game/random.h"
@@ -54,14 +57,20 @@ TEST_F(CoachWindowTest, RanksWhileOpenJudgesTheDrawAndTalliesTheGame) {
       << Spoken("Hold0Labl").toStdString();
 
   box.CardsTurned({0, 1, 1, 1, 1});
-  EXPECT_TRUE(Spoken("YourHoldLabl").contains(". 1st of 27, value minus 0.1"))
+  EXPECT_TRUE(
+      Spoken("YourHoldLabl").contains(QRegularExpression("\\. 1st of 27, lose \\$1\\.\\d\\d on average$")))
       << Spoken("YourHoldLabl").toStdString();
+  EXPECT_EQ(Spoken("CoachCard1"), "Ten of Diamonds, turned down");
+  EXPECT_EQ(Spoken("ReasonLabl"), "Why: Keeps the Ace and draws four");
   box.CardsTurned({1, 1, 1, 1, 1});
   EXPECT_TRUE(Spoken("YourHoldLabl").endsWith("Not a legal draw: You Can't draw 5!"));
   box.CardsTurned({0, 1, 1, 1, 1});
+  QSignalSpy said(&box, &TCoachBox::Verdict);
   box.DrawMade({0, 1, 1, 1, 1});
   EXPECT_EQ(Spoken("VerdictLabl"), "Best hold");
-  EXPECT_EQ(Spoken("TallyLabl"), "This game: 1 decision, 1 best hold, $0.00 given up");
+  ASSERT_EQ(said.count(), 1);
+  EXPECT_EQ(said[0][0].toString(), "Best hold");
+  EXPECT_EQ(Spoken("TallyLabl"), "This game: 1 decision, 1 best hold, 0 hinted, $0.00 given up");
 
   // A worse draw: its place, how far below the best, and that gap times the bet in the tally.
   box.DiscardBegins(kLoneAce, 50);
@@ -73,16 +82,75 @@ TEST_F(CoachWindowTest, RanksWhileOpenJudgesTheDrawAndTalliesTheGame) {
   ASSERT_TRUE(verdict.hasMatch()) << Spoken("VerdictLabl").toStdString();
   EXPECT_GT(verdict.captured(1).toInt(), 1);
   const QRegularExpressionMatch tally =
-      QRegularExpression("^This game: 2 decisions, 1 best hold, \\$(\\d+\\.\\d\\d) given up$")
+      QRegularExpression("^This game: 2 decisions, 1 best hold, 0 hinted, \\$(\\d+\\.\\d\\d) given up$")
           .match(Spoken("TallyLabl"));
   ASSERT_TRUE(tally.hasMatch()) << Spoken("TallyLabl").toStdString();
   EXPECT_NEAR(tally.captured(1).toDouble(), 50 * verdict.captured(3).toDouble(), 0.03);
+  // Won anyway: no rebuke, only what the best would have been and how far.
+  box.HandSettled(PlayerWins);
+  EXPECT_TRUE(Spoken("VerdictLabl")
+                  .startsWith("You won this one. The best hold was throw the Ten of Diamonds, the Eight of "
+                              "Hearts, the Five of Clubs and the Deuce of Spades, worth " +
+                              verdict.captured(3) + " bets more on average"))
+      << Spoken("VerdictLabl").toStdString();
 
   box.NewGame();
-  EXPECT_EQ(Spoken("TallyLabl"), "This game: 0 decisions, 0 best holds, $0.00 given up");
+  EXPECT_EQ(Spoken("TallyLabl"), "This game: 0 decisions, 0 best holds, 0 hinted, $0.00 given up");
   QTest::keyClick(&box, Qt::Key_K, Qt::ControlModifier);
   EXPECT_FALSE(box.IsOpen());
   EXPECT_EQ(open.count(), 2);
+}
+
+// A hint asked for before the odds are ready comes when they are, even with the window closed,
+// and the draw it leads to is counted apart.
+TEST_F(CoachWindowTest, AHintGivesTheBestHoldOnceRankedAndIsTallied) {
+  QSignalSpy hints(&box, &TCoachBox::HintGiven);
+  box.DiscardBegins(kLoneAce, 10);
+  box.Hint();
+  EXPECT_EQ(hints.count(), 0);
+  ASSERT_TRUE(WaitForOdds());
+  ASSERT_EQ(hints.count(), 1);
+  const SlotFlags best = hints[0][0].value<SlotFlags>();
+  EXPECT_EQ(best, (SlotFlags{0, 1, 1, 1, 1}));
+  box.Hint();  // ready now: at once
+  EXPECT_EQ(hints.count(), 2);
+  box.DrawMade(best);
+  EXPECT_EQ(Spoken("TallyLabl"), "This game: 1 decision, 1 best hold, 1 hinted, $0.00 given up");
+}
+
+// Beside the table, level with its top and over none of it, at either scale; on a screen with no
+// room beside or below, clear of the player's cards.
+TEST_F(CoachWindowTest, OpensBesideTheTableAndNeverOverItsCards) {
+  const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+  // The offscreen screen is 800 by 600 pixels: at twice the scale it holds no coach at all.
+  if (screen.width() < 680 || screen.height() < 400)
+    GTEST_SKIP() << "the screen is smaller than table and coach";
+  struct Row {
+    const char* rule;
+    QRect table;
+  };
+  const Row rows[] = {
+      {"room_on_the_right", {screen.left() + 10, screen.top() + 10, 300, 250}},
+      {"room_only_on_the_left", {screen.right() - 310, screen.top() + 10, 300, 250}},
+      {"no_room_beside_or_below", {screen.left(), screen.top(), screen.width(), screen.height() - 40}},
+  };
+  for (const Row& row : rows) {
+    QWidget table;
+    table.setGeometry(row.table);
+    auto* card = new QWidget(&table);
+    card->setObjectName("PlrCard2");
+    card->setGeometry(row.table.width() / 2 - 35, row.table.height() - 100, 71, 96);
+    table.show();
+    TCoachBox coach(&table);
+    coach.show();
+    const QRect cards(card->mapToGlobal(QPoint(0, 0)), card->size());
+    EXPECT_TRUE(screen.contains(coach.frameGeometry())) << row.rule;
+    EXPECT_FALSE(coach.frameGeometry().intersects(cards)) << row.rule;
+    if (row.rule != std::string("no_room_beside_or_below")) {
+      EXPECT_FALSE(coach.frameGeometry().intersects(table.frameGeometry())) << row.rule;
+      EXPECT_EQ(coach.frameGeometry().top(), table.frameGeometry().top()) << row.rule;
+    }
+  }
 }
 
 TEST_F(CoachWindowTest, ResultsThatArriveAfterTheDrawOrANewGameAreDropped) {

@@ -98,34 +98,69 @@ TEST(CoachOdds, HandsWhoseBestHoldIsClear) {
   for (const Row& row : rows) {
     const std::vector<HoldOdds> ranked = RankHolds(row.hand);
     EXPECT_EQ(ranked[0].discards, row.best) << row.rule;
-    EXPECT_NEAR(ranked[0].Value(), row.value, 0.005) << row.rule;
-    EXPECT_GT(ranked[0].Value() - ranked[1].Value(), 4 * ValueError(ranked[0], kCoachTrials)) << row.rule;
+    EXPECT_NEAR(ranked[0].Value(), row.value, 0.008) << row.rule;
+    EXPECT_FALSE(ranked[1].best) << row.rule;
+    EXPECT_GT(ranked[0].Value() - ranked[1].Value(), 4 * ranked[1].error) << row.rule;
     EXPECT_EQ(HoldPlace(ranked, row.best), 1) << row.rule;
     EXPECT_EQ(HoldPlace(ranked, {1, 1, 1, 1, 1}), 0) << row.rule;
   }
 }
 
-TEST(CoachVerdict, TiesShareThePlaceAndTheGapIsNamed) {
+// Forty million deals put throwing the Queen, Seven and Eight about 0.001 ahead of throwing the
+// Seven and Eight alone, closer than the coach can tell: it must call the two equal, and rank
+// nothing else with them.
+TEST(CoachOdds, AHoldItCannotTellFromTheBestIsCalledEqual) {
+  const Hand hand{C(Queen, D), C(King, S), C(Ace, Cl), C(Seven, H), C(Eight, Cl)};
+  const std::vector<HoldOdds> ranked = RankHolds(hand);
+  const SlotFlags pair[] = {{1, 0, 0, 1, 1}, {0, 0, 0, 1, 1}};
+  for (const SlotFlags& discards : pair) {
+    EXPECT_EQ(HoldPlace(ranked, discards), 1) << ::testing::PrintToString(discards);
+    EXPECT_NE(JudgeDraw(ranked, discards).kind, DrawJudgement::Below);
+  }
+  EXPECT_FALSE(ranked[2].best);
+  EXPECT_GT(ranked[0].Value() - ranked[2].Value(), ranked[2].error);
+  EXPECT_LE(ranked[1].error, 2 * kCoachPrecision);
+}
+
+TEST(CoachVerdict, EqualHoldsCountAsBestAndTheGapIsNamed) {
   std::vector<HoldOdds> ranked(4);
-  const double values[] = {0.5, 0.5, 0.4996, 0.2};
+  const double values[] = {0.5, 0.4996, 0.4990, 0.2};
   for (int i = 0; i < 4; ++i) {
     ranked[i].discards = {i, 0, 0, 0, 1};
     ranked[i].win = (1 + values[i]) / 2;
     ranked[i].lose = (1 - values[i]) / 2;
+    ranked[i].best = i < 2;
   }
-  EXPECT_EQ(DrawVerdict(ranked, ranked[1].discards), "Best hold");
-  EXPECT_EQ(DrawVerdict(ranked, ranked[2].discards), "3rd of 4: less than 0.001 bets below the best");
-  EXPECT_EQ(DrawVerdict(ranked, ranked[3].discards), "4th of 4: 0.300 bets below the best");
+  struct Row {
+    const char* rule;
+    int hold;
+    DrawJudgement::Kind kind;
+    int place;
+    double below;
+  };
+  const Row rows[] = {
+      {"the_first_is_best", 0, DrawJudgement::Best, 1, 0},
+      {"one_that_cannot_be_told_from_it_shares_its_place", 1, DrawJudgement::AsGoodAsBest, 1, 0.0004},
+      {"one_that_can_is_placed_below", 2, DrawJudgement::Below, 3, 0.0010},
+      {"the_last", 3, DrawJudgement::Below, 4, 0.3},
+  };
+  for (const Row& row : rows) {
+    const DrawJudgement judgement = JudgeDraw(ranked, ranked[row.hold].discards);
+    EXPECT_EQ(judgement.kind, row.kind) << row.rule;
+    EXPECT_EQ(judgement.place, row.place) << row.rule;
+    EXPECT_EQ(judgement.holds, 4) << row.rule;
+    EXPECT_NEAR(judgement.below, row.below, 1e-9) << row.rule;
+  }
+  EXPECT_EQ(JudgeDraw(ranked, {1, 1, 1, 1, 1}).kind, DrawJudgement::NotRanked);
+
   CoachTally tally;
-  tally.Record(ranked, ranked[1].discards, 20);
+  tally.Record(ranked, ranked[1].discards, 20, true);
   tally.Record(ranked, ranked[3].discards, 20);
+  tally.Record(ranked, {1, 1, 1, 1, 1}, 20);
   EXPECT_EQ(tally.decisions, 2);
   EXPECT_EQ(tally.best, 1);
+  EXPECT_EQ(tally.hinted, 1);
   EXPECT_NEAR(tally.givenUp, 6.0, 1e-9);
-  const std::pair<int, const char*> ordinals[] = {{1, "1st"},   {2, "2nd"},   {3, "3rd"},   {4, "4th"},
-                                                  {11, "11th"}, {12, "12th"}, {13, "13th"}, {21, "21st"},
-                                                  {22, "22nd"}, {23, "23rd"}};
-  for (const auto& [n, text] : ordinals) EXPECT_EQ(Ordinal(n), text);
 }
 
 // The exact odds of one hold when the deals come from the few cards in unseen: every choice of
@@ -197,7 +232,8 @@ TEST(CoachOdds, SeededRunAgreesWithEveryDealOfASmallDeck) {
   const std::vector<CardCode> unseen{C(Ace, H),   C(King, D),  C(Queen, S), C(Jack, S), C(Ten, S),
                                      C(Nine, Cl), C(Seven, H), C(Five, D),  C(Four, S), C(Three, S),
                                      C(Two, Cl),  C(Queen, H), C(Eight, H)};
-  const CoachOptions options{.trials = kCoachTrials, .seed = 7};
+  // A first pass as long as the exact rounds, so that every hold's figures are sharp.
+  const CoachOptions options{.trials = kCoachTrials, .pilot = 400'000, .seed = 7};
   const std::vector<HoldOdds> ranked = RankHolds(hand, unseen, options);
   const SlotFlags oneOfEachCount[] = {
       {0, 0, 0, 0, 0}, {0, 0, 0, 0, 1}, {1, 1, 0, 0, 0}, {0, 1, 1, 0, 1}, {0, 1, 1, 1, 1}};
@@ -205,7 +241,7 @@ TEST(CoachOdds, SeededRunAgreesWithEveryDealOfASmallDeck) {
     const HoldOdds exact = ExactOdds(hand, discards, unseen);
     const HoldOdds& found = ranked[HoldPlace(ranked, discards) - 1];
     ASSERT_EQ(found.discards, discards);
-    const double n = static_cast<double>(options.trials);
+    const double n = static_cast<double>(options.pilot);
     for (auto [estimate, truth] :
          {std::pair{found.win, exact.win}, {found.push, exact.push}, {found.lose, exact.lose}})
       EXPECT_NEAR(estimate, truth, 4 * std::sqrt(truth * (1 - truth) / n) + 1e-12)
