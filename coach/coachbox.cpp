@@ -21,8 +21,6 @@
 #include "platform/windows.h"
 #include "platform/words.h"
 
-TCoachBox* CoachBox = nullptr;
-
 namespace {
 
 constexpr int kWidth = 330;
@@ -277,8 +275,13 @@ void TCoachBox::DrawMade(const SlotFlags& discards) {
   worker_->Drop();
   discards_ = discards;
   hintWanted_ = false;
-  if (phase_ == Phase::Discarding && !ranked_.empty()) tally_.Record(ranked_, discards_, bet_, hinted_);
+  const bool judged = phase_ == Phase::Discarding && !ranked_.empty();
+  if (judged) tally_.Record(ranked_, discards_, bet_, hinted_);
   phase_ = Phase::Drawn;
+  if (judged) {
+    const DrawJudgement j = JudgeDraw(ranked_, discards_);
+    emit DrawJudged(j.place, j.kind == DrawJudgement::Below ? j.below * bet_ : 0.0);
+  }
   ShowState();
   if (isVisible()) emit Verdict(VerdictText(true));
 }

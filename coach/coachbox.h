@@ -54,6 +54,10 @@ class TCoachBox : public QDialog {
   void HintGiven(const SlotFlags& bestHold);
   // The verdict on a draw as a screen reader should say it, after each draw while open.
   void Verdict(const QString& spoken);
+  // The same verdict as figures, for the hand history: the draw's place among the ranked holds
+  // (1 the best) and how far below the best it fell, in dollars at the hand's bet; a hold that
+  // cannot be told from the best has fallen nowhere. Only for a draw the coach had ranked.
+  void DrawJudged(std::int32_t place, double dollarsBelow);
 
  protected:
   void showEvent(QShowEvent* e) override;
@@ -91,5 +95,3 @@ class TCoachBox : public QDialog {
   QLabel* tallyLabel_;
   QPushButton* hint_;
 };
-
-extern TCoachBox* CoachBox;

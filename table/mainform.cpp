@@ -168,7 +168,7 @@ const StateRow& Row(TableState s) { return kStates[static_cast<std::size_t>(s)];
 // click: the digits turn the player's cards while they turn, Left and Right go from card to
 // card, Enter deals or draws with whichever button is shown and enabled. Space presses the
 // focused card, bill or button itself.
-enum class KeyEffect { TurnCard, PreviousCard, NextCard, DealOrDraw };
+enum class KeyEffect { TurnCard, PreviousCard, NextCard, DealOrDraw, Hint };
 
 struct KeyRow {
   int key;
@@ -181,7 +181,7 @@ constexpr KeyRow kKeys[] = {
     {Qt::Key_3, KeyEffect::TurnCard, 2},       {Qt::Key_4, KeyEffect::TurnCard, 3},
     {Qt::Key_5, KeyEffect::TurnCard, 4},       {Qt::Key_Left, KeyEffect::PreviousCard, 0},
     {Qt::Key_Right, KeyEffect::NextCard, 0},   {Qt::Key_Return, KeyEffect::DealOrDraw, 0},
-    {Qt::Key_Enter, KeyEffect::DealOrDraw, 0},
+    {Qt::Key_Enter, KeyEffect::DealOrDraw, 0}, {Qt::Key_H, KeyEffect::Hint, 0},
 };
 
 // A refused bet or draw, in the refusal's own message box.
@@ -330,6 +330,10 @@ void TMainForm::keyPressEvent(QKeyEvent* event) {
       case KeyEffect::PreviousCard:
         if (!row.cardsTurn || !FocusAlong(PlrCard, focusWidget(), k.effect == KeyEffect::NextCard ? 1 : -1))
           break;
+        return event->accept();
+      case KeyEffect::Hint:
+        if (!row.cardsTurn) break;
+        emit HintAsked();
         return event->accept();
       case KeyEffect::DealOrDraw:
         if (row.dealShown && row.dealEnabled) {
@@ -601,6 +605,12 @@ void TMainForm::PlrCardBtnClick(int slot) {
   // player can go on to the next card.
   if (isVisible() && !PlrCard[i]->hasFocus()) ui->Draw->setFocus();
   emit Events->CardTurned(slot, PlrDiscard[i] == 1, PlrDiscard);
+}
+
+void TMainForm::TurnCardsTo(const SlotFlags& hold) {
+  if (!Row(State).cardsTurn) return;
+  for (int slot = 0; slot < 5; ++slot)
+    if (PlrDiscard[slot] != hold[slot]) PlrCardBtnClick(slot);
 }
 
 void TMainForm::DrawClick() {

@@ -7,6 +7,7 @@
 #include <memory>
 #include <optional>
 
+#include "game/cards.h"
 #include "platform/platform.h"
 #include "table/tablestate.h"
 
@@ -75,11 +76,17 @@ class TMainForm : public QMainWindow {
   // cards (PlrCard0BtnClick .. PlrCard4BtnClick): each five differ only in the slot.
   void MoneySlotClick(int slot);
   void PlrCardBtnClick(int slot);
+  // Turns the player's cards, as clicks would, so that hold's cards are the ones face down.
+  void TurnCardsTo(const SlotFlags& hold);
   void ViewStatsClick();
   void DeckClick();
   void ExitClick();
   void ContentsClick();
   void AboutBrindlewharf1Click();
+
+ signals:
+  // H while the player discards: the player asks for the best hold.
+  void HintAsked();
 
  protected:
   void closeEvent(QCloseEvent* event) override;

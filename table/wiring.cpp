@@ -33,8 +33,13 @@ void WireTable(TMainForm* table, TCoachBox* coach, THistoryBox* history) {
   QObject::connect(events, &HandEvents::ShowdownSettled, voice, &TableVoice::ShowdownSettled);
   QObject::connect(events, &HandEvents::NewGameStarted, voice, &TableVoice::NewGameStarted);
 
-  if (coach) WireCoach(table, coach);
+  if (coach) {
+    WireCoach(table, coach);
+    QObject::connect(coach, &TCoachBox::Verdict, voice, &TableVoice::Say);
+  }
   if (history) WireHistory(table, history);
+  if (coach && history)
+    QObject::connect(coach, &TCoachBox::DrawJudged, history->Recorder(), &HandRecorder::CoachVerdict);
 }
 
 void WireCoach(TMainForm* table, TCoachBox* coach) {
@@ -46,7 +51,11 @@ void WireCoach(TMainForm* table, TCoachBox* coach) {
                    [coach](int, bool, const SlotFlags& discards) { coach->CardsTurned(discards); });
   QObject::connect(events, &HandEvents::DrawMade, coach,
                    [coach](const SlotFlags& discards) { coach->DrawMade(discards); });
+  QObject::connect(events, &HandEvents::ShowdownSettled, coach,
+                   [coach](const ShowdownRecord& r) { coach->HandSettled(r.outcome); });
   QObject::connect(events, &HandEvents::NewGameStarted, coach, [coach] { coach->NewGame(); });
+  QObject::connect(table, &TMainForm::HintAsked, coach, &TCoachBox::Hint);
+  QObject::connect(coach, &TCoachBox::HintGiven, table, &TMainForm::TurnCardsTo);
   QObject::connect(table->CoachItem(), &QAction::triggered, coach, &TCoachBox::Toggle);
   QObject::connect(coach, &TCoachBox::OpenChanged, table->CoachItem(), &QAction::setChecked);
 }

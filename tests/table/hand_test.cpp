@@ -363,6 +363,7 @@ TEST_F(HandTest, RealTimersPlayAWholeHand) {
 TEST_F(HandTest, TheCoachFollowsTheHandFromTheTable) {
   TCoachBox coach(form);
   WireCoach(form, &coach);
+  form->show();
   ui->Coach->trigger();
   ASSERT_TRUE(coach.IsOpen());
   EXPECT_TRUE(ui->Coach->isChecked());
@@ -373,7 +374,10 @@ TEST_F(HandTest, TheCoachFollowsTheHandFromTheTable) {
   RunDeal();
   ASSERT_TRUE(ranked.wait(20'000));
   EXPECT_EQ(Named<QLabel>(&coach, "CoachCard0")->accessibleName(), "Ace of Hearts");
-  form->PlrCardBtnClick(4);
+  // H turns the table's cards to the coach's best hold, as clicks would: the Aces kept.
+  QTest::keyClick(form, Qt::Key_H);
+  EXPECT_EQ(PlrDiscard, (SlotFlags{0, 0, 1, 1, 1}));
+  for (int slot : {2, 3}) form->PlrCardBtnClick(slot);
   EXPECT_TRUE(
       Named<QLabel>(&coach, "YourHoldLabl")->accessibleName().startsWith("You throw the Deuce of Hearts"))
       << Named<QLabel>(&coach, "YourHoldLabl")->accessibleName().toStdString();
