@@ -12,6 +12,7 @@
 #include "platform/platform.h"
 #include "stats/statbox.h"
 #include "table/application.h"
+#include "table/dialogkeys.h"
 #include "table/exitdlg.h"
 #include "table/introdlg.h"
 #include "table/mainform.h"
@@ -38,6 +39,7 @@ int main(int argc, char** argv) {
     // Beyond the game's eight windows: the coach and the hand history, closed until the player
     // opens them.
     WireTable(MainForm, new TCoachBox(MainForm), new THistoryBox(MainForm));
+    InstallDialogKeys(MainForm, [] { MainForm->ContentsClick(); });
 
     // Every window takes the application's icon; it is drawn once the table is on screen.
     QTimer::singleShot(0, [] { QApplication::setWindowIcon(ProgramIcon()); });
