@@ -3,6 +3,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QKeySequence>
+#include <QLabel>
 #include <QShortcut>
 #include <QStringList>
 #include <QTimer>
@@ -79,6 +80,14 @@ void TableVoice::HandDealt(const Hand& player) {
   });
 }
 
+void TableVoice::CardTurned(int slot, bool faceDown) {
+  Tell([slot, faceDown] {
+    const QString shows = faceDown ? QCoreApplication::translate("TMainForm", "face down, to be replaced")
+                                   : CardWords(PlrHand[static_cast<std::size_t>(slot)]);
+    return QCoreApplication::translate("TMainForm", "Your card %1: %2").arg(slot + 1).arg(shows);
+  });
+}
+
 void TableVoice::DealerDrew(std::int32_t count) {
   Tell([count] { return QCoreApplication::translate("TMainForm", "Dealer takes %1").arg(count); });
 }
@@ -133,6 +142,9 @@ void TableVoice::Deliver() {
   if (!focused || !pending_) return;
   news_ = pending_();
   pending_ = nullptr;
+  // What the focused control already says by its own name is heard without our help.
+  const auto* label = qobject_cast<const QLabel*>(focused);
+  if (focused->accessibleName() == news_ || (label && label->text() == news_)) return;
   if (focused != holder_) {
     GiveBack();
     holder_ = focused;

@@ -30,6 +30,7 @@ class TableVoice : public QObject {
 
  public slots:
   void HandDealt(const Hand& player);
+  void CardTurned(int slot, bool faceDown);
   void DealerDrew(std::int32_t count);
   void ShowdownSettled(const ShowdownRecord& result);
   void NewGameStarted(std::int32_t bank);

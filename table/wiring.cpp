@@ -29,6 +29,7 @@ void WireTable(TMainForm* table, TCoachBox* coach, THistoryBox* history) {
   auto* voice = new TableVoice(table);
   voice->setObjectName("TableVoice");
   QObject::connect(events, &HandEvents::HandDealt, voice, &TableVoice::HandDealt);
+  QObject::connect(events, &HandEvents::CardTurned, voice, &TableVoice::CardTurned);
   QObject::connect(events, &HandEvents::DealerDrew, voice, &TableVoice::DealerDrew);
   QObject::connect(events, &HandEvents::ShowdownSettled, voice, &TableVoice::ShowdownSettled);
   QObject::connect(events, &HandEvents::NewGameStarted, voice, &TableVoice::NewGameStarted);

@@ -4,6 +4,11 @@ Name, bet and Enter in the welcome dialog; two cards turned with the digit keys;
 At the deal the five player cards must be named as five different real cards and the Dealer's as
 face down; after the showdown all ten are real cards, the two discarded places changed, and the
 category named under each hand is the category of the five cards named for that side.
+
+An event listener hears what Orca would speak: an object taking the focus (its name and
+description), and a change of the name or description of the object that holds the focus. The
+deal, the Dealer's draw and the showdown must each be heard that way, the showdown with its
+result and both hands; and no focus may fall on a bill while the cards are dealt.
 """
 import os
 import re
@@ -12,6 +17,7 @@ import sys
 import time
 
 import pyatspi
+from gi.repository import GLib
 
 RANKS = ["Deuce", "Three", "Four", "Five", "Six", "Seven", "Eight", "Nine", "Ten", "Jack", "Queen", "King", "Ace"]
 SUITS = ["Hearts", "Diamonds", "Clubs", "Spades"]
@@ -59,9 +65,34 @@ def application(timeout=20):
     sys.exit("the program never appeared in the accessibility tree")
 
 
+HEARD = []  # (kind, role, name, description) of every event Orca would speak, in order
+
+
+def heard_event(event):
+    try:
+        source = event.source
+        focused = source.getState().contains(pyatspi.STATE_FOCUSED)
+        role, name, description = source.getRoleName(), source.name or "", source.description or ""
+    except Exception:  # the object went away before it could be read
+        return
+    if event.type.startswith("object:state-changed:focused"):
+        if event.detail1 == 1:
+            HEARD.append(("focus", role, name, description))
+    elif focused:
+        HEARD.append(("changed", role, name, description))
+
+
+def pump():
+    """Delivers the accessibility events that have arrived."""
+    context = GLib.MainContext.default()
+    while context.pending():
+        context.iteration(False)
+
+
 def wait_for(what, test, timeout=20):
     end = time.time() + timeout
     while time.time() < end:
+        pump()
         found = test()
         if found:
             return found
@@ -115,6 +146,7 @@ def keys(*names):
     for name in names:
         subprocess.run(["xdotool", "key", "--delay", "80", name], check=True)
         time.sleep(0.15)
+        pump()
 
 
 def main():
@@ -130,6 +162,9 @@ def main():
     time.sleep(1)
     env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb")
     game = subprocess.Popen([sys.argv[1]], env=env)
+    for kind in ("object:state-changed:focused", "object:property-change:accessible-name",
+                 "object:property-change:accessible-description"):
+        pyatspi.Registry.registerEventListener(heard_event, kind)
     try:
         app = application()
         # The welcome dialog comes after the splash: name, Tab, bet, Enter.
@@ -141,6 +176,7 @@ def main():
         keys("Tab")
         subprocess.run(["xdotool", "type", "--delay", "80", "50"], check=True)
         keys("Return")
+        dealing_from = len(HEARD)
 
         dealt = wait_for("the deal", lambda: (lambda p: p if len(p) == 10 and all(
             v != "no card" for v in p.values()) and "Dealer's card 5" in p and p["Dealer's card 5"] == "face down"
@@ -149,6 +185,9 @@ def main():
         for acc in walk(app):
             if acc.getRoleName() == "frame" and (acc.name or "").startswith("Brindlewharf"):
                 print_tree(acc)
+        wait_for("the deal heard", lambda: any(h[3].startswith("Dealt: ") for h in HEARD[dealing_from:]))
+        on_bills = [h for h in HEARD[dealing_from:] if h[0] == "focus" and h[2].startswith("Bet $")]
+        check(not on_bills, f"no focus falls on a bill during the deal {on_bills}")
         mine = [dealt[f"Your card {n}"] for n in range(1, 6)]
         check(all(parse(c) for c in mine) and len(set(mine)) == 5, "the five player cards are five different cards")
         check(all(dealt[f"Dealer's card {n}"] == "face down" for n in range(1, 6)), "the Dealer's cards are face down")
@@ -174,6 +213,15 @@ def main():
             shown = label(app, description)
             expected = CATEGORIES[category(cards)]
             check(shown == expected, f"{description}: shown {shown!r}, the cards make {expected!r}")
+        result = label(app, "Result")
+        told = wait_for("the showdown heard", lambda: [h for h in HEARD if h[3].startswith(result)], timeout=5)
+        print("What a screen reader heard over the hand:")
+        for kind, role, name, description in HEARD:
+            print(f"  {kind:8} [{role}] {name!r}" + (f" ({description})" if description else ""))
+        check(any("your " in h[3].lower() and "Dealer's " in h[3] and "Bank $" in h[3] for h in told),
+              f"the showdown is heard with its result, both hands and the bank: {told[-1][3]!r}")
+        check(any(h[2].startswith("Dealer takes ") or h[3].startswith("Dealer takes ") for h in HEARD),
+              "the Dealer's draw is heard")
     finally:
         game.terminate()
         wm.terminate()

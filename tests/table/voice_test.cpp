@@ -5,6 +5,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -36,12 +37,16 @@ class VoiceTest : public TableFixture {
     TableFixture::TearDown();
   }
 
-  // What the focused control says once the events have been delivered.
+  // The focused control, and what it says (its name, then its description) once the events
+  // have been delivered.
   std::pair<QString, QString> Heard() {
     QCoreApplication::processEvents();
     QWidget* focused = QApplication::focusWidget();
-    return {focused ? focused->objectName() : QString(),
-            focused ? focused->accessibleDescription() : QString()};
+    if (!focused) return {};
+    const auto* label = qobject_cast<QLabel*>(focused);
+    const QString name =
+        label && focused->accessibleName().isEmpty() ? label->text() : focused->accessibleName();
+    return {focused->objectName(), name + " | " + focused->accessibleDescription()};
   }
 };
 
@@ -73,7 +78,8 @@ TEST_F(VoiceTest, EachNewsIsOnTheFocusedControl) {
         "Dealt: Pair of Aces. Ace of Hearts, Ace of Diamonds, Seven of Clubs, Four of Spades, Deuce of "
         "Hearts"},
        dealt},
-      {{"the_dealers_draw_on_the_result_line", "MainLabl", "Dealer takes 3"}, dealerDrew},
+      {{"the_dealers_draw_is_the_focused_result_lines_own_text", "MainLabl", "Dealer takes 3 | Result"},
+       dealerDrew},
       {{"the_showdown_names_the_winner_both_hands_and_the_bank", "BetEdit",
         "You're a winner! Your Pair of Aces beats the Dealer's King high. Bank $1010"},
        settled},
