@@ -61,7 +61,7 @@ QString ShowdownWords(const ShowdownRecord& r) {
   return ResultWords(r.outcome) + ' ' + how + ' ' + Tr("Bank $%1").arg(r.bank);
 }
 
-TableVoice::TableVoice(QWidget* window) : QObject(window) {
+TableVoice::TableVoice(QWidget* window) : QObject(window), window_(window) {
   auto* readBack = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_R), window);
   connect(readBack, &QShortcut::activated, this, &TableVoice::ReadBack);
   // The news belongs to the control it was put on only while that control has the focus.
@@ -138,7 +138,10 @@ void TableVoice::Tell(std::function<QString()> news) {
 
 void TableVoice::Deliver() {
   posted_ = false;
+  // While another window is active the news waits on the control that will have the focus when
+  // the table is active again, and is heard with it.
   QWidget* focused = QApplication::focusWidget();
+  if (!focused || focused->window() != window_) focused = window_->focusWidget();
   if (!focused || !pending_) return;
   news_ = pending_();
   pending_ = nullptr;

@@ -43,6 +43,7 @@ class TableVoice : public QObject {
   void Deliver();
   void GiveBack();
 
+  QWidget* window_;
   QString news_;
   std::function<QString()> pending_;  // the news still to be put into words and delivered
   bool posted_ = false;
