@@ -2,6 +2,7 @@
 
 #include <QAccessibleWidget>
 #include <QDialog>
+#include <QHash>
 #include <QLabel>
 #include <QVariant>
 #include <QWidget>
@@ -15,6 +16,12 @@ constexpr const char* kAbsentWhileHidden = "brindlewharfAbsentWhileHidden";
 constexpr const char* kFiltersChildren = "brindlewharfFiltersChildren";
 constexpr const char* kRole = "brindlewharfRole";
 constexpr const char* kCaptions = "brindlewharfCaptions";
+
+// The wordings of the widgets worded by WordedBy; each leaves when its widget goes.
+QHash<const QObject*, Wording>& Wordings() {
+  static QHash<const QObject*, Wording> wordings;
+  return wordings;
+}
 
 bool LeftOut(const QWidget* w) {
   return w->property(kLeftOut).toBool() || (w->property(kAbsentWhileHidden).toBool() && w->isHidden());
@@ -53,6 +60,12 @@ class NamedByText : public QAccessibleWidget {
   using QAccessibleWidget::QAccessibleWidget;
 
   QString text(QAccessible::Text t) const override {
+    const auto worded = Wordings().constFind(widget());
+    if (worded != Wordings().constEnd()) {
+      if (t == QAccessible::Name && worded->name) return worded->name();
+      if (t == QAccessible::Description && worded->description && widget()->accessibleDescription().isEmpty())
+        return worded->description();
+    }
     const auto* label = qobject_cast<const QLabel*>(widget());
     if (t == QAccessible::Name && label && widget()->accessibleName().isEmpty()) return label->text();
     return QAccessibleWidget::text(t);
@@ -107,6 +120,7 @@ QAccessibleInterface* Factory(const QString&, QObject* object) {
   const QVariant role = w->property(kRole);
   if (role.isValid()) return new Pressable(w, static_cast<QAccessible::Role>(role.toInt()));
   if (w->property(kCaptions).isValid()) return new Captioned(w);
+  if (Wordings().contains(w)) return new NamedByText(w, QAccessible::StaticText);
   if (w->property(kFiltersChildren).toBool())
     return new Filtering(w, qobject_cast<QDialog*>(w) ? QAccessible::Dialog : QAccessible::Pane);
   return nullptr;
@@ -163,6 +177,20 @@ void LabelledBy(QLabel* figure, std::initializer_list<QLabel*> captions) {
     if (caption) list.append(QVariant::fromValue<QObject*>(caption));
   figure->setProperty(kCaptions, list);
   Remake(figure);
+}
+
+void WordedBy(QWidget* w, Wording words) {
+  InstallFactoryOnce();
+  if (!Wordings().contains(w))
+    QObject::connect(w, &QObject::destroyed, [w] { Wordings().remove(w); });
+  Wordings().insert(w, std::move(words));
+  Remake(w);
+}
+
+void SayChanged(QWidget* w) {
+  if (!w->hasFocus()) return;
+  QAccessibleEvent changed(w, QAccessible::NameChanged);
+  QAccessible::updateAccessibility(&changed);
 }
 
 void Announce(QLabel* label, const QString& text) {

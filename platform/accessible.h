@@ -5,6 +5,7 @@
 
 #include <QAccessible>
 #include <QString>
+#include <functional>
 #include <initializer_list>
 
 class QLabel;
@@ -24,6 +25,17 @@ void PresentAs(QWidget* w, QAccessible::Role role);
 // heading where a row alone does not), reported to assistive technology as the figure's labels,
 // besides any caption whose buddy it is.
 void LabelledBy(QLabel* figure, std::initializer_list<QLabel*> captions);
+
+// Names w (and, while it has no description of its own, describes it) by asking words each time
+// assistive technology asks, rather than at every change: for the card places, which change
+// twenty times a hand. Call SayChanged(w) when what words says of a focused w may have changed.
+struct Wording {
+  std::function<QString()> name;
+  std::function<QString()> description;
+};
+void WordedBy(QWidget* w, Wording words);
+// Tells assistive technology that w's name changed, if w has the focus: nobody else listens.
+void SayChanged(QWidget* w);
 
 // Sets the label's text and tells assistive technology that it changed, so that a screen reader
 // speaks the new text even though the focus is elsewhere.

@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <limits>
+#include <utility>
 #include <vector>
 
 #include "decks/catalogue.h"
@@ -313,6 +314,7 @@ void TMainForm::SetUpKeyboardAndNames() {
   for (const auto& [label, role] : roles) label->setAccessibleDescription(role);
   KeepAltKeysOut(ui->BetEdit);
   ui->Contents->setShortcut(QKeySequence(Qt::Key_F1));
+  WordPlaces();
   ClearCards();
 }
 
@@ -541,32 +543,57 @@ void TMainForm::ClearCards() {
   for (int i = 0; i < 5; ++i) {
     for (ImageBox* place : {PlrCard[i], DlrCard[i]}) {
       ClearImage(place);
-      NamePlace(place, tr("no card"));
-      place->setAccessibleDescription(QString());
+      Shown(place) = 0;
     }
   }
 }
 
 void TMainForm::ShowBack(ImageBox* box) {
   ShowImage(box, DeckBackId);
-  const auto mine = std::find(PlrCard.begin(), PlrCard.end(), box);
-  const bool replaced =
-      mine != PlrCard.end() && PlrDiscard[static_cast<std::size_t>(mine - PlrCard.begin())] == 1;
-  NamePlace(box, replaced ? tr("face down, to be replaced") : tr("face down"));
+  Shown(box) = DeckBackId;
+  SayChanged(box);
 }
 
 void TMainForm::ShowCard(ImageBox* box, int id) {
   ShowImage(box, id);
-  NamePlace(box, CardWords(id == kWinkingKingId ? KingOfHearts : id));
+  // The winking King is the King of Hearts all the same.
+  const int card = id == kWinkingKingId ? KingOfHearts : id;
+  if (std::exchange(Shown(box), card) != card) SayChanged(box);
 }
 
-void TMainForm::NamePlace(ImageBox* box, const QString& shows) {
+int& TMainForm::Shown(const ImageBox* box) {
   const auto mine = std::find(PlrCard.begin(), PlrCard.end(), box);
-  box->setAccessibleName(mine != PlrCard.end()
-                             ? tr("Your card %1: %2").arg(mine - PlrCard.begin() + 1).arg(shows)
-                             : tr("Dealer's card %1: %2")
-                                   .arg(std::find(DlrCard.begin(), DlrCard.end(), box) - DlrCard.begin() + 1)
-                                   .arg(shows));
+  if (mine != PlrCard.end()) return shown_[static_cast<std::size_t>(mine - PlrCard.begin())];
+  return shown_[5 +
+                static_cast<std::size_t>(std::find(DlrCard.begin(), DlrCard.end(), box) - DlrCard.begin())];
+}
+
+void TMainForm::WordPlaces() {
+  // A card place says what it shows when a screen reader asks, and after a showdown whose hand
+  // it is part of; the words are made only then.
+  for (int i = 0; i < 10; ++i) {
+    const bool mine = i < 5;
+    const int slot = i % 5;
+    const auto shows = [this, i, mine, slot] {
+      const int id = shown_[static_cast<std::size_t>(i)];
+      if (id == 0) return tr("no card");
+      if (IsBackId(id))
+        return mine && PlrDiscard[static_cast<std::size_t>(slot)] == 1 ? tr("face down, to be replaced")
+                                                                       : tr("face down");
+      return CardWords(id);
+    };
+    Wording words;
+    words.name = [mine, slot, shows] {
+      return mine ? tr("Your card %1: %2").arg(slot + 1).arg(shows())
+                  : tr("Dealer's card %1: %2").arg(slot + 1).arg(shows());
+    };
+    words.description = [mine] {
+      if (!Row(State).handsShown) return QString();
+      return mine ? tr("Your hand: %1").arg(HandWords(PlrFinalRank))
+                  : tr("The Dealer's hand: %1").arg(HandWords(DlrFinalRank));
+    };
+    WordedBy(mine ? PlrCard[slot] : DlrCard[slot], std::move(words));
+  }
 }
 
 void TMainForm::DealDelayTimer() {
@@ -662,13 +689,6 @@ void TMainForm::pickAwinnerTimer() {
   Bank = SettleBank(Bank, CurrentBet, outcome);
   ui->DlrLabl->setText(CategoryWords(DlrFinalRank[CategoryField]));
   ui->PlrLabl->setText(CategoryWords(PlrFinalRank[CategoryField]));
-  // Each card of the showdown says whose hand it is part of, and what that hand is.
-  const QString mine = tr("Your hand: %1").arg(HandWords(PlrFinalRank));
-  const QString theirs = tr("The Dealer's hand: %1").arg(HandWords(DlrFinalRank));
-  for (int slot = 0; slot < 5; ++slot) {
-    PlrCard[slot]->setAccessibleDescription(mine);
-    DlrCard[slot]->setAccessibleDescription(theirs);
-  }
   emit Events->ShowdownSettled(
       {PlrHand, DlrHand, PlrFinalRank, DlrFinalRank, outcome, CurrentBet, 2 * CurrentBet, Bank});
   emit Events->BankChanged(Bank);

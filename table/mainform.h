@@ -104,13 +104,16 @@ class TMainForm : public QMainWindow {
   void ShowCard(ImageBox* box, int id);
   void ShowBack(ImageBox* box);
   void ClearCards();
-  void NamePlace(ImageBox* box, const QString& shows);
+  // What a card place shows: 0 nothing, a back, or a card; the places are worded from it.
+  int& Shown(const ImageBox* box);
+  void WordPlaces();
   void SetUpKeyboardAndNames();
   // Gives the focus to the control the state names.
   void PlaceFocus();
 
   std::unique_ptr<Ui::TMainForm> ui;
   std::array<QPushButton*, 5> PlrCardBtn{};
+  std::array<int, 10> shown_{};       // the player's five places, then the Dealer's
   std::optional<bool> blackBetEdit_;  // the bet box's colour as last painted
 };
 
