@@ -23,7 +23,9 @@
 
 namespace {
 
-constexpr int kWidth = 330;
+// Narrow enough to stand beside a centred table on a screen 1280 pixels wide.
+constexpr int kWidth = 310;
+constexpr int kInner = kWidth - 16;  // the width of a line of text, inside the margins
 constexpr int kHeight = 345;
 constexpr const char* kRankSigns[13] = {"2", "3", "4", "5", "6", "7", "8", "9", "10", "J", "Q", "K", "A"};
 constexpr const char16_t* kSuitSigns[4] = {u"\u2665", u"\u2666", u"\u2663", u"\u2660"};  // hearts .. spades
@@ -138,10 +140,11 @@ QString Row(const QString& what, const QString& win, const QString& push, const 
             const QString& value, bool header = false) {
   const char* cell =
       header ? "<td align=\"right\" width=\"%1\"><u>%2</u></td>" : "<td align=\"right\" width=\"%1\">%2</td>";
-  QString row = QString(header ? "<td width=\"112\"><u>%1</u></td>" : "<td width=\"112\">%1</td>").arg(what);
-  for (const QString& figure : {win, push, lose}) row += QString::fromLatin1(cell).arg(46).arg(figure);
-  row += QString::fromLatin1(cell).arg(64).arg(value);
-  return "<table cellspacing=\"0\" cellpadding=\"0\" width=\"314\"><tr>" + row + "</tr></table>";
+  QString row = QString(header ? "<td width=\"100\"><u>%1</u></td>" : "<td width=\"100\">%1</td>").arg(what);
+  for (const QString& figure : {win, push, lose}) row += QString::fromLatin1(cell).arg(42).arg(figure);
+  row += QString::fromLatin1(cell).arg(60).arg(value);
+  return QStringLiteral("<table cellspacing=\"0\" cellpadding=\"0\" width=\"%1\"><tr>").arg(kInner) + row +
+         "</tr></table>";
 }
 
 int HoldIndex(const std::vector<HoldOdds>& ranked, const SlotFlags& discards) {
@@ -176,6 +179,9 @@ TCoachBox::TCoachBox(QWidget* table) : QDialog(table), worker_(new CoachWorker(t
   resize(kWidth, kHeight);
   SetUpDialog(this);
   setModal(false);
+  // Opened from the table, it leaves the keyboard there: the player goes on discarding by key,
+  // and hears the coach's verdict from the table.
+  setAttribute(Qt::WA_ShowWithoutActivating);
   Paint(this, QPalette::Window, kSilver);
   worker_->setObjectName("Worker");
 
@@ -186,7 +192,7 @@ TCoachBox::TCoachBox(QWidget* table) : QDialog(table), worker_(new CoachWorker(t
   for (int i = 0; i < 5; ++i) {
     auto* card = new ImageBox(felt);
     card->setObjectName(QStringLiteral("CoachCard%1").arg(i));
-    card->setGeometry(35 + 53 * i, 8, 47, 64);
+    card->setGeometry((kWidth - 259) / 2 + 53 * i, 8, 47, 64);
     // A card the player has turned down shows faded, as it is to be thrown.
     auto* fade = new QGraphicsOpacityEffect(card);
     fade->setOpacity(0.35);
@@ -195,35 +201,35 @@ TCoachBox::TCoachBox(QWidget* table) : QDialog(table), worker_(new CoachWorker(t
     cards_[i] = card;
   }
 
-  QLabel* title = MakeLabel(this, "HoldsLabl", {8, 88, 314, 16});
+  QLabel* title = MakeLabel(this, "HoldsLabl", {8, 88, kInner, 16});
   title->setText(tr("Best holds against the Dealer's rule"));
   title->setFont(PixelFont("Liberation Sans", 11, true));
   Paint(title, QPalette::WindowText, kNavy);
-  QLabel* head = MakeLabel(this, "HeadLabl", {8, 106, 314, 16});
+  QLabel* head = MakeLabel(this, "HeadLabl", {8, 106, kInner, 16});
   head->setText(Row(tr("Throw"), tr("Win"), tr("Push"), tr("Lose"), tr("Average"), true));
   head->setAccessibleName(tr("Columns: cards to throw, win, push, lose, average result at your bet"));
   for (int i = 0; i < 3; ++i)
-    holds_[i] = MakeLabel(this, QStringLiteral("Hold%1Labl").arg(i), {8, 124 + 18 * i, 314, 18});
+    holds_[i] = MakeLabel(this, QStringLiteral("Hold%1Labl").arg(i), {8, 124 + 18 * i, kInner, 18});
   for (QLabel* label : {head, holds_[0], holds_[1], holds_[2]}) {
     label->setToolTip(tr(kColumnsHelp));
     label->setAccessibleDescription(tr(kColumnsHelp));
   }
-  reason_ = MakeLabel(this, "ReasonLabl", {8, 180, 314, 16});
+  reason_ = MakeLabel(this, "ReasonLabl", {8, 180, kInner, 16});
   Paint(reason_, QPalette::WindowText, kNavy);
 
   auto* rule = new QFrame(this);
   rule->setObjectName("Bevel1");
-  rule->setGeometry(8, 200, 314, 2);
+  rule->setGeometry(8, 200, kInner, 2);
   rule->setFrameShape(QFrame::HLine);
   rule->setFrameShadow(QFrame::Sunken);
   HideFromAssistiveTech(rule);
 
-  yourHold_ = MakeLabel(this, "YourHoldLabl", {8, 206, 314, 32});
-  verdict_ = MakeLabel(this, "VerdictLabl", {8, 242, 314, 34});
+  yourHold_ = MakeLabel(this, "YourHoldLabl", {8, 206, kInner, 32});
+  verdict_ = MakeLabel(this, "VerdictLabl", {8, 242, kInner, 34});
   verdict_->setWordWrap(true);
   verdict_->setFont(PixelFont("Liberation Sans", 12, true));
   Paint(verdict_, QPalette::WindowText, kMaroon);
-  tallyLabel_ = MakeLabel(this, "TallyLabl", {8, 280, 314, 30});
+  tallyLabel_ = MakeLabel(this, "TallyLabl", {8, 280, kInner, 30});
   tallyLabel_->setWordWrap(true);
   Paint(tallyLabel_, QPalette::WindowText, kNavy);
   const QString yourHoldHelp =
@@ -240,12 +246,12 @@ TCoachBox::TCoachBox(QWidget* table) : QDialog(table), worker_(new CoachWorker(t
 
   hint_ = new QPushButton(tr("&Hint"), this);
   hint_->setObjectName("HintBtn");
-  hint_->setGeometry(166, 314, 75, 23);
+  hint_->setGeometry(kWidth - 164, 314, 75, 23);
   hint_->setToolTip(tr("Turn your cards to the best hold"));
   connect(hint_, &QPushButton::clicked, this, &TCoachBox::Hint);
   auto* close = new QPushButton(tr("&Close"), this);
   close->setObjectName("CloseBtn");
-  close->setGeometry(247, 314, 75, 23);
+  close->setGeometry(kWidth - 83, 314, 75, 23);
   connect(close, &QPushButton::clicked, this, &QDialog::close);
   auto* toggle = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_K), this);
   connect(toggle, &QShortcut::activated, this, &QDialog::close);
@@ -325,7 +331,7 @@ void TCoachBox::Toggle() {
     return;
   }
   show();
-  activateWindow();
+  if (parentWidget()) parentWidget()->window()->activateWindow();
 }
 
 void TCoachBox::showEvent(QShowEvent* e) {
@@ -368,12 +374,16 @@ void TCoachBox::PlaceBesideTable() {
       tableWindow->geometry().left() - table.left(), tableWindow->geometry().top() - table.top(),
       table.right() - tableWindow->geometry().right(), table.bottom() - tableWindow->geometry().bottom());
   const QSize outer = size().grownBy(frame);
-  const int gap = 8;
+  const int gap = 2;
   auto fits = [&](const QPoint& at) { return room.contains(QRect(at, outer)); };
   const QPoint right(table.right() + 1 + gap, table.top()),
       left(table.left() - gap - outer.width(), table.top()), below(table.left(), table.bottom() + 1 + gap);
+  // The places are the frame's; the window manager frames the client, so that is what is placed.
+  const auto place = [&](const QPoint& frameAt) {
+    setGeometry(QRect(frameAt + QPoint(frame.left(), frame.top()), size()));
+  };
   for (const QPoint& at : {right, left, below})
-    if (fits(at)) return move(at);
+    if (fits(at)) return place(at);
 
   QRect cards;
   for (int i = 0; i < 5; ++i)
@@ -383,7 +393,7 @@ void TCoachBox::PlaceBesideTable() {
   int y = room.top();
   if (cards.isValid() && QRect(QPoint(x, y), outer).intersects(cards))
     y = std::min(cards.bottom() + 1 + gap, room.bottom() - outer.height() + 1);
-  move(x, y);
+  place(QPoint(x, y));
 }
 
 QString TCoachBox::VerdictText(bool spoken) const {
@@ -408,17 +418,16 @@ QString TCoachBox::VerdictText(bool spoken) const {
     // The hand went the player's way: say what the best would have been, and leave it there.
     const QString what = spoken ? HoldWords(hand_, best.discards) : ThrowSigns(hand_, best.discards);
     const QString head = outcome_ == PlayerWins ? tr("You won this one.") : tr("A push this time.");
-    return tr("%1 The best hold was %2, worth %3 more on average ($%4 at your bet).")
-        .arg(head,
-             DiscardCount(best.discards) == 0 ? tr("stand pat")
-             : spoken                         ? what
-                                              : tr("throw %1").arg(what),
-             Bets(j.below))
+    return tr("%1 The best hold was %2, worth $%3 more on average at your bet.")
+        .arg(head, DiscardCount(best.discards) == 0 ? tr("stand pat")
+                   : spoken                         ? what
+                                                    : tr("throw %1").arg(what))
         .arg(j.below * bet_, 0, 'f', 2);
   }
+  // In the player's money: what the best hold would have brought more, on average, at this bet.
   const QString head = tr("%1 of %2: ").arg(Ordinal(j.place)).arg(j.holds);
-  if (j.below < 0.0005) return head + tr("less than 0.001 bets below the best");
-  return head + tr("%1 bets below the best").arg(j.below, 0, 'f', 3);
+  if (j.below * bet_ < 0.005) return head + tr("the best hold averages less than a cent more at your bet");
+  return head + tr("the best hold averages $%1 more at your bet").arg(j.below * bet_, 0, 'f', 2);
 }
 
 void TCoachBox::ShowState() {
