@@ -1,5 +1,7 @@
 #include "stats/gamestats.h"
 
+#include <QCoreApplication>
+
 #include "game/money.h"
 #include "platform/platform.h"
 
@@ -110,7 +112,9 @@ void RecordHandResult(Outcome outcome, std::int32_t settledBank, std::int32_t cu
 
 void StartNewGameStats(std::int32_t bank) {
   ++GameStats.Resets;
-  if (ShowMessage("Save current stats?", "New Game", QuestionYesNo) == MessageAnswer::Yes) return;
+  if (ShowMessage(QCoreApplication::translate("GameStats", "Save current stats?"),
+                  QCoreApplication::translate("GameStats", "New Game"), QuestionYesNo) == MessageAnswer::Yes)
+    return;
   GameStats = Fresh(bank);
 }
 
