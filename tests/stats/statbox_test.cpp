@@ -58,20 +58,6 @@ class StatBoxTest : public ::testing::Test {
   void TearDown() override { delete box; }
 
   QString Text(const char* label) const { return Named<QLabel>(box, label)->text(); }
-  // The labels whose text runs past their box, in the font they show it in.
-  std::vector<std::string> Clipped() const {
-    std::vector<std::string> clipped;
-    for (QLabel* label : box->findChildren<QLabel*>()) {
-      if (label->text().isEmpty()) continue;
-      label->ensurePolished();
-      const int flags = static_cast<int>(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0);
-      const QRect room = label->contentsRect();
-      if (!room.contains(
-              label->fontMetrics().boundingRect(room, flags, label->text()).adjusted(0, 0, -1, -1)))
-        clipped.push_back(label->objectName().toStdString());
-    }
-    return clipped;
-  }
   bool CornerShows(const char* place, int id) const { return Shows(Named<QLabel>(box, place), id); }
   // What a screen reader is told of a widget: its name, or its description.
   QString Heard(const char* name, QAccessible::Text t = QAccessible::Name) const {
@@ -153,7 +139,7 @@ TEST_F(StatBoxTest, LabelsFollowTheirRules) {
     PlayerName = c.name;
     box->UpdateClick();
     for (const auto& [label, text] : c.texts) EXPECT_EQ(Text(label), text) << label;
-    EXPECT_EQ(Clipped(), std::vector<std::string>{});
+    EXPECT_EQ(ClippedLabels(box), std::vector<std::string>{});
   }
 }
 
