@@ -20,6 +20,7 @@
 #include "decks/catalogue.h"
 #include "decks/deckchoice.h"
 #include "help/helpbox.h"
+#include "platform/language.h"
 #include "stats/gamestats.h"
 #include "stats/statsfile.h"
 #include "tests/support/fakeplatform.h"
@@ -228,6 +229,26 @@ TEST_F(StatBoxTest, FileViewAndBack) {
   QTest::keyClick(box, Qt::Key_Escape);  // as the close button does
   EXPECT_FALSE(box->isVisible());
   EXPECT_FALSE(box->Timer1->isActive()) << "a hidden window does not tick";
+}
+
+TEST_F(StatBoxTest, AFileIsTheSameInEveryLanguage) {
+  QTemporaryDir dir;
+  GameStats = Figures(3, 2);
+  GameStats.PlrBestRank = {6, 11, 2, 0, 0, 0, 0};
+  GameStats.PlrBestCards = {12, 25, 3, 38, 16};
+  const auto saved = [&](const char* name) {
+    platform.SetSaveFileName(dir.filePath(name));
+    box->SaveSpBtnClick();
+    QFile file(dir.filePath(name));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+  };
+  const QByteArray english = saved("english.bwf");
+  ASSERT_TRUE(InstallTranslators(QLocale(QStringLiteral("de_DE"))));
+  EXPECT_EQ(saved("german.bwf"), english);
+  Open(dir.filePath("english.bwf"));
+  EXPECT_EQ(Text("gameTotalLabl"), "3") << "read back under German without a complaint";
+  EXPECT_EQ(Text("plrBestLabl"), "Full House \n(K\u00f6nige mit Vieren)");
+  InstallTranslators(QLocale::c());
 }
 
 TEST_F(StatBoxTest, SavingAsksBeforeReplacingAndNeverLosesAFile) {
