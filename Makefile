@@ -51,6 +51,14 @@ format-check:
 	@scripts/install-deps.sh check
 	git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
 
+# Refreshes resources/translations/*.ts from the texts in the sources and the layouts; the
+# translator then fills in what is new (Qt Linguist, or any editor).
+LUPDATE ?= $(shell qtpaths6 --query QT_HOST_BINS 2>/dev/null || echo /usr/lib/qt6/bin)/lupdate
+.PHONY: translations
+translations: deps
+	$(LUPDATE) -I . -locations none -no-obsolete game platform decks stats help coach history table \
+	  resources/layouts -ts resources/translations/brindlewharf_*.ts
+
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) build-notests build-nobench
 

@@ -1,5 +1,7 @@
 #include "decks/deckchoice.h"
 
+#include <QCoreApplication>
+
 #include "game/random.h"
 
 std::int32_t DeckBackId = kFirstBackId;
@@ -15,22 +17,21 @@ std::int32_t RandomBack() {
   return kFirstBackId + NextRandom() % kBackCount;
 }
 
-const char* BackName(std::int32_t id) {
-  static constexpr const char* kNames[kBackCount] = {"clown",
-                                                     "lighthouse in a storm",
-                                                     "rider on a bucking horse",
-                                                     "pigs at a card table",
-                                                     "cathedral at night",
-                                                     "red flower",
-                                                     "sea stack at dusk",
-                                                     "blue-and-white waves",
-                                                     "two clowns",
-                                                     "snowy cottage under a full moon"};
-  return IsBackId(id) ? kNames[id - kFirstBackId] : "";
-}
-
-std::string BackTitle(std::int32_t id) {
+QString BackTitle(std::int32_t id) {
+  static constexpr const char* kNames[kBackCount] = {
+      QT_TRANSLATE_NOOP("Decks", "clown"),
+      QT_TRANSLATE_NOOP("Decks", "lighthouse in a storm"),
+      QT_TRANSLATE_NOOP("Decks", "rider on a bucking horse"),
+      QT_TRANSLATE_NOOP("Decks", "pigs at a card table"),
+      QT_TRANSLATE_NOOP("Decks", "cathedral at night"),
+      QT_TRANSLATE_NOOP("Decks", "red flower"),
+      QT_TRANSLATE_NOOP("Decks", "sea stack at dusk"),
+      QT_TRANSLATE_NOOP("Decks", "blue-and-white waves"),
+      QT_TRANSLATE_NOOP("Decks", "two clowns"),
+      QT_TRANSLATE_NOOP("Decks", "snowy cottage under a full moon")};
   if (!IsBackId(id)) return {};
-  return "Card back " + std::to_string(id - kFirstBackId + 1) + " of " + std::to_string(kBackCount) + ": " +
-         BackName(id);
+  return QCoreApplication::translate("Decks", "Card back %1 of %2: %3")
+      .arg(id - kFirstBackId + 1)
+      .arg(kBackCount)
+      .arg(QCoreApplication::translate("Decks", kNames[id - kFirstBackId]));
 }

@@ -8,8 +8,8 @@
 
 #include "decks/catalogue.h"
 #include "decks/deckchoice.h"
-#include "platform/imagebox.h"
 #include "platform/accessible.h"
+#include "platform/imagebox.h"
 #include "platform/palette.h"
 #include "platform/windows.h"
 #include "ui_decks.h"
@@ -71,7 +71,7 @@ void TDecks::SetUpKeyboardAndNames() {
     // Round the whole panel: its margin is the red frame, which the mark must leave whole.
     back->setMarkedFrame(deckPanels_[n]);
     PresentAs(back, QAccessible::Button);
-    back->setAccessibleDescription("Space frames this back, Enter chooses it");
+    back->setAccessibleDescription(tr("Space frames this back, Enter chooses it"));
     if (previous) setTabOrder(previous, back);
     previous = back;
   }
@@ -139,8 +139,8 @@ void TDecks::SetCardFrame() {
   for (int n = 0; n < kBackCount; ++n) {
     const bool framed = PendingBackId == kFirstBackId + n;
     Paint(deckPanels_[n], QPalette::Window, framed ? kRed : kTableGreen);
-    deckPics_[n]->setAccessibleName(QString::fromStdString(BackTitle(kFirstBackId + n)) +
-                                    (framed ? ", selected" : ""));
+    deckPics_[n]->setAccessibleName(framed ? tr("%1, selected").arg(BackTitle(kFirstBackId + n))
+                                           : BackTitle(kFirstBackId + n));
   }
 }
 

@@ -13,7 +13,7 @@ TAbout* About = nullptr;
 
 namespace {
 
-const char* kLicence = R"(<p><b>Brindlewharf 1.1</b></p>
+const char* kLicence = QT_TRANSLATE_NOOP("TAbout", R"(<p><b>Brindlewharf 1.1</b></p>
 <p>Copyright (c) 2026 the Brindlewharf developers</p>
 <p>Brindlewharf is free software, released under the MIT License
 (SPDX identifier <tt>MIT</tt>). You may use it, copy it, change it, merge it into other work,
@@ -23,7 +23,7 @@ The full terms come with the game, in the file %1.</p>
 <p><b>No warranty.</b> The game is given to you as it is. Its makers promise nothing about it,
 neither that it works nor that it suits any purpose, and they cannot be held responsible for any
 claim, damage or other loss that comes from using it or from dealing in it.</p>
-<p>All the pictures in the game were drawn for it by its makers.</p>)";
+<p>All the pictures in the game were drawn for it by its makers.</p>)");
 
 }  // namespace
 
@@ -33,10 +33,10 @@ TAbout::TAbout(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::TAbou
   setStyleSheet(QStringLiteral("#Panel3, #Panel4, #Panel5, #Panel6 { background: %1; }"
                                "#LicenseRE { background: palette(button); }")
                     .arg(Css(kOlive)));
-  ui->LicenseRE->setHtml(QString::fromUtf8(kLicence).arg(LicenceFile().toHtmlEscaped()));
+  ui->LicenseRE->setHtml(tr(kLicence).arg(LicenceFile().toHtmlEscaped()));
   // The title picture is named by the words it shows; its olive frame and the rule only decorate.
-  ui->Image1->setAccessibleName("Brindlewharf, Version 1.1, © 2026 the Brindlewharf developers");
-  ui->LicenseRE->setAccessibleName("License");
+  ui->Image1->setAccessibleName(tr("Brindlewharf, Version 1.1, © 2026 the Brindlewharf developers"));
+  ui->LicenseRE->setAccessibleName(tr("License"));
   for (QWidget* decoration :
        std::initializer_list<QWidget*>{ui->Panel3, ui->Panel4, ui->Panel5, ui->Panel6, ui->Panel1})
     HideFromAssistiveTech(decoration);

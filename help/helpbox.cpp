@@ -1,5 +1,6 @@
 #include "help/helpbox.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QPushButton>
@@ -11,13 +12,13 @@
 #include <vector>
 
 #include "decks/catalogue.h"
-#include "platform/imagebox.h"
-#include "game/compare.h"
 #include "help/helptopics.h"
 #include "help/licence.h"
 #include "platform/accessible.h"
+#include "platform/imagebox.h"
 #include "platform/palette.h"
 #include "platform/windows.h"
+#include "platform/words.h"
 #include "ui_helpbox.h"
 
 THelpBox* HelpBox = nullptr;
@@ -41,6 +42,8 @@ QColor ColourOf(Ink ink) {
   }
   return Qt::black;
 }
+
+QString Help(const char* text) { return QCoreApplication::translate("Help", text); }
 
 // Up and Down go along the list whose entry has the focus, round from either end.
 constexpr std::pair<int, int> kListKeys[] = {{Qt::Key_Up, -1}, {Qt::Key_Down, 1}};
@@ -140,10 +143,9 @@ void THelpBox::SetUpKeyboardAndNames() {
   decorations.insert(decorations.end(), titleGlyphs_.begin(), titleGlyphs_.end());
   decorations.insert(decorations.end(), {ui->Panel2, ui->Panel3, ui->Panel4, ui->Panel5, ui->Panel6});
   for (QWidget* decoration : decorations) HideFromAssistiveTech(decoration);
-  ui->ShowHelpRE->setAccessibleName("Help topic");
-  ui->HandRankRE->setAccessibleName("Hand rank description");
-  for (std::size_t i = 0; i < titleFan_.size(); ++i)
-    titleFan_[i]->setAccessibleName(QString::fromStdString(CardName(kTitleFan[i])));
+  ui->ShowHelpRE->setAccessibleName(tr("Help topic"));
+  ui->HandRankRE->setAccessibleName(tr("Hand rank description"));
+  for (std::size_t i = 0; i < titleFan_.size(); ++i) titleFan_[i]->setAccessibleName(CardWords(kTitleFan[i]));
 }
 
 void THelpBox::keyPressEvent(QKeyEvent* e) {
@@ -187,9 +189,9 @@ void THelpBox::TopicClick(int topic) {
   Paint(topicLabels_[topic], QPalette::WindowText, kPurple);
   ui->ShowHelpRE->clear();
   const HelpTopic& t = HelpTopics[topic];
-  AppendLine(ui->ShowHelpRE, t.heading, kRed);
+  AppendLine(ui->ShowHelpRE, Help(t.heading), kRed);
   for (const HelpParagraph& p : t.paragraphs) {
-    QString text = QString::fromUtf8(p.text);
+    QString text = Help(p.text);
     if (text.contains(QLatin1String("%1"))) text = text.arg(LicenceFile());
     AppendLine(ui->ShowHelpRE, text, ColourOf(p.ink));
   }
@@ -201,14 +203,14 @@ void THelpBox::HandRankClick(int rank) {
   ui->HandRankRE->clear();
   ui->HandPanl->hide();
   const HandRankPage& page = HandRankPages[rank];
-  ui->RankStringLabl->setText(page.name);
-  ui->TableLabl->setText(page.caption);
+  ui->RankStringLabl->setText(Help(page.name));
+  ui->TableLabl->setText(Help(page.caption));
   ui->HandRankPanl->show();
   for (int i = 0; i < 5; ++i) {
     ShowImage(rankCards_[i], page.cards[i]);
-    rankCards_[i]->setAccessibleName(QString::fromStdString(CardName(page.cards[i])));
+    rankCards_[i]->setAccessibleName(CardWords(page.cards[i]));
   }
-  AppendLine(ui->HandRankRE, page.description, kBlue);
+  AppendLine(ui->HandRankRE, Help(page.description), kBlue);
 }
 
 void THelpBox::LicenseLablClick() { TopicClick(kLicenseTopic); }

@@ -1,6 +1,7 @@
 #pragma once
 // The help window's text, kept as data: the eleven topics of the contents page and the ten pages
-// of the hand rankings. The window only lays them out.
+// of the hand rankings. The texts are in English, marked for the translation tools in the
+// context "Help"; the window translates them where it lays them out.
 
 #include <array>
 #include <vector>

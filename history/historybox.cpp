@@ -53,6 +53,7 @@ THistoryBox::THistoryBox(QWidget* table)
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
   setModal(false);
   UseBaseFont(this);
+  KeepTextsWhole(this);
   resize(1000, 660);
 
   chart_ = new BankChart(&recorder_->History(), this);

@@ -17,7 +17,7 @@ void CentreOnScreen(QWidget* window);
 void UseBaseFont(QWidget* window);
 
 // What every dialog of the game is: modal, the size its layout gives it and no other, a title
-// bar with only the close button, and the base font.
+// bar with only the close button, the base font, and its texts kept whole.
 void SetUpDialog(QDialog* dialog);
 
 // A font of the given pixel height (the layouts give heights in pixels, not points).
@@ -31,6 +31,17 @@ void Paint(QWidget* w, QPalette::ColorRole role, const QColor& colour);
 // letter, and a bet box would refuse it).
 void KeepAltKeysOut(QLineEdit* edit);
 
-// Narrows the label's face sideways, never shrinking its height, just enough for its whole text
-// to fit the label (on one line, or on the lines a word-wrapped label has room for).
+// Makes the label's whole text fit its box (on one line, or on the lines a word-wrapped label has
+// room for), changing its face no more than it must: first sideways, down to three quarters of
+// the width; then, in that narrow face, smaller by a pixel at a time, down to three quarters of
+// the height; only then narrower still. Each call starts again from the face the label was given,
+// so a shorter text gets it back. Rich text is left alone.
 void NarrowToFit(QLabel* label);
+
+// True when the label's whole text fits its box in the face it shows it in.
+bool TextFits(const QLabel* label);
+
+// Keeps the text of every label in the window whole, whatever language it is in and whatever the
+// code puts in it later: a label is fitted before it is painted whenever its text or its size has
+// changed since it was last fitted.
+void KeepTextsWhole(QWidget* window);

@@ -20,6 +20,7 @@
 #include "platform/palette.h"
 #include "platform/platform.h"
 #include "platform/windows.h"
+#include "platform/words.h"
 #include "stats/gamestats.h"
 #include "stats/statsio.h"
 #include "ui_statbox.h"
@@ -54,13 +55,15 @@ QString Style() {
       .arg(Css(kOlive), Css(kGray), Css(kTableGreen), Css(kYellow), Css(kAqua), Css(kSilver));
 }
 
-const char* kSaveTitle = "Save Brindlewharf Game Stats As";
-const char* kOpenTitle = "Open Brindlewharf Game Stats";
-const char* kFilter = "Brindlewharf Game Stats (*.bwf)";
+const char* kSaveTitle = QT_TRANSLATE_NOOP("TStatBox", "Save Brindlewharf Game Stats As");
+const char* kOpenTitle = QT_TRANSLATE_NOOP("TStatBox", "Open Brindlewharf Game Stats");
+const char* kFilter = QT_TRANSLATE_NOOP("TStatBox", "Brindlewharf Game Stats (*.bwf)");
 const char* kExtension = "bwf";
 
 QString Number(std::uint32_t v) { return QString::number(v); }
-QString Hands(std::uint32_t n) { return Number(n) + (n == 1 ? " Hand" : " Hands"); }
+QString Hands(std::uint32_t n) {
+  return (n == 1 ? TStatBox::tr("%1 Hand") : TStatBox::tr("%1 Hands")).arg(n);
+}
 
 // Whole percent, truncated; the product wraps as a 32-bit one does.
 QString Percent(std::uint32_t part, std::uint32_t whole) {
@@ -74,7 +77,8 @@ std::uint32_t Total(const Array& a) {
   return sum;
 }
 
-QString Caption(const HandRank& rank) { return QString::fromStdString(HandCaption(rank)); }
+// Shown in the player's language; the file keeps the figures, never the words.
+QString Caption(const HandRank& rank) { return CaptionWords(rank); }
 
 // A name may be ten of the widest letter: the labels built from it keep their whole text.
 void Show(QLabel* label, const QString& text) {
@@ -251,9 +255,9 @@ GameStatistics TStatBox::CurrentFigures() const {
 void TStatBox::Fill(const GameStatistics& v, const QString& name, int emptyBackId) {
   const std::uint32_t played = v.HandsPlayed;
   Show(ui->gameTotalLabl, Number(played));
-  Show(ui->PlrWinsLabl, name + " won:  " + Number(v.HandsWon));
+  Show(ui->PlrWinsLabl, tr("%1 won:  %2").arg(name, Number(v.HandsWon)));
   Show(ui->winPercentLabl, Percent(v.HandsWon, played));
-  Show(ui->PlrDrawImprove, name + ": " + Percent(v.PlrImproved, played));
+  Show(ui->PlrDrawImprove, tr("%1: %2").arg(name, Percent(v.PlrImproved, played)));
   Show(ui->DlrDrawImprove, Percent(v.DlrImproved, played));
   Show(ui->plrBetAveLabl, "$" + Number(played > 0 ? v.BetSum / played : v.BetSum));
   // The bank was sampled once before the first hand; a forged count can make the divisor 0.
@@ -261,17 +265,17 @@ void TStatBox::Fill(const GameStatistics& v, const QString& name, int emptyBackI
   Show(ui->PlrBankMaxLabl, "$" + Number(v.BankHigh));
   Show(ui->plrBetMaxLabl, "$" + Number(v.BetHigh));
   Show(ui->ResetsLabl, Number(v.Resets));
-  Show(ui->FinStatsLabl, name + "'s Financial Stats:");
-  Show(ui->plrBestTitleLabl, name + "'s Best Hand:");
+  Show(ui->FinStatsLabl, tr("%1's Financial Stats:").arg(name));
+  Show(ui->plrBestTitleLabl, tr("%1's Best Hand:").arg(name));
   Show(ui->plrBestLabl, Caption(v.PlrBestRank));
   Show(ui->dlrBestLabl, Caption(v.DlrBestRank));
-  Show(ui->plrAccumTitleLabl, name + ":");
-  Show(ui->PlrAccumDrawLabl, name + ":");
+  Show(ui->plrAccumTitleLabl, tr("%1:").arg(name));
+  Show(ui->PlrAccumDrawLabl, tr("%1:").arg(name));
   Show(ui->PlrRankTotalLabl, Number(Total(v.PlrRankCounts)));
   Show(ui->DlrRankTotalLabl, Number(Total(v.DlrRankCounts)));
   Show(ui->PlrDrawTotalLabl, Number(Total(v.PlrDrawCounts)));
   Show(ui->DlrDrawTotalLabl, Number(Total(v.DlrDrawCounts)));
-  Show(ui->PlrWinStreakLabl, name + ": " + Hands(v.PlrStreakMax));
+  Show(ui->PlrWinStreakLabl, tr("%1: %2").arg(name, Hands(v.PlrStreakMax)));
   Show(ui->DlrWinStreakLabl, Hands(v.DlrStreakMax));
   for (std::size_t c = 0; c < 10; ++c) {
     Show(plrCategoryLabels_[c], Number(v.PlrRankCounts[c]));
@@ -289,21 +293,21 @@ void TStatBox::Fill(const GameStatistics& v, const QString& name, int emptyBackI
                         const QLabel* caption) {
     const int id = faceOrBack(code);
     ShowCorner(place, id);
-    const QString card = IsBackId(id) ? QStringLiteral("face down") : QString::fromStdString(CardName(id));
-    place->setAccessibleName(QStringLiteral("%1's best hand, card %2: %3").arg(side).arg(i + 1).arg(card));
+    const QString card = IsBackId(id) ? tr("face down") : CardWords(id);
+    place->setAccessibleName(tr("%1's best hand, card %2: %3").arg(side).arg(i + 1).arg(card));
     place->setAccessibleDescription(caption->text().simplified());
   };
   for (std::size_t i = 0; i < 5; ++i) {
     show(plrCards_[i], name, i, v.PlrBestCards[i], ui->plrBestLabl);
-    show(dlrCards_[i], "Dealer", i, v.DlrBestCards[i], ui->dlrBestLabl);
+    show(dlrCards_[i], tr("Dealer"), i, v.DlrBestCards[i], ui->dlrBestLabl);
   }
 }
 
 void TStatBox::SetView(bool current) {
   ui->CloseSpBtn->setEnabled(!current);
-  ui->CloseSpBtn->setToolTip(current ? QString() : QStringLiteral("Current Game Stats"));
+  ui->CloseSpBtn->setToolTip(current ? QString() : tr("Current Game Stats"));
   ui->SaveSpBtn->setEnabled(current);
-  ui->SaveSpBtn->setToolTip(current ? QStringLiteral("Save Stats...") : QString());
+  ui->SaveSpBtn->setToolTip(current ? tr("Save Stats...") : QString());
   ui->CurrentMu->setEnabled(!current);
   ui->SaveMu->setEnabled(current);
   if (current && isVisible()) {
@@ -315,7 +319,7 @@ void TStatBox::SetView(bool current) {
 
 void TStatBox::UpdateClick() {
   Fill(CurrentFigures(), PlayerName, DeckBackId);
-  setWindowTitle("Current Game Statistics");
+  setWindowTitle(tr("Current Game Statistics"));
   SetView(true);
 }
 
@@ -323,11 +327,11 @@ void TStatBox::CloseSpBtnClick() { UpdateClick(); }
 
 void TStatBox::SaveSpBtnClick() {
   for (;;) {
-    const QString path = CurrentPlatform().SaveFileName(kSaveTitle, kFilter, kExtension);
+    const QString path = CurrentPlatform().SaveFileName(tr(kSaveTitle), tr(kFilter), kExtension);
     if (path.isEmpty()) return;
     if (!QFileInfo::exists(path)) return WriteFile(path);
-    switch (ShowMessage(FullName(path) + " already exists. Do you want to replace it?",
-                        "Overwrite Existing Stat File", QuestionYesNoCancel)) {
+    switch (ShowMessage(tr("%1 already exists. Do you want to replace it?").arg(FullName(path)),
+                        tr("Overwrite Existing Stat File"), QuestionYesNoCancel)) {
       case MessageAnswer::Yes:
         return WriteFile(path);
       case MessageAnswer::No:
@@ -343,27 +347,28 @@ void TStatBox::WriteFile(const QString& path) {
   // A hand between the player's draw and the showdown is left out: the file holds the game as
   // of its last finished hand, so it always passes its own checks.
   const std::string bytes = FormatStatsFile(CurrentFigures(), PlayerName.toStdString(), stamp);
-  if (!SaveStatsFile(path, bytes)) ShowMessage(FullName(path) + " could not be saved.", "Save Error", StopOk);
+  if (!SaveStatsFile(path, bytes))
+    ShowMessage(tr("%1 could not be saved.").arg(FullName(path)), tr("Save Error"), StopOk);
 }
 
 void TStatBox::OpenSpBtnClick() {
-  const QString path = CurrentPlatform().OpenFileName(kOpenTitle, kFilter, kExtension);
+  const QString path = CurrentPlatform().OpenFileName(tr(kOpenTitle), tr(kFilter), kExtension);
   if (path.isEmpty()) return;
   const StatsFileOpen open = OpenStatsFile(path);
   if (open.problem == FileProblem::Missing) {
-    ShowMessage(FullName(path) + ". File does not exist.", "File Not Found", StopOk);
+    ShowMessage(tr("%1. File does not exist.").arg(FullName(path)), tr("File Not Found"), StopOk);
     return;
   }
   if (open.problem == FileProblem::Unreadable) {
-    ShowMessage(FullName(path) + " could not be opened.", "File Open Error", StopOk);
+    ShowMessage(tr("%1 could not be opened.").arg(FullName(path)), tr("File Open Error"), StopOk);
     return;
   }
   for (int error : open.reading.errors)
-    ShowMessage("Invalid data file!", QStringLiteral("File Open Error #%1").arg(error), StopOk);
+    ShowMessage(tr("Invalid data file!"), tr("File Open Error #%1").arg(error), StopOk);
   if (!open.reading.Accepted()) return;
 
   Fill(open.reading.stats, QString::fromStdString(open.reading.name), kFirstBackId);
-  setWindowTitle("Viewing " + FullName(path));
+  setWindowTitle(tr("Viewing %1").arg(FullName(path)));
   SetView(false);
   ui->DateLabl->setText(QString::fromStdString(StampDate(open.reading.stamp)));
   ui->TimeLabl->setText(QString::fromStdString(StampTime(open.reading.stamp)));

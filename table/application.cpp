@@ -1,14 +1,13 @@
 #include "table/application.h"
 
+#include <QCoreApplication>
 #include <exception>
 
 #include "platform/platform.h"
 
 namespace {
 
-void ShowException(const char* what) {
-  ShowMessage(QString::fromUtf8(what), QApplication::applicationDisplayName(), StopOk);
-}
+void ShowException(const QString& what) { ShowMessage(what, QApplication::applicationDisplayName(), StopOk); }
 
 }  // namespace
 
@@ -22,9 +21,9 @@ bool DeliverGuarded(const std::function<bool()>& f, bool fallback) {
   try {
     return f();
   } catch (const std::exception& e) {
-    ShowException(e.what());
+    ShowException(QString::fromUtf8(e.what()));
   } catch (...) {
-    ShowException("An unknown error occurred.");
+    ShowException(QCoreApplication::translate("TApplication", "An unknown error occurred."));
   }
   return fallback;
 }
@@ -33,9 +32,9 @@ int RunGuarded(const std::function<int()>& body) {
   try {
     body();
   } catch (const std::exception& e) {
-    ShowException(e.what());
+    ShowException(QString::fromUtf8(e.what()));
   } catch (...) {
-    ShowException("An unknown error occurred.");
+    ShowException(QCoreApplication::translate("TApplication", "An unknown error occurred."));
   }
   return 0;
 }

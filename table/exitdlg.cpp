@@ -34,7 +34,7 @@ TExitDlg::TExitDlg(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::T
        std::initializer_list<QWidget*>{ui->Panel2, ui->Panel3, ui->Panel4, ui->Panel5, ui->Panel7})
     w->raise();
   ui->NewGameBtn->raise();
-  ui->Image1->setAccessibleName("You're Broke! Game Over. Credit Extension Approved!");
+  ui->Image1->setAccessibleName(tr("You're Broke! Game Over. Credit Extension Approved!"));
   for (QWidget* decoration : std::initializer_list<QWidget*>{ui->Bevel1, ui->Panel2, ui->Panel3, ui->Panel4,
                                                              ui->Panel5, ui->Panel7, ui->Image2})
     HideFromAssistiveTech(decoration);

@@ -35,7 +35,7 @@ TIntroDlg::TIntroDlg(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui:
   SetUpDialog(this);
   setStyleSheet(Style());
 
-  ui->StartBankLabl->setText(QStringLiteral("Your starting bank account is $%1").arg(StartingBank));
+  ui->StartBankLabl->setText(tr("Your starting bank account is $%1").arg(StartingBank));
   // The back in use now is the one the card shows first; it is drawn when the dialog first opens.
   firstBack = DeckBackId;
 
@@ -51,7 +51,7 @@ TIntroDlg::TIntroDlg(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui:
   ui->Label4->setBuddy(ui->BoxBetEdit);
   for (QLineEdit* edit : {ui->PlrNameEdit, ui->BoxBetEdit}) KeepAltKeysOut(edit);
   PresentAs(ui->CardPic, QAccessible::Button);
-  ui->CardPic->setAccessibleDescription("Space shows the next back");
+  ui->CardPic->setAccessibleDescription(tr("Space shows the next back"));
   for (QWidget* decoration : std::initializer_list<QWidget*>{ui->Bevel1, ui->Image2})
     HideFromAssistiveTech(decoration);
 }
@@ -101,7 +101,8 @@ void TIntroDlg::Refuse(const QString& text, const QString& caption, QWidget* foc
 void TIntroDlg::OKClick() {
   const QString name = ui->PlrNameEdit->text();
   if (name.toUcs4().size() > 10) {
-    Refuse("Name must be 10 letters or less.\n        Try Again..", "Illegal Name Entry", ui->PlrNameEdit);
+    Refuse(tr("Name must be 10 letters or less.\n        Try Again.."), tr("Illegal Name Entry"),
+           ui->PlrNameEdit);
     return;
   }
   PlayerName = name.isEmpty() ? QStringLiteral("Player") : name;
@@ -136,5 +137,5 @@ void TIntroDlg::CardChangeClick() {
 
 void TIntroDlg::ShowBack(int id) {
   ShowImage(ui->CardPic, id);
-  ui->CardPic->setAccessibleName(QString::fromStdString(BackTitle(id)));
+  ui->CardPic->setAccessibleName(BackTitle(id));
 }

@@ -213,6 +213,7 @@ TMainForm::TMainForm(QWidget* parent)
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                  Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
   UseBaseFont(this);
+  KeepTextsWhole(this);
   Decorate(ui.get());
   // The client area's fixed size is the layout's; the menu bar's height is the style's.
   setFixedSize(sizeHint());

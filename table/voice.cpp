@@ -43,7 +43,7 @@ QString ResultWords(Outcome outcome) {
   return QCoreApplication::translate("TMainForm", "Push.. Split the Pot!");
 }
 
-QString HandWords(const HandRank& rank) { return CaptionWords(rank).section('\n', 0, 0).trimmed(); }
+QString HandWords(const HandRank& rank) { return CaptionWords(rank).simplified(); }
 
 QString CardsWords(const Hand& hand, const SlotFlags& down) {
   QStringList cards;

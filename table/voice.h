@@ -52,7 +52,7 @@ class TableVoice : public QObject {
   std::optional<ShowdownRecord> lastShowdown_;
 };
 
-// A hand's name as a player says it: the first line of its caption, "Pair of Kings".
+// A hand's name as a player says it: its caption on one line, "Pair of Kings (Nine kicker)".
 QString HandWords(const HandRank& rank);
 // The cards of a hand, "King of Hearts, Nine of Clubs, ..."; cards turned down say so.
 QString CardsWords(const Hand& hand, const SlotFlags& down = {});

@@ -13,9 +13,11 @@
 #include "game/handrank.h"
 #include "history/historybox.h"
 #include "history/recorder.h"
+#include "platform/language.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
+  InstallTranslators();
   const int hands = argc > 1 ? std::max(1, std::atoi(argv[1])) : 10;
   THistoryBox box;
   box.SetPlayerName("Lee");

@@ -16,6 +16,7 @@
 #include "decks/decksdlg.h"
 #include "help/about.h"
 #include "help/helpbox.h"
+#include "platform/language.h"
 #include "platform/platform.h"
 #include "stats/statbox.h"
 #include "table/exitdlg.h"
@@ -36,6 +37,7 @@ class NamedFile : public QtPlatform {
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
+  InstallTranslators();
   const char* which = argc > 1 ? argv[1] : "help";
   if (std::strcmp(which, "decks") == 0) {
     if (argc > 2) DeckBackId = std::atoi(argv[2]);

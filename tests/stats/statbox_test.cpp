@@ -20,6 +20,7 @@
 #include "decks/catalogue.h"
 #include "decks/deckchoice.h"
 #include "help/helpbox.h"
+#include "platform/language.h"
 #include "stats/gamestats.h"
 #include "stats/statsfile.h"
 #include "tests/support/fakeplatform.h"
@@ -58,20 +59,6 @@ class StatBoxTest : public ::testing::Test {
   void TearDown() override { delete box; }
 
   QString Text(const char* label) const { return Named<QLabel>(box, label)->text(); }
-  // The labels whose text runs past their box, in the font they show it in.
-  std::vector<std::string> Clipped() const {
-    std::vector<std::string> clipped;
-    for (QLabel* label : box->findChildren<QLabel*>()) {
-      if (label->text().isEmpty()) continue;
-      label->ensurePolished();
-      const int flags = static_cast<int>(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0);
-      const QRect room = label->contentsRect();
-      if (!room.contains(
-              label->fontMetrics().boundingRect(room, flags, label->text()).adjusted(0, 0, -1, -1)))
-        clipped.push_back(label->objectName().toStdString());
-    }
-    return clipped;
-  }
   bool CornerShows(const char* place, int id) const { return Shows(Named<QLabel>(box, place), id); }
   // What a screen reader is told of a widget: its name, or its description.
   QString Heard(const char* name, QAccessible::Text t = QAccessible::Name) const {
@@ -153,7 +140,7 @@ TEST_F(StatBoxTest, LabelsFollowTheirRules) {
     PlayerName = c.name;
     box->UpdateClick();
     for (const auto& [label, text] : c.texts) EXPECT_EQ(Text(label), text) << label;
-    EXPECT_EQ(Clipped(), std::vector<std::string>{});
+    EXPECT_EQ(ClippedLabels(box), std::vector<std::string>{});
   }
 }
 
@@ -242,6 +229,26 @@ TEST_F(StatBoxTest, FileViewAndBack) {
   QTest::keyClick(box, Qt::Key_Escape);  // as the close button does
   EXPECT_FALSE(box->isVisible());
   EXPECT_FALSE(box->Timer1->isActive()) << "a hidden window does not tick";
+}
+
+TEST_F(StatBoxTest, AFileIsTheSameInEveryLanguage) {
+  QTemporaryDir dir;
+  GameStats = Figures(3, 2);
+  GameStats.PlrBestRank = {6, 11, 2, 0, 0, 0, 0};
+  GameStats.PlrBestCards = {12, 25, 3, 38, 16};
+  const auto saved = [&](const char* name) {
+    platform.SetSaveFileName(dir.filePath(name));
+    box->SaveSpBtnClick();
+    QFile file(dir.filePath(name));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+  };
+  const QByteArray english = saved("english.bwf");
+  ASSERT_TRUE(InstallTranslators(QLocale(QStringLiteral("de_DE"))));
+  EXPECT_EQ(saved("german.bwf"), english);
+  Open(dir.filePath("english.bwf"));
+  EXPECT_EQ(Text("gameTotalLabl"), "3") << "read back under German without a complaint";
+  EXPECT_EQ(Text("plrBestLabl"), "Full House \n(K\u00f6nige mit Vieren)");
+  InstallTranslators(QLocale::c());
 }
 
 TEST_F(StatBoxTest, SavingAsksBeforeReplacingAndNeverLosesAFile) {

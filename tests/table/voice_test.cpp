@@ -75,13 +75,15 @@ TEST_F(VoiceTest, EachNewsIsOnTheFocusedControl) {
 
   const std::pair<Moment, std::pair<QString, QString>> moments[] = {
       {{"the_deal_names_the_hand_and_its_cards_on_draw", "Draw",
-        "Dealt: Pair of Aces. Ace of Hearts, Ace of Diamonds, Seven of Clubs, Four of Spades, Deuce of "
+        "Dealt: Pair of Aces (Seven kicker). Ace of Hearts, Ace of Diamonds, Seven of Clubs, Four of Spades, "
+        "Deuce of "
         "Hearts"},
        dealt},
       {{"the_dealers_draw_is_the_focused_result_lines_own_text", "MainLabl", "Dealer takes 3 | Result"},
        dealerDrew},
       {{"the_showdown_names_the_winner_both_hands_and_the_bank", "BetEdit",
-        "You're a winner! Your Pair of Aces beats the Dealer's King high. Bank $1010"},
+        "You're a winner! Your Pair of Aces (Seven kicker) beats the Dealer's King high (Queen kicker). Bank "
+        "$1010"},
        settled},
       {{"ctrl_r_reads_the_hands_cards_again", "BetEdit",
         "Your cards: Ace of Hearts, Ace of Diamonds, Seven of Clubs, Four of Spades, Deuce of Hearts. The "

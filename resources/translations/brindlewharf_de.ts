@@ -1,0 +1,1924 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name>BankChart</name>
+    <message>
+        <source>Chart of the bank</source>
+        <translation>Verlauf der Bank</translation>
+    </message>
+    <message>
+        <source>1 hand</source>
+        <translation>1 Hand</translation>
+    </message>
+    <message>
+        <source>%1 hands</source>
+        <translation>%1 Hände</translation>
+    </message>
+    <message>
+        <source>%1: started at %2, now %3, highest %4, lowest %5</source>
+        <translation>%1: Start mit %2, jetzt %3, höchstens %4, mindestens %5</translation>
+    </message>
+    <message>
+        <source>hand %1</source>
+        <translation>Hand %1</translation>
+    </message>
+</context>
+<context>
+    <name>Cards</name>
+    <message>
+        <source>Pair</source>
+        <translation>Paar</translation>
+    </message>
+    <message>
+        <source>Two Pair</source>
+        <translation>Zwei Paare</translation>
+    </message>
+    <message>
+        <source>Three of a Kind</source>
+        <translation>Drilling</translation>
+    </message>
+    <message>
+        <source>Straight</source>
+        <translation>Straße</translation>
+    </message>
+    <message>
+        <source>Flush</source>
+        <translation>Flush</translation>
+    </message>
+    <message>
+        <source>Full House</source>
+        <translation>Full House</translation>
+    </message>
+    <message>
+        <source>Four of a Kind</source>
+        <translation>Vierling</translation>
+    </message>
+    <message>
+        <source>Straight Flush</source>
+        <translation>Straight Flush</translation>
+    </message>
+    <message>
+        <source>Royal Flush</source>
+        <translation>Royal Flush</translation>
+    </message>
+    <message>
+        <source>Deuce</source>
+        <translation>Zwei</translation>
+    </message>
+    <message>
+        <source>Three</source>
+        <translation>Drei</translation>
+    </message>
+    <message>
+        <source>Four</source>
+        <translation>Vier</translation>
+    </message>
+    <message>
+        <source>Five</source>
+        <translation>Fünf</translation>
+    </message>
+    <message>
+        <source>Six</source>
+        <translation>Sechs</translation>
+    </message>
+    <message>
+        <source>Seven</source>
+        <translation>Sieben</translation>
+    </message>
+    <message>
+        <source>Eight</source>
+        <translation>Acht</translation>
+    </message>
+    <message>
+        <source>Nine</source>
+        <translation>Neun</translation>
+    </message>
+    <message>
+        <source>Ten</source>
+        <translation>Zehn</translation>
+    </message>
+    <message>
+        <source>Jack</source>
+        <translation>Bube</translation>
+    </message>
+    <message>
+        <source>Queen</source>
+        <translation>Dame</translation>
+    </message>
+    <message>
+        <source>King</source>
+        <translation>König</translation>
+    </message>
+    <message>
+        <source>Ace</source>
+        <translation>Ass</translation>
+    </message>
+    <message>
+        <source>Deuces</source>
+        <translation>Zweien</translation>
+    </message>
+    <message>
+        <source>Threes</source>
+        <translation>Dreien</translation>
+    </message>
+    <message>
+        <source>Fours</source>
+        <translation>Vieren</translation>
+    </message>
+    <message>
+        <source>Fives</source>
+        <translation>Fünfen</translation>
+    </message>
+    <message>
+        <source>Sixs</source>
+        <translation>Sechsen</translation>
+    </message>
+    <message>
+        <source>Sevens</source>
+        <translation>Siebenen</translation>
+    </message>
+    <message>
+        <source>Eights</source>
+        <translation>Achten</translation>
+    </message>
+    <message>
+        <source>Nines</source>
+        <translation>Neunen</translation>
+    </message>
+    <message>
+        <source>Tens</source>
+        <translation>Zehnen</translation>
+    </message>
+    <message>
+        <source>Jacks</source>
+        <translation>Buben</translation>
+    </message>
+    <message>
+        <source>Queens</source>
+        <translation>Damen</translation>
+    </message>
+    <message>
+        <source>Kings</source>
+        <translation>Könige</translation>
+    </message>
+    <message>
+        <source>Aces</source>
+        <translation>Asse</translation>
+    </message>
+    <message>
+        <source>Heart</source>
+        <translation>Herz</translation>
+    </message>
+    <message>
+        <source>Diamond</source>
+        <translation>Karo</translation>
+    </message>
+    <message>
+        <source>Club</source>
+        <translation>Kreuz</translation>
+    </message>
+    <message>
+        <source>Spade</source>
+        <translation>Pik</translation>
+    </message>
+    <message>
+        <source>Hearts</source>
+        <translation>Herz</translation>
+    </message>
+    <message>
+        <source>Diamonds</source>
+        <translation>Karo</translation>
+    </message>
+    <message>
+        <source>Clubs</source>
+        <translation>Kreuz</translation>
+    </message>
+    <message>
+        <source>Spades</source>
+        <translation>Pik</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%2 %1</translation>
+    </message>
+    <message>
+        <source>Hand Rank program error.. Please notify the author</source>
+        <translation>Fehler bei der Blattwertung.. Bitte den Entwicklern melden</translation>
+    </message>
+    <message>
+        <source>(None)</source>
+        <translation>(Keine)</translation>
+    </message>
+    <message>
+        <source>%1 high 
+(%2 kicker)</source>
+        <translation>%1 hoch 
+(%2 als Kicker)</translation>
+    </message>
+    <message>
+        <source>Pair of %1 
+(%2 kicker)</source>
+        <translation>Paar %1 
+(%2 als Kicker)</translation>
+    </message>
+    <message>
+        <source>Two Pair 
+(%1 and %2)</source>
+        <translation>Zwei Paare 
+(%1 und %2)</translation>
+    </message>
+    <message>
+        <source>Three %1</source>
+        <translation>Drei %1</translation>
+    </message>
+    <message>
+        <source>%1 high Straight</source>
+        <translation>Straße, %1 hoch</translation>
+    </message>
+    <message>
+        <source>%1 high Flush 
+(%2)</source>
+        <translation>Flush, %1 hoch 
+(%2)</translation>
+    </message>
+    <message>
+        <source>Full House 
+(%1 over %2)</source>
+        <translation>Full House 
+(%1 mit %2)</translation>
+    </message>
+    <message>
+        <source>Four %1</source>
+        <translation>Vier %1</translation>
+    </message>
+    <message>
+        <source>%1 high Straight Flush 
+(%2)</source>
+        <translation>Straight Flush, %1 hoch 
+(%2)</translation>
+    </message>
+    <message>
+        <source>Royal Flush 
+(%1)</source>
+        <translation>Royal Flush 
+(%1)</translation>
+    </message>
+</context>
+<context>
+    <name>Decks</name>
+    <message>
+        <source>clown</source>
+        <translation>Clown</translation>
+    </message>
+    <message>
+        <source>lighthouse in a storm</source>
+        <translation>Leuchtturm im Sturm</translation>
+    </message>
+    <message>
+        <source>rider on a bucking horse</source>
+        <translation>Reiter auf einem bockenden Pferd</translation>
+    </message>
+    <message>
+        <source>pigs at a card table</source>
+        <translation>Schweine am Kartentisch</translation>
+    </message>
+    <message>
+        <source>cathedral at night</source>
+        <translation>Kathedrale bei Nacht</translation>
+    </message>
+    <message>
+        <source>red flower</source>
+        <translation>rote Blume</translation>
+    </message>
+    <message>
+        <source>sea stack at dusk</source>
+        <translation>Felsnadel im Meer bei Abenddämmerung</translation>
+    </message>
+    <message>
+        <source>blue-and-white waves</source>
+        <translation>blau-weiße Wellen</translation>
+    </message>
+    <message>
+        <source>two clowns</source>
+        <translation>zwei Clowns</translation>
+    </message>
+    <message>
+        <source>snowy cottage under a full moon</source>
+        <translation>verschneites Häuschen bei Vollmond</translation>
+    </message>
+    <message>
+        <source>Card back %1 of %2: %3</source>
+        <translation>Kartenrücken %1 von %2: %3</translation>
+    </message>
+</context>
+<context>
+    <name>GameStats</name>
+    <message>
+        <source>Save current stats?</source>
+        <translation>Aktuelle Statistik behalten?</translation>
+    </message>
+    <message>
+        <source>New Game</source>
+        <translation>Neues Spiel</translation>
+    </message>
+</context>
+<context>
+    <name>Help</name>
+    <message>
+        <source>
+GAME OVERVIEW:
+</source>
+        <translation>
+SPIELÜBERBLICK:
+</translation>
+    </message>
+    <message>
+        <source>Brindlewharf is five-card draw poker with nothing wild. These pages cover the rules a newcomer needs to sit down and play; if you already know poker, the house rules will feel familiar.
+</source>
+        <translation>Brindlewharf ist Five Card Draw, Poker mit fünf Karten und einem Tausch, ganz ohne Joker. Diese Seiten erklären alles, was man als Neuling zum Mitspielen braucht; wer Poker schon kennt, wird sich in den Hausregeln gleich zurechtfinden.
+</translation>
+    </message>
+    <message>
+        <source>A hand, step by step:
+  1. You bet, and the Dealer matches your bet in the Game Pot.
+  2. The Dealer deals two hands of five cards, one to you and one to the House.
+  3. You discard and draw replacement cards.
+  4. The Dealer discards and draws replacement cards.
+  5. The two hands are compared to find the winner of the hand.
+  6. The Game Pot is paid to the winner.
+  7. Betting opens for the next hand.
+</source>
+        <translation>Eine Hand, Schritt für Schritt:
+  1. Sie setzen, und der Geber bringt denselben Betrag in den Pot.
+  2. Der Geber teilt zwei Blätter zu fünf Karten aus, eines für Sie, eines für das Haus.
+  3. Sie legen Karten ab und ziehen neue.
+  4. Der Geber legt Karten ab und zieht neue.
+  5. Die beiden Blätter werden verglichen; das bessere gewinnt die Hand.
+  6. Der Pot geht an den Gewinner.
+  7. Die Einsätze für die nächste Hand sind eröffnet.
+</translation>
+    </message>
+    <message>
+        <source>Each stage of a hand has its own page under House Rules, and the Hand Rankings tab describes every type of hand.
+</source>
+        <translation>Jeder Abschnitt einer Hand hat unter „Hausregeln“ seine eigene Seite, und die Registerkarte „Blattwertungen“ beschreibt jede Art von Blatt.
+</translation>
+    </message>
+    <message>
+        <source>Note:</source>
+        <translation>Hinweis:</translation>
+    </message>
+    <message>
+        <source>Unlike draw poker in a casino, and much like video poker, you bet only at the start of each hand. Further bets during a hand were left out to keep the game simple and quick. If you would like to see them, or anything else, see Contacting the Author.
+</source>
+        <translation>Anders als beim Draw Poker im Casino und ähnlich wie beim Video-Poker setzen Sie nur zu Beginn jeder Hand. Weitere Setzrunden während einer Hand gibt es nicht, damit das Spiel einfach und flott bleibt. Wenn Sie sie oder etwas anderes vermissen, lesen Sie „Kontakt zu den Entwicklern“.
+</translation>
+    </message>
+    <message>
+        <source>
+BETTING:
+</source>
+        <translation>
+SETZEN:
+</translation>
+    </message>
+    <message>
+        <source>You bet once, at the start of each hand, and the bet may be any number of whole dollars up to the amount in your Bank. There are two ways to place a New Bet:
+</source>
+        <translation>Sie setzen einmal, zu Beginn jeder Hand, und zwar beliebig viele ganze Dollar bis zum Betrag Ihrer Bank. Einen neuen Einsatz machen Sie auf zwei Arten:
+</translation>
+    </message>
+    <message>
+        <source>1)  By clicking on the cash denomination
+     for the dollar amount of your choice.
+</source>
+        <translation>1)  Durch Klicken auf die Geldscheine
+     für den gewünschten Dollarbetrag.
+</translation>
+    </message>
+    <message>
+        <source>Every click on a bill adds its value to the New Bet field and takes it out of your Bank, and the cash on the table changes to match.
+</source>
+        <translation>Jeder Klick auf einen Schein zählt seinen Wert zum Feld „Neuer Einsatz“ hinzu und nimmt ihn aus Ihrer Bank; das Geld auf dem Tisch ändert sich entsprechend.
+</translation>
+    </message>
+    <message>
+        <source>2) By directly typing the dollar amount in
+     the &apos;New Bet&apos; field.
+</source>
+        <translation>2) Durch direktes Eintippen des Dollarbetrags
+     in das Feld „Neuer Einsatz“.
+</translation>
+    </message>
+    <message>
+        <source>While you type, the cash on the table and your Bank follow the New Bet field, so typing a smaller amount gives back cash you had already clicked into the bet.
+</source>
+        <translation>Während Sie tippen, folgen das Geld auf dem Tisch und Ihre Bank dem Feld „Neuer Einsatz“; ein kleinerer Betrag gibt also Geld zurück, das Sie schon in den Einsatz geklickt hatten.
+</translation>
+    </message>
+    <message>
+        <source>Once the bet is in, the Deal button moves it into the Game Pot.
+</source>
+        <translation>Steht der Einsatz, bringt ihn die Schaltfläche „Geben“ in den Pot.
+</translation>
+    </message>
+    <message>
+        <source>Leave the New Bet field blank and click Deal to bet your last bet again, as long as your Bank still covers it.
+</source>
+        <translation>Lassen Sie das Feld „Neuer Einsatz“ leer und klicken Sie auf „Geben“, um Ihren letzten Einsatz noch einmal zu setzen, solange Ihre Bank ihn noch deckt.
+</translation>
+    </message>
+    <message>
+        <source>
+THE DEAL:
+</source>
+        <translation>
+DAS GEBEN:
+</translation>
+    </message>
+    <message>
+        <source>Your bet, new or carried over from the last hand, goes into the Game Pot together with the Dealer&apos;s matching bet. Then you and the Dealer are dealt five cards each, one at a time and in turn, from the top of a freshly shuffled deck.
+</source>
+        <translation>Ihr Einsatz, neu oder von der letzten Hand übernommen, geht zusammen mit dem gleich hohen Einsatz des Gebers in den Pot. Dann erhalten Sie und der Geber je fünf Karten, einzeln und abwechselnd, von oben aus einem frisch gemischten Stapel.
+</translation>
+    </message>
+    <message>
+        <source>Clicking Deal has the Dealer, in this order:
+  - close the betting,
+  - move your bet from the New Bet or Last Bet field into the Game Pot and match it,
+  - shuffle the deck,
+  - deal the hand.
+</source>
+        <translation>Ein Klick auf „Geben“ lässt den Geber der Reihe nach:
+  - die Einsätze schließen,
+  - Ihren Einsatz aus „Neuer Einsatz“ oder „Letzter Einsatz“ in den Pot legen und mitgehen,
+  - die Karten mischen,
+  - die Hand austeilen.
+</translation>
+    </message>
+    <message>
+        <source>When both of you hold five cards the deal is over and the draw begins.
+</source>
+        <translation>Halten Sie beide fünf Karten, ist das Geben vorbei und der Tausch beginnt.
+</translation>
+    </message>
+    <message>
+        <source>
+DRAWING CARDS:
+</source>
+        <translation>
+KARTEN TAUSCHEN:
+</translation>
+    </message>
+    <message>
+        <source>You and the Dealer may each exchange up to 3 cards, or 4 when the one card kept is an Ace. You always draw first.
+</source>
+        <translation>Sie und der Geber dürfen je bis zu 3 Karten tauschen, oder 4, wenn die eine behaltene Karte ein Ass ist. Sie tauschen immer zuerst.
+</translation>
+    </message>
+    <message>
+        <source>Click each card you want to exchange to turn it face down (click it again to keep it after all), then click the Draw button.
+</source>
+        <translation>Klicken Sie jede Karte an, die Sie tauschen möchten, damit sie verdeckt liegt (ein zweiter Klick behält sie doch), und klicken Sie dann auf „Tauschen“.
+</translation>
+    </message>
+    <message>
+        <source>After your draw the Dealer announces how many cards the House takes and exchanges them at once. Then the two hands are compared.
+</source>
+        <translation>Nach Ihrem Tausch sagt der Geber an, wie viele Karten das Haus nimmt, und tauscht sie sofort. Dann werden die beiden Blätter verglichen.
+</translation>
+    </message>
+    <message>
+        <source>
+THE SHOWDOWN:
+</source>
+        <translation>
+DER SHOWDOWN:
+</translation>
+    </message>
+    <message>
+        <source>Both hands are turned face up and ranked automatically, and the Dealer announces the winner and pays out the Game Pot.
+</source>
+        <translation>Beide Blätter werden aufgedeckt und von selbst gewertet; der Geber verkündet den Gewinner und zahlt den Pot aus.
+</translation>
+    </message>
+    <message>
+        <source>If you win, the pot goes into your Bank and the cash on the table is updated. If the Dealer wins, the pot goes to the House. If the hands tie, the pot is split and your Bank stays as it was.
+</source>
+        <translation>Gewinnen Sie, geht der Pot in Ihre Bank und das Geld auf dem Tisch wird angepasst. Gewinnt der Geber, geht der Pot an das Haus. Bei Gleichstand wird der Pot geteilt und Ihre Bank bleibt, wie sie war.
+</translation>
+    </message>
+    <message>
+        <source>That ends the hand, and betting opens for the next one.
+</source>
+        <translation>Damit ist die Hand vorbei, und die Einsätze für die nächste sind eröffnet.
+</translation>
+    </message>
+    <message>
+        <source>
+Note:</source>
+        <translation>
+Hinweis:</translation>
+    </message>
+    <message>
+        <source>If you lose a hand with your whole Bank at stake, you are bankrupt. The House then approves a credit extension: choose New Game to play on with a fresh starting Bank, or Exit to leave. Every bankruptcy is counted in the game statistics.
+</source>
+        <translation>Verlieren Sie eine Hand, bei der Ihre ganze Bank im Spiel war, sind Sie pleite. Das Haus gewährt dann einen neuen Kredit: Wählen Sie „Neues Spiel“, um mit frischem Startkapital weiterzuspielen, oder „Beenden“, um aufzuhören. Jede Pleite wird in der Spielstatistik gezählt.
+</translation>
+    </message>
+    <message>
+        <source>
+SELECTING A DECK:
+</source>
+        <translation>
+KARTENSPIEL WÄHLEN:
+</translation>
+    </message>
+    <message>
+        <source>You can play with the card back of your choice, or have the Dealer pick one at random before each hand.
+</source>
+        <translation>Sie können mit dem Kartenrücken Ihrer Wahl spielen oder den Geber vor jeder Hand einen zufällig aussuchen lassen.
+</translation>
+    </message>
+    <message>
+        <source>Choose a deck, or the Randomize option, on the welcome screen when the game opens, or later through Decks in the Game menu (F7) at the start of any hand.
+</source>
+        <translation>Wählen Sie ein Kartenspiel oder die Option „Zufällig“ im Begrüßungsfenster beim Start, oder später vor jeder Hand über „Kartenspiele“ im Menü „Spiel“ (F7).
+</translation>
+    </message>
+    <message>
+        <source>If the Randomize option is selected, the selection of an individual Deck is disabled.
+</source>
+        <translation>Ist die Option „Zufällig“ gewählt, lässt sich kein einzelnes Kartenspiel auswählen.
+</translation>
+    </message>
+    <message>
+        <source>
+GAME STATISTICS:
+</source>
+        <translation>
+SPIELSTATISTIK:
+</translation>
+    </message>
+    <message>
+        <source>The statistics of the current game, with a running count of every hand ranking, are gathered automatically and can be viewed at any time.
+</source>
+        <translation>Die Statistik des laufenden Spiels, mit einer fortlaufenden Zählung jeder Blattwertung, wird von selbst geführt und lässt sich jederzeit ansehen.
+</translation>
+    </message>
+    <message>
+        <source>To view the current game statistics, select the &apos;Stats&apos; option from the &apos;Game&apos; menu.
+</source>
+        <translation>Um die Statistik des laufenden Spiels anzusehen, wählen Sie „Statistik“ im Menü „Spiel“.
+</translation>
+    </message>
+    <message>
+        <source>The statistics change only when a hand is over, so the window always shows the figures as of the last finished hand.
+</source>
+        <translation>Die Statistik ändert sich nur, wenn eine Hand vorbei ist; das Fenster zeigt also immer den Stand nach der letzten beendeten Hand.
+</translation>
+    </message>
+    <message>
+        <source>
+SAVING GAME STATISTICS:
+</source>
+        <translation>
+SPIELSTATISTIK SPEICHERN:
+</translation>
+    </message>
+    <message>
+        <source>You can save the current statistics at any time and open them again later in the statistics window.
+</source>
+        <translation>Sie können die aktuelle Statistik jederzeit speichern und später im Statistikfenster wieder öffnen.
+</translation>
+    </message>
+    <message>
+        <source>To save, open the statistics window and choose Save... from its Stats menu, or click its Save Stats toolbar button.
+</source>
+        <translation>Zum Speichern öffnen Sie das Statistikfenster und wählen „Speichern...“ in dessen Menü „Statistik“, oder Sie klicken dort auf die Schaltfläche „Statistik speichern“.
+</translation>
+    </message>
+    <message>
+        <source>VIEWING SAVED STATISTICS:
+</source>
+        <translation>GESPEICHERTE STATISTIK ANSEHEN:
+</translation>
+    </message>
+    <message>
+        <source>Saved statistics can be viewed at any time during a game. Opening a saved file shows its figures in place of the current ones for as long as you look at them; Current Game in the same menu brings the current figures back.
+</source>
+        <translation>Gespeicherte Statistiken lassen sich während eines Spiels jederzeit ansehen. Eine geöffnete Datei zeigt ihre Zahlen anstelle der aktuellen, solange Sie sie betrachten; „Laufendes Spiel“ im selben Menü holt die aktuellen Zahlen zurück.
+</translation>
+    </message>
+    <message>
+        <source>Choose Open... from the Stats menu of the statistics window, or click its Open saved Stats toolbar button.
+</source>
+        <translation>Wählen Sie „Öffnen...“ im Menü „Statistik“ des Statistikfensters, oder klicken Sie dort auf die Schaltfläche „Gespeicherte Statistik öffnen“.
+</translation>
+    </message>
+    <message>
+        <source>Saving is meant for keeping a record of your best games. Saved figures can only be looked at: they never become the figures of the game in play.
+</source>
+        <translation>Das Speichern ist dazu da, Ihre besten Spiele festzuhalten. Gespeicherte Zahlen kann man nur ansehen: Sie werden nie zu den Zahlen des laufenden Spiels.
+</translation>
+    </message>
+    <message>
+        <source>
+THE COACH:
+</source>
+        <translation>
+DER COACH:
+</translation>
+    </message>
+    <message>
+        <source>The Coach looks over your shoulder while you discard. It weighs every draw the house allows for the five cards you were dealt, from standing pat to throwing three cards, or four when the card you keep is an Ace, and ranks them by how they fare against the Dealer.
+</source>
+        <translation>Der Coach schaut Ihnen beim Ablegen über die Schulter. Er wägt jeden Tausch ab, den das Haus für Ihre fünf ausgeteilten Karten erlaubt, vom Stehenbleiben bis zum Ablegen von drei Karten, oder vier, wenn die behaltene Karte ein Ass ist, und ordnet sie danach, wie sie sich gegen den Geber schlagen.
+</translation>
+    </message>
+    <message>
+        <source>To open or close the Coach, select &apos;Coach&apos; from the &apos;Game&apos; menu, or press Ctrl+K.
+</source>
+        <translation>Um den Coach zu öffnen oder zu schließen, wählen Sie „Coach“ im Menü „Spiel“ oder drücken Strg+K.
+</translation>
+    </message>
+    <message>
+        <source>While you discard, the Coach shows your cards and the three best draws: the cards to throw, the chances that your hand then wins, pushes or loses, and the draw&apos;s value. The value is what you can expect to win or lose on average, in bets: +0.250 is a quarter of your bet won, -0.100 a tenth of it lost. Below them it shows where the cards you have turned so far stand among all the draws.
+</source>
+        <translation>Während Sie ablegen, zeigt der Coach Ihre Karten und die drei besten Tausche: die abzulegenden Karten, die Aussichten, dass Ihr Blatt danach gewinnt, unentschieden spielt oder verliert, und den Wert des Tauschs. Der Wert ist, was Sie im Schnitt gewinnen oder verlieren können, in Einsätzen: +0.250 ist ein Viertel Ihres Einsatzes gewonnen, -0.100 ein Zehntel verloren. Darunter zeigt er, wo die bisher umgedrehten Karten unter allen Tauschen stehen.
+</translation>
+    </message>
+    <message>
+        <source>After your draw it tells you whether you chose the best draw, or how far below the best your choice was, and keeps a tally of the game: the draws it judged, how many were the best, and the dollars given up, which is the value below the best times your bet. New Game starts the tally afresh.
+</source>
+        <translation>Nach Ihrem Tausch sagt er Ihnen, ob Sie den besten Tausch gewählt haben oder wie weit Ihre Wahl unter dem besten lag, und führt Buch über das Spiel: die bewerteten Tausche, wie viele davon die besten waren, und die verschenkten Dollar, also der Wert unter dem besten mal Ihrem Einsatz. „Neues Spiel“ beginnt die Zählung von vorn.
+</translation>
+    </message>
+    <message>
+        <source>The figures come from the Dealer&apos;s fixed rule: the Dealer never sees your cards and always draws the same way, so the Coach can play out hundreds of thousands of deals of the cards you have not seen for every draw. They are averages over those deals, true to about half a cent per dollar bet, not a promise about the next hand. The Coach never changes how the cards are shuffled or dealt.
+</source>
+        <translation>Die Zahlen beruhen auf der festen Regel des Gebers: Der Geber sieht Ihre Karten nie und tauscht immer auf dieselbe Weise, darum kann der Coach für jeden Tausch Hunderttausende Verteilungen der Karten durchspielen, die Sie nicht gesehen haben. Es sind Durchschnitte über diese Verteilungen, genau auf etwa einen halben Cent je gesetzten Dollar, kein Versprechen für die nächste Hand. Der Coach ändert nie, wie die Karten gemischt oder ausgeteilt werden.
+</translation>
+    </message>
+    <message>
+        <source>
+LICENSE AGREEMENT:
+</source>
+        <translation>
+LIZENZVEREINBARUNG:
+</translation>
+    </message>
+    <message>
+        <source>Brindlewharf is copyright (c) 2026 the Brindlewharf developers and is free software under the MIT License. Anyone who obtains a copy may use it, copy it, change it, merge it into other work, publish it, pass it on, sublicense it and sell copies of it, free of charge and without further restriction, provided that the copyright notice and this permission go along with every copy or substantial part of it. The full terms come with the game, in the file %1.
+</source>
+        <translation>Brindlewharf ist urheberrechtlich geschützt, Copyright (c) 2026 die Brindlewharf-Entwickler, und ist freie Software unter der MIT-Lizenz. Wer eine Kopie erhält, darf sie kostenlos und ohne weitere Einschränkung benutzen, kopieren, ändern, mit anderen Werken zusammenführen, veröffentlichen, weitergeben, unterlizenzieren und Kopien davon verkaufen, sofern der Copyright-Hinweis und diese Erlaubnis jeder Kopie und jedem wesentlichen Teil beiliegen. Der vollständige Lizenztext (englisch) liegt dem Spiel bei, in der Datei %1.
+</translation>
+    </message>
+    <message>
+        <source>DISCLAIMER OF WARRANTY:
+</source>
+        <translation>GEWÄHRLEISTUNGSAUSSCHLUSS:
+</translation>
+    </message>
+    <message>
+        <source>The game is provided as it is, without warranty of any kind, stated or implied: no promise that it is fit to be sold, that it suits any particular purpose, or that it infringes no one&apos;s rights. In no case are its authors or copyright holders liable for any claim, damages or other liability, whether under a contract, a tort or otherwise, arising from the game, its use or other dealings in it.
+</source>
+        <translation>Das Spiel wird so überlassen, wie es ist, ohne ausdrückliche oder stillschweigende Gewährleistung jeglicher Art: kein Versprechen, dass es verkäuflich ist, dass es sich für einen bestimmten Zweck eignet oder dass es keine Rechte Dritter verletzt. Die Autoren oder Rechteinhaber haften in keinem Fall für Ansprüche, Schäden oder sonstige Haftung, ob aus Vertrag, unerlaubter Handlung oder anderweitig, die aus dem Spiel, seiner Nutzung oder dem sonstigen Umgang damit entstehen.
+</translation>
+    </message>
+    <message>
+        <source>
+CONTACTING THE AUTHOR:
+</source>
+        <translation>
+KONTAKT ZU DEN ENTWICKLERN:
+</translation>
+    </message>
+    <message>
+        <source>Brindlewharf is made in the open by its developers, and what players tell us shapes the next version. We would be glad to hear from you.
+</source>
+        <translation>Brindlewharf wird von seinen Entwicklern offen entwickelt, und was Spieler uns sagen, prägt die nächste Version. Wir freuen uns, von Ihnen zu hören.
+</translation>
+    </message>
+    <message>
+        <source>Write to us to:
+  - report a bug or a hand that was scored wrongly,
+  - suggest a feature or a house rule,
+  - tell us what you think of the card backs and the help,
+  - brag about your best game.
+</source>
+        <translation>Schreiben Sie uns, um:
+  - einen Fehler oder eine falsch gewertete Hand zu melden,
+  - eine Funktion oder eine Hausregel vorzuschlagen,
+  - uns zu sagen, was Sie von den Kartenrücken und der Hilfe halten,
+  - mit Ihrem besten Spiel anzugeben.
+</translation>
+    </message>
+    <message>
+        <source>Send e-mail to:
+</source>
+        <translation>E-Mail an:
+</translation>
+    </message>
+    <message>
+        <source>The Brindlewharf developers</source>
+        <translation>Die Brindlewharf-Entwickler</translation>
+    </message>
+    <message>
+        <source>The game has no mailbox of its own: please write to us by opening an issue on the issue tracker of Brindlewharf&apos;s source repository, where its source code is published.
+</source>
+        <translation>Das Spiel hat kein eigenes Postfach: Bitte schreiben Sie uns, indem Sie im Issue-Tracker des Quellcode-Repositorys von Brindlewharf, wo sein Quellcode veröffentlicht ist, ein Issue eröffnen.
+</translation>
+    </message>
+    <message>
+        <source>Royal Flush</source>
+        <translation>Royal Flush</translation>
+    </message>
+    <message>
+        <source>Royal Flush
+(Spades)</source>
+        <translation>Royal Flush
+(Pik)</translation>
+    </message>
+    <message>
+        <source>The straight flush A, K, Q, J, 10 of one suit: the highest hand there is in poker with nothing wild. See Straight Flush.</source>
+        <translation>Der Straight Flush A, K, D, B, 10 in einer Farbe: das höchste Blatt, das es im Poker ohne Joker gibt. Siehe Straight Flush.</translation>
+    </message>
+    <message>
+        <source>Straight Flush</source>
+        <translation>Straight Flush</translation>
+    </message>
+    <message>
+        <source> Eight High Straight Flush 
+(Diamonds)</source>
+        <translation> Straight Flush, Acht hoch 
+(Karo)</translation>
+    </message>
+    <message>
+        <source>Five cards of one suit in sequence, such as 8, 7, 6, 5, 4 of diamonds. The highest card decides, so 9-8-7-6-5 beats 7-6-5-4-3. The ace may count low, which makes 5-4-3-2-A the lowest straight flush. Suits never break a tie.</source>
+        <translation>Fünf Karten einer Farbe in lückenloser Folge, etwa Karo 8, 7, 6, 5, 4. Die höchste Karte entscheidet, also schlägt 9-8-7-6-5 die 7-6-5-4-3. Das Ass darf niedrig zählen; damit ist 5-4-3-2-A der niedrigste Straight Flush. Die Farben entscheiden nie einen Gleichstand.</translation>
+    </message>
+    <message>
+        <source>Four of a Kind</source>
+        <translation>Vierling</translation>
+    </message>
+    <message>
+        <source>Four Sevens</source>
+        <translation>Vier Siebenen</translation>
+    </message>
+    <message>
+        <source>Four cards of one rank and an odd card, the kicker, such as 7, 7, 7, 7, K. The four decide, so K-K-K-K-4 beats 10-10-10-10-A.</source>
+        <translation>Vier Karten desselben Werts und eine einzelne Karte, der Kicker, etwa 7, 7, 7, 7, K. Die vier entscheiden, also schlägt K-K-K-K-4 die 10-10-10-10-A.</translation>
+    </message>
+    <message>
+        <source>Full House</source>
+        <translation>Full House</translation>
+    </message>
+    <message>
+        <source>Full House
+(Deuces over Fives)</source>
+        <translation>Full House
+(Zweien mit Fünfen)</translation>
+    </message>
+    <message>
+        <source>Three cards of one rank and two of another, such as 2, 2, 2, 5, 5. The three decide, so 4-4-4-3-3 beats 2-2-2-A-A.</source>
+        <translation>Drei Karten eines Werts und zwei eines anderen, etwa 2, 2, 2, 5, 5. Die drei entscheiden, also schlägt 4-4-4-3-3 die 2-2-2-A-A.</translation>
+    </message>
+    <message>
+        <source>Flush</source>
+        <translation>Flush</translation>
+    </message>
+    <message>
+        <source>King High Flush
+(Spades)</source>
+        <translation>Flush, König hoch
+(Pik)</translation>
+    </message>
+    <message>
+        <source>Five cards of one suit, such as K, 9, 5, 4, 2 of spades. The highest card decides, then the next, down to the lowest, so A-7-5-4-2 beats K-Q-J-10-8 and J-8-7-5-3 beats J-8-7-5-2. Suits never break a tie.</source>
+        <translation>Fünf Karten einer Farbe, etwa Pik K, 9, 5, 4, 2. Die höchste Karte entscheidet, dann die nächste, bis hinunter zur niedrigsten, also schlägt A-7-5-4-2 die K-D-B-10-8 und B-8-7-5-3 die B-8-7-5-2. Die Farben entscheiden nie einen Gleichstand.</translation>
+    </message>
+    <message>
+        <source>Straight</source>
+        <translation>Straße</translation>
+    </message>
+    <message>
+        <source>Jack High Straight</source>
+        <translation>Straße, Bube hoch</translation>
+    </message>
+    <message>
+        <source>Five cards in sequence, such as J, 10, 9, 8, 7. The highest card decides, so 9-8-7-6-5 beats 7-6-5-4-3. The ace counts high or low: A-K-Q-J-10 and 5-4-3-2-A are both straights.</source>
+        <translation>Fünf Karten in lückenloser Folge, etwa B, 10, 9, 8, 7. Die höchste Karte entscheidet, also schlägt 9-8-7-6-5 die 7-6-5-4-3. Das Ass zählt hoch oder niedrig: A-K-D-B-10 und 5-4-3-2-A sind beide Straßen.</translation>
+    </message>
+    <message>
+        <source>Three of a Kind</source>
+        <translation>Drilling</translation>
+    </message>
+    <message>
+        <source>Three Nines</source>
+        <translation>Drei Neunen</translation>
+    </message>
+    <message>
+        <source>Three cards of one rank and two kickers of different ranks, such as 9, 9, 9, J, 7. The three decide, so Q-Q-Q-2-4 beats J-J-J-A-K, and K-K-K-2-3 beats Q-Q-Q-A-K.</source>
+        <translation>Drei Karten eines Werts und zwei Kicker verschiedenen Werts, etwa 9, 9, 9, B, 7. Die drei entscheiden, also schlägt D-D-D-2-4 die B-B-B-A-K und K-K-K-2-3 die D-D-D-A-K.</translation>
+    </message>
+    <message>
+        <source>Two Pair</source>
+        <translation>Zwei Paare</translation>
+    </message>
+    <message>
+        <source>Two Pair
+(Jacks and Fours)</source>
+        <translation>Zwei Paare
+(Buben und Vieren)</translation>
+    </message>
+    <message>
+        <source>Two cards of one rank, two of another and a kicker of a third, such as J, J, 4, 4, 7. The top pair decides, then the bottom pair, then the kicker, so K-K-4-4-7 beats Q-Q-J-J-A, K-K-3-3-A and K-K-4-4-5.</source>
+        <translation>Zwei Karten eines Werts, zwei eines anderen und ein Kicker eines dritten, etwa B, B, 4, 4, 7. Das höhere Paar entscheidet, dann das niedrigere, dann der Kicker, also schlägt K-K-4-4-7 die D-D-B-B-A, die K-K-3-3-A und die K-K-4-4-5.</translation>
+    </message>
+    <message>
+        <source>Pair</source>
+        <translation>Paar</translation>
+    </message>
+    <message>
+        <source>Pair of Queens
+(Nine Kicker)</source>
+        <translation>Paar Damen
+(Neun als Kicker)</translation>
+    </message>
+    <message>
+        <source>Two cards of one rank and three kickers of different ranks, such as Q, Q, 2, 4, 9. The pair decides, then each kicker in turn from the highest, so 4-4-A-J-7 beats 4-4-A-10-9.</source>
+        <translation>Zwei Karten eines Werts und drei Kicker verschiedenen Werts, etwa D, D, 2, 4, 9. Das Paar entscheidet, dann der Reihe nach jeder Kicker vom höchsten an, also schlägt 4-4-A-B-7 die 4-4-A-10-9.</translation>
+    </message>
+    <message>
+        <source>High Card</source>
+        <translation>Höchste Karte</translation>
+    </message>
+    <message>
+        <source>Ace High
+(Jack Kicker)</source>
+        <translation>Ass hoch
+(Bube als Kicker)</translation>
+    </message>
+    <message>
+        <source>Any hand that is none of the above, such as A, J, 6, 3, 2 of mixed suits. The highest card decides, then the second, and so on down to the lowest. Suits never break a tie.</source>
+        <translation>Jedes Blatt, das nichts von alledem ist, etwa A, B, 6, 3, 2 in gemischten Farben. Die höchste Karte entscheidet, dann die zweite, und so weiter bis zur niedrigsten. Die Farben entscheiden nie einen Gleichstand.</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryModel</name>
+    <message>
+        <source>Loss, bankrupt</source>
+        <translation>Verloren, pleite</translation>
+    </message>
+    <message>
+        <source>$%1 below best</source>
+        <translation>$%1 unter dem Besten</translation>
+    </message>
+    <message>
+        <source>As good as best</source>
+        <translation>So gut wie das Beste</translation>
+    </message>
+    <message>
+        <source>%1, turned down</source>
+        <translation>%1, umgedreht</translation>
+    </message>
+    <message>
+        <source>High card</source>
+        <translation>Höchste Karte</translation>
+    </message>
+    <message>
+        <source>Win</source>
+        <translation>Gewonnen</translation>
+    </message>
+    <message>
+        <source>Loss</source>
+        <translation>Verloren</translation>
+    </message>
+    <message>
+        <source>Push</source>
+        <translation>Unentschieden</translation>
+    </message>
+    <message>
+        <source>Best hold</source>
+        <translation>Bester Tausch</translation>
+    </message>
+    <message>
+        <source>No verdict</source>
+        <translation>Kein Urteil</translation>
+    </message>
+    <message>
+        <source>Hand</source>
+        <translation>Hand</translation>
+    </message>
+    <message>
+        <source>Bet</source>
+        <translation>Einsatz</translation>
+    </message>
+    <message>
+        <source>Dealt</source>
+        <translation>Ausgeteilt</translation>
+    </message>
+    <message>
+        <source>Drawn</source>
+        <translation>Getauscht</translation>
+    </message>
+    <message>
+        <source>Dealer&apos;s cards</source>
+        <translation>Karten des Gebers</translation>
+    </message>
+    <message>
+        <source>Your hand</source>
+        <translation>Ihr Blatt</translation>
+    </message>
+    <message>
+        <source>Dealer&apos;s hand</source>
+        <translation>Blatt des Gebers</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message>
+        <source>Bank</source>
+        <translation>Bank</translation>
+    </message>
+    <message>
+        <source>Coach</source>
+        <translation>Coach</translation>
+    </message>
+</context>
+<context>
+    <name>Refusals</name>
+    <message>
+        <source>Invalid bet charactor!</source>
+        <translation>Ungültiges Zeichen im Einsatz!</translation>
+    </message>
+    <message>
+        <source>Bet Error</source>
+        <translation>Einsatzfehler</translation>
+    </message>
+    <message>
+        <source>You don&apos;t have that much!</source>
+        <translation>So viel haben Sie nicht!</translation>
+    </message>
+    <message>
+        <source>Your last bet exceeds your bank account!
+         Decrease your bet..</source>
+        <translation>Ihr letzter Einsatz übersteigt Ihre Bank!
+         Setzen Sie weniger..</translation>
+    </message>
+    <message>
+        <source>Bet Overflow</source>
+        <translation>Einsatz zu hoch</translation>
+    </message>
+    <message>
+        <source>No betting charactors!
+      Try again..</source>
+        <translation>Das ist kein Einsatz!
+      Noch einmal..</translation>
+    </message>
+    <message>
+        <source>Illegal Bet</source>
+        <translation>Ungültiger Einsatz</translation>
+    </message>
+    <message>
+        <source>You don&apos;t have that much!
+       Try again..</source>
+        <translation>So viel haben Sie nicht!
+       Noch einmal..</translation>
+    </message>
+    <message>
+        <source>You must bet something..</source>
+        <translation>Sie müssen etwas setzen..</translation>
+    </message>
+    <message>
+        <source>The bank can&apos;t hold a win that big!
+      Decrease your bet..</source>
+        <translation>So viel Gewinn fasst die Bank nicht!
+      Setzen Sie weniger..</translation>
+    </message>
+    <message>
+        <source>You must enter a valid bet.
+      Try Again..</source>
+        <translation>Bitte geben Sie einen gültigen Einsatz ein.
+      Noch einmal..</translation>
+    </message>
+    <message>
+        <source>You don&apos;t have that much!
+       Try Again..</source>
+        <translation>So viel haben Sie nicht!
+       Noch einmal..</translation>
+    </message>
+    <message>
+        <source>Illegal Draw</source>
+        <translation>Ungültiger Tausch</translation>
+    </message>
+    <message>
+        <source>You Can&apos;t draw 5!</source>
+        <translation>Sie dürfen keine 5 tauschen!</translation>
+    </message>
+    <message>
+        <source>You can only Draw 4 to an Ace!</source>
+        <translation>Vier Karten nur, wenn Sie ein Ass behalten!</translation>
+    </message>
+</context>
+<context>
+    <name>TAbout</name>
+    <message>
+        <source>About Brindlewharf</source>
+        <translation>Über Brindlewharf</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Version</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>License</source>
+        <translation>Lizenz</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;&lt;b&gt;Brindlewharf 1.1&lt;/b&gt;&lt;/p&gt;
+&lt;p&gt;Copyright (c) 2026 the Brindlewharf developers&lt;/p&gt;
+&lt;p&gt;Brindlewharf is free software, released under the MIT License
+(SPDX identifier &lt;tt&gt;MIT&lt;/tt&gt;). You may use it, copy it, change it, merge it into other work,
+publish it, hand it on, sublicense it and sell copies of it, as long as the copyright line above
+and this permission travel with every copy or substantial part of it.
+The full terms come with the game, in the file %1.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;No warranty.&lt;/b&gt; The game is given to you as it is. Its makers promise nothing about it,
+neither that it works nor that it suits any purpose, and they cannot be held responsible for any
+claim, damage or other loss that comes from using it or from dealing in it.&lt;/p&gt;
+&lt;p&gt;All the pictures in the game were drawn for it by its makers.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;&lt;b&gt;Brindlewharf 1.1&lt;/b&gt;&lt;/p&gt;
+&lt;p&gt;Copyright (c) 2026 die Brindlewharf-Entwickler&lt;/p&gt;
+&lt;p&gt;Brindlewharf ist freie Software unter der MIT-Lizenz
+(SPDX-Kennung &lt;tt&gt;MIT&lt;/tt&gt;). Sie dürfen es benutzen, kopieren, ändern, mit anderen Werken
+zusammenführen, veröffentlichen, weitergeben, unterlizenzieren und Kopien davon verkaufen, solange
+die Copyright-Zeile oben und diese Erlaubnis jeder Kopie und jedem wesentlichen Teil beiliegen.
+Der vollständige Lizenztext (englisch) liegt dem Spiel bei, in der Datei %1.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Keine Gewährleistung.&lt;/b&gt; Das Spiel wird so überlassen, wie es ist. Seine Entwickler versprechen
+nichts darüber, weder dass es funktioniert noch dass es für irgendeinen Zweck taugt, und sie haften
+nicht für Ansprüche, Schäden oder andere Verluste, die aus seiner Nutzung oder dem Handel damit entstehen.&lt;/p&gt;
+&lt;p&gt;Alle Bilder des Spiels haben seine Entwickler eigens dafür gezeichnet.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Brindlewharf, Version 1.1, © 2026 the Brindlewharf developers</source>
+        <translation>Brindlewharf, Version 1.1, © 2026 die Brindlewharf-Entwickler</translation>
+    </message>
+</context>
+<context>
+    <name>TApplication</name>
+    <message>
+        <source>An unknown error occurred.</source>
+        <translation>Ein unbekannter Fehler ist aufgetreten.</translation>
+    </message>
+</context>
+<context>
+    <name>TDecks</name>
+    <message>
+        <source>Select a Deck</source>
+        <translation>Kartenspiel wählen</translation>
+    </message>
+    <message>
+        <source>Randomize</source>
+        <translation>Zufällig</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Abbrechen</translation>
+    </message>
+    <message>
+        <source>Space frames this back, Enter chooses it</source>
+        <translation>Leertaste rahmt diesen Rücken ein, Eingabe wählt ihn</translation>
+    </message>
+    <message>
+        <source>%1, selected</source>
+        <translation>%1, ausgewählt</translation>
+    </message>
+</context>
+<context>
+    <name>TExitDlg</name>
+    <message>
+        <source>Bankrupt!</source>
+        <translation>Pleite!</translation>
+    </message>
+    <message>
+        <source>&amp;New Game</source>
+        <translation>&amp;Neues Spiel</translation>
+    </message>
+    <message>
+        <source>View &amp;Stats</source>
+        <translation>&amp;Statistik</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>Thanks for playing</source>
+        <translation>Danke fürs Spielen</translation>
+    </message>
+    <message>
+        <source>Brindlewharf! </source>
+        <translation>Brindlewharf! </translation>
+    </message>
+    <message>
+        <source>© 2026 the Brindlewharf</source>
+        <translation>© 2026 die Brindlewharf-</translation>
+    </message>
+    <message>
+        <source>developers</source>
+        <translation>Entwickler</translation>
+    </message>
+    <message>
+        <source>You&apos;re Broke! Game Over. Credit Extension Approved!</source>
+        <translation>Sie sind pleite! Spiel vorbei. Neuer Kredit genehmigt!</translation>
+    </message>
+</context>
+<context>
+    <name>THelpBox</name>
+    <message>
+        <source>Brindlewharf Help</source>
+        <translation>Brindlewharf-Hilfe</translation>
+    </message>
+    <message>
+        <source>Help Contents</source>
+        <translation>Inhalt</translation>
+    </message>
+    <message>
+        <source>Brindlewharf:</source>
+        <translation>Brindlewharf:</translation>
+    </message>
+    <message>
+        <source>Game Overview</source>
+        <translation>Spielüberblick</translation>
+    </message>
+    <message>
+        <source>House Rules:</source>
+        <translation>Hausregeln:</translation>
+    </message>
+    <message>
+        <source>Betting</source>
+        <translation>Setzen</translation>
+    </message>
+    <message>
+        <source>The Deal</source>
+        <translation>Das Geben</translation>
+    </message>
+    <message>
+        <source>Drawing Cards</source>
+        <translation>Karten tauschen</translation>
+    </message>
+    <message>
+        <source>The Showdown</source>
+        <translation>Der Showdown</translation>
+    </message>
+    <message>
+        <source>Features:</source>
+        <translation>Funktionen:</translation>
+    </message>
+    <message>
+        <source>Selecting a Deck</source>
+        <translation>Kartenspiel wählen</translation>
+    </message>
+    <message>
+        <source>Game Statistics</source>
+        <translation>Spielstatistik</translation>
+    </message>
+    <message>
+        <source>Saving Game Statistics</source>
+        <translation>Spielstatistik speichern</translation>
+    </message>
+    <message>
+        <source>The Coach</source>
+        <translation>Der Coach</translation>
+    </message>
+    <message>
+        <source>Other:</source>
+        <translation>Sonstiges:</translation>
+    </message>
+    <message>
+        <source>License Agreement</source>
+        <translation>Lizenzvereinbarung</translation>
+    </message>
+    <message>
+        <source>Contacting the Author</source>
+        <translation>Kontakt zu den Entwicklern</translation>
+    </message>
+    <message>
+        <source>Hand Rankings</source>
+        <translation>Blattwertungen</translation>
+    </message>
+    <message>
+        <source>Hand Rankings:</source>
+        <translation>Blattwertungen:</translation>
+    </message>
+    <message>
+        <source>#1 - Royal Flush</source>
+        <translation>#1 - Royal Flush</translation>
+    </message>
+    <message>
+        <source>#2 - Straight Flush</source>
+        <translation>#2 - Straight Flush</translation>
+    </message>
+    <message>
+        <source>#3 - Four of a Kind</source>
+        <translation>#3 - Vierling</translation>
+    </message>
+    <message>
+        <source>#4 - Full House</source>
+        <translation>#4 - Full House</translation>
+    </message>
+    <message>
+        <source>#5 - Flush</source>
+        <translation>#5 - Flush</translation>
+    </message>
+    <message>
+        <source>#6 - Straight</source>
+        <translation>#6 - Straße</translation>
+    </message>
+    <message>
+        <source>#7 - Three of a Kind</source>
+        <translation>#7 - Drilling</translation>
+    </message>
+    <message>
+        <source>#8 - Two Pair</source>
+        <translation>#8 - Zwei Paare</translation>
+    </message>
+    <message>
+        <source>#9 - Pair</source>
+        <translation>#9 - Paar</translation>
+    </message>
+    <message>
+        <source>#10 - High Card</source>
+        <translation>#10 - Höchste Karte</translation>
+    </message>
+    <message>
+        <source>Brindlewharf</source>
+        <translation>Brindlewharf</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>Royal Flush</source>
+        <translation>Royal Flush</translation>
+    </message>
+    <message>
+        <source>© 2026 the Brindlewharf developers</source>
+        <translation>© 2026 die Brindlewharf-Entwickler</translation>
+    </message>
+    <message>
+        <source>MIT License</source>
+        <translation>MIT-Lizenz</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>Help topic</source>
+        <translation>Hilfethema</translation>
+    </message>
+    <message>
+        <source>Hand rank description</source>
+        <translation>Beschreibung der Blattwertung</translation>
+    </message>
+</context>
+<context>
+    <name>THistoryBox</name>
+    <message>
+        <source>History</source>
+        <translation>Verlauf</translation>
+    </message>
+    <message>
+        <source>Hands of this game, newest first</source>
+        <translation>Hände dieses Spiels, die neueste zuerst</translation>
+    </message>
+    <message>
+        <source>Dealt (turned down cards faded)</source>
+        <translation>Ausgeteilt (umgedrehte Karten blass)</translation>
+    </message>
+    <message>
+        <source>After the draw</source>
+        <translation>Nach dem Tausch</translation>
+    </message>
+    <message>
+        <source>The Dealer&apos;s final hand</source>
+        <translation>Das Endblatt des Gebers</translation>
+    </message>
+    <message>
+        <source>&amp;Export...</source>
+        <translation>&amp;Exportieren...</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
+    </message>
+    <message>
+        <source>Hand %1</source>
+        <translation>Hand %1</translation>
+    </message>
+    <message>
+        <source>No hands yet</source>
+        <translation>Noch keine Hände</translation>
+    </message>
+    <message>
+        <source>Dealt</source>
+        <translation>Ausgeteilt</translation>
+    </message>
+    <message>
+        <source>Dealer</source>
+        <translation>Geber</translation>
+    </message>
+    <message>
+        <source>%1, turned down</source>
+        <translation>%1, umgedreht</translation>
+    </message>
+    <message>
+        <source>%1, card %2: %3</source>
+        <translation>%1, Karte %2: %3</translation>
+    </message>
+    <message>
+        <source>Export Hand History</source>
+        <translation>Handverlauf exportieren</translation>
+    </message>
+    <message>
+        <source>Comma-separated values (*.csv)</source>
+        <translation>Kommagetrennte Werte (*.csv)</translation>
+    </message>
+    <message>
+        <source>%1 already exists. Do you want to replace it?</source>
+        <translation>%1 existiert bereits. Möchten Sie die Datei ersetzen?</translation>
+    </message>
+    <message>
+        <source>%1 could not be saved.</source>
+        <translation>%1 konnte nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>Export Error</source>
+        <translation>Fehler beim Exportieren</translation>
+    </message>
+</context>
+<context>
+    <name>TIntroDlg</name>
+    <message>
+        <source>Welcome to Brindlewharf</source>
+        <translation>Willkommen bei Brindlewharf</translation>
+    </message>
+    <message>
+        <source>Welcome to Brindlewharf!</source>
+        <translation>Willkommen bei Brindlewharf!</translation>
+    </message>
+    <message>
+        <source>Please enter your name:</source>
+        <translation>Bitte Ihren Namen eingeben:</translation>
+    </message>
+    <message>
+        <source>Your starting bank account is $</source>
+        <translation>Ihr Startkapital beträgt $</translation>
+    </message>
+    <message>
+        <source>Enter starting bet amount: </source>
+        <translation>Ersten Einsatz eingeben: </translation>
+    </message>
+    <message>
+        <source>(This can be changed before any hand) </source>
+        <translation>(Vor jeder Hand änderbar) </translation>
+    </message>
+    <message>
+        <source>Click card</source>
+        <translation>Karte anklicken</translation>
+    </message>
+    <message>
+        <source>to select a deck</source>
+        <translation>für ein anderes Deck</translation>
+    </message>
+    <message>
+        <source>Randomize</source>
+        <translation>Zufällig</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>Be&amp;enden</translation>
+    </message>
+    <message>
+        <source>&amp;Deal &apos;em up!</source>
+        <translation>&amp;Karten her!</translation>
+    </message>
+    <message>
+        <source>Your starting bank account is $%1</source>
+        <translation>Ihr Startkapital beträgt $%1</translation>
+    </message>
+    <message>
+        <source>Space shows the next back</source>
+        <translation>Leertaste zeigt den nächsten Rücken</translation>
+    </message>
+    <message>
+        <source>Name must be 10 letters or less.
+        Try Again..</source>
+        <translation>Der Name darf höchstens 10 Zeichen haben.
+        Noch einmal..</translation>
+    </message>
+    <message>
+        <source>Illegal Name Entry</source>
+        <translation>Ungültiger Name</translation>
+    </message>
+</context>
+<context>
+    <name>TMainForm</name>
+    <message>
+        <source>Brindlewharf 1.1</source>
+        <translation>Brindlewharf 1.1</translation>
+    </message>
+    <message>
+        <source>Dealer</source>
+        <translation>Geber</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>Spieler</translation>
+    </message>
+    <message>
+        <source>New Bet:</source>
+        <translation>Neuer Einsatz:</translation>
+    </message>
+    <message>
+        <source>&amp;Deal</source>
+        <translation>&amp;Geben</translation>
+    </message>
+    <message>
+        <source>&amp;Draw</source>
+        <translation>&amp;Tauschen</translation>
+    </message>
+    <message>
+        <source>&amp;Game</source>
+        <translation>&amp;Spiel</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;New Game</source>
+        <translation>&amp;Neues Spiel</translation>
+    </message>
+    <message>
+        <source>F2</source>
+        <translation>F2</translation>
+    </message>
+    <message>
+        <source>&amp;Stats...</source>
+        <translation>S&amp;tatistik...</translation>
+    </message>
+    <message>
+        <source>F5</source>
+        <translation>F5</translation>
+    </message>
+    <message>
+        <source>&amp;Decks...</source>
+        <translation>&amp;Kartenspiele...</translation>
+    </message>
+    <message>
+        <source>F7</source>
+        <translation>F7</translation>
+    </message>
+    <message>
+        <source>&amp;Coach</source>
+        <translation>&amp;Coach</translation>
+    </message>
+    <message>
+        <source>Ctrl+K</source>
+        <translation>Ctrl+K</translation>
+    </message>
+    <message>
+        <source>&amp;History</source>
+        <translation>&amp;Verlauf</translation>
+    </message>
+    <message>
+        <source>Ctrl+H</source>
+        <translation>Ctrl+H</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Contents...</source>
+        <translation>&amp;Inhalt...</translation>
+    </message>
+    <message>
+        <source>&amp;About... </source>
+        <translation>Ü&amp;ber... </translation>
+    </message>
+    <message>
+        <source>You&apos;re a winner!</source>
+        <translation>Sie gewinnen!</translation>
+    </message>
+    <message>
+        <source>Dealer wins!</source>
+        <translation>Der Geber gewinnt!</translation>
+    </message>
+    <message>
+        <source>Push.. Split the Pot!</source>
+        <translation>Gleichstand.. Pot wird geteilt!</translation>
+    </message>
+    <message>
+        <source>Welcome to Brindlewharf..</source>
+        <translation>Willkommen bei Brindlewharf..</translation>
+    </message>
+    <message>
+        <source>  Change your bet or click Deal to play</source>
+        <translation>  Einsatz ändern oder Geben klicken</translation>
+    </message>
+    <message>
+        <source>  Enter your bet and click Deal to start</source>
+        <translation>  Einsatz eingeben und Geben klicken</translation>
+    </message>
+    <message>
+        <source>  Click on cards to remove and click Draw to replace</source>
+        <translation>  Karten zum Ablegen anklicken, dann Tauschen klicken</translation>
+    </message>
+    <message>
+        <source>Game pot</source>
+        <translation>Pot</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message>
+        <source>The Dealer&apos;s hand</source>
+        <translation>Das Blatt des Gebers</translation>
+    </message>
+    <message>
+        <source>Your hand</source>
+        <translation>Ihr Blatt</translation>
+    </message>
+    <message>
+        <source>Bank</source>
+        <translation>Bank</translation>
+    </message>
+    <message>
+        <source>Last bet</source>
+        <translation>Letzter Einsatz</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Game Pot:  $%1</source>
+        <translation>Pot:  $%1</translation>
+    </message>
+    <message>
+        <source>Welcome to Brindlewharf!</source>
+        <translation>Willkommen bei Brindlewharf!</translation>
+    </message>
+    <message>
+        <source>Bank: $%1</source>
+        <translation>Bank: $%1</translation>
+    </message>
+    <message>
+        <source>(Empty)</source>
+        <translation>(Leer)</translation>
+    </message>
+    <message>
+        <source>Bet $%1</source>
+        <translation>Setze $%1</translation>
+    </message>
+    <message>
+        <source>Last Bet: $%1</source>
+        <translation>Letzter Einsatz: $%1</translation>
+    </message>
+    <message>
+        <source>no card</source>
+        <translation>keine Karte</translation>
+    </message>
+    <message>
+        <source>face down, to be replaced</source>
+        <translation>verdeckt, wird getauscht</translation>
+    </message>
+    <message>
+        <source>face down</source>
+        <translation>verdeckt</translation>
+    </message>
+    <message>
+        <source>Your card %1: %2</source>
+        <translation>Ihre Karte %1: %2</translation>
+    </message>
+    <message>
+        <source>Dealer&apos;s card %1: %2</source>
+        <translation>Karte %1 des Gebers: %2</translation>
+    </message>
+    <message>
+        <source>Dealer takes %1</source>
+        <translation>Geber nimmt %1</translation>
+    </message>
+    <message>
+        <source>Place your bet..</source>
+        <translation>Ihr Einsatz bitte..</translation>
+    </message>
+</context>
+<context>
+    <name>TStatBox</name>
+    <message>
+        <source>Current Game Statistics</source>
+        <translation>Statistik des laufenden Spiels</translation>
+    </message>
+    <message>
+        <source>S&amp;tats</source>
+        <translation>S&amp;tatistik</translation>
+    </message>
+    <message>
+        <source>Save Stats...</source>
+        <translation>Statistik speichern...</translation>
+    </message>
+    <message>
+        <source>Open saved Stats..</source>
+        <translation>Gespeicherte Statistik öffnen..</translation>
+    </message>
+    <message>
+        <source>Current Game Stats</source>
+        <translation>Statistik des laufenden Spiels</translation>
+    </message>
+    <message>
+        <source>Brindlewharf Help...</source>
+        <translation>Brindlewharf-Hilfe...</translation>
+    </message>
+    <message>
+        <source>12/31/99</source>
+        <translation>12/31/99</translation>
+    </message>
+    <message>
+        <source>12:12:59 PM</source>
+        <translation>12:12:59 PM</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>Übersicht</translation>
+    </message>
+    <message>
+        <source>Total hands played:</source>
+        <translation>Gespielte Hände:</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+    <message>
+        <source>Winning percentage:</source>
+        <translation>Gewinnquote:</translation>
+    </message>
+    <message>
+        <source>Average Bank:</source>
+        <translation>Bank im Schnitt:</translation>
+    </message>
+    <message>
+        <source>Highest Bank:</source>
+        <translation>Höchste Bank:</translation>
+    </message>
+    <message>
+        <source>Average Bet:</source>
+        <translation>Einsatz im Schnitt:</translation>
+    </message>
+    <message>
+        <source>Highest Bet:</source>
+        <translation>Höchster Einsatz:</translation>
+    </message>
+    <message>
+        <source>Bankrupts/Resets:</source>
+        <translation>Pleiten/Neustarts:</translation>
+    </message>
+    <message>
+        <source>Longest Winning Streak:</source>
+        <translation>Längste Gewinnserie:</translation>
+    </message>
+    <message>
+        <source>Dealer:</source>
+        <translation>Geber:</translation>
+    </message>
+    <message>
+        <source>Dealer&apos;s Best Hand:</source>
+        <translation>Bestes Blatt des Gebers:</translation>
+    </message>
+    <message>
+        <source>Player&apos;s Best Hand:</source>
+        <translation>Bestes Blatt des Spielers:</translation>
+    </message>
+    <message>
+        <source>Accumulative</source>
+        <translation>Gesamt</translation>
+    </message>
+    <message>
+        <source>Accumulated Hand Rankings:</source>
+        <translation>Blattwertungen insgesamt:</translation>
+    </message>
+    <message>
+        <source>Player:</source>
+        <translation>Spieler:</translation>
+    </message>
+    <message>
+        <source>Royal Flush:</source>
+        <translation>Royal Flush:</translation>
+    </message>
+    <message>
+        <source>Straight Flush:</source>
+        <translation>Straight Flush:</translation>
+    </message>
+    <message>
+        <source>Four of a Kind:</source>
+        <translation>Vierling:</translation>
+    </message>
+    <message>
+        <source>Full House:</source>
+        <translation>Full House:</translation>
+    </message>
+    <message>
+        <source>Flush:</source>
+        <translation>Flush:</translation>
+    </message>
+    <message>
+        <source>Straight:</source>
+        <translation>Straße:</translation>
+    </message>
+    <message>
+        <source>Three of a Kind:</source>
+        <translation>Drilling:</translation>
+    </message>
+    <message>
+        <source>Two Pair:</source>
+        <translation>Zwei Paare:</translation>
+    </message>
+    <message>
+        <source>Pair:</source>
+        <translation>Paar:</translation>
+    </message>
+    <message>
+        <source>High Card:</source>
+        <translation>Höchste Karte:</translation>
+    </message>
+    <message>
+        <source>Total:</source>
+        <translation>Summe:</translation>
+    </message>
+    <message>
+        <source>Accumulated Draws:</source>
+        <translation>Getauschte Karten insgesamt:</translation>
+    </message>
+    <message>
+        <source>0 Cards:</source>
+        <translation>0 Karten:</translation>
+    </message>
+    <message>
+        <source>1 Card:</source>
+        <translation>1 Karte:</translation>
+    </message>
+    <message>
+        <source>2 Cards:</source>
+        <translation>2 Karten:</translation>
+    </message>
+    <message>
+        <source>3 Cards:</source>
+        <translation>3 Karten:</translation>
+    </message>
+    <message>
+        <source>4 Cards:</source>
+        <translation>4 Karten:</translation>
+    </message>
+    <message>
+        <source>Hand Improved After Draw:</source>
+        <translation>Blatt nach dem Tausch verbessert:</translation>
+    </message>
+    <message>
+        <source>0%</source>
+        <translation>0%</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
+    </message>
+    <message>
+        <source>&amp;Save...</source>
+        <translation>&amp;Speichern...</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>Ö&amp;ffnen...</translation>
+    </message>
+    <message>
+        <source>Current &amp;Game</source>
+        <translation>Laufendes &amp;Spiel</translation>
+    </message>
+    <message>
+        <source>&amp;Help...</source>
+        <translation>&amp;Hilfe...</translation>
+    </message>
+    <message>
+        <source>Save Brindlewharf Game Stats As</source>
+        <translation>Brindlewharf-Statistik speichern unter</translation>
+    </message>
+    <message>
+        <source>Open Brindlewharf Game Stats</source>
+        <translation>Brindlewharf-Statistik öffnen</translation>
+    </message>
+    <message>
+        <source>Brindlewharf Game Stats (*.bwf)</source>
+        <translation>Brindlewharf-Statistik (*.bwf)</translation>
+    </message>
+    <message>
+        <source>%1 Hand</source>
+        <translation>%1 Hand</translation>
+    </message>
+    <message>
+        <source>%1 Hands</source>
+        <translation>%1 Hände</translation>
+    </message>
+    <message>
+        <source>%1 won:  %2</source>
+        <translation>%1 gewann:  %2</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1&apos;s Financial Stats:</source>
+        <translation>Finanzen von %1:</translation>
+    </message>
+    <message>
+        <source>%1&apos;s Best Hand:</source>
+        <translation>Bestes Blatt von %1:</translation>
+    </message>
+    <message>
+        <source>%1:</source>
+        <translation>%1:</translation>
+    </message>
+    <message>
+        <source>face down</source>
+        <translation>verdeckt</translation>
+    </message>
+    <message>
+        <source>%1&apos;s best hand, card %2: %3</source>
+        <translation>Bestes Blatt von %1, Karte %2: %3</translation>
+    </message>
+    <message>
+        <source>Dealer</source>
+        <translation>Geber</translation>
+    </message>
+    <message>
+        <source>%1 already exists. Do you want to replace it?</source>
+        <translation>%1 existiert bereits. Möchten Sie die Datei ersetzen?</translation>
+    </message>
+    <message>
+        <source>Overwrite Existing Stat File</source>
+        <translation>Vorhandene Statistikdatei überschreiben</translation>
+    </message>
+    <message>
+        <source>%1 could not be saved.</source>
+        <translation>%1 konnte nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>Save Error</source>
+        <translation>Fehler beim Speichern</translation>
+    </message>
+    <message>
+        <source>%1. File does not exist.</source>
+        <translation>%1. Die Datei gibt es nicht.</translation>
+    </message>
+    <message>
+        <source>File Not Found</source>
+        <translation>Datei nicht gefunden</translation>
+    </message>
+    <message>
+        <source>%1 could not be opened.</source>
+        <translation>%1 konnte nicht geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>File Open Error</source>
+        <translation>Fehler beim Öffnen</translation>
+    </message>
+    <message>
+        <source>Invalid data file!</source>
+        <translation>Ungültige Datendatei!</translation>
+    </message>
+    <message>
+        <source>File Open Error #%1</source>
+        <translation>Fehler beim Öffnen #%1</translation>
+    </message>
+    <message>
+        <source>Viewing %1</source>
+        <translation>Ansicht: %1</translation>
+    </message>
+</context>
+</TS>

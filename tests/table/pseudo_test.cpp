@@ -1,0 +1,261 @@
+// Every window in a made-up language whose every text comes back from the translator as
+// "[[text~~~]]", a third longer: a text shown without the brackets escaped the translation, and a
+// label that cannot show its longer text whole would clip a real translation too.
+#include <QAbstractItemView>
+#include <QAccessible>
+#include <QAction>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTabWidget>
+#include <QTextEdit>
+#include <QTranslator>
+#include <functional>
+
+#include "decks/decksdlg.h"
+#include "help/about.h"
+#include "help/helpbox.h"
+#include "help/helptopics.h"
+#include "history/historybox.h"
+#include "stats/statbox.h"
+#include "table/exitdlg.h"
+#include "table/introdlg.h"
+#include "table/mainform.h"
+#include "table/tablestate.h"
+#include "table/wiring.h"
+#include "tests/support/cardnames.h"
+#include "tests/table/tablefixture.h"
+
+namespace {
+
+using namespace cardnames;
+
+class Pseudo : public QTranslator {
+ public:
+  bool isEmpty() const override { return false; }
+  QString translate(const char*, const char* source, const char*, int) const override {
+    if (!source || !*source) return {};
+    const QString text = QString::fromUtf8(source);
+    return QStringLiteral("[[") + text + QString(text.size() / 3, QLatin1Char('~')) + QStringLiteral("]]");
+  }
+};
+
+// What may show without the translator: the player's name, and what needs no words (digits,
+// amounts, card signs, punctuation, and the clock's AM and PM, which the statistics file's stamp
+// writes so in every language).
+bool CameThroughTranslator(QString text) {
+  if (!PlayerName.isEmpty()) text.remove(PlayerName);
+  text.remove(QRegularExpression(QStringLiteral(R"(\d [AP]M\b)")));
+  static const QRegularExpression innermost(QStringLiteral(R"(\[\[(?!\[)(?:(?!\[\[|\]\]).)*\]\])"),
+                                            QRegularExpression::DotMatchesEverythingOption);
+  for (qsizetype before = -1; before != text.size();) {
+    before = text.size();
+    text.remove(innermost);
+  }
+  static const QRegularExpression wordless(QStringLiteral(u"^[\\s\\d$%.,:;/#()+\\-\\[\\]♥♦♣♠JQKA]*$"));
+  return wordless.match(text).hasMatch();
+}
+
+// Every text of the window a player can see or hear, each with where it was found.
+std::vector<std::pair<QString, QString>> TextsOf(QWidget* window) {
+  std::vector<std::pair<QString, QString>> texts;
+  const auto add = [&](const QObject* where, const char* what, const QString& text) {
+    if (!text.trimmed().isEmpty()) texts.emplace_back(where->objectName() + QLatin1Char('.') + what, text);
+  };
+  add(window, "windowTitle", window->windowTitle());
+  QList<QWidget*> widgets = window->findChildren<QWidget*>();
+  widgets.prepend(window);
+  for (QWidget* w : widgets) {
+    if (!w->isVisibleTo(window) && w != window) continue;
+    add(w, "toolTip", w->toolTip());
+    if (QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w)) {
+      add(w, "accessibleName", a->text(QAccessible::Name));
+      add(w, "accessibleDescription", a->text(QAccessible::Description));
+    }
+    if (auto* label = qobject_cast<QLabel*>(w)) add(w, "text", label->text());
+    if (auto* button = qobject_cast<QAbstractButton*>(w)) add(w, "text", button->text());
+    if (auto* edit = qobject_cast<QTextEdit*>(w)) add(w, "text", edit->toPlainText());
+    if (auto* tabs = qobject_cast<QTabWidget*>(w))
+      for (int i = 0; i < tabs->count(); ++i) add(w, "tab", tabs->tabText(i));
+    if (auto* view = qobject_cast<QAbstractItemView*>(w)) {
+      const QAbstractItemModel* model = view->model();
+      for (int c = 0; c < model->columnCount(); ++c) {
+        add(w, "header", model->headerData(c, Qt::Horizontal).toString());
+        for (int r = 0; r < model->rowCount(); ++r)
+          for (int role : {int(Qt::DisplayRole), int(Qt::AccessibleTextRole), int(Qt::ToolTipRole)})
+            add(w, "cell", model->index(r, c).data(role).toString());
+      }
+    }
+  }
+  for (QAction* action : window->findChildren<QAction*>()) {
+    if (action->isSeparator()) continue;
+    add(action, "text", action->text());
+    add(action, "toolTip", action->toolTip());
+  }
+  return texts;
+}
+
+class PseudoTest : public TableFixture {
+ protected:
+  void SetUp() override {
+    QCoreApplication::installTranslator(&pseudo);
+    TableFixture::SetUp();
+    PlayerName = QStringLiteral("Ann");
+  }
+  void TearDown() override {
+    TableFixture::TearDown();
+    QCoreApplication::removeTranslator(&pseudo);
+  }
+
+  // Every text of the window, and every message box shown since the last look, came through the
+  // translator, and every label shows its whole text, after the window has been painted as the
+  // screen would paint it.
+  void Look(QWidget* window) {
+    window->grab();
+    for (const auto& [where, text] : TextsOf(window))
+      EXPECT_TRUE(CameThroughTranslator(text)) << where.toStdString() << ": " << text.toStdString();
+    for (const ShownMessage& m : platform->Shown()) {
+      EXPECT_TRUE(CameThroughTranslator(m.text)) << "message box: " << m.text.toStdString();
+      EXPECT_TRUE(CameThroughTranslator(m.caption)) << "message box caption: " << m.caption.toStdString();
+    }
+    platform->ForgetShown();
+    EXPECT_EQ(ClippedLabels(window), std::vector<std::string>{});
+  }
+
+  Pseudo pseudo;
+};
+
+TEST_F(PseudoTest, EveryTextTranslatedAndWhole) {
+  StatBox = new TStatBox(form);
+  HelpBox = new THelpBox(form);
+  auto* history = new THistoryBox(form);
+  WireHistory(form, history);
+  const auto help = [&](const char* tab, const std::function<void()>& page) {
+    return [&, tab, page] {
+      HelpBox->show();
+      Named<QTabWidget>(HelpBox, "PageControl1")->setCurrentWidget(Named(HelpBox, tab));
+      page();
+      return HelpBox;
+    };
+  };
+  struct Row {
+    std::string window;
+    std::function<QWidget*()> open;
+  };
+  std::vector<Row> rows = {
+      {"table, welcome",
+       [&] {
+         OpenTable();
+         form->show();
+         return form;
+       }},
+      {"table, a bet refused",
+       [&] {
+         platform->Expect({}, {}, StopOk).Expect({}, {}, StopOk);  // as typed, and at the Deal
+         ui->BetEdit->setText("99999");
+         form->BetClick();
+         return form;
+       }},
+      {"table, discarding",
+       [&] {
+         RigNextDeal({C(Queen, S), C(Queen, H), C(Nine, D), C(Four, Cl), C(Two, S)},
+                     {C(Ace, H), C(Ace, D), C(Ace, Cl), C(King, S), C(King, D)});
+         ui->BetEdit->setText("50");
+         form->BetClick();
+         RunDeal();
+         return form;
+       }},
+      {"table, an illegal draw",
+       [&] {
+         platform->Expect({}, {}, StopOk);
+         for (int slot = 0; slot < 5; ++slot) emit form->PlrCard[slot]->clicked();
+         form->DrawClick();
+         for (int slot = 0; slot < 5; ++slot) emit form->PlrCard[slot]->clicked();
+         return form;
+       }},
+      {"table, the Dealer has drawn",
+       [&] {
+         form->DrawClick();
+         form->DlrDrawTimer();
+         return form;
+       }},
+      {"table, after the showdown",
+       [&] {
+         form->DlrReplATimerTimer();
+         form->pickAwinnerTimer();
+         return form;
+       }},
+      {"table, a new game",
+       [&] {
+         platform->Expect({}, {}, QuestionYesNoCancel, MessageAnswer::Yes);
+         form->NewGameClick();
+         return form;
+       }},
+      {"welcome dialog",
+       [&] {
+         auto* d = new TIntroDlg(form);
+         d->show();
+         return d;
+       }},
+      {"welcome dialog, a name refused",
+       [&] {
+         auto* d = form->findChild<TIntroDlg*>();
+         platform->Expect({}, {}, StopOk);
+         Named<QLineEdit>(d, "PlrNameEdit")->setText("Bartholomew");
+         d->OKClick();
+         return d;
+       }},
+      {"statistics window",
+       [&] {
+         StatBox->show();
+         return StatBox;
+       }},
+      {"bankruptcy dialog",
+       [&] {
+         auto* d = new TExitDlg(form);
+         d->show();
+         return d;
+       }},
+      {"deck dialog",
+       [&] {
+         auto* d = new TDecks(form);
+         d->show();
+         return d;
+       }},
+      {"about window, version",
+       [&] {
+         auto* d = new TAbout(form);
+         d->show();
+         return d;
+       }},
+      {"about window, licence",
+       [&] {
+         auto* d = form->findChild<TAbout*>();
+         Named<QTabWidget>(d, "PageControl1")->setCurrentWidget(Named(d, "LicenseTab"));
+         return d;
+       }},
+      {"help window, contents", help("HelpContentsTab", [] {})},
+      {"help window, hand rankings", help("HandRankTab", [] {})},
+      {"history window",
+       [&] {
+         history->show();
+         return history;
+       }},
+  };
+  for (int topic = 0; topic < static_cast<int>(HelpTopics.size()); ++topic)
+    rows.push_back({"help topic " + std::to_string(topic),
+                    help("HelpContentsTab", [&, topic] { HelpBox->TopicClick(topic); })});
+  for (int rank = 0; rank < static_cast<int>(HandRankPages.size()); ++rank)
+    rows.push_back({"hand-rank page " + std::to_string(rank),
+                    help("HandRankTab", [&, rank] { HelpBox->HandRankClick(rank); })});
+
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.window);
+    QWidget* window = row.open();
+    Look(window);
+    if (window != form && window != HelpBox) window->hide();
+  }
+  StatBox = nullptr;
+  HelpBox = nullptr;
+}
+
+}  // namespace
