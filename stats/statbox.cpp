@@ -19,6 +19,7 @@
 #include "platform/accessible.h"
 #include "platform/palette.h"
 #include "platform/platform.h"
+#include "platform/settings.h"
 #include "platform/windows.h"
 #include "stats/gamestats.h"
 #include "stats/statsio.h"
@@ -343,7 +344,8 @@ void TStatBox::WriteFile(const QString& path) {
   // A hand between the player's draw and the showdown is left out: the file holds the game as
   // of its last finished hand, so it always passes its own checks.
   const std::string bytes = FormatStatsFile(CurrentFigures(), PlayerName.toStdString(), stamp);
-  if (!SaveStatsFile(path, bytes)) ShowMessage(FullName(path) + " could not be saved.", "Save Error", StopOk);
+  if (SaveStatsFile(path, bytes)) return RememberStatsFile(path);
+  ShowMessage(FullName(path) + " could not be saved.", "Save Error", StopOk);
 }
 
 void TStatBox::OpenSpBtnClick() {
@@ -358,6 +360,7 @@ void TStatBox::OpenSpBtnClick() {
     ShowMessage(FullName(path) + " could not be opened.", "File Open Error", StopOk);
     return;
   }
+  RememberStatsFile(path);
   for (int error : open.reading.errors)
     ShowMessage("Invalid data file!", QStringLiteral("File Open Error #%1").arg(error), StopOk);
   if (!open.reading.Accepted()) return;

@@ -31,6 +31,7 @@
 #include "platform/imagebox.h"
 #include "platform/palette.h"
 #include "platform/platform.h"
+#include "platform/settings.h"
 #include "platform/windows.h"
 #include "platform/words.h"
 #include "stats/gamestats.h"
@@ -394,7 +395,7 @@ void TMainForm::PlaceFocus() {
 
 void TMainForm::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
-  CentreOnScreen(this);
+  if (!MoveToPlayersPlace(this, GameWindow::Table)) CentreOnScreen(this);
   PlaceFocus();
 }
 
