@@ -10,25 +10,26 @@
 #include <QTimer>
 #include <QVariant>
 #include <QWidget>
+#include <memory>
 
 namespace {
 
-QString chosenFile;
+// One file for the whole run. A file found damaged at the start is ignored whole, since what
+// looks valid in it may be debris, and started afresh at the first change.
+std::unique_ptr<QSettings> chosen;
+bool damaged = false;
 
 QVariant Read(const QString& key) {
-  if (chosenFile.isEmpty()) return {};
-  QSettings file(chosenFile, QSettings::IniFormat);
-  // A damaged file is ignored whole: what looks valid in it may be debris.
-  if (file.status() != QSettings::NoError) return {};
-  return file.value(key);
+  if (!chosen || damaged) return {};
+  return chosen->value(key);
 }
 
 void Write(const QString& key, const QVariant& value) {
-  if (chosenFile.isEmpty()) return;
-  QSettings file(chosenFile, QSettings::IniFormat);
-  if (file.status() != QSettings::NoError) file.clear();
-  file.setValue(key, value);
-  file.sync();
+  if (!chosen) return;
+  if (damaged) chosen->clear();
+  damaged = false;
+  chosen->setValue(key, value);
+  chosen->sync();
 }
 
 std::optional<int> Number(const QVariant& v) {
@@ -86,7 +87,10 @@ QString DefaultSettingsFile() {
   return folder.isEmpty() ? QString() : folder + "/brindlewharf/brindlewharf.conf";
 }
 
-void UseSettingsFile(const QString& path) { chosenFile = path; }
+void UseSettingsFile(const QString& path) {
+  chosen.reset(path.isEmpty() ? nullptr : new QSettings(path, QSettings::IniFormat));
+  damaged = chosen && chosen->status() != QSettings::NoError;
+}
 
 QString RememberedName() {
   const QVariant v = Read("Player/Name");

@@ -105,7 +105,7 @@ TEST(Remembered, UntrustedSettingsStartAsAFirstRun) {
       {"no_file", {}, Place::File, true},
       {"garbage_bytes",
        "\x7f"
-       "ELF\x01\x00[[=\xff\n\x01@Variant(\x7f\x03)\n[Deck\nBack=63\n"sv,
+       "ELF\x01\x00[[=\xff\n\x01@Variant(\x7f\x03)\n[Deck\n[Windows]\nCoachOpen=true\n"sv,
        Place::File, true},
       {"wrong_types",
        "[Player]\nName=@Point(1 2)\n[Deck]\nBack=@Variant(\\0\\0\\0\\x7f)\nRandomize=perhaps\n"
@@ -151,7 +151,8 @@ TEST(Remembered, UntrustedSettingsStartAsAFirstRun) {
       start.dialog->OKClick();
     }
     Start again(file);
-    EXPECT_EQ(again.Name()->text(), c.writable ? "Ann" : "");
+    again.Expect(c.writable ? "Ann" : "", 60, false);
+    EXPECT_FALSE(RememberedOpen(GameWindow::Coach));
   }
 }
 
