@@ -4,15 +4,12 @@
 
 #include <QCheckBox>
 #include <QDir>
-#include <QFile>
 #include <QLineEdit>
 #include <QTemporaryDir>
-#include <QTest>
 #include <memory>
 #include <string_view>
 
 #include "coach/coachbox.h"
-#include "decks/deckchoice.h"
 #include "platform/settings.h"
 #include "stats/statbox.h"
 #include "table/introdlg.h"
@@ -36,122 +33,87 @@ struct Start {
     dialog->show();
   }
   ~Start() { UseSettingsFile({}); }
+  QLineEdit* Edit(const char* name) const { return Named<QLineEdit>(dialog.get(), name); }
 
-  QLineEdit* Name() const { return Named<QLineEdit>(dialog.get(), "PlrNameEdit"); }
-  QCheckBox* Randomize() const { return Named<QCheckBox>(dialog.get(), "RandDeckChk"); }
-
-  // What the player sees: the name box (and its selection, which the first key replaces), the
-  // card, Randomize, and the back the first hand would use.
+  // The name is selected, so that the first key typed replaces it.
   void Expect(const QString& name, int back, bool randomize) const {
-    EXPECT_EQ(Name()->text(), name);
-    EXPECT_EQ(Name()->selectedText(), name);
-    EXPECT_EQ(dialog->focusWidget(), Name());
+    EXPECT_EQ(Edit("PlrNameEdit")->selectedText(), name);
+    EXPECT_EQ(Edit("PlrNameEdit")->text(), name);
+    EXPECT_EQ(dialog->focusWidget(), Edit("PlrNameEdit"));
     EXPECT_TRUE(Shows(Named<QLabel>(dialog.get(), "CardPic"), back));
-    EXPECT_EQ(Randomize()->isChecked(), randomize);
+    EXPECT_EQ(Named<QCheckBox>(dialog.get(), "RandDeckChk")->isChecked(), randomize);
     EXPECT_EQ(DeckBackId, back);
+    EXPECT_EQ(WelcomeDeckIndex, back - 60);
   }
-
   std::unique_ptr<TIntroDlg> dialog;
 };
 
-struct Choice {
+enum class Found { NoFile, File, Folder, EmptyHome };
+
+// The settings found at the first start; then the player's choices, and the back they give.
+struct Visit {
   const char* rule;
-  const char* name;
-  int clicks;
-  bool randomize;
-  int back;
+  Found found = Found::File;
+  std::string_view content = {};
+  const char* name = "Ann";
+  int clicks = 1;
+  bool randomize = false;
+  int back = 61;
 };
 
-TEST(Remembered, SecondStartShowsTheFirstOnesChoices) {
-  const Choice cases[] = {
-      {"name_and_third_back", "Ann", 3, false, 63},
-      {"ten_letters_with_comma_and_blanks", " Bo, Cy  D", 9, false, 69},
-      {"randomize_leaves_the_back_as_it_was", "Zoë", 2, true, 60},
-      {"empty_name_stays_empty", "", 0, false, 60},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.rule);
-    FakePlatform platform;
-    QTemporaryDir home;
-    const QString file = home.filePath("brindlewharf/brindlewharf.conf");
-    {
-      Start first(file);
-      first.Expect("", 60, false);
-      first.Name()->setText(QString::fromUtf8(c.name));
-      for (int i = 0; i < c.clicks; ++i) first.dialog->CardChangeClick();
-      first.Randomize()->setChecked(c.randomize);
-      Named<QLineEdit>(first.dialog.get(), "BoxBetEdit")->setText("50");
-      first.dialog->OKClick();
-    }
-    Start second(file);
-    second.Expect(QString::fromUtf8(c.name), c.back, c.randomize);
-    EXPECT_EQ(WelcomeDeckIndex, c.back - 60);
-    QTest::keyClicks(second.Name(), "Di");
-    EXPECT_EQ(second.Name()->text(), "Di");
-  }
-}
-
-enum class Place { File, Folder, EmptyHome };
-
-struct Damage {
-  const char* rule;
-  std::string_view content;  // the file's bytes; empty: no file
-  Place place;
-  bool writable;
-};
-
-TEST(Remembered, UntrustedSettingsStartAsAFirstRun) {
-  const Damage cases[] = {
-      {"no_file", {}, Place::File, true},
-      {"garbage_bytes",
-       "\x7f"
-       "ELF\x01\x00[[=\xff\n\x01@Variant(\x7f\x03)\n[Deck\n[Windows]\nCoachOpen=true\n"sv,
-       Place::File, true},
-      {"wrong_types",
-       "[Player]\nName=@Point(1 2)\n[Deck]\nBack=@Variant(\\0\\0\\0\\x7f)\nRandomize=perhaps\n"
-       "[Windows]\nTablePlace=12\nCoachOpen=@Rect(0 0 1 1)\n[Files]\nStatsFolder=@Size(1 1)\n",
-       Place::File, true},
-      {"out_of_range",
-       "[Player]\nName=Elevenchars\n[Deck]\nBack=70\n[Windows]\nTablePlace=@Point(-90000 -90000)\n"
-       "[Files]\nStatsFolder=relative/folder\n",
-       Place::File, true},
-      {"control_character_in_name", "[Player]\nName=\"A\\tB\"\n[Deck]\nBack=59\n", Place::File, true},
-      {"file_is_a_folder", {}, Place::Folder, false},
-      {"empty_home", {}, Place::EmptyHome, true},
+TEST(Remembered, SecondStartShowsTheFirstOnesChoicesUnlessTheFileIsUntrusted) {
+  const Visit cases[] = {
+      {"name_and_third_back", Found::NoFile, {}, "Ann", 3, false, 63},
+      {"ten_letters_with_comma_and_blanks", Found::NoFile, {}, " Bo, Cy  D", 9, false, 69},
+      {"randomize_leaves_the_back_as_it_was", Found::NoFile, {}, "Zoë", 2, true, 60},
+      {"empty_name_stays_empty", Found::NoFile, {}, "", 0, false, 60},
+      {"empty_home", Found::EmptyHome},
+      {"garbage_and_debris", Found::File,
+       "\177ELF\x01\x00[[\xff\n@Variant(\x7f)\n[D\n[Windows]\nCoachOpen=true\n"sv},
+      {"wrong_types", Found::File,
+       "[Player]\nName=@Point(1 2)\n[Deck]\nBack=@Variant(\\0\\x7f)\nRandomize=yes\n"
+       "[Windows]\nTablePlace=12\nCoachOpen=@Rect(0 0 1 1)\n[Files]\nStatsFolder=@Size(1 1)\n"sv},
+      {"out_of_range", Found::File,
+       "[Player]\nName=Elevenchars\n[Deck]\nBack=70\n[Windows]\nTablePlace=@Point(-90000 0)\n"
+       "[Files]\nStatsFolder=relative\n"sv},
+      {"control_character_in_name", Found::File, "[Player]\nName=\"A\\tB\"\n[Deck]\nBack=59\n"sv},
+      {"file_is_a_folder", Found::Folder, {}, "", 0, false, 60},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.rule);
     FakePlatform platform;  // any message box fails the test
     QTemporaryDir home;
-    QString file = home.filePath("brindlewharf.conf");
-    if (c.place == Place::EmptyHome) {
+    QString file = home.filePath("brindlewharf/brindlewharf.conf");
+    if (c.found == Found::Folder) QDir().mkpath(file);
+    if (c.found == Found::File) {
+      QDir().mkpath(home.filePath("brindlewharf"));
+      QFile f(file);
+      ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+      f.write(c.content.data(), static_cast<qint64>(c.content.size()));
+    }
+    if (c.found == Found::EmptyHome) {
       const QByteArray realHome = qgetenv("HOME"), realConfig = qgetenv("XDG_CONFIG_HOME");
       qputenv("HOME", home.path().toLocal8Bit());
       qputenv("XDG_CONFIG_HOME", "");
       file = DefaultSettingsFile();
       qputenv("HOME", realHome);
       qputenv("XDG_CONFIG_HOME", realConfig);
-      EXPECT_TRUE(file.startsWith(home.path() + "/.config/brindlewharf/")) << file.toStdString();
+      EXPECT_EQ(file, home.filePath(".config/brindlewharf/brindlewharf.conf"));
     }
-    if (!c.content.empty()) {
-      QFile f(file);
-      ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-      f.write(c.content.data(), static_cast<qint64>(c.content.size()));
-    }
-    if (c.place == Place::Folder) QDir(home.path()).mkdir("brindlewharf.conf");
     {
-      Start start(file);
-      start.Expect("", 60, false);
-      QWidget window;
-      EXPECT_FALSE(MoveToPlayersPlace(&window, GameWindow::Table));
+      Start first(file);
+      first.Expect("", 60, false);
+      EXPECT_FALSE(MoveToPlayersPlace(first.dialog.get(), GameWindow::Table));
       EXPECT_FALSE(RememberedOpen(GameWindow::Coach));
       EXPECT_EQ(RememberedStatsFolder(), "");
-      start.Name()->setText("Ann");
-      Named<QLineEdit>(start.dialog.get(), "BoxBetEdit")->setText("50");
-      start.dialog->OKClick();
+      first.Edit("PlrNameEdit")->setText(QString::fromUtf8(c.name));
+      for (int i = 0; i < c.clicks; ++i) first.dialog->CardChangeClick();
+      Named<QCheckBox>(first.dialog.get(), "RandDeckChk")->setChecked(c.randomize);
+      first.Edit("BoxBetEdit")->setText("50");
+      first.dialog->OKClick();
     }
-    Start again(file);
-    again.Expect(c.writable ? "Ann" : "", 60, false);
+    Start second(file);
+    second.Expect(QString::fromUtf8(c.name), c.back, c.randomize);
     EXPECT_FALSE(RememberedOpen(GameWindow::Coach));
   }
 }
@@ -166,8 +128,6 @@ TEST(Remembered, WindowsAndStatsFolderComeBack) {
   WireCoach(&table, coach);
   coach->Toggle();
   EXPECT_TRUE(RememberedOpen(GameWindow::Coach));
-  coach->Toggle();
-  EXPECT_FALSE(RememberedOpen(GameWindow::Coach));
 
   RememberPlace(GameWindow::Coach, QPoint(40, 30));
   TCoachBox moved(&table);
@@ -176,8 +136,7 @@ TEST(Remembered, WindowsAndStatsFolderComeBack) {
 
   QDir(home.path()).mkdir("stats");
   platform.SetSaveFileName(home.filePath("stats/game.bwf"));
-  TStatBox stats;
-  stats.SaveSpBtnClick();
+  TStatBox().SaveSpBtnClick();
   EXPECT_EQ(RememberedStatsFolder(), home.filePath("stats"));
 }
 
