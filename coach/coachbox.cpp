@@ -18,6 +18,7 @@
 #include "platform/accessible.h"
 #include "platform/imagebox.h"
 #include "platform/palette.h"
+#include "platform/settings.h"
 #include "platform/windows.h"
 #include "platform/words.h"
 
@@ -364,6 +365,7 @@ void TCoachBox::PlaceBesideTable() {
   // else left, else below. On a screen too small for any of those, clear of the player's cards.
   if (placed_ || !parentWidget()) return;
   placed_ = true;
+  if (MoveToPlayersPlace(this, GameWindow::Coach)) return;
   QWidget* tableWindow = parentWidget()->window();
   const QRect table = tableWindow->frameGeometry();
   const QScreen* screen = tableWindow->screen();

@@ -11,6 +11,7 @@
 #include "platform/accessible.h"
 #include "platform/imagebox.h"
 #include "platform/palette.h"
+#include "platform/settings.h"
 #include "platform/windows.h"
 #include "ui_decks.h"
 
@@ -163,6 +164,7 @@ void TDecks::OKBtnClick() {
     RandomDeck = 0;
     DeckBackId = PendingBackId;
   }
+  RememberDeckChoice(DeckBackId, RandomDeck == 1);
   accept();
 }
 

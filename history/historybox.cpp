@@ -24,6 +24,7 @@
 #include "platform/imagebox.h"
 #include "platform/palette.h"
 #include "platform/platform.h"
+#include "platform/settings.h"
 #include "platform/windows.h"
 #include "platform/words.h"
 
@@ -208,6 +209,7 @@ void THistoryBox::PlaceBesideTable() {
   // Below the table if the screen has room, so that the coach keeps its place beside it.
   if (placed_ || !parentWidget()) return;
   placed_ = true;
+  if (MoveToPlayersPlace(this, GameWindow::History)) return;
   const QRect table = parentWidget()->window()->frameGeometry();
   const QScreen* screen = parentWidget()->screen();
   if (!screen) return;

@@ -10,6 +10,7 @@
 #include <ctime>
 
 #include "game/random.h"
+#include "platform/settings.h"
 
 namespace {
 
@@ -96,8 +97,10 @@ MessageAnswer QtPlatform::ShowMessage(const QString& text, const QString& captio
   }
 }
 
+// Both file dialogs start in the folder of the last statistics file saved or opened, a player's
+// usual place for the game's files.
 QString QtPlatform::OpenFileName(const QString& title, const QString& filter, const QString& defaultExt) {
-  QFileDialog dialog(QApplication::activeWindow(), title, QString(), filter);
+  QFileDialog dialog(QApplication::activeWindow(), title, RememberedStatsFolder(), filter);
   dialog.setAcceptMode(QFileDialog::AcceptOpen);
   // The open command itself tells the player when the file is not there.
   dialog.setFileMode(QFileDialog::AnyFile);
@@ -106,7 +109,7 @@ QString QtPlatform::OpenFileName(const QString& title, const QString& filter, co
 }
 
 QString QtPlatform::SaveFileName(const QString& title, const QString& filter, const QString& defaultExt) {
-  QFileDialog dialog(QApplication::activeWindow(), title, QString(), filter);
+  QFileDialog dialog(QApplication::activeWindow(), title, RememberedStatsFolder(), filter);
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   // The save command asks about replacing a file itself.
   dialog.setOption(QFileDialog::DontConfirmOverwrite);

@@ -19,6 +19,7 @@
 #include "platform/accessible.h"
 #include "platform/palette.h"
 #include "platform/platform.h"
+#include "platform/settings.h"
 #include "platform/windows.h"
 #include "platform/words.h"
 #include "stats/gamestats.h"
@@ -347,8 +348,8 @@ void TStatBox::WriteFile(const QString& path) {
   // A hand between the player's draw and the showdown is left out: the file holds the game as
   // of its last finished hand, so it always passes its own checks.
   const std::string bytes = FormatStatsFile(CurrentFigures(), PlayerName.toStdString(), stamp);
-  if (!SaveStatsFile(path, bytes))
-    ShowMessage(tr("%1 could not be saved.").arg(FullName(path)), tr("Save Error"), StopOk);
+  if (SaveStatsFile(path, bytes)) return RememberStatsFile(path);
+  ShowMessage(tr("%1 could not be saved.").arg(FullName(path)), tr("Save Error"), StopOk);
 }
 
 void TStatBox::OpenSpBtnClick() {
@@ -363,6 +364,7 @@ void TStatBox::OpenSpBtnClick() {
     ShowMessage(tr("%1 could not be opened.").arg(FullName(path)), tr("File Open Error"), StopOk);
     return;
   }
+  RememberStatsFile(path);
   for (int error : open.reading.errors)
     ShowMessage(tr("Invalid data file!"), tr("File Open Error #%1").arg(error), StopOk);
   if (!open.reading.Accepted()) return;

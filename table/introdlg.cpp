@@ -11,6 +11,7 @@
 #include "platform/imagebox.h"
 #include "platform/palette.h"
 #include "platform/platform.h"
+#include "platform/settings.h"
 #include "platform/windows.h"
 #include "platform/words.h"
 #include "table/tablestate.h"
@@ -38,6 +39,9 @@ TIntroDlg::TIntroDlg(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui:
   ui->StartBankLabl->setText(tr("Your starting bank account is $%1").arg(StartingBank));
   // The back in use now is the one the card shows first; it is drawn when the dialog first opens.
   firstBack = DeckBackId;
+  // The last game's name and Randomize; a first run has neither.
+  ui->PlrNameEdit->setText(RememberedName());
+  ui->RandDeckChk->setChecked(RememberedRandomDeck());
 
   connect(ui->OK, &QPushButton::clicked, this, &TIntroDlg::OKClick);
   connect(ui->Quit, &QPushButton::clicked, this, &TIntroDlg::QuitClick);
@@ -74,6 +78,7 @@ void TIntroDlg::showEvent(QShowEvent* e) {
   CentreOnScreen(this);
   BetSetResetClick();
   ui->PlrNameEdit->setFocus();
+  ui->PlrNameEdit->selectAll();  // a remembered name gives way to the first key typed
 }
 
 void TIntroDlg::keyPressEvent(QKeyEvent* e) {
@@ -121,6 +126,8 @@ void TIntroDlg::OKClick() {
     DeckBackId = kFirstBackId + WelcomeDeckIndex;
   }
   WelcomeDone = 1;
+  RememberName(name);
+  RememberDeckChoice(DeckBackId, RandomDeck == 1);
   accept();
 }
 

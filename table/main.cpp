@@ -11,12 +11,14 @@
 #include "history/historybox.h"
 #include "platform/language.h"
 #include "platform/platform.h"
+#include "platform/settings.h"
 #include "stats/statbox.h"
 #include "table/application.h"
 #include "table/dialogkeys.h"
 #include "table/exitdlg.h"
 #include "table/introdlg.h"
 #include "table/mainform.h"
+#include "table/remembered.h"
 #include "table/wiring.h"
 
 int main(int argc, char** argv) {
@@ -28,8 +30,14 @@ int main(int argc, char** argv) {
     // Qt would append that to every window caption.
     QApplication::setApplicationName("Brindlewharf 1.0");
 
+    // The choices of the last run, where the player's configuration lives; not under the
+    // application's name, which is the title above.
+    UseSettingsFile(DefaultSettingsFile());
+    RestoreDeckChoice();
+
     // The first window is the application's main window; closing it ends the program.
     MainForm = new TMainForm;
+    KeepPlayersPlace(MainForm, GameWindow::Table);
     MainForm->show();
     IntroDlg = new TIntroDlg(MainForm);
     StatBox = new TStatBox(MainForm);
@@ -40,7 +48,12 @@ int main(int argc, char** argv) {
     HelpBox = new THelpBox(MainForm);
     // Beyond the game's eight windows: the coach and the hand history, closed until the player
     // opens them.
-    WireTable(MainForm, new TCoachBox(MainForm), new THistoryBox(MainForm));
+    auto* coach = new TCoachBox(MainForm);
+    auto* history = new THistoryBox(MainForm);
+    KeepPlayersPlace(coach, GameWindow::Coach);
+    KeepPlayersPlace(history, GameWindow::History);
+    WireTable(MainForm, coach, history);
+    ReopenWhenTheGameStarts(MainForm, coach, history);
     InstallDialogKeys(MainForm, [] { MainForm->ContentsClick(); });
 
     // Every window takes the application's icon; it is drawn once the table is on screen.

@@ -32,6 +32,7 @@
 #include "platform/imagebox.h"
 #include "platform/palette.h"
 #include "platform/platform.h"
+#include "platform/settings.h"
 #include "platform/windows.h"
 #include "platform/words.h"
 #include "stats/gamestats.h"
@@ -397,7 +398,7 @@ void TMainForm::PlaceFocus() {
 
 void TMainForm::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
-  CentreOnScreen(this);
+  if (!MoveToPlayersPlace(this, GameWindow::Table)) CentreOnScreen(this);
   PlaceFocus();
 }
 

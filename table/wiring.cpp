@@ -6,6 +6,7 @@
 #include "game/drawrule.h"
 #include "history/historybox.h"
 #include "history/recorder.h"
+#include "platform/settings.h"
 #include "stats/gamestats.h"
 #include "table/handevents.h"
 #include "table/mainform.h"
@@ -59,6 +60,8 @@ void WireCoach(TMainForm* table, TCoachBox* coach) {
   QObject::connect(coach, &TCoachBox::HintGiven, table, &TMainForm::TurnCardsTo);
   QObject::connect(table->CoachItem(), &QAction::triggered, coach, &TCoachBox::Toggle);
   QObject::connect(coach, &TCoachBox::OpenChanged, table->CoachItem(), &QAction::setChecked);
+  QObject::connect(coach, &TCoachBox::OpenChanged, coach,
+                   [](bool open) { RememberOpen(GameWindow::Coach, open); });
 }
 
 void WireHistory(TMainForm* table, THistoryBox* history) {
@@ -75,4 +78,6 @@ void WireHistory(TMainForm* table, THistoryBox* history) {
                    [history] { history->SetPlayerName(PlayerName); });
   QObject::connect(table->HistoryItem(), &QAction::triggered, history, &THistoryBox::Toggle);
   QObject::connect(history, &THistoryBox::OpenChanged, table->HistoryItem(), &QAction::setChecked);
+  QObject::connect(history, &THistoryBox::OpenChanged, history,
+                   [](bool open) { RememberOpen(GameWindow::History, open); });
 }

@@ -1,0 +1,48 @@
+#pragma once
+// What the game remembers from one run to the next, in one INI file in the user's configuration
+// folder. Every getter checks what it reads and answers the first run's value for anything
+// missing, damaged, of the wrong type or out of range; every setter writes the file at once, so
+// a program that is killed loses nothing. Nothing is read or written until a file is chosen: the
+// program entry chooses the player's, a test one of its own.
+
+#include <QPoint>
+#include <QString>
+#include <cstdint>
+#include <optional>
+
+class QWidget;
+
+// <configuration folder>/brindlewharf/brindlewharf.conf
+QString DefaultSettingsFile();
+// An empty path remembers nothing.
+void UseSettingsFile(const QString& path);
+
+// The name last typed in the welcome dialog: at most 10 characters and no control characters,
+// else empty.
+QString RememberedName();
+void RememberName(const QString& name);
+
+// The card back last chosen, when isBack accepts it, else fallback; and whether Randomize was on.
+std::int32_t RememberedBack(std::int32_t fallback, bool (*isBack)(std::int32_t));
+bool RememberedRandomDeck();
+void RememberDeckChoice(std::int32_t back, bool random);
+
+enum class GameWindow { Table, Coach, History };
+
+// Whether the window was open when the player last opened or closed it.
+bool RememberedOpen(GameWindow window);
+void RememberOpen(GameWindow window, bool open);
+
+// Where the player last moved the window; nothing if the player never did.
+std::optional<QPoint> RememberedPlace(GameWindow window);
+void RememberPlace(GameWindow window, const QPoint& at);
+
+// The folder of the statistics file last saved or opened, if it still exists; else empty.
+QString RememberedStatsFolder();
+void RememberStatsFile(const QString& path);
+
+// From now on, remembers where the player moves the window (moves the program makes are not
+// the player's).
+void KeepPlayersPlace(QWidget* window, GameWindow which);
+// Moves the window to where the player last put it, if that is still on a screen.
+bool MoveToPlayersPlace(QWidget* window, GameWindow which);
