@@ -58,6 +58,8 @@ TDecks::TDecks(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::TDeck
   }
   SetUpKeyboardAndNames();
   SetCardFrame();
+  connect(ui->RandDeckChk, &QCheckBox::toggled, this, &TDecks::DescribeBacks);
+  DescribeBacks();
 
   connect(ui->OKBtn, &QPushButton::clicked, this, &TDecks::OKBtnClick);
   connect(ui->CancelBtn, &QPushButton::clicked, this, &TDecks::CancelBtnClick);
@@ -72,7 +74,6 @@ void TDecks::SetUpKeyboardAndNames() {
     // Round the whole panel: its margin is the red frame, which the mark must leave whole.
     back->setMarkedFrame(deckPanels_[n]);
     PresentAs(back, QAccessible::Button);
-    back->setAccessibleDescription(tr("Space frames this back, Enter chooses it"));
     if (previous) setTabOrder(previous, back);
     previous = back;
   }
@@ -114,8 +115,9 @@ void TDecks::keyPressEvent(QKeyEvent* e) {
         e->accept();
         const int to = (n + k.step + kBackCount) % kBackCount;
         DeckTrigClick(to);
-        // The focus goes with the frame; with Randomize ticked neither moves.
-        if (PendingBackId == kFirstBackId + to) deckPics_[to]->setFocus(Qt::TabFocusReason);
+        // The focus goes with the frame. With Randomize ticked the frame stays, but the focus
+        // still goes along the backs, each saying why it cannot be chosen.
+        deckPics_[to]->setFocus(Qt::TabFocusReason);
         return;
       }
       case KeyEffect::Choose:
@@ -143,6 +145,13 @@ void TDecks::SetCardFrame() {
     deckPics_[n]->setAccessibleName(framed ? tr("%1, selected").arg(BackTitle(kFirstBackId + n))
                                            : BackTitle(kFirstBackId + n));
   }
+}
+
+void TDecks::DescribeBacks() {
+  const QString how = ui->RandDeckChk->isChecked()
+                          ? tr("Not chosen while Randomize is ticked: every hand gets a new back")
+                          : tr("Space frames this back, Enter chooses it");
+  for (ImageBox* back : deckPics_) back->setAccessibleDescription(how);
 }
 
 void TDecks::DeckTrigClick(int n) {

@@ -25,6 +25,8 @@ class TDecks : public QDialog {
  public slots:
   void Update();
   void SetCardFrame();
+  // What the backs tell a screen reader: how to choose one, or why none can be chosen now.
+  void DescribeBacks();
   // The click and double click on back n (Deck0TrigClick .. Deck9TrigClick and
   // Deck0PicDblClick .. Deck9PicDblClick): the ten differ only in n.
   void DeckTrigClick(int n);

@@ -52,6 +52,7 @@ QString Style() {
 #AccumRightPanl #PlrAccumDrawLabl, #AccumRightPanl #DrawDlrHeadLabl { color: %6; text-decoration: underline; }
 #AccumRightPanl #DrawTotalCapLabl, #AccumRightPanl #PlrDrawTotalLabl, #AccumRightPanl #DlrDrawTotalLabl { color: %6; }
 #AccumRightPanl #PlrDrawImprove, #AccumRightPanl #DlrDrawImprove { font-family: "Liberation Serif"; font-size: 13px; }
+QLabel:focus { background: %4; color: black; }
 )")
       .arg(Css(kOlive), Css(kGray), Css(kTableGreen), Css(kYellow), Css(kAqua), Css(kSilver));
 }
@@ -204,9 +205,19 @@ void TStatBox::SetUpKeyboardAndNames() {
     ties.push_back({plrDrawLabels_[n], drawCaptions[n], ui->PlrAccumDrawLabl});
     ties.push_back({dlrDrawLabels_[n], drawCaptions[n], ui->DrawDlrHeadLabl});
   }
+  // Every figure is a stop for Tab, in reading order, and says which row and column it stands in.
+  const auto words = [](const QLabel* caption) {
+    return caption->text().remove('&').remove(':').simplified();
+  };
+  QWidget* previous = nullptr;
   for (const Tie& t : ties) {
     if (!t.caption->buddy()) t.caption->setBuddy(t.figure);
     LabelledBy(t.figure, {t.caption, t.head});
+    t.figure->setFocusPolicy(Qt::TabFocus);
+    t.figure->setAccessibleDescription(t.head ? tr("%1, %2").arg(words(t.caption), words(t.head))
+                                              : words(t.caption));
+    if (previous) setTabOrder(previous, t.figure);
+    previous = t.figure;
   }
 }
 

@@ -111,7 +111,7 @@ TEST(DeckDialog, OpensOnTheChoiceInForceAndOnlyOkOrADoubleClickChangesIt) {
       {"arrows_read_on_past_a_row_and_round_past_the_ends", 64, 0, "Right Up Left Left", 68, 64, 0,
        "Deck8Pic"},
       {"space_frames_the_focused_back", 60, 0, "focus:Deck4Pic Space", 64, 60, 0, "Deck4Pic"},
-      {"randomize_ticked_ignores_arrows_and_enter", 63, 1, "Right Down Return", 63, 63, 1, "Deck3Pic"},
+      {"randomize_ticked_moves_the_focus_not_the_frame", 63, 1, "Right Down Return", 63, 63, 1, "Deck9Pic"},
       {"enter_on_a_back_chooses_it_as_a_double_click", 61, 0, "Right Return", 0, 62, 0},
       {"enter_on_ok_takes_the_framed_back", 61, 0, "Down focus:OKBtn Return", 0, 66, 0},
       {"enter_on_cancel_is_cancel", 61, 0, "Right Right focus:CancelBtn Return", 0, 61, 0},

@@ -323,7 +323,10 @@ TEST_F(StatBoxTest, EveryFigureIsTiedToTheCaptionsThatSayWhatItIs) {
   for (QLabel* label : box->findChildren<QLabel*>()) {
     if (!figure.match(label->text()).hasMatch()) continue;
     EXPECT_FALSE(Captions(label).empty()) << label->objectName().toStdString();
+    // The keyboard reaches it, and a screen reader hears its row and column with it.
+    EXPECT_EQ(label->focusPolicy(), Qt::TabFocus) << label->objectName().toStdString();
   }
+  EXPECT_EQ(Heard("DlrRoyalLabl", QAccessible::Description), "Royal Flush, Dealer");
   using Texts = std::vector<QString>;
   EXPECT_EQ(Captions(Named(box, "DlrRoyalLabl")), (Texts{"Royal Flush:", "Dealer:"}));
   EXPECT_EQ(Captions(Named(box, "Plr4CardsLabl")), (Texts{"4 Cards:", "Ann:"}));
