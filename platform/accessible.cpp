@@ -16,6 +16,7 @@ constexpr const char* kAbsentWhileHidden = "brindlewharfAbsentWhileHidden";
 constexpr const char* kFiltersChildren = "brindlewharfFiltersChildren";
 constexpr const char* kRole = "brindlewharfRole";
 constexpr const char* kCaptions = "brindlewharfCaptions";
+constexpr const char* kShownAs = "brindlewharfShownAs";
 
 // The wordings of the widgets worded by WordedBy; each leaves when its widget goes.
 QHash<const QObject*, Wording>& Wordings() {
@@ -119,6 +120,8 @@ QAccessibleInterface* Factory(const QString&, QObject* object) {
   if (!w) return nullptr;
   const QVariant role = w->property(kRole);
   if (role.isValid()) return new Pressable(w, static_cast<QAccessible::Role>(role.toInt()));
+  const QVariant shownAs = w->property(kShownAs);
+  if (shownAs.isValid()) return new NamedByText(w, static_cast<QAccessible::Role>(shownAs.toInt()));
   if (w->property(kCaptions).isValid()) return new Captioned(w);
   if (Wordings().contains(w)) return new NamedByText(w, QAccessible::StaticText);
   if (w->property(kFiltersChildren).toBool())
@@ -170,6 +173,12 @@ void PresentAs(QWidget* w, QAccessible::Role role) {
   Remake(w);
 }
 
+void ShownAs(QWidget* w, QAccessible::Role role) {
+  InstallFactoryOnce();
+  w->setProperty(kShownAs, static_cast<int>(role));
+  Remake(w);
+}
+
 void LabelledBy(QLabel* figure, std::initializer_list<QLabel*> captions) {
   InstallFactoryOnce();
   QVariantList list;
@@ -181,8 +190,7 @@ void LabelledBy(QLabel* figure, std::initializer_list<QLabel*> captions) {
 
 void WordedBy(QWidget* w, Wording words) {
   InstallFactoryOnce();
-  if (!Wordings().contains(w))
-    QObject::connect(w, &QObject::destroyed, [w] { Wordings().remove(w); });
+  if (!Wordings().contains(w)) QObject::connect(w, &QObject::destroyed, [w] { Wordings().remove(w); });
   Wordings().insert(w, std::move(words));
   Remake(w);
 }

@@ -21,6 +21,9 @@ void AbsentWhileHidden(QWidget* w);
 // link). Pressing it through assistive technology runs its "activate" slot.
 void PresentAs(QWidget* w, QAccessible::Role role);
 
+// Gives w the role in the tree and nothing more (PresentAs makes it pressable too).
+void ShownAs(QWidget* w, QAccessible::Role role);
+
 // Ties a figure to the captions that say what it is (its row's, and its column's or section's
 // heading where a row alone does not), reported to assistive technology as the figure's labels,
 // besides any caption whose buddy it is.

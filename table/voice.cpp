@@ -2,6 +2,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QKeySequence>
 #include <QLabel>
 #include <QShortcut>
@@ -10,6 +11,7 @@
 #include <QWidget>
 
 #include "game/handrank.h"
+#include "platform/accessible.h"
 #include "platform/words.h"
 #include "table/tablestate.h"
 
@@ -61,7 +63,15 @@ QString ShowdownWords(const ShowdownRecord& r) {
   return ResultWords(r.outcome) + ' ' + how + ' ' + Tr("Bank $%1").arg(r.bank);
 }
 
-TableVoice::TableVoice(QWidget* window) : QObject(window), window_(window) {
+TableVoice::TableVoice(QWidget* window) : QObject(window), window_(window), notice_(new QLabel(window)) {
+  // Orca speaks a notification as it appears, wherever the focus is; shown for a moment, a pixel
+  // wide and without colour, it is heard and not seen.
+  notice_->setObjectName("NewsNotice");
+  notice_->setGeometry(0, 0, 1, 1);
+  notice_->setStyleSheet("color: transparent; background: transparent;");
+  notice_->hide();
+  ShownAs(notice_, QAccessible::Notification);
+  connect(qApp, &QApplication::focusChanged, this, [this] { sinceFocusMoved_.start(); });
   auto* readBack = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_R), window);
   connect(readBack, &QShortcut::activated, this, &TableVoice::ReadBack);
   // The news belongs to the control it was put on only while that control has the focus.
@@ -146,8 +156,7 @@ void TableVoice::Deliver() {
   news_ = pending_();
   pending_ = nullptr;
   // What the focused control already says by its own name is heard without our help.
-  const auto* label = qobject_cast<const QLabel*>(focused);
-  if (focused->accessibleName() == news_ || (label && label->text() == news_)) return;
+  if (focused->accessibleName() == news_) return;
   if (focused != holder_) {
     GiveBack();
     holder_ = focused;
@@ -156,6 +165,15 @@ void TableVoice::Deliver() {
   // The same news again (a second "Dealer takes 3") is still a change a screen reader hears.
   if (focused->accessibleDescription() == news_) focused->setAccessibleDescription(QString());
   focused->setAccessibleDescription(news_);
+  // A control that has just taken the focus, with the news, is read with its description; one
+  // that already had it is not read again, so the news appears as a notification.
+  constexpr qint64 kJustNowMs = 300;
+  const bool justFocused = sinceFocusMoved_.isValid() && sinceFocusMoved_.elapsed() < kJustNowMs;
+  if (justFocused || !focused->isVisible()) return;
+  notice_->setText(news_);
+  notice_->hide();
+  notice_->show();
+  notice_->raise();
 }
 
 void TableVoice::GiveBack() {

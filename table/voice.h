@@ -6,6 +6,7 @@
 // settled the focus. The control gets its own description back when the focus leaves it.
 // Ctrl+R reads the whole table again: the result, both hands and their cards, the pot and bank.
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -44,6 +45,8 @@ class TableVoice : public QObject {
   void GiveBack();
 
   QWidget* window_;
+  class QLabel* notice_;  // the news as a notification, for a control that keeps the focus
+  QElapsedTimer sinceFocusMoved_;
   QString news_;
   std::function<QString()> pending_;  // the news still to be put into words and delivered
   bool posted_ = false;

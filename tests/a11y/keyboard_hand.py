@@ -6,7 +6,8 @@ face down; after the showdown all ten are real cards, the two discarded places c
 category named under each hand is the category of the five cards named for that side.
 
 An event listener hears what Orca would speak: an object taking the focus (its name and
-description), and a change of the name or description of the object that holds the focus. The
+description), a change of the name or description of the object that holds the focus, and a
+notification appearing. The
 deal, the Dealer's draw and the showdown must each be heard that way, the showdown with its
 result and both hands; and no focus may fall on a bill while the cards are dealt.
 """
@@ -78,6 +79,9 @@ def heard_event(event):
     if event.type.startswith("object:state-changed:focused"):
         if event.detail1 == 1:
             HEARD.append(("focus", role, name, description))
+    elif event.type.startswith("object:state-changed:showing"):
+        if event.detail1 == 1 and role == "notification":
+            HEARD.append(("notice", role, name, description))
     elif focused:
         HEARD.append(("changed", role, name, description))
 
@@ -162,7 +166,8 @@ def main():
     time.sleep(1)
     env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb")
     game = subprocess.Popen([sys.argv[1]], env=env)
-    for kind in ("object:state-changed:focused", "object:property-change:accessible-name",
+    for kind in ("object:state-changed:focused", "object:state-changed:showing",
+                 "object:property-change:accessible-name",
                  "object:property-change:accessible-description"):
         pyatspi.Registry.registerEventListener(heard_event, kind)
     try:

@@ -79,7 +79,7 @@ TEST_F(VoiceTest, EachNewsIsOnTheFocusedControl) {
         "Deuce of "
         "Hearts"},
        dealt},
-      {{"the_dealers_draw_is_the_focused_result_lines_own_text", "MainLabl", "Dealer takes 3 | Result"},
+      {{"the_dealers_draw_on_the_focused_result_line", "MainLabl", "Dealer takes 3 | Dealer takes 3"},
        dealerDrew},
       {{"the_showdown_names_the_winner_both_hands_and_the_bank", "BetEdit",
         "You're a winner! Your Pair of Aces (Seven kicker) beats the Dealer's King high (Queen kicker). Bank "
