@@ -19,8 +19,9 @@
 
 // The most Dealer hands the close contenders meet with every draw of the player counted: enough
 // for the gap between the best holds to be known to about 0.001 bets (two standard errors) on
-// nearly every hand. Most hands need far fewer, and get no more than they need.
-constexpr std::int64_t kCoachTrials = 150'000;
+// all but a few hands in a hundred. Most hands need far fewer and stop when they know enough; the
+// rare hand that needs them all takes about a second, off the table's thread.
+constexpr std::int64_t kCoachTrials = 400'000;
 // The deals of the first pass, one draw each, which every hold meets.
 constexpr std::int64_t kCoachPilot = 100'000;
 // Holds whose values lie closer than this, or within their error of each other, are equal.
