@@ -1424,7 +1424,7 @@ nicht für Ansprüche, Schäden oder andere Verluste, die aus seiner Nutzung ode
     </message>
     <message>
         <source>Not a legal draw: %1</source>
-        <translation>Kein erlaubter Tausch: %1</translation>
+        <translation>Unzulässig: %1</translation>
     </message>
     <message>
         <source>%1 of %2, %3 on average</source>

@@ -1291,7 +1291,7 @@ reclamación, daño u otra pérdida que se derive de su uso o de su comercio.&lt
         <source>Keeps the %n highest cards, %1 high</source>
         <translation>
             <numerusform>Se queda con la carta más alta (%1)</numerusform>
-            <numerusform>Se queda con las %n cartas más altas; la mayor, %1</numerusform>
+            <numerusform>Se queda con las %n más altas; la mayor, %1</numerusform>
         </translation>
     </message>
     <message>
@@ -1424,7 +1424,7 @@ reclamación, daño u otra pérdida que se derive de su uso o de su comercio.&lt
     </message>
     <message>
         <source>Not a legal draw: %1</source>
-        <translation>Descarte no válido: %1</translation>
+        <translation>No válido: %1</translation>
     </message>
     <message>
         <source>%1 of %2, %3 on average</source>

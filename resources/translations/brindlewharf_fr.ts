@@ -1291,7 +1291,7 @@ d&apos;aucune réclamation, d&apos;aucun dommage ni d&apos;aucune autre perte li
         <source>Keeps the %n highest cards, %1 high</source>
         <translation>
             <numerusform>Garde la carte la plus haute (%1)</numerusform>
-            <numerusform>Garde les %n cartes les plus hautes, hauteur %1</numerusform>
+            <numerusform>Garde les %n plus hautes cartes, hauteur %1</numerusform>
         </translation>
     </message>
     <message>
@@ -1424,7 +1424,7 @@ d&apos;aucune réclamation, d&apos;aucun dommage ni d&apos;aucune autre perte li
     </message>
     <message>
         <source>Not a legal draw: %1</source>
-        <translation>Échange interdit&#xa0;: %1</translation>
+        <translation>Interdit&#xa0;: %1</translation>
     </message>
     <message>
         <source>%1 of %2, %3 on average</source>
