@@ -313,17 +313,6 @@
     </message>
 </context>
 <context>
-    <name>GameStats</name>
-    <message>
-        <source>Save current stats?</source>
-        <translation>Aktuelle Statistik behalten?</translation>
-    </message>
-    <message>
-        <source>New Game</source>
-        <translation>Neues Spiel</translation>
-    </message>
-</context>
-<context>
     <name>Help</name>
     <message>
         <source>
@@ -644,24 +633,6 @@ DER COACH:
 </translation>
     </message>
     <message>
-        <source>While you discard, the Coach shows your cards and the three best draws: the cards to throw, the chances that your hand then wins, pushes or loses, and the draw&apos;s value. The value is what you can expect to win or lose on average, in bets: +0.250 is a quarter of your bet won, -0.100 a tenth of it lost. Below them it shows where the cards you have turned so far stand among all the draws.
-</source>
-        <translation>Während Sie ablegen, zeigt der Coach Ihre Karten und die drei besten Tausche: die abzulegenden Karten, die Aussichten, dass Ihr Blatt danach gewinnt, unentschieden spielt oder verliert, und den Wert des Tauschs. Der Wert ist, was Sie im Schnitt gewinnen oder verlieren können, in Einsätzen: +0.250 ist ein Viertel Ihres Einsatzes gewonnen, -0.100 ein Zehntel verloren. Darunter zeigt er, wo die bisher umgedrehten Karten unter allen Tauschen stehen.
-</translation>
-    </message>
-    <message>
-        <source>After your draw it tells you whether you chose the best draw, or how far below the best your choice was, and keeps a tally of the game: the draws it judged, how many were the best, and the dollars given up, which is the value below the best times your bet. New Game starts the tally afresh.
-</source>
-        <translation>Nach Ihrem Tausch sagt er Ihnen, ob Sie den besten Tausch gewählt haben oder wie weit Ihre Wahl unter dem besten lag, und führt Buch über das Spiel: die bewerteten Tausche, wie viele davon die besten waren, und die verschenkten Dollar, also der Wert unter dem besten mal Ihrem Einsatz. „Neues Spiel“ beginnt die Zählung von vorn.
-</translation>
-    </message>
-    <message>
-        <source>The figures come from the Dealer&apos;s fixed rule: the Dealer never sees your cards and always draws the same way, so the Coach can play out hundreds of thousands of deals of the cards you have not seen for every draw. They are averages over those deals, true to about half a cent per dollar bet, not a promise about the next hand. The Coach never changes how the cards are shuffled or dealt.
-</source>
-        <translation>Die Zahlen beruhen auf der festen Regel des Gebers: Der Geber sieht Ihre Karten nie und tauscht immer auf dieselbe Weise, darum kann der Coach für jeden Tausch Hunderttausende Verteilungen der Karten durchspielen, die Sie nicht gesehen haben. Es sind Durchschnitte über diese Verteilungen, genau auf etwa einen halben Cent je gesetzten Dollar, kein Versprechen für die nächste Hand. Der Coach ändert nie, wie die Karten gemischt oder ausgeteilt werden.
-</translation>
-    </message>
-    <message>
         <source>
 LICENSE AGREEMENT:
 </source>
@@ -864,6 +835,30 @@ KONTAKT ZU DEN ENTWICKLERN:
     <message>
         <source>Any hand that is none of the above, such as A, J, 6, 3, 2 of mixed suits. The highest card decides, then the second, and so on down to the lowest. Suits never break a tie.</source>
         <translation>Jedes Blatt, das nichts von alledem ist, etwa A, B, 6, 3, 2 in gemischten Farben. Die höchste Karte entscheidet, dann die zweite, und so weiter bis zur niedrigsten. Die Farben entscheiden nie einen Gleichstand.</translation>
+    </message>
+    <message>
+        <source>While you discard, the Coach shows your cards and the three best draws. For each it gives the cards to throw and four figures. Win is the chance, in percent, that your hand then beats the Dealer&apos;s; Push the chance of a tie, when you get your bet back; Lose the chance that the Dealer&apos;s hand beats yours. Average is what the draw wins or loses on average at your bet, in dollars: +$2.50 at a $10 bet means a quarter of your bet won, taken over many hands like this one. A line below says why the best draw is best, such as keeping a pair of Kings or drawing to a flush. The cards you turn down fade in the Coach&apos;s picture, and it shows where they stand among all the draws.
+</source>
+        <translation>Während Sie ablegen, zeigt der Coach Ihre Karten und die drei besten Tausche. Zu jedem nennt er die Karten, die Sie ablegen, und vier Zahlen. „Gewinn“ ist die Chance in Prozent, dass Ihr Blatt danach das des Gebers schlägt; „Patt“ die Chance auf ein Unentschieden, bei dem Sie Ihren Einsatz zurückbekommen; „Verlust“ die Chance, dass das Blatt des Gebers Ihres schlägt. „Schnitt“ ist, was der Tausch bei Ihrem Einsatz im Durchschnitt gewinnt oder verliert, in Dollar: +$2.50 bei $10 Einsatz heißt, dass Sie ein Viertel Ihres Einsatzes gewinnen, gerechnet über viele Hände wie diese. Eine Zeile darunter sagt, warum der beste Tausch der beste ist, etwa weil er ein Paar Könige behält oder auf einen Flush zieht. Die Karten, die Sie umdrehen, werden im Bild des Coachs blass, und er zeigt, wo Ihre Wahl unter allen Tauschen steht.
+</translation>
+    </message>
+    <message>
+        <source>Press Hint to have your cards turned to the best draw.
+</source>
+        <translation>Drücken Sie „Tipp“, und Ihre Karten werden für den besten Tausch umgedreht.
+</translation>
+    </message>
+    <message>
+        <source>After your draw it tells you whether you chose the best draw, or how far below the best your choice was, and keeps a tally of the game: the draws it judged, how many were the best, how many you took on a hint, and the dollars given up, which is what your draws were worth below the best, on average, at your bets. When your hand wins or ties anyway, it only tells you what the best draw would have been. New Game starts the tally afresh.
+</source>
+        <translation>Nach Ihrem Tausch sagt er Ihnen, ob Sie den besten Tausch gewählt haben oder wie weit Ihre Wahl unter dem besten lag, und führt Buch über das Spiel: die bewerteten Tausche, wie viele davon die besten waren, wie viele Sie auf einen Tipp hin gemacht haben, und die verschenkten Dollar, also wie viel Ihre Tausche bei Ihren Einsätzen im Schnitt weniger wert waren als der beste. Gewinnt Ihr Blatt trotzdem oder endet es unentschieden, sagt er Ihnen nur, welcher Tausch der beste gewesen wäre. „Neues Spiel“ beginnt die Zählung von vorn.
+</translation>
+    </message>
+    <message>
+        <source>The figures come from the Dealer&apos;s fixed rule: the Dealer never sees your cards and always draws the same way, so the Coach can play out tens of thousands of the Dealer&apos;s hands, and every draw you could get against each. The figures are averages over those deals, not a promise about the next hand. The difference between two draws is known to about a tenth of a cent per dollar bet; draws closer than that are called as good as the best, and either is a fine choice. The Coach never changes how the cards are shuffled or dealt.
+</source>
+        <translation>Die Zahlen beruhen auf der festen Regel des Gebers: Der Geber sieht Ihre Karten nie und tauscht immer auf dieselbe Weise, also kann der Coach Zehntausende Blätter des Gebers durchspielen und gegen jedes alle Karten, die Sie ziehen könnten. Die Zahlen sind Durchschnitte über diese Runden, kein Versprechen für die nächste Hand. Der Unterschied zwischen zwei Tauschen ist auf etwa ein Zehntel Cent je gesetztem Dollar genau bekannt; liegen zwei Tausche näher beieinander, gelten sie als so gut wie der beste, und beide sind eine gute Wahl. Der Coach ändert nie, wie die Karten gemischt oder gegeben werden.
+</translation>
     </message>
 </context>
 <context>
@@ -1079,6 +1074,392 @@ nicht für Ansprüche, Schäden oder andere Verluste, die aus seiner Nutzung ode
     </message>
 </context>
 <context>
+    <name>TCoachBox</name>
+    <message>
+        <source>Stand pat</source>
+        <translation>Alle behalten</translation>
+    </message>
+    <message>
+        <source>the %1</source>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 und %2</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>stand pat</source>
+        <translation>alle behalten</translation>
+    </message>
+    <message>
+        <source>throw %1</source>
+        <translation>%1 ablegen</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>-$%1</source>
+        <translation>-$%1</translation>
+    </message>
+    <message>
+        <source>+$%1</source>
+        <translation>+$%1</translation>
+    </message>
+    <message>
+        <source>lose $%1 on average</source>
+        <translation>im Schnitt $%1 Verlust</translation>
+    </message>
+    <message>
+        <source>win $%1 on average</source>
+        <translation>im Schnitt $%1 Gewinn</translation>
+    </message>
+    <message>
+        <source>%1 bets</source>
+        <translation>%1 Einsätze</translation>
+    </message>
+    <message>
+        <source>%1th</source>
+        <translation>%1.</translation>
+    </message>
+    <message>
+        <source>%1st</source>
+        <translation>%1.</translation>
+    </message>
+    <message>
+        <source>%1nd</source>
+        <translation>%1.</translation>
+    </message>
+    <message>
+        <source>%1rd</source>
+        <translation>%1.</translation>
+    </message>
+    <message>
+        <source>Deuce</source>
+        <translation>Zwei</translation>
+    </message>
+    <message>
+        <source>Deuces</source>
+        <translation>Zweien</translation>
+    </message>
+    <message>
+        <source>Three</source>
+        <translation>Drei</translation>
+    </message>
+    <message>
+        <source>Threes</source>
+        <translation>Dreien</translation>
+    </message>
+    <message>
+        <source>Four</source>
+        <translation>Vier</translation>
+    </message>
+    <message>
+        <source>Fours</source>
+        <translation>Vieren</translation>
+    </message>
+    <message>
+        <source>Five</source>
+        <translation>Fünf</translation>
+    </message>
+    <message>
+        <source>Fives</source>
+        <translation>Fünfen</translation>
+    </message>
+    <message>
+        <source>Six</source>
+        <translation>Sechs</translation>
+    </message>
+    <message>
+        <source>Sixes</source>
+        <translation>Sechsen</translation>
+    </message>
+    <message>
+        <source>Seven</source>
+        <translation>Sieben</translation>
+    </message>
+    <message>
+        <source>Sevens</source>
+        <translation>Siebenen</translation>
+    </message>
+    <message>
+        <source>Eight</source>
+        <translation>Acht</translation>
+    </message>
+    <message>
+        <source>Eights</source>
+        <translation>Achten</translation>
+    </message>
+    <message>
+        <source>Nine</source>
+        <translation>Neun</translation>
+    </message>
+    <message>
+        <source>Nines</source>
+        <translation>Neunen</translation>
+    </message>
+    <message>
+        <source>Ten</source>
+        <translation>Zehn</translation>
+    </message>
+    <message>
+        <source>Tens</source>
+        <translation>Zehnen</translation>
+    </message>
+    <message>
+        <source>Jack</source>
+        <translation>Bube</translation>
+    </message>
+    <message>
+        <source>Jacks</source>
+        <translation>Buben</translation>
+    </message>
+    <message>
+        <source>Queen</source>
+        <translation>Dame</translation>
+    </message>
+    <message>
+        <source>Queens</source>
+        <translation>Damen</translation>
+    </message>
+    <message>
+        <source>King</source>
+        <translation>König</translation>
+    </message>
+    <message>
+        <source>Kings</source>
+        <translation>Könige</translation>
+    </message>
+    <message>
+        <source>Ace</source>
+        <translation>Ass</translation>
+    </message>
+    <message>
+        <source>Aces</source>
+        <translation>Asse</translation>
+    </message>
+    <message>
+        <source>Stands pat on a %1</source>
+        <translation>Behält alle fünf: %1</translation>
+    </message>
+    <message>
+        <source>Keeps four %1</source>
+        <translation>Behält vier %1</translation>
+    </message>
+    <message>
+        <source>Keeps three %1</source>
+        <translation>Behält drei %1</translation>
+    </message>
+    <message>
+        <source>Keeps two pair, %1 high</source>
+        <translation>Behält zwei Paare, %1 hoch</translation>
+    </message>
+    <message>
+        <source>Keeps a pair of %1</source>
+        <translation>Behält ein Paar %1</translation>
+    </message>
+    <message>
+        <source>Draws one card to a straight flush</source>
+        <translation>Zieht eine Karte zum Straight Flush</translation>
+    </message>
+    <message>
+        <source>Draws one card to a flush</source>
+        <translation>Zieht eine Karte zum Flush</translation>
+    </message>
+    <message>
+        <source>Draws one card to a straight</source>
+        <translation>Zieht eine Karte zur Straße</translation>
+    </message>
+    <message>
+        <source>Keeps the Ace and draws four</source>
+        <translation>Behält das Ass und tauscht vier</translation>
+    </message>
+    <message>
+        <source>Keeps the %1 and draws four</source>
+        <translation>Behält eine Karte (%1) und tauscht vier</translation>
+    </message>
+    <message numerus="yes">
+        <source>Keeps the %n highest cards, %1 high</source>
+        <translation>
+            <numerusform>Behält die höchste Karte (%1)</numerusform>
+            <numerusform>Behält die %n höchsten Karten, %1 hoch</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Throw: the cards to turn down. Win, Push, Lose: the chances that your hand then beats the Dealer&apos;s, ties it (you get your bet back) or loses to it. Average: what the draw wins or loses on average at your bet.</source>
+        <translation>Ablegen: die Karten, die Sie umdrehen. Gewinn, Patt, Verlust: die Chancen, dass Ihr Blatt danach das des Gebers schlägt, mit ihm gleichzieht (Sie bekommen Ihren Einsatz zurück) oder ihm unterliegt. Schnitt: was der Tausch bei Ihrem Einsatz im Durchschnitt gewinnt oder verliert.</translation>
+    </message>
+    <message>
+        <source>Coach</source>
+        <translation>Coach</translation>
+    </message>
+    <message>
+        <source>Best holds against the Dealer&apos;s rule</source>
+        <translation>Beste Tausche gegen die Regel des Gebers</translation>
+    </message>
+    <message>
+        <source>Throw</source>
+        <translation>Ablegen</translation>
+    </message>
+    <message>
+        <source>Win</source>
+        <translation>Gewinn</translation>
+    </message>
+    <message>
+        <source>Push</source>
+        <translation>Patt</translation>
+    </message>
+    <message>
+        <source>Lose</source>
+        <translation>Verlust</translation>
+    </message>
+    <message>
+        <source>Average</source>
+        <translation>Schnitt</translation>
+    </message>
+    <message>
+        <source>Columns: cards to throw, win, push, lose, average result at your bet</source>
+        <translation>Spalten: abzulegende Karten, Gewinn, Patt, Verlust, Ergebnis im Schnitt bei Ihrem Einsatz</translation>
+    </message>
+    <message>
+        <source>Where the cards you have turned stand among all the draws, and what they win or lose on average at your bet.</source>
+        <translation>Wo Ihre umgedrehten Karten unter allen Tauschen stehen und was sie bei Ihrem Einsatz im Schnitt gewinnen oder verlieren.</translation>
+    </message>
+    <message>
+        <source>&amp;Hint</source>
+        <translation>&amp;Tipp</translation>
+    </message>
+    <message>
+        <source>Turn your cards to the best hold</source>
+        <translation>Ihre Karten für den besten Tausch umdrehen</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
+    </message>
+    <message>
+        <source>No verdict: the draw came before the odds were ready</source>
+        <translation>Kein Urteil: Getauscht, bevor die Chancen feststanden</translation>
+    </message>
+    <message>
+        <source>Best hold</source>
+        <translation>Bester Tausch</translation>
+    </message>
+    <message>
+        <source>As good as the best: within %1</source>
+        <translation>So gut wie der beste: bis auf %1</translation>
+    </message>
+    <message>
+        <source>You won this one.</source>
+        <translation>Gewonnen.</translation>
+    </message>
+    <message>
+        <source>A push this time.</source>
+        <translation>Diesmal unentschieden.</translation>
+    </message>
+    <message>
+        <source>%1 The best hold was %2, worth $%3 more on average at your bet.</source>
+        <translation>%1 Am besten war: %2, im Schnitt $%3 mehr bei Ihrem Einsatz.</translation>
+    </message>
+    <message>
+        <source>%1 of %2: </source>
+        <translation>%1 von %2: </translation>
+    </message>
+    <message>
+        <source>the best hold averages less than a cent more at your bet</source>
+        <translation>der beste Tausch bringt bei Ihrem Einsatz im Schnitt unter einem Cent mehr</translation>
+    </message>
+    <message>
+        <source>the best hold averages $%1 more at your bet</source>
+        <translation>der beste Tausch bringt bei Ihrem Einsatz im Schnitt $%1 mehr</translation>
+    </message>
+    <message>
+        <source>%1, turned down</source>
+        <translation>%1, umgedreht</translation>
+    </message>
+    <message>
+        <source>The coach ranks your holds when the cards are dealt.</source>
+        <translation>Der Coach bewertet die Tausche nach dem Geben.</translation>
+    </message>
+    <message>
+        <source>Working out the odds...</source>
+        <translation>Die Chancen werden berechnet...</translation>
+    </message>
+    <message>
+        <source>Hold %1 of %2%3: %4; win %5, push %6, lose %7, %8</source>
+        <translation>Tausch %1 von %2%3: %4; Gewinn %5, Patt %6, Verlust %7, %8</translation>
+    </message>
+    <message>
+        <source>, as good as the best</source>
+        <translation>, so gut wie der beste</translation>
+    </message>
+    <message>
+        <source>Why: %1</source>
+        <translation>Warum: %1</translation>
+    </message>
+    <message>
+        <source>You stood pat</source>
+        <translation>Sie haben alle behalten</translation>
+    </message>
+    <message>
+        <source>You stand pat</source>
+        <translation>Sie behalten alle</translation>
+    </message>
+    <message>
+        <source>You threw %1</source>
+        <translation>Sie haben %1 abgelegt</translation>
+    </message>
+    <message>
+        <source>You throw %1</source>
+        <translation>Sie legen %1 ab</translation>
+    </message>
+    <message>
+        <source>Not a legal draw: %1</source>
+        <translation>Unzulässig: %1</translation>
+    </message>
+    <message>
+        <source>%1 of %2, %3 on average</source>
+        <translation>%1 von %2, im Schnitt %3</translation>
+    </message>
+    <message>
+        <source>%1 of %2, %3</source>
+        <translation>%1 von %2, %3</translation>
+    </message>
+    <message>
+        <source>This game: %1 decision, </source>
+        <translation>Dieses Spiel: %1 Entscheidung, </translation>
+    </message>
+    <message>
+        <source>This game: %1 decisions, </source>
+        <translation>Dieses Spiel: %1 Entscheidungen, </translation>
+    </message>
+    <message>
+        <source>%1 best hold, </source>
+        <translation>%1 bester Tausch, </translation>
+    </message>
+    <message>
+        <source>%1 best holds, </source>
+        <translation>%1 beste Tausche, </translation>
+    </message>
+    <message>
+        <source>%1 hinted, </source>
+        <translation>%1 mit Tipp, </translation>
+    </message>
+    <message>
+        <source>$%1 given up</source>
+        <translation>$%1 verschenkt</translation>
+    </message>
+</context>
+<context>
     <name>TDecks</name>
     <message>
         <source>Select a Deck</source>
@@ -1103,6 +1484,10 @@ nicht für Ansprüche, Schäden oder andere Verluste, die aus seiner Nutzung ode
     <message>
         <source>%1, selected</source>
         <translation>%1, ausgewählt</translation>
+    </message>
+    <message>
+        <source>Not chosen while Randomize is ticked: every hand gets a new back</source>
+        <translation>Nicht wählbar, solange „Zufällig“ angehakt ist: Jede Hand bekommt einen neuen Rücken</translation>
     </message>
 </context>
 <context>
@@ -1629,6 +2014,22 @@ nicht für Ansprüche, Schäden oder andere Verluste, die aus seiner Nutzung ode
         <source>Place your bet..</source>
         <translation>Ihr Einsatz bitte..</translation>
     </message>
+    <message>
+        <source>Your hand: %1</source>
+        <translation>Ihr Blatt: %1</translation>
+    </message>
+    <message>
+        <source>The Dealer&apos;s hand: %1</source>
+        <translation>Das Blatt des Gebers: %1</translation>
+    </message>
+    <message>
+        <source>Save current stats?</source>
+        <translation>Aktuelle Statistik speichern?</translation>
+    </message>
+    <message>
+        <source>New Game</source>
+        <translation>Neues Spiel</translation>
+    </message>
 </context>
 <context>
     <name>TStatBox</name>
@@ -1919,6 +2320,10 @@ nicht für Ansprüche, Schäden oder andere Verluste, die aus seiner Nutzung ode
     <message>
         <source>Viewing %1</source>
         <translation>Ansicht: %1</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
     </message>
 </context>
 </TS>

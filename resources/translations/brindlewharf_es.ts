@@ -313,17 +313,6 @@
     </message>
 </context>
 <context>
-    <name>GameStats</name>
-    <message>
-        <source>Save current stats?</source>
-        <translation>¿Conservar las estadísticas actuales?</translation>
-    </message>
-    <message>
-        <source>New Game</source>
-        <translation>Partida nueva</translation>
-    </message>
-</context>
-<context>
     <name>Help</name>
     <message>
         <source>
@@ -644,24 +633,6 @@ EL COACH:
 </translation>
     </message>
     <message>
-        <source>While you discard, the Coach shows your cards and the three best draws: the cards to throw, the chances that your hand then wins, pushes or loses, and the draw&apos;s value. The value is what you can expect to win or lose on average, in bets: +0.250 is a quarter of your bet won, -0.100 a tenth of it lost. Below them it shows where the cards you have turned so far stand among all the draws.
-</source>
-        <translation>Mientras descarta, el coach muestra sus cartas y los tres mejores descartes: las cartas que tirar, las probabilidades de que su mano gane, empate o pierda, y el valor del descarte. El valor es lo que puede esperar ganar o perder de media, en apuestas: +0.250 es un cuarto de su apuesta ganado, -0.100 una décima perdida. Debajo indica qué lugar ocupan entre todos los descartes las cartas que ha vuelto hasta ahora.
-</translation>
-    </message>
-    <message>
-        <source>After your draw it tells you whether you chose the best draw, or how far below the best your choice was, and keeps a tally of the game: the draws it judged, how many were the best, and the dollars given up, which is the value below the best times your bet. New Game starts the tally afresh.
-</source>
-        <translation>Tras su descarte le dice si eligió el mejor, o cuánto quedó por debajo del mejor, y lleva la cuenta de la partida: los descartes juzgados, cuántos fueron los mejores y los dólares regalados, es decir, la diferencia con el mejor por su apuesta. «Partida nueva» pone la cuenta a cero.
-</translation>
-    </message>
-    <message>
-        <source>The figures come from the Dealer&apos;s fixed rule: the Dealer never sees your cards and always draws the same way, so the Coach can play out hundreds of thousands of deals of the cards you have not seen for every draw. They are averages over those deals, true to about half a cent per dollar bet, not a promise about the next hand. The Coach never changes how the cards are shuffled or dealt.
-</source>
-        <translation>Las cifras salen de la regla fija del crupier: nunca ve sus cartas y siempre descarta igual, así que el coach puede jugar, para cada descarte, cientos de miles de repartos de las cartas que usted no ha visto. Son medias sobre esos repartos, exactas a medio centavo por dólar apostado, no una promesa sobre la próxima mano. El coach nunca cambia cómo se mezclan o reparten las cartas.
-</translation>
-    </message>
-    <message>
         <source>
 LICENSE AGREEMENT:
 </source>
@@ -864,6 +835,30 @@ CONTACTAR CON LOS AUTORES:
     <message>
         <source>Any hand that is none of the above, such as A, J, 6, 3, 2 of mixed suits. The highest card decides, then the second, and so on down to the lowest. Suits never break a tie.</source>
         <translation>Cualquier mano que no sea ninguna de las anteriores, como A, J, 6, 3, 2 de palos variados. Decide la carta más alta, luego la segunda, y así hasta la más baja. Los palos nunca deshacen un empate.</translation>
+    </message>
+    <message>
+        <source>While you discard, the Coach shows your cards and the three best draws. For each it gives the cards to throw and four figures. Win is the chance, in percent, that your hand then beats the Dealer&apos;s; Push the chance of a tie, when you get your bet back; Lose the chance that the Dealer&apos;s hand beats yours. Average is what the draw wins or loses on average at your bet, in dollars: +$2.50 at a $10 bet means a quarter of your bet won, taken over many hands like this one. A line below says why the best draw is best, such as keeping a pair of Kings or drawing to a flush. The cards you turn down fade in the Coach&apos;s picture, and it shows where they stand among all the draws.
+</source>
+        <translation>Mientras descarta, el coach muestra sus cartas y los tres mejores descartes. Para cada uno indica las cartas que tirar y cuatro cifras. «Gana» es la probabilidad, en porcentaje, de que su mano supere después a la del crupier; «Empata», la de un empate, con el que recupera su apuesta; «Pierde», la de que la mano del crupier supere a la suya. «Media» es lo que el descarte gana o pierde de media con su apuesta, en dólares: +$2.50 con una apuesta de $10 significa que gana la cuarta parte de su apuesta, contando muchas manos como esta. Una línea debajo dice por qué el mejor descarte es el mejor, por ejemplo porque se queda con una pareja de Reyes o busca color. Las cartas que pone boca abajo se atenúan en la imagen del coach, que muestra en qué puesto queda su elección entre todos los descartes.
+</translation>
+    </message>
+    <message>
+        <source>Press Hint to have your cards turned to the best draw.
+</source>
+        <translation>Pulse «Pista» y sus cartas quedarán boca abajo según el mejor descarte.
+</translation>
+    </message>
+    <message>
+        <source>After your draw it tells you whether you chose the best draw, or how far below the best your choice was, and keeps a tally of the game: the draws it judged, how many were the best, how many you took on a hint, and the dollars given up, which is what your draws were worth below the best, on average, at your bets. When your hand wins or ties anyway, it only tells you what the best draw would have been. New Game starts the tally afresh.
+</source>
+        <translation>Tras su descarte, le dice si eligió el mejor descarte o cuánto quedó su elección por debajo del mejor, y lleva la cuenta de la partida: los descartes que valoró, cuántos fueron los mejores, cuántos hizo siguiendo una pista y los dólares cedidos, es decir, lo que sus descartes valían de media por debajo del mejor con sus apuestas. Si su mano gana o empata de todos modos, solo le dice cuál habría sido el mejor descarte. «Partida nueva» pone la cuenta a cero.
+</translation>
+    </message>
+    <message>
+        <source>The figures come from the Dealer&apos;s fixed rule: the Dealer never sees your cards and always draws the same way, so the Coach can play out tens of thousands of the Dealer&apos;s hands, and every draw you could get against each. The figures are averages over those deals, not a promise about the next hand. The difference between two draws is known to about a tenth of a cent per dollar bet; draws closer than that are called as good as the best, and either is a fine choice. The Coach never changes how the cards are shuffled or dealt.
+</source>
+        <translation>Las cifras salen de la regla fija del crupier: el crupier nunca ve sus cartas y siempre cambia de la misma manera, así que el coach puede jugar decenas de miles de manos del crupier y, contra cada una, todas las cartas que usted podría recibir. Las cifras son medias sobre esos repartos, no una promesa sobre la próxima mano. La diferencia entre dos descartes se conoce con un margen de una décima de centavo por dólar apostado; los descartes más cercanos que eso se consideran tan buenos como el mejor, y cualquiera de ellos es una buena elección. El coach nunca cambia cómo se barajan ni cómo se reparten las cartas.
+</translation>
     </message>
 </context>
 <context>
@@ -1079,6 +1074,392 @@ reclamación, daño u otra pérdida que se derive de su uso o de su comercio.&lt
     </message>
 </context>
 <context>
+    <name>TCoachBox</name>
+    <message>
+        <source>Stand pat</source>
+        <translation>Plantarse</translation>
+    </message>
+    <message>
+        <source>the %1</source>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>ninguna</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 y %2</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>stand pat</source>
+        <translation>plantarse</translation>
+    </message>
+    <message>
+        <source>throw %1</source>
+        <translation>tirar %1</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>-$%1</source>
+        <translation>-$%1</translation>
+    </message>
+    <message>
+        <source>+$%1</source>
+        <translation>+$%1</translation>
+    </message>
+    <message>
+        <source>lose $%1 on average</source>
+        <translation>pierde $%1 de media</translation>
+    </message>
+    <message>
+        <source>win $%1 on average</source>
+        <translation>gana $%1 de media</translation>
+    </message>
+    <message>
+        <source>%1 bets</source>
+        <translation>%1 apuestas</translation>
+    </message>
+    <message>
+        <source>%1th</source>
+        <translation>%1.º</translation>
+    </message>
+    <message>
+        <source>%1st</source>
+        <translation>%1.º</translation>
+    </message>
+    <message>
+        <source>%1nd</source>
+        <translation>%1.º</translation>
+    </message>
+    <message>
+        <source>%1rd</source>
+        <translation>%1.º</translation>
+    </message>
+    <message>
+        <source>Deuce</source>
+        <translation>Dos</translation>
+    </message>
+    <message>
+        <source>Deuces</source>
+        <translation>Doses</translation>
+    </message>
+    <message>
+        <source>Three</source>
+        <translation>Tres</translation>
+    </message>
+    <message>
+        <source>Threes</source>
+        <translation>Treses</translation>
+    </message>
+    <message>
+        <source>Four</source>
+        <translation>Cuatro</translation>
+    </message>
+    <message>
+        <source>Fours</source>
+        <translation>Cuatros</translation>
+    </message>
+    <message>
+        <source>Five</source>
+        <translation>Cinco</translation>
+    </message>
+    <message>
+        <source>Fives</source>
+        <translation>Cincos</translation>
+    </message>
+    <message>
+        <source>Six</source>
+        <translation>Seis</translation>
+    </message>
+    <message>
+        <source>Sixes</source>
+        <translation>Seises</translation>
+    </message>
+    <message>
+        <source>Seven</source>
+        <translation>Siete</translation>
+    </message>
+    <message>
+        <source>Sevens</source>
+        <translation>Sietes</translation>
+    </message>
+    <message>
+        <source>Eight</source>
+        <translation>Ocho</translation>
+    </message>
+    <message>
+        <source>Eights</source>
+        <translation>Ochos</translation>
+    </message>
+    <message>
+        <source>Nine</source>
+        <translation>Nueve</translation>
+    </message>
+    <message>
+        <source>Nines</source>
+        <translation>Nueves</translation>
+    </message>
+    <message>
+        <source>Ten</source>
+        <translation>Diez</translation>
+    </message>
+    <message>
+        <source>Tens</source>
+        <translation>Dieces</translation>
+    </message>
+    <message>
+        <source>Jack</source>
+        <translation>Jota</translation>
+    </message>
+    <message>
+        <source>Jacks</source>
+        <translation>Jotas</translation>
+    </message>
+    <message>
+        <source>Queen</source>
+        <translation>Reina</translation>
+    </message>
+    <message>
+        <source>Queens</source>
+        <translation>Reinas</translation>
+    </message>
+    <message>
+        <source>King</source>
+        <translation>Rey</translation>
+    </message>
+    <message>
+        <source>Kings</source>
+        <translation>Reyes</translation>
+    </message>
+    <message>
+        <source>Ace</source>
+        <translation>As</translation>
+    </message>
+    <message>
+        <source>Aces</source>
+        <translation>Ases</translation>
+    </message>
+    <message>
+        <source>Stands pat on a %1</source>
+        <translation>Se planta con %1</translation>
+    </message>
+    <message>
+        <source>Keeps four %1</source>
+        <translation>Se queda con póker de %1</translation>
+    </message>
+    <message>
+        <source>Keeps three %1</source>
+        <translation>Se queda con trío de %1</translation>
+    </message>
+    <message>
+        <source>Keeps two pair, %1 high</source>
+        <translation>Se queda con doble pareja, la mayor de %1</translation>
+    </message>
+    <message>
+        <source>Keeps a pair of %1</source>
+        <translation>Se queda con la pareja de %1</translation>
+    </message>
+    <message>
+        <source>Draws one card to a straight flush</source>
+        <translation>Pide una carta para escalera de color</translation>
+    </message>
+    <message>
+        <source>Draws one card to a flush</source>
+        <translation>Pide una carta para color</translation>
+    </message>
+    <message>
+        <source>Draws one card to a straight</source>
+        <translation>Pide una carta para escalera</translation>
+    </message>
+    <message>
+        <source>Keeps the Ace and draws four</source>
+        <translation>Se queda con el As y cambia cuatro</translation>
+    </message>
+    <message>
+        <source>Keeps the %1 and draws four</source>
+        <translation>Se queda con una carta (%1) y cambia cuatro</translation>
+    </message>
+    <message numerus="yes">
+        <source>Keeps the %n highest cards, %1 high</source>
+        <translation>
+            <numerusform>Se queda con la carta más alta (%1)</numerusform>
+            <numerusform>Se queda con las %n más altas; la mayor, %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Throw: the cards to turn down. Win, Push, Lose: the chances that your hand then beats the Dealer&apos;s, ties it (you get your bet back) or loses to it. Average: what the draw wins or loses on average at your bet.</source>
+        <translation>Tirar: las cartas que poner boca abajo. Gana, Empata, Pierde: la probabilidad de que su mano supere después a la del crupier, empate con ella (recupera su apuesta) o pierda. Media: lo que el descarte gana o pierde de media con su apuesta.</translation>
+    </message>
+    <message>
+        <source>Coach</source>
+        <translation>Coach</translation>
+    </message>
+    <message>
+        <source>Best holds against the Dealer&apos;s rule</source>
+        <translation>Mejores descartes contra la regla del crupier</translation>
+    </message>
+    <message>
+        <source>Throw</source>
+        <translation>Tirar</translation>
+    </message>
+    <message>
+        <source>Win</source>
+        <translation>Gana</translation>
+    </message>
+    <message>
+        <source>Push</source>
+        <translation>Empata</translation>
+    </message>
+    <message>
+        <source>Lose</source>
+        <translation>Pierde</translation>
+    </message>
+    <message>
+        <source>Average</source>
+        <translation>Media</translation>
+    </message>
+    <message>
+        <source>Columns: cards to throw, win, push, lose, average result at your bet</source>
+        <translation>Columnas: cartas que tirar, gana, empata, pierde, resultado medio con su apuesta</translation>
+    </message>
+    <message>
+        <source>Where the cards you have turned stand among all the draws, and what they win or lose on average at your bet.</source>
+        <translation>En qué puesto quedan las cartas que ha puesto boca abajo entre todos los descartes, y lo que ganan o pierden de media con su apuesta.</translation>
+    </message>
+    <message>
+        <source>&amp;Hint</source>
+        <translation>&amp;Pista</translation>
+    </message>
+    <message>
+        <source>Turn your cards to the best hold</source>
+        <translation>Poner sus cartas boca abajo según el mejor descarte</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Cerrar</translation>
+    </message>
+    <message>
+        <source>No verdict: the draw came before the odds were ready</source>
+        <translation>Sin veredicto: descartó antes de tener las probabilidades</translation>
+    </message>
+    <message>
+        <source>Best hold</source>
+        <translation>Mejor descarte</translation>
+    </message>
+    <message>
+        <source>As good as the best: within %1</source>
+        <translation>Tan bueno como el mejor: a menos de %1</translation>
+    </message>
+    <message>
+        <source>You won this one.</source>
+        <translation>Esta la ha ganado.</translation>
+    </message>
+    <message>
+        <source>A push this time.</source>
+        <translation>Esta vez, empate.</translation>
+    </message>
+    <message>
+        <source>%1 The best hold was %2, worth $%3 more on average at your bet.</source>
+        <translation>%1 Lo mejor era %2, que vale $%3 más de media con su apuesta.</translation>
+    </message>
+    <message>
+        <source>%1 of %2: </source>
+        <translation>%1 de %2: </translation>
+    </message>
+    <message>
+        <source>the best hold averages less than a cent more at your bet</source>
+        <translation>el mejor descarte gana de media menos de un centavo más con su apuesta</translation>
+    </message>
+    <message>
+        <source>the best hold averages $%1 more at your bet</source>
+        <translation>el mejor descarte gana de media $%1 más con su apuesta</translation>
+    </message>
+    <message>
+        <source>%1, turned down</source>
+        <translation>%1, boca abajo</translation>
+    </message>
+    <message>
+        <source>The coach ranks your holds when the cards are dealt.</source>
+        <translation>El coach valora sus descartes al repartir.</translation>
+    </message>
+    <message>
+        <source>Working out the odds...</source>
+        <translation>Calculando las probabilidades...</translation>
+    </message>
+    <message>
+        <source>Hold %1 of %2%3: %4; win %5, push %6, lose %7, %8</source>
+        <translation>Descarte %1 de %2%3: %4; gana %5, empata %6, pierde %7, %8</translation>
+    </message>
+    <message>
+        <source>, as good as the best</source>
+        <translation>, tan bueno como el mejor</translation>
+    </message>
+    <message>
+        <source>Why: %1</source>
+        <translation>Por qué: %1</translation>
+    </message>
+    <message>
+        <source>You stood pat</source>
+        <translation>Se plantó</translation>
+    </message>
+    <message>
+        <source>You stand pat</source>
+        <translation>Se planta</translation>
+    </message>
+    <message>
+        <source>You threw %1</source>
+        <translation>Tiró %1</translation>
+    </message>
+    <message>
+        <source>You throw %1</source>
+        <translation>Tira %1</translation>
+    </message>
+    <message>
+        <source>Not a legal draw: %1</source>
+        <translation>No válido: %1</translation>
+    </message>
+    <message>
+        <source>%1 of %2, %3 on average</source>
+        <translation>%1 de %2, %3 de media</translation>
+    </message>
+    <message>
+        <source>%1 of %2, %3</source>
+        <translation>%1 de %2, %3</translation>
+    </message>
+    <message>
+        <source>This game: %1 decision, </source>
+        <translation>Esta partida: %1 decisión, </translation>
+    </message>
+    <message>
+        <source>This game: %1 decisions, </source>
+        <translation>Esta partida: %1 decisiones, </translation>
+    </message>
+    <message>
+        <source>%1 best hold, </source>
+        <translation>%1 mejor descarte, </translation>
+    </message>
+    <message>
+        <source>%1 best holds, </source>
+        <translation>%1 mejores descartes, </translation>
+    </message>
+    <message>
+        <source>%1 hinted, </source>
+        <translation>%1 con pista, </translation>
+    </message>
+    <message>
+        <source>$%1 given up</source>
+        <translation>$%1 cedidos</translation>
+    </message>
+</context>
+<context>
     <name>TDecks</name>
     <message>
         <source>Select a Deck</source>
@@ -1103,6 +1484,10 @@ reclamación, daño u otra pérdida que se derive de su uso o de su comercio.&lt
     <message>
         <source>%1, selected</source>
         <translation>%1, seleccionado</translation>
+    </message>
+    <message>
+        <source>Not chosen while Randomize is ticked: every hand gets a new back</source>
+        <translation>No se puede elegir mientras «Al azar» esté marcado: cada mano recibe un reverso nuevo</translation>
     </message>
 </context>
 <context>
@@ -1629,6 +2014,22 @@ reclamación, daño u otra pérdida que se derive de su uso o de su comercio.&lt
         <source>Place your bet..</source>
         <translation>Hagan juego..</translation>
     </message>
+    <message>
+        <source>Your hand: %1</source>
+        <translation>Su mano: %1</translation>
+    </message>
+    <message>
+        <source>The Dealer&apos;s hand: %1</source>
+        <translation>La mano del crupier: %1</translation>
+    </message>
+    <message>
+        <source>Save current stats?</source>
+        <translation>¿Guardar las estadísticas actuales?</translation>
+    </message>
+    <message>
+        <source>New Game</source>
+        <translation>Partida nueva</translation>
+    </message>
 </context>
 <context>
     <name>TStatBox</name>
@@ -1919,6 +2320,10 @@ reclamación, daño u otra pérdida que se derive de su uso o de su comercio.&lt
     <message>
         <source>Viewing %1</source>
         <translation>Viendo %1</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
     </message>
 </context>
 </TS>

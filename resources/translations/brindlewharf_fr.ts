@@ -313,17 +313,6 @@
     </message>
 </context>
 <context>
-    <name>GameStats</name>
-    <message>
-        <source>Save current stats?</source>
-        <translation>Garder les statistiques actuelles&#xa0;?</translation>
-    </message>
-    <message>
-        <source>New Game</source>
-        <translation>Nouvelle partie</translation>
-    </message>
-</context>
-<context>
     <name>Help</name>
     <message>
         <source>
@@ -644,24 +633,6 @@ LE COACH&#xa0;:
 </translation>
     </message>
     <message>
-        <source>While you discard, the Coach shows your cards and the three best draws: the cards to throw, the chances that your hand then wins, pushes or loses, and the draw&apos;s value. The value is what you can expect to win or lose on average, in bets: +0.250 is a quarter of your bet won, -0.100 a tenth of it lost. Below them it shows where the cards you have turned so far stand among all the draws.
-</source>
-        <translation>Pendant que vous écartez, le coach montre vos cartes et les trois meilleurs échanges&#xa0;: les cartes à jeter, les chances que votre main gagne, fasse égalité ou perde, et la valeur de l&apos;échange. La valeur est ce que vous pouvez espérer gagner ou perdre en moyenne, en mises&#xa0;: +0.250 est un quart de votre mise gagné, -0.100 un dixième perdu. En dessous, il indique où se situent, parmi tous les échanges, les cartes que vous avez retournées jusqu&apos;ici.
-</translation>
-    </message>
-    <message>
-        <source>After your draw it tells you whether you chose the best draw, or how far below the best your choice was, and keeps a tally of the game: the draws it judged, how many were the best, and the dollars given up, which is the value below the best times your bet. New Game starts the tally afresh.
-</source>
-        <translation>Après votre échange, il vous dit si vous avez choisi le meilleur, ou de combien votre choix était en dessous, et tient le compte de la partie&#xa0;: les échanges jugés, combien étaient les meilleurs, et les dollars laissés sur la table, c&apos;est-à-dire l&apos;écart avec le meilleur multiplié par votre mise. «&#xa0;Nouvelle partie&#xa0;» remet le compte à zéro.
-</translation>
-    </message>
-    <message>
-        <source>The figures come from the Dealer&apos;s fixed rule: the Dealer never sees your cards and always draws the same way, so the Coach can play out hundreds of thousands of deals of the cards you have not seen for every draw. They are averages over those deals, true to about half a cent per dollar bet, not a promise about the next hand. The Coach never changes how the cards are shuffled or dealt.
-</source>
-        <translation>Les chiffres découlent de la règle fixe du donneur&#xa0;: il ne voit jamais vos cartes et change toujours de la même façon, si bien que le coach peut jouer, pour chaque échange, des centaines de milliers de donnes des cartes que vous n&apos;avez pas vues. Ce sont des moyennes sur ces donnes, justes à environ un demi-cent par dollar misé, pas une promesse sur la prochaine main. Le coach ne change jamais la façon dont les cartes sont battues ou distribuées.
-</translation>
-    </message>
-    <message>
         <source>
 LICENSE AGREEMENT:
 </source>
@@ -864,6 +835,30 @@ CONTACTER LES AUTEURS&#xa0;:
     <message>
         <source>Any hand that is none of the above, such as A, J, 6, 3, 2 of mixed suits. The highest card decides, then the second, and so on down to the lowest. Suits never break a tie.</source>
         <translation>Toute main qui n&apos;est rien de ce qui précède, comme A, V, 6, 3, 2 de couleurs mêlées. La plus haute carte décide, puis la deuxième, et ainsi de suite jusqu&apos;à la plus basse. Les couleurs ne départagent jamais.</translation>
+    </message>
+    <message>
+        <source>While you discard, the Coach shows your cards and the three best draws. For each it gives the cards to throw and four figures. Win is the chance, in percent, that your hand then beats the Dealer&apos;s; Push the chance of a tie, when you get your bet back; Lose the chance that the Dealer&apos;s hand beats yours. Average is what the draw wins or loses on average at your bet, in dollars: +$2.50 at a $10 bet means a quarter of your bet won, taken over many hands like this one. A line below says why the best draw is best, such as keeping a pair of Kings or drawing to a flush. The cards you turn down fade in the Coach&apos;s picture, and it shows where they stand among all the draws.
+</source>
+        <translation>Pendant que vous écartez, le coach montre vos cartes et les trois meilleurs échanges. Pour chacun, il indique les cartes à jeter et quatre chiffres. «&#xa0;Gain&#xa0;» est la probabilité, en pourcentage, que votre main batte ensuite celle du donneur&#xa0;; «&#xa0;Égalité&#xa0;» celle d&apos;un partage, où vous récupérez votre mise&#xa0;; «&#xa0;Perte&#xa0;» celle que la main du donneur batte la vôtre. «&#xa0;Moyenne&#xa0;» est ce que l&apos;échange gagne ou perd en moyenne à votre mise, en dollars&#xa0;: +$2.50 pour une mise de $10 veut dire un quart de votre mise gagné, sur un grand nombre de mains comme celle-ci. Une ligne en dessous explique pourquoi le meilleur échange est le meilleur, par exemple parce qu&apos;il garde une paire de Rois ou tire à la couleur. Les cartes que vous retournez s&apos;estompent dans l&apos;image du coach, qui montre où votre choix se place parmi tous les échanges.
+</translation>
+    </message>
+    <message>
+        <source>Press Hint to have your cards turned to the best draw.
+</source>
+        <translation>Cliquez sur «&#xa0;Conseil&#xa0;» pour que vos cartes soient retournées selon le meilleur échange.
+</translation>
+    </message>
+    <message>
+        <source>After your draw it tells you whether you chose the best draw, or how far below the best your choice was, and keeps a tally of the game: the draws it judged, how many were the best, how many you took on a hint, and the dollars given up, which is what your draws were worth below the best, on average, at your bets. When your hand wins or ties anyway, it only tells you what the best draw would have been. New Game starts the tally afresh.
+</source>
+        <translation>Après votre échange, il vous dit si vous avez choisi le meilleur échange, ou de combien votre choix est resté en dessous, et tient le compte de la partie&#xa0;: les échanges jugés, combien étaient les meilleurs, combien vous en avez fait sur un conseil, et les dollars abandonnés, c&apos;est-à-dire ce que vos échanges valaient de moins que le meilleur, en moyenne, à vos mises. Si votre main gagne ou fait égalité malgré tout, il vous dit seulement quel aurait été le meilleur échange. «&#xa0;Nouvelle partie&#xa0;» remet le compte à zéro.
+</translation>
+    </message>
+    <message>
+        <source>The figures come from the Dealer&apos;s fixed rule: the Dealer never sees your cards and always draws the same way, so the Coach can play out tens of thousands of the Dealer&apos;s hands, and every draw you could get against each. The figures are averages over those deals, not a promise about the next hand. The difference between two draws is known to about a tenth of a cent per dollar bet; draws closer than that are called as good as the best, and either is a fine choice. The Coach never changes how the cards are shuffled or dealt.
+</source>
+        <translation>Les chiffres viennent de la règle fixe du donneur&#xa0;: le donneur ne voit jamais vos cartes et change toujours de la même façon, si bien que le coach peut jouer des dizaines de milliers de mains du donneur et, contre chacune, toutes les cartes que vous pourriez tirer. Les chiffres sont des moyennes sur ces donnes, pas une promesse pour la prochaine main. L&apos;écart entre deux échanges est connu à un dixième de cent près par dollar misé&#xa0;; deux échanges plus proches que cela sont dits aussi bons que le meilleur, et l&apos;un comme l&apos;autre est un bon choix. Le coach ne change jamais la façon dont les cartes sont mélangées ou distribuées.
+</translation>
     </message>
 </context>
 <context>
@@ -1079,6 +1074,392 @@ d&apos;aucune réclamation, d&apos;aucun dommage ni d&apos;aucune autre perte li
     </message>
 </context>
 <context>
+    <name>TCoachBox</name>
+    <message>
+        <source>Stand pat</source>
+        <translation>Servi</translation>
+    </message>
+    <message>
+        <source>the %1</source>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>aucune</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 et %2</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>stand pat</source>
+        <translation>rester servi</translation>
+    </message>
+    <message>
+        <source>throw %1</source>
+        <translation>jeter %1</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>-$%1</source>
+        <translation>-$%1</translation>
+    </message>
+    <message>
+        <source>+$%1</source>
+        <translation>+$%1</translation>
+    </message>
+    <message>
+        <source>lose $%1 on average</source>
+        <translation>perte moyenne de $%1</translation>
+    </message>
+    <message>
+        <source>win $%1 on average</source>
+        <translation>gain moyen de $%1</translation>
+    </message>
+    <message>
+        <source>%1 bets</source>
+        <translation>%1 mises</translation>
+    </message>
+    <message>
+        <source>%1th</source>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>%1st</source>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>%1nd</source>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>%1rd</source>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>Deuce</source>
+        <translation>Deux</translation>
+    </message>
+    <message>
+        <source>Deuces</source>
+        <translation>Deux</translation>
+    </message>
+    <message>
+        <source>Three</source>
+        <translation>Trois</translation>
+    </message>
+    <message>
+        <source>Threes</source>
+        <translation>Trois</translation>
+    </message>
+    <message>
+        <source>Four</source>
+        <translation>Quatre</translation>
+    </message>
+    <message>
+        <source>Fours</source>
+        <translation>Quatre</translation>
+    </message>
+    <message>
+        <source>Five</source>
+        <translation>Cinq</translation>
+    </message>
+    <message>
+        <source>Fives</source>
+        <translation>Cinq</translation>
+    </message>
+    <message>
+        <source>Six</source>
+        <translation>Six</translation>
+    </message>
+    <message>
+        <source>Sixes</source>
+        <translation>Six</translation>
+    </message>
+    <message>
+        <source>Seven</source>
+        <translation>Sept</translation>
+    </message>
+    <message>
+        <source>Sevens</source>
+        <translation>Sept</translation>
+    </message>
+    <message>
+        <source>Eight</source>
+        <translation>Huit</translation>
+    </message>
+    <message>
+        <source>Eights</source>
+        <translation>Huit</translation>
+    </message>
+    <message>
+        <source>Nine</source>
+        <translation>Neuf</translation>
+    </message>
+    <message>
+        <source>Nines</source>
+        <translation>Neuf</translation>
+    </message>
+    <message>
+        <source>Ten</source>
+        <translation>Dix</translation>
+    </message>
+    <message>
+        <source>Tens</source>
+        <translation>Dix</translation>
+    </message>
+    <message>
+        <source>Jack</source>
+        <translation>Valet</translation>
+    </message>
+    <message>
+        <source>Jacks</source>
+        <translation>Valets</translation>
+    </message>
+    <message>
+        <source>Queen</source>
+        <translation>Dame</translation>
+    </message>
+    <message>
+        <source>Queens</source>
+        <translation>Dames</translation>
+    </message>
+    <message>
+        <source>King</source>
+        <translation>Roi</translation>
+    </message>
+    <message>
+        <source>Kings</source>
+        <translation>Rois</translation>
+    </message>
+    <message>
+        <source>Ace</source>
+        <translation>As</translation>
+    </message>
+    <message>
+        <source>Aces</source>
+        <translation>As</translation>
+    </message>
+    <message>
+        <source>Stands pat on a %1</source>
+        <translation>Reste servi&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Keeps four %1</source>
+        <translation>Garde quatre %1</translation>
+    </message>
+    <message>
+        <source>Keeps three %1</source>
+        <translation>Garde trois %1</translation>
+    </message>
+    <message>
+        <source>Keeps two pair, %1 high</source>
+        <translation>Garde la double paire aux %1</translation>
+    </message>
+    <message>
+        <source>Keeps a pair of %1</source>
+        <translation>Garde les deux %1</translation>
+    </message>
+    <message>
+        <source>Draws one card to a straight flush</source>
+        <translation>Tire une carte à la quinte flush</translation>
+    </message>
+    <message>
+        <source>Draws one card to a flush</source>
+        <translation>Tire une carte à la couleur</translation>
+    </message>
+    <message>
+        <source>Draws one card to a straight</source>
+        <translation>Tire une carte à la quinte</translation>
+    </message>
+    <message>
+        <source>Keeps the Ace and draws four</source>
+        <translation>Garde l&apos;As et change quatre cartes</translation>
+    </message>
+    <message>
+        <source>Keeps the %1 and draws four</source>
+        <translation>Garde une carte (%1) et en change quatre</translation>
+    </message>
+    <message numerus="yes">
+        <source>Keeps the %n highest cards, %1 high</source>
+        <translation>
+            <numerusform>Garde la carte la plus haute (%1)</numerusform>
+            <numerusform>Garde les %n plus hautes cartes, hauteur %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Throw: the cards to turn down. Win, Push, Lose: the chances that your hand then beats the Dealer&apos;s, ties it (you get your bet back) or loses to it. Average: what the draw wins or loses on average at your bet.</source>
+        <translation>Jeter&#xa0;: les cartes à retourner. Gain, Égalité, Perte&#xa0;: les probabilités que votre main batte ensuite celle du donneur, fasse égalité (vous récupérez votre mise) ou perde contre elle. Moyenne&#xa0;: ce que l&apos;échange gagne ou perd en moyenne à votre mise.</translation>
+    </message>
+    <message>
+        <source>Coach</source>
+        <translation>Coach</translation>
+    </message>
+    <message>
+        <source>Best holds against the Dealer&apos;s rule</source>
+        <translation>Meilleurs écarts contre la règle du donneur</translation>
+    </message>
+    <message>
+        <source>Throw</source>
+        <translation>Jeter</translation>
+    </message>
+    <message>
+        <source>Win</source>
+        <translation>Gain</translation>
+    </message>
+    <message>
+        <source>Push</source>
+        <translation>Égalité</translation>
+    </message>
+    <message>
+        <source>Lose</source>
+        <translation>Perte</translation>
+    </message>
+    <message>
+        <source>Average</source>
+        <translation>Moyenne</translation>
+    </message>
+    <message>
+        <source>Columns: cards to throw, win, push, lose, average result at your bet</source>
+        <translation>Colonnes&#xa0;: cartes à jeter, gain, égalité, perte, résultat moyen à votre mise</translation>
+    </message>
+    <message>
+        <source>Where the cards you have turned stand among all the draws, and what they win or lose on average at your bet.</source>
+        <translation>Où se place votre choix parmi tous les échanges, et ce qu&apos;il gagne ou perd en moyenne à votre mise.</translation>
+    </message>
+    <message>
+        <source>&amp;Hint</source>
+        <translation>&amp;Conseil</translation>
+    </message>
+    <message>
+        <source>Turn your cards to the best hold</source>
+        <translation>Retourner vos cartes selon le meilleur écart</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <source>No verdict: the draw came before the odds were ready</source>
+        <translation>Pas de verdict&#xa0;: échange fait avant la fin du calcul</translation>
+    </message>
+    <message>
+        <source>Best hold</source>
+        <translation>Meilleur écart</translation>
+    </message>
+    <message>
+        <source>As good as the best: within %1</source>
+        <translation>Aussi bon que le meilleur, à %1 près</translation>
+    </message>
+    <message>
+        <source>You won this one.</source>
+        <translation>Main gagnée.</translation>
+    </message>
+    <message>
+        <source>A push this time.</source>
+        <translation>Égalité, cette fois.</translation>
+    </message>
+    <message>
+        <source>%1 The best hold was %2, worth $%3 more on average at your bet.</source>
+        <translation>%1 Le meilleur écart&#xa0;: %2, soit $%3 de plus en moyenne à votre mise.</translation>
+    </message>
+    <message>
+        <source>%1 of %2: </source>
+        <translation>Rang %1 sur %2&#xa0;: </translation>
+    </message>
+    <message>
+        <source>the best hold averages less than a cent more at your bet</source>
+        <translation>le meilleur écart rapporte en moyenne moins d&apos;un cent de plus à votre mise</translation>
+    </message>
+    <message>
+        <source>the best hold averages $%1 more at your bet</source>
+        <translation>le meilleur écart rapporte en moyenne $%1 de plus à votre mise</translation>
+    </message>
+    <message>
+        <source>%1, turned down</source>
+        <translation>%1, retournée</translation>
+    </message>
+    <message>
+        <source>The coach ranks your holds when the cards are dealt.</source>
+        <translation>Le coach classe vos écarts dès la donne.</translation>
+    </message>
+    <message>
+        <source>Working out the odds...</source>
+        <translation>Calcul des chances...</translation>
+    </message>
+    <message>
+        <source>Hold %1 of %2%3: %4; win %5, push %6, lose %7, %8</source>
+        <translation>Écart %1 sur %2%3&#xa0;: %4&#xa0;; gain %5, égalité %6, perte %7, %8</translation>
+    </message>
+    <message>
+        <source>, as good as the best</source>
+        <translation>, aussi bon que le meilleur</translation>
+    </message>
+    <message>
+        <source>Why: %1</source>
+        <translation>Pourquoi&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>You stood pat</source>
+        <translation>Vous êtes resté servi</translation>
+    </message>
+    <message>
+        <source>You stand pat</source>
+        <translation>Vous restez servi</translation>
+    </message>
+    <message>
+        <source>You threw %1</source>
+        <translation>Vous avez jeté %1</translation>
+    </message>
+    <message>
+        <source>You throw %1</source>
+        <translation>Vous jetez %1</translation>
+    </message>
+    <message>
+        <source>Not a legal draw: %1</source>
+        <translation>Interdit&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>%1 of %2, %3 on average</source>
+        <translation>Rang %1 sur %2, %3 en moyenne</translation>
+    </message>
+    <message>
+        <source>%1 of %2, %3</source>
+        <translation>Rang %1 sur %2, %3</translation>
+    </message>
+    <message>
+        <source>This game: %1 decision, </source>
+        <translation>Cette partie&#xa0;: %1 décision, </translation>
+    </message>
+    <message>
+        <source>This game: %1 decisions, </source>
+        <translation>Cette partie&#xa0;: %1 décisions, </translation>
+    </message>
+    <message>
+        <source>%1 best hold, </source>
+        <translation>%1 meilleur écart, </translation>
+    </message>
+    <message>
+        <source>%1 best holds, </source>
+        <translation>%1 meilleurs écarts, </translation>
+    </message>
+    <message>
+        <source>%1 hinted, </source>
+        <translation>%1 sur conseil, </translation>
+    </message>
+    <message>
+        <source>$%1 given up</source>
+        <translation>$%1 abandonnés</translation>
+    </message>
+</context>
+<context>
     <name>TDecks</name>
     <message>
         <source>Select a Deck</source>
@@ -1103,6 +1484,10 @@ d&apos;aucune réclamation, d&apos;aucun dommage ni d&apos;aucune autre perte li
     <message>
         <source>%1, selected</source>
         <translation>%1, sélectionné</translation>
+    </message>
+    <message>
+        <source>Not chosen while Randomize is ticked: every hand gets a new back</source>
+        <translation>Impossible à choisir tant que «&#xa0;Au hasard&#xa0;» est coché&#xa0;: chaque main reçoit un nouveau dos</translation>
     </message>
 </context>
 <context>
@@ -1629,6 +2014,22 @@ d&apos;aucune réclamation, d&apos;aucun dommage ni d&apos;aucune autre perte li
         <source>Place your bet..</source>
         <translation>Faites vos jeux..</translation>
     </message>
+    <message>
+        <source>Your hand: %1</source>
+        <translation>Votre main&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>The Dealer&apos;s hand: %1</source>
+        <translation>La main du donneur&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Save current stats?</source>
+        <translation>Enregistrer les statistiques actuelles&#xa0;?</translation>
+    </message>
+    <message>
+        <source>New Game</source>
+        <translation>Nouvelle partie</translation>
+    </message>
 </context>
 <context>
     <name>TStatBox</name>
@@ -1919,6 +2320,10 @@ d&apos;aucune réclamation, d&apos;aucun dommage ni d&apos;aucune autre perte li
     <message>
         <source>Viewing %1</source>
         <translation>Consultation de %1</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
     </message>
 </context>
 </TS>

@@ -6,11 +6,15 @@
 #include <QAction>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QSignalSpy>
 #include <QTabWidget>
+#include <QTextDocumentFragment>
 #include <QTextEdit>
 #include <QTranslator>
 #include <functional>
 
+#include "coach/coachbox.h"
+#include "coach/coachworker.h"
 #include "decks/decksdlg.h"
 #include "help/about.h"
 #include "help/helpbox.h"
@@ -41,8 +45,9 @@ class Pseudo : public QTranslator {
 
 // What may show without the translator: the player's name, and what needs no words (digits,
 // amounts, card signs, punctuation, and the clock's AM and PM, which the statistics file's stamp
-// writes so in every language).
+// writes so in every language); rich text is judged by what it shows, not by its markup.
 bool CameThroughTranslator(QString text) {
+  if (Qt::mightBeRichText(text)) text = QTextDocumentFragment::fromHtml(text).toPlainText();
   if (!PlayerName.isEmpty()) text.remove(PlayerName);
   text.remove(QRegularExpression(QStringLiteral(R"(\d [AP]M\b)")));
   static const QRegularExpression innermost(QStringLiteral(R"(\[\[(?!\[)(?:(?!\[\[|\]\]).)*\]\])"),
@@ -239,6 +244,16 @@ TEST_F(PseudoTest, EveryTextTranslatedAndWhole) {
        [&] {
          history->show();
          return history;
+       }},
+      {"coach, after a worse draw",
+       [&] {
+         auto* coach = new TCoachBox(form);
+         coach->show();
+         QSignalSpy ranked(Named<CoachWorker>(coach, "Worker"), &CoachWorker::Ranked);
+         coach->DiscardBegins({C(Ace, H), C(Ten, D), C(Eight, H), C(Five, Cl), C(Two, S)}, 10);
+         EXPECT_TRUE(ranked.wait(20'000));
+         coach->DrawMade({0, 1, 1, 0, 0});
+         return coach;
        }},
   };
   for (int topic = 0; topic < static_cast<int>(HelpTopics.size()); ++topic)
