@@ -70,7 +70,6 @@ QString SpokenDollars(double bets, std::int32_t bet) {
   return (dollars < 0 ? TCoachBox::tr("lose $%1 on average") : TCoachBox::tr("win $%1 on average"))
       .arg(std::abs(dollars), 0, 'f', 2);
 }
-QString Bets(double bets) { return TCoachBox::tr("%1 bets").arg(bets, 0, 'f', 3); }
 
 // "1st", "2nd", "3rd", "4th" ... "11th", "12th", "13th" ... "21st".
 QString Ordinal(int n) {

@@ -1124,10 +1124,6 @@ nicht für Ansprüche, Schäden oder andere Verluste, die aus seiner Nutzung ode
         <translation>im Schnitt $%1 Gewinn</translation>
     </message>
     <message>
-        <source>%1 bets</source>
-        <translation>%1 Einsätze</translation>
-    </message>
-    <message>
         <source>%1th</source>
         <translation>%1.</translation>
     </message>

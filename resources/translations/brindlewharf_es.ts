@@ -1124,10 +1124,6 @@ reclamación, daño u otra pérdida que se derive de su uso o de su comercio.&lt
         <translation>gana $%1 de media</translation>
     </message>
     <message>
-        <source>%1 bets</source>
-        <translation>%1 apuestas</translation>
-    </message>
-    <message>
         <source>%1th</source>
         <translation>%1.º</translation>
     </message>

@@ -1124,10 +1124,6 @@ d&apos;aucune réclamation, d&apos;aucun dommage ni d&apos;aucune autre perte li
         <translation>gain moyen de $%1</translation>
     </message>
     <message>
-        <source>%1 bets</source>
-        <translation>%1 mises</translation>
-    </message>
-    <message>
         <source>%1th</source>
         <translation>%1</translation>
     </message>

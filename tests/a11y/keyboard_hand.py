@@ -86,6 +86,11 @@ def heard_event(event):
         HEARD.append(("changed", role, name, description))
 
 
+def said(heard):
+    """The news an event carries: a notification's name, any other object's description."""
+    return heard[2] if heard[0] == "notice" else heard[3]
+
+
 def pump():
     """Delivers the accessibility events that have arrived."""
     context = GLib.MainContext.default()
@@ -190,7 +195,7 @@ def main():
         for acc in walk(app):
             if acc.getRoleName() == "frame" and (acc.name or "").startswith("Brindlewharf"):
                 print_tree(acc)
-        wait_for("the deal heard", lambda: any(h[3].startswith("Dealt: ") for h in HEARD[dealing_from:]))
+        wait_for("the deal heard", lambda: any(said(h).startswith("Dealt: ") for h in HEARD[dealing_from:]), 30)
         on_bills = [h for h in HEARD[dealing_from:] if h[0] == "focus" and h[2].startswith("Bet $")]
         check(not on_bills, f"no focus falls on a bill during the deal {on_bills}")
         mine = [dealt[f"Your card {n}"] for n in range(1, 6)]
@@ -219,12 +224,12 @@ def main():
             expected = CATEGORIES[category(cards)]
             check(shown == expected, f"{description}: shown {shown!r}, the cards make {expected!r}")
         result = label(app, "Result")
-        told = wait_for("the showdown heard", lambda: [h for h in HEARD if h[3].startswith(result)], timeout=5)
+        told = wait_for("the showdown heard", lambda: [h for h in HEARD if said(h).startswith(result)], timeout=15)
         print("What a screen reader heard over the hand:")
         for kind, role, name, description in HEARD:
             print(f"  {kind:8} [{role}] {name!r}" + (f" ({description})" if description else ""))
-        check(any("your " in h[3].lower() and "Dealer's " in h[3] and "Bank $" in h[3] for h in told),
-              f"the showdown is heard with its result, both hands and the bank: {told[-1][3]!r}")
+        check(any("your " in said(h).lower() and "Dealer's " in said(h) and "Bank $" in said(h) for h in told),
+              f"the showdown is heard with its result, both hands and the bank: {said(told[-1])!r}")
         check(any(h[2].startswith("Dealer takes ") or h[3].startswith("Dealer takes ") for h in HEARD),
               "the Dealer's draw is heard")
     finally:

@@ -107,16 +107,15 @@ TEST(CoachOdds, HandsWhoseBestHoldIsClear) {
 }
 
 // Forty million deals put throwing the Queen, Seven and Eight about 0.001 ahead of throwing the
-// Seven and Eight alone, closer than the coach can tell: it must call the two equal, and rank
-// nothing else with them.
-TEST(CoachOdds, AHoldItCannotTellFromTheBestIsCalledEqual) {
+// Seven and Eight alone, at the edge of what the coach can tell: the better comes first, the other
+// is called as good or only that little below it, and nothing else is ranked with them.
+TEST(CoachOdds, TwoHoldsAtTheEdgeOfItsPrecisionAreRankedAsTheReferenceRanksThem) {
   const Hand hand{C(Queen, D), C(King, S), C(Ace, Cl), C(Seven, H), C(Eight, Cl)};
   const std::vector<HoldOdds> ranked = RankHolds(hand);
-  const SlotFlags pair[] = {{1, 0, 0, 1, 1}, {0, 0, 0, 1, 1}};
-  for (const SlotFlags& discards : pair) {
-    EXPECT_EQ(HoldPlace(ranked, discards), 1) << ::testing::PrintToString(discards);
-    EXPECT_NE(JudgeDraw(ranked, discards).kind, DrawJudgement::Below);
-  }
+  EXPECT_EQ(HoldPlace(ranked, {1, 0, 0, 1, 1}), 1);
+  const DrawJudgement close = JudgeDraw(ranked, {0, 0, 0, 1, 1});
+  EXPECT_LE(close.place, 2);
+  EXPECT_LT(close.below, 0.002);
   EXPECT_FALSE(ranked[2].best);
   EXPECT_GT(ranked[0].Value() - ranked[2].Value(), ranked[2].error);
   EXPECT_LE(ranked[1].error, 2 * kCoachPrecision);

@@ -18,10 +18,10 @@
 #include <utility>
 #include <vector>
 
-#include "platform/imagebox.h"
 #include "game/handrank.h"
 #include "help/helptopics.h"
 #include "help/licence.h"
+#include "platform/imagebox.h"
 #include "platform/palette.h"
 #include "tests/support/widgets.h"
 

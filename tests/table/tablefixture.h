@@ -10,8 +10,8 @@
 #include <memory>
 #include <vector>
 
-#include "platform/imagebox.h"
 #include "game/cards.h"
+#include "platform/imagebox.h"
 #include "tests/support/fakeplatform.h"
 #include "tests/support/tablecontrols.h"
 #include "tests/support/widgets.h"
