@@ -17,8 +17,6 @@
 
 namespace {
 
-QString Tr(const char* text) { return QCoreApplication::translate("TableVoice", text); }
-
 bool HandInPlay() {
   switch (State) {
     case TableState::Discarding:
@@ -50,17 +48,23 @@ QString HandWords(const HandRank& rank) { return CaptionWords(rank).simplified()
 QString CardsWords(const Hand& hand, const SlotFlags& down) {
   QStringList cards;
   for (std::size_t slot = 0; slot < hand.size(); ++slot)
-    cards << (down[slot] == 1 ? Tr("%1, face down").arg(CardWords(hand[slot])) : CardWords(hand[slot]));
+    cards << (down[slot] == 1
+                  ? QCoreApplication::translate("TableVoice", "%1, face down").arg(CardWords(hand[slot]))
+                  : CardWords(hand[slot]));
   return cards.join(QStringLiteral(", "));
 }
 
 QString ShowdownWords(const ShowdownRecord& r) {
   const QString mine = HandWords(r.playerRank);
   const QString theirs = HandWords(r.dealerRank);
-  const QString how = r.outcome == PlayerWins   ? Tr("Your %1 beats the Dealer's %2.").arg(mine, theirs)
-                      : r.outcome == DealerWins ? Tr("The Dealer's %2 beats your %1.").arg(mine, theirs)
-                                                : Tr("Your %1 ties the Dealer's %2.").arg(mine, theirs);
-  return ResultWords(r.outcome) + ' ' + how + ' ' + Tr("Bank $%1").arg(r.bank);
+  const QString how =
+      r.outcome == PlayerWins
+          ? QCoreApplication::translate("TableVoice", "Your %1 beats the Dealer's %2.").arg(mine, theirs)
+      : r.outcome == DealerWins
+          ? QCoreApplication::translate("TableVoice", "The Dealer's %2 beats your %1.").arg(mine, theirs)
+          : QCoreApplication::translate("TableVoice", "Your %1 ties the Dealer's %2.").arg(mine, theirs);
+  return ResultWords(r.outcome) + ' ' + how + ' ' +
+         QCoreApplication::translate("TableVoice", "Bank $%1").arg(r.bank);
 }
 
 TableVoice::TableVoice(QWidget* window) : QObject(window), window_(window), notice_(new QLabel(window)) {
@@ -86,7 +90,8 @@ void TableVoice::HandDealt(const Hand& player) {
     HandRank rank{};
     RankHistogram counts{};
     EvaluateHand(player, rank, counts);
-    return Tr("Dealt: %1. %2").arg(HandWords(rank), CardsWords(player));
+    return QCoreApplication::translate("TableVoice", "Dealt: %1. %2")
+        .arg(HandWords(rank), CardsWords(player));
   });
 }
 
@@ -109,7 +114,7 @@ void TableVoice::ShowdownSettled(const ShowdownRecord& result) {
 
 void TableVoice::NewGameStarted(std::int32_t bank) {
   lastShowdown_.reset();
-  Tell([bank] { return Tr("New game. Bank $%1").arg(bank); });
+  Tell([bank] { return QCoreApplication::translate("TableVoice", "New game. Bank $%1").arg(bank); });
 }
 
 QString TableVoice::TableWords() const {
@@ -118,15 +123,19 @@ QString TableVoice::TableWords() const {
     HandRank rank{};
     RankHistogram counts{};
     EvaluateHand(PlrHand, rank, counts);
-    parts << Tr("Your hand: %1. %2.").arg(HandWords(rank), CardsWords(PlrHand, PlrDiscard))
-          << Tr("The Dealer's cards are face down.") << Tr("Game Pot $%1.").arg(2LL * CurrentBet)
-          << Tr("Bank $%1").arg(Bank);
+    parts << QCoreApplication::translate("TableVoice", "Your hand: %1. %2.")
+                 .arg(HandWords(rank), CardsWords(PlrHand, PlrDiscard))
+          << QCoreApplication::translate("TableVoice", "The Dealer's cards are face down.")
+          << QCoreApplication::translate("TableVoice", "Game Pot $%1.").arg(2LL * CurrentBet)
+          << QCoreApplication::translate("TableVoice", "Bank $%1").arg(Bank);
   } else if (lastShowdown_) {
     const ShowdownRecord& r = *lastShowdown_;
-    parts << ShowdownWords(r) << Tr("Your cards: %1.").arg(CardsWords(r.player))
-          << Tr("The Dealer's cards: %1.").arg(CardsWords(r.dealer)) << Tr("Last bet $%1.").arg(r.bet);
+    parts << ShowdownWords(r)
+          << QCoreApplication::translate("TableVoice", "Your cards: %1.").arg(CardsWords(r.player))
+          << QCoreApplication::translate("TableVoice", "The Dealer's cards: %1.").arg(CardsWords(r.dealer))
+          << QCoreApplication::translate("TableVoice", "Last bet $%1.").arg(r.bet);
   } else {
-    parts << Tr("No hand on the table. Bank $%1").arg(Bank);
+    parts << QCoreApplication::translate("TableVoice", "No hand on the table. Bank $%1").arg(Bank);
   }
   return parts.join(' ');
 }

@@ -2322,4 +2322,63 @@ nicht für Ansprüche, Schäden oder andere Verluste, die aus seiner Nutzung ode
         <translation>%1, %2</translation>
     </message>
 </context>
+<context>
+    <name>TableVoice</name>
+    <message>
+        <source>%1, face down</source>
+        <translation>%1, verdeckt</translation>
+    </message>
+    <message>
+        <source>Your %1 beats the Dealer&apos;s %2.</source>
+        <translation>Ihr Blatt, %1, schlägt das Blatt des Gebers, %2.</translation>
+    </message>
+    <message>
+        <source>The Dealer&apos;s %2 beats your %1.</source>
+        <translation>Das Blatt des Gebers, %2, schlägt Ihr Blatt, %1.</translation>
+    </message>
+    <message>
+        <source>Your %1 ties the Dealer&apos;s %2.</source>
+        <translation>Ihr Blatt, %1, und das Blatt des Gebers, %2, sind gleich.</translation>
+    </message>
+    <message>
+        <source>Bank $%1</source>
+        <translation>Bank $%1</translation>
+    </message>
+    <message>
+        <source>Dealt: %1. %2</source>
+        <translation>Ausgeteilt: %1. %2</translation>
+    </message>
+    <message>
+        <source>New game. Bank $%1</source>
+        <translation>Neues Spiel. Bank $%1</translation>
+    </message>
+    <message>
+        <source>Your hand: %1. %2.</source>
+        <translation>Ihr Blatt: %1. %2.</translation>
+    </message>
+    <message>
+        <source>The Dealer&apos;s cards are face down.</source>
+        <translation>Die Karten des Gebers liegen verdeckt.</translation>
+    </message>
+    <message>
+        <source>Game Pot $%1.</source>
+        <translation>Pot $%1.</translation>
+    </message>
+    <message>
+        <source>Your cards: %1.</source>
+        <translation>Ihre Karten: %1.</translation>
+    </message>
+    <message>
+        <source>The Dealer&apos;s cards: %1.</source>
+        <translation>Die Karten des Gebers: %1.</translation>
+    </message>
+    <message>
+        <source>Last bet $%1.</source>
+        <translation>Letzter Einsatz $%1.</translation>
+    </message>
+    <message>
+        <source>No hand on the table. Bank $%1</source>
+        <translation>Kein Blatt auf dem Tisch. Bank $%1</translation>
+    </message>
+</context>
 </TS>

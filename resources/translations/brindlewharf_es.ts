@@ -2322,4 +2322,63 @@ reclamación, daño u otra pérdida que se derive de su uso o de su comercio.&lt
         <translation>%1, %2</translation>
     </message>
 </context>
+<context>
+    <name>TableVoice</name>
+    <message>
+        <source>%1, face down</source>
+        <translation>%1, boca abajo</translation>
+    </message>
+    <message>
+        <source>Your %1 beats the Dealer&apos;s %2.</source>
+        <translation>Su mano, %1, gana a la del crupier, %2.</translation>
+    </message>
+    <message>
+        <source>The Dealer&apos;s %2 beats your %1.</source>
+        <translation>La mano del crupier, %2, gana a la suya, %1.</translation>
+    </message>
+    <message>
+        <source>Your %1 ties the Dealer&apos;s %2.</source>
+        <translation>Su mano, %1, empata con la del crupier, %2.</translation>
+    </message>
+    <message>
+        <source>Bank $%1</source>
+        <translation>Saldo $%1</translation>
+    </message>
+    <message>
+        <source>Dealt: %1. %2</source>
+        <translation>Reparto: %1. %2</translation>
+    </message>
+    <message>
+        <source>New game. Bank $%1</source>
+        <translation>Nueva partida. Saldo $%1</translation>
+    </message>
+    <message>
+        <source>Your hand: %1. %2.</source>
+        <translation>Su mano: %1. %2.</translation>
+    </message>
+    <message>
+        <source>The Dealer&apos;s cards are face down.</source>
+        <translation>Las cartas del crupier están boca abajo.</translation>
+    </message>
+    <message>
+        <source>Game Pot $%1.</source>
+        <translation>Bote $%1.</translation>
+    </message>
+    <message>
+        <source>Your cards: %1.</source>
+        <translation>Sus cartas: %1.</translation>
+    </message>
+    <message>
+        <source>The Dealer&apos;s cards: %1.</source>
+        <translation>Las cartas del crupier: %1.</translation>
+    </message>
+    <message>
+        <source>Last bet $%1.</source>
+        <translation>Última apuesta $%1.</translation>
+    </message>
+    <message>
+        <source>No hand on the table. Bank $%1</source>
+        <translation>No hay mano en la mesa. Saldo $%1</translation>
+    </message>
+</context>
 </TS>

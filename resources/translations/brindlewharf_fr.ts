@@ -2322,4 +2322,63 @@ d&apos;aucune réclamation, d&apos;aucun dommage ni d&apos;aucune autre perte li
         <translation>%1, %2</translation>
     </message>
 </context>
+<context>
+    <name>TableVoice</name>
+    <message>
+        <source>%1, face down</source>
+        <translation>%1, face cachée</translation>
+    </message>
+    <message>
+        <source>Your %1 beats the Dealer&apos;s %2.</source>
+        <translation>Votre main, %1, bat celle du donneur, %2.</translation>
+    </message>
+    <message>
+        <source>The Dealer&apos;s %2 beats your %1.</source>
+        <translation>La main du donneur, %2, bat la vôtre, %1.</translation>
+    </message>
+    <message>
+        <source>Your %1 ties the Dealer&apos;s %2.</source>
+        <translation>Votre main, %1, fait égalité avec celle du donneur, %2.</translation>
+    </message>
+    <message>
+        <source>Bank $%1</source>
+        <translation>Banque $%1</translation>
+    </message>
+    <message>
+        <source>Dealt: %1. %2</source>
+        <translation>Servi&#xa0;: %1. %2</translation>
+    </message>
+    <message>
+        <source>New game. Bank $%1</source>
+        <translation>Nouvelle partie. Banque $%1</translation>
+    </message>
+    <message>
+        <source>Your hand: %1. %2.</source>
+        <translation>Votre main&#xa0;: %1. %2.</translation>
+    </message>
+    <message>
+        <source>The Dealer&apos;s cards are face down.</source>
+        <translation>Les cartes du donneur sont cachées.</translation>
+    </message>
+    <message>
+        <source>Game Pot $%1.</source>
+        <translation>Pot $%1.</translation>
+    </message>
+    <message>
+        <source>Your cards: %1.</source>
+        <translation>Vos cartes&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>The Dealer&apos;s cards: %1.</source>
+        <translation>Les cartes du donneur&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>Last bet $%1.</source>
+        <translation>Dernière mise $%1.</translation>
+    </message>
+    <message>
+        <source>No hand on the table. Bank $%1</source>
+        <translation>Aucune main sur la table. Banque $%1</translation>
+    </message>
+</context>
 </TS>

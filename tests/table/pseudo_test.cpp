@@ -4,6 +4,7 @@
 #include <QAbstractItemView>
 #include <QAccessible>
 #include <QAction>
+#include <QFile>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSignalSpy>
@@ -11,7 +12,9 @@
 #include <QTextDocumentFragment>
 #include <QTextEdit>
 #include <QTranslator>
+#include <QXmlStreamReader>
 #include <functional>
+#include <set>
 
 #include "coach/coachbox.h"
 #include "coach/coachworker.h"
@@ -25,6 +28,7 @@
 #include "table/introdlg.h"
 #include "table/mainform.h"
 #include "table/tablestate.h"
+#include "table/voice.h"
 #include "table/wiring.h"
 #include "tests/support/cardnames.h"
 #include "tests/table/tablefixture.h"
@@ -36,12 +40,32 @@ using namespace cardnames;
 class Pseudo : public QTranslator {
  public:
   bool isEmpty() const override { return false; }
-  QString translate(const char*, const char* source, const char*, int) const override {
+  QString translate(const char* context, const char* source, const char*, int) const override {
     if (!source || !*source) return {};
     const QString text = QString::fromUtf8(source);
+    asked.insert({QString::fromUtf8(context), text});
     return QStringLiteral("[[") + text + QString(text.size() / 3, QLatin1Char('~')) + QStringLiteral("]]");
   }
+
+  // Every text the game asked for, by context: each must be in the translation files, or the
+  // translation tools never saw it where it stands.
+  mutable std::set<std::pair<QString, QString>> asked;
 };
+
+// The texts of a translation file, by context.
+std::set<std::pair<QString, QString>> TextsOfTranslationFile(const QString& path) {
+  std::set<std::pair<QString, QString>> texts;
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return texts;
+  QXmlStreamReader xml(&file);
+  QString context;
+  while (xml.readNextStartElement() || !xml.atEnd()) {
+    if (!xml.isStartElement()) continue;
+    if (xml.name() == u"name") context = xml.readElementText();
+    if (xml.name() == u"source") texts.insert({context, xml.readElementText()});
+  }
+  return texts;
+}
 
 // What may show without the translator: the player's name, and what needs no words (digits,
 // amounts, card signs, punctuation, and the clock's AM and PM, which the statistics file's stamp
@@ -189,6 +213,11 @@ TEST_F(PseudoTest, EveryTextTranslatedAndWhole) {
          form->pickAwinnerTimer();
          return form;
        }},
+      {"table, read again after the showdown (Ctrl+R)",
+       [&] {
+         form->setAccessibleDescription(form->findChild<TableVoice*>("TableVoice")->TableWords());
+         return form;
+       }},
       {"table, a new game",
        [&] {
          platform->Expect({}, {}, QuestionYesNoCancel, MessageAnswer::Yes);
@@ -271,6 +300,15 @@ TEST_F(PseudoTest, EveryTextTranslatedAndWhole) {
   }
   StatBox = nullptr;
   HelpBox = nullptr;
+
+  const auto known =
+      TextsOfTranslationFile(BRINDLEWHARF_SOURCE_DIR "/resources/translations/brindlewharf_de.ts");
+  ASSERT_FALSE(known.empty());
+  for (const auto& [context, text] : pseudo.asked) {
+    // The toolkit's own texts come with the toolkit's translations.
+    if (context.startsWith('Q')) continue;
+    EXPECT_TRUE(known.count({context, text})) << context.toStdString() << ": " << text.toStdString();
+  }
 }
 
 }  // namespace
