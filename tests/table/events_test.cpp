@@ -64,8 +64,6 @@ void Listen(HandEvents* events, std::vector<std::string>& heard) {
   QObject::connect(events, &HandEvents::WentBankrupt, [add] { add("WentBankrupt"); });
 }
 
-const Hand kAces{C(Ace, H), C(Ace, D), C(Seven, Cl), C(Four, S), C(Two, H)};
-const Hand kKingHigh{C(King, Cl), C(Queen, D), C(Nine, Cl), C(Seven, S), C(Three, D)};
 // The player's two draws, then the Dealer's three.
 const std::vector<CardCode> kDraws{C(Two, Cl), C(Four, D), C(Six, S), C(Eight, H), C(Three, Cl)};
 

@@ -26,8 +26,6 @@ using namespace cardnames;
 using Strings = std::vector<std::string>;
 
 // A pair of Aces against King-Queen high; the Dealer keeps King and Queen and draws 6, 4, 2.
-const Hand kAces{C(Ace, H), C(Ace, D), C(Seven, Cl), C(Four, S), C(Two, H)};
-const Hand kKingHigh{C(King, Cl), C(Queen, D), C(Nine, Cl), C(Seven, S), C(Three, D)};
 const std::vector<CardCode> kDealerDraws{C(Two, Cl), C(Four, D), C(Six, S)};
 
 class HandTest : public TableFixture {

@@ -22,8 +22,6 @@ namespace {
 
 using namespace cardnames;
 
-const Hand kAces{C(Ace, H), C(Ace, D), C(Seven, Cl), C(Four, S), C(Two, H)};
-const Hand kKingHigh{C(King, Cl), C(Queen, D), C(Nine, Cl), C(Seven, S), C(Three, D)};
 const std::vector<CardCode> kThen{C(Two, Cl), C(Four, D), C(Six, S), C(Eight, H)};
 
 class KeysTest : public TableFixture {

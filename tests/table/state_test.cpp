@@ -47,9 +47,6 @@ const Controls kBetting          = {true,  true,  true,  true,  false, true,  tr
 const Controls kBettingNewGame   = {true,  false, true,  true,  false, true,  true,  true,  true,  true,  true,  false, kBetFirst};
 // clang-format on
 
-const Hand kAces{C(Ace, H), C(Ace, D), C(Seven, Cl), C(Four, S), C(Two, H)};
-const Hand kKingHigh{C(King, Cl), C(Queen, D), C(Nine, Cl), C(Seven, S), C(Three, D)};
-
 class StateTest : public TableFixture {
  protected:
   Controls Read() const {

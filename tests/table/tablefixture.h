@@ -12,11 +12,22 @@
 
 #include "game/cards.h"
 #include "platform/imagebox.h"
+#include "tests/support/cardnames.h"
 #include "tests/support/fakeplatform.h"
 #include "tests/support/tablecontrols.h"
 #include "tests/support/widgets.h"
 
 class TMainForm;
+
+// The hands the table's tests deal most: a pair of Aces against King-Queen high.
+inline const Hand kAces{
+    cardnames::C(cardnames::Ace, cardnames::H), cardnames::C(cardnames::Ace, cardnames::D),
+    cardnames::C(cardnames::Seven, cardnames::Cl), cardnames::C(cardnames::Four, cardnames::S),
+    cardnames::C(cardnames::Two, cardnames::H)};
+inline const Hand kKingHigh{
+    cardnames::C(cardnames::King, cardnames::Cl), cardnames::C(cardnames::Queen, cardnames::D),
+    cardnames::C(cardnames::Nine, cardnames::Cl), cardnames::C(cardnames::Seven, cardnames::S),
+    cardnames::C(cardnames::Three, cardnames::D)};
 
 class TableFixture : public ::testing::Test {
  protected:
