@@ -28,13 +28,10 @@ namespace {
 constexpr int kWidth = 310;
 constexpr int kInner = kWidth - 16;  // the width of a line of text, inside the margins
 constexpr int kHeight = 345;
-constexpr const char* kRankSigns[13] = {"2", "3", "4", "5", "6", "7", "8", "9", "10", "J", "Q", "K", "A"};
-constexpr const char16_t* kSuitSigns[4] = {u"\u2665", u"\u2666", u"\u2663", u"\u2660"};  // hearts .. spades
 
 // A card as it is shown: "10" and a red heart.
-QString CardSign(CardCode card) {
-  const QString sign =
-      QString::fromLatin1(kRankSigns[RankOf(card)]) + QString::fromUtf16(kSuitSigns[SuitOf(card)]);
+QString ColouredSign(CardCode card) {
+  const QString sign = CardSign(card);
   return SuitOf(card) < 2 ? QStringLiteral("<span style=\"color:%1\">%2</span>").arg(Css(kCardRed), sign)
                           : sign;
 }
@@ -43,7 +40,7 @@ QString CardSign(CardCode card) {
 QString ThrowSigns(const Hand& hand, const SlotFlags& discards) {
   QStringList signs;
   for (int slot = 0; slot < 5; ++slot)
-    if (discards[slot] == 1) signs << CardSign(hand[slot]);
+    if (discards[slot] == 1) signs << ColouredSign(hand[slot]);
   return signs.isEmpty() ? TCoachBox::tr("Stand pat") : signs.join(' ');
 }
 QString ThrowWords(const Hand& hand, const SlotFlags& discards) {

@@ -1,20 +1,10 @@
 #include "history/historytext.h"
 
 #include <QStringList>
-#include <array>
+
+#include "platform/words.h"
 
 namespace {
-
-constexpr std::array<const char*, 13> kRankSigns = {"2", "3",  "4", "5", "6", "7", "8",
-                                                    "9", "10", "J", "Q", "K", "A"};
-constexpr std::array<char16_t, 4> kSuitSigns = {u'\u2665', u'\u2666', u'\u2663',
-                                                u'\u2660'};  // hearts .. spades
-
-QString Sign(int code) {
-  if (code < 1 || code > 52) return QStringLiteral("?");
-  return QString::fromLatin1(kRankSigns[static_cast<std::size_t>(RankOf(code))]) +
-         QChar(kSuitSigns[static_cast<std::size_t>(SuitOf(code))]);
-}
 
 QString Field(const QString& text) {
   if (!text.contains(QLatin1Char(',')) && !text.contains(QLatin1Char('"')) &&
@@ -56,7 +46,7 @@ QString OutcomeWord(Outcome outcome) {
 QString CardSigns(const HandEntry::Cards& cards, std::uint8_t marked) {
   QStringList signs;
   for (int slot = 0; slot < 5; ++slot) {
-    const QString sign = Sign(cards[static_cast<std::size_t>(slot)]);
+    const QString sign = CardSign(cards[static_cast<std::size_t>(slot)]);
     signs << ((marked >> slot & 1) != 0 ? QLatin1Char('[') + sign + QLatin1Char(']') : sign);
   }
   return signs.join(QLatin1Char(' '));
@@ -72,7 +62,7 @@ QByteArray HistoryCsv(const HandHistory& history, const QString& player) {
     const HandEntry& e = history.At(i);
     QStringList turned;
     for (int slot = 0; slot < 5; ++slot)
-      if (e.TurnedDown(slot)) turned << Sign(e.dealt[static_cast<std::size_t>(slot)]);
+      if (e.TurnedDown(slot)) turned << CardSign(e.dealt[static_cast<std::size_t>(slot)]);
     const QStringList fields = {
         name,
         QString::number(i + 1),

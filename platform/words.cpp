@@ -17,6 +17,14 @@ QString CardWords(CardCode code) {
            Cards(SuitPlurals[static_cast<std::size_t>(SuitOf(code))]));
 }
 
+QString CardSign(CardCode code) {
+  static constexpr const char* kRanks[13] = {"2", "3",  "4", "5", "6", "7", "8",
+                                             "9", "10", "J", "Q", "K", "A"};
+  static constexpr char16_t kSuits[4] = {u'\u2665', u'\u2666', u'\u2663', u'\u2660'};  // hearts .. spades
+  if (code < 1 || code > 52) return QStringLiteral("?");
+  return QString::fromLatin1(kRanks[RankOf(code)]) + QChar(kSuits[SuitOf(code)]);
+}
+
 QString CategoryWords(std::int32_t category) {
   const std::string_view name = CategoryName(category);
   return name.empty() ? QString() : Cards(name.data());

@@ -12,6 +12,8 @@
 
 // "Seven of Hearts"; empty for a code outside 1..52.
 QString CardWords(CardCode code);
+// A card in its short sign, "10♥"; "?" for a code outside 1..52.
+QString CardSign(CardCode code);
 // "Full House"; empty for high card and for a category out of range.
 QString CategoryWords(std::int32_t category);
 // The two-line caption of a best hand, "Pair of Queens \n(Nine kicker)".
