@@ -41,10 +41,6 @@ QLabel* Caption(QWidget* parent, const char* name, int x, int y) {
   return label;
 }
 
-QString NativePath(const QString& path) {
-  return QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
-}
-
 }  // namespace
 
 THistoryBox::THistoryBox(QWidget* table)
@@ -223,20 +219,11 @@ void THistoryBox::PlaceBesideTable() {
 
 void THistoryBox::ExportClick() {
   const QString title = tr("Export Hand History");
-  for (;;) {
-    const QString path = CurrentPlatform().SaveFileName(title, tr("Comma-separated values (*.csv)"), "csv");
-    if (path.isEmpty()) return;
-    if (QFileInfo::exists(path)) {
-      const MessageAnswer answer =
-          ShowMessage(tr("%1 already exists. Do you want to replace it?").arg(NativePath(path)), title,
-                      QuestionYesNoCancel);
-      if (answer == MessageAnswer::No) continue;
-      if (answer != MessageAnswer::Yes) return;
-    }
-    const QByteArray csv = HistoryCsv(recorder_->History(), playerName_.isEmpty() ? "Player" : playerName_);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(csv) != csv.size() || !file.commit())
-      ShowMessage(tr("%1 could not be saved.").arg(NativePath(path)), tr("Export Error"), StopOk);
-    return;
-  }
+  const QString path =
+      SaveFileNameAskingToReplace(title, tr("Comma-separated values (*.csv)"), "csv",
+                                  tr("%1 already exists. Do you want to replace it?"), title);
+  if (path.isEmpty()) return;
+  const QByteArray csv = HistoryCsv(recorder_->History(), playerName_.isEmpty() ? "Player" : playerName_);
+  if (!SaveWholeFile(path, csv))
+    ShowMessage(tr("%1 could not be saved.").arg(NativeFullPath(path)), tr("Export Error"), StopOk);
 }

@@ -1,11 +1,14 @@
 #include "platform/platform.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFontDatabase>
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QMessageBox>
+#include <QSaveFile>
 #include <QThread>
 #include <ctime>
 
@@ -59,6 +62,36 @@ MessageAnswer ShowMessage(const QString& text, const QString& caption, int style
 }
 
 void TerminateApplication() { CurrentPlatform().Terminate(); }
+
+QString NativeFullPath(const QString& path) {
+  return QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
+}
+
+QString SaveFileNameAskingToReplace(const QString& title, const QString& filter, const QString& defaultExt,
+                                    const QString& replaceText, const QString& replaceCaption) {
+  for (;;) {
+    const QString path = CurrentPlatform().SaveFileName(title, filter, defaultExt);
+    if (path.isEmpty() || !QFileInfo::exists(path)) return path;
+    switch (ShowMessage(replaceText.arg(NativeFullPath(path)), replaceCaption, QuestionYesNoCancel)) {
+      case MessageAnswer::Yes:
+        return path;
+      case MessageAnswer::No:
+        continue;  // another name
+      default:
+        return {};
+    }
+  }
+}
+
+bool SaveWholeFile(const QString& path, const QByteArray& bytes) {
+  QSaveFile file(path);
+  if (!file.open(QIODevice::WriteOnly)) return false;
+  if (file.write(bytes) != bytes.size()) {
+    file.cancelWriting();
+    return false;
+  }
+  return file.commit();
+}
 
 MessageAnswer QtPlatform::ShowMessage(const QString& text, const QString& caption, int style) {
   EscapeIgnored escapeIgnored;

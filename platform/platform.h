@@ -3,6 +3,7 @@
 // asks for a file name, reads the clock, pauses or ends the program goes through here,
 // so that tests can script it.
 
+#include <QByteArray>
 #include <QDateTime>
 #include <QString>
 #include <cstdint>
@@ -44,6 +45,17 @@ void InstallPlatform(Platform* p);
 // Shorthands used by the windows.
 MessageAnswer ShowMessage(const QString& text, const QString& caption, int style);
 void TerminateApplication();
+
+// A path as the player's system writes it, in full.
+QString NativeFullPath(const QString& path);
+// The save dialog, shown again while the player answers No to replacing a file that exists
+// (replaceText, with %1 the file's full path): the path to write, or empty when the player
+// cancelled.
+QString SaveFileNameAskingToReplace(const QString& title, const QString& filter, const QString& defaultExt,
+                                    const QString& replaceText, const QString& replaceCaption);
+// Writes bytes beside path and puts them in its place only once every byte is written, so that
+// a failed save leaves an earlier file as it was. False when the file could not be saved.
+bool SaveWholeFile(const QString& path, const QByteArray& bytes);
 
 // The real thing, on Qt Widgets.
 class QtPlatform : public Platform {

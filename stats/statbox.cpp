@@ -97,8 +97,6 @@ void ShowCorner(QLabel* box, int id) {
   box->setPixmap(pixmap);
 }
 
-QString FullName(const QString& path) { return QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()); }
-
 SaveStamp StampOf(const QDateTime& t) {
   return MakeSaveStamp(t.date().year(), t.date().month(), t.date().day(), t.time().hour(), t.time().minute(),
                        t.time().second());
@@ -338,20 +336,10 @@ void TStatBox::UpdateClick() {
 void TStatBox::CloseSpBtnClick() { UpdateClick(); }
 
 void TStatBox::SaveSpBtnClick() {
-  for (;;) {
-    const QString path = CurrentPlatform().SaveFileName(tr(kSaveTitle), tr(kFilter), kExtension);
-    if (path.isEmpty()) return;
-    if (!QFileInfo::exists(path)) return WriteFile(path);
-    switch (ShowMessage(tr("%1 already exists. Do you want to replace it?").arg(FullName(path)),
-                        tr("Overwrite Existing Stat File"), QuestionYesNoCancel)) {
-      case MessageAnswer::Yes:
-        return WriteFile(path);
-      case MessageAnswer::No:
-        continue;  // choose another name
-      default:
-        return;
-    }
-  }
+  const QString path = SaveFileNameAskingToReplace(tr(kSaveTitle), tr(kFilter), kExtension,
+                                                   tr("%1 already exists. Do you want to replace it?"),
+                                                   tr("Overwrite Existing Stat File"));
+  if (!path.isEmpty()) WriteFile(path);
 }
 
 void TStatBox::WriteFile(const QString& path) {
@@ -359,8 +347,8 @@ void TStatBox::WriteFile(const QString& path) {
   // A hand between the player's draw and the showdown is left out: the file holds the game as
   // of its last finished hand, so it always passes its own checks.
   const std::string bytes = FormatStatsFile(CurrentFigures(), PlayerName.toStdString(), stamp);
-  if (SaveStatsFile(path, bytes)) return RememberStatsFile(path);
-  ShowMessage(tr("%1 could not be saved.").arg(FullName(path)), tr("Save Error"), StopOk);
+  if (SaveWholeFile(path, QByteArray::fromStdString(bytes))) return RememberStatsFile(path);
+  ShowMessage(tr("%1 could not be saved.").arg(NativeFullPath(path)), tr("Save Error"), StopOk);
 }
 
 void TStatBox::OpenSpBtnClick() {
@@ -368,11 +356,11 @@ void TStatBox::OpenSpBtnClick() {
   if (path.isEmpty()) return;
   const StatsFileOpen open = OpenStatsFile(path);
   if (open.problem == FileProblem::Missing) {
-    ShowMessage(tr("%1. File does not exist.").arg(FullName(path)), tr("File Not Found"), StopOk);
+    ShowMessage(tr("%1. File does not exist.").arg(NativeFullPath(path)), tr("File Not Found"), StopOk);
     return;
   }
   if (open.problem == FileProblem::Unreadable) {
-    ShowMessage(tr("%1 could not be opened.").arg(FullName(path)), tr("File Open Error"), StopOk);
+    ShowMessage(tr("%1 could not be opened.").arg(NativeFullPath(path)), tr("File Open Error"), StopOk);
     return;
   }
   RememberStatsFile(path);
@@ -381,7 +369,7 @@ void TStatBox::OpenSpBtnClick() {
   if (!open.reading.Accepted()) return;
 
   Fill(open.reading.stats, QString::fromStdString(open.reading.name), kFirstBackId);
-  setWindowTitle(tr("Viewing %1").arg(FullName(path)));
+  setWindowTitle(tr("Viewing %1").arg(NativeFullPath(path)));
   SetView(false);
   ui->DateLabl->setText(QString::fromStdString(StampDate(open.reading.stamp)));
   ui->TimeLabl->setText(QString::fromStdString(StampTime(open.reading.stamp)));
