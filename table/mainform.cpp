@@ -357,9 +357,10 @@ void TMainForm::keyPressEvent(QKeyEvent* event) {
 void TMainForm::EnterState(TableState s) {
   State = s;
   const StateRow& row = Row(s);
-  // Moving the focus costs more than anything else in a state change: a window not on screen
-  // has none to move, and takes it up when it is shown.
-  if (row.focus == Focus::Result && isVisible()) ui->MainLabl->setFocus();
+  // The result line takes the focus before any control is disabled, the controls once they are
+  // enabled. Moving the focus costs more than anything else in a state change: a window not on
+  // screen has none to move, and takes it up when it is shown.
+  if (row.focus == Focus::Result && isVisible()) PlaceFocus();
   for (QWidget* w : std::initializer_list<QWidget*>{ui->BetLabl, ui->BetEdit, ui->Label5, ui->MoneyPanl,
                                                     ui->MoneyBreakPanl, ui->BankLabl})
     w->setVisible(row.moneyPanel);
@@ -380,7 +381,7 @@ void TMainForm::EnterState(TableState s) {
   ui->Deck->setEnabled(row.deckItem);
   ui->NewGame->setEnabled(row.newGameItem);
   ui->CaptionBar->setText(*row.status ? tr(row.status) : QString());
-  if (isVisible()) PlaceFocus();
+  if (row.focus != Focus::Result && isVisible()) PlaceFocus();
 }
 
 TMainForm::~TMainForm() = default;
