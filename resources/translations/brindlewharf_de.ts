@@ -1993,10 +1993,6 @@ nicht für Ansprüche, Schäden oder andere Verluste, die aus seiner Nutzung ode
         <translation>keine Karte</translation>
     </message>
     <message>
-        <source>face down, to be replaced</source>
-        <translation>verdeckt, wird getauscht</translation>
-    </message>
-    <message>
         <source>face down</source>
         <translation>verdeckt</translation>
     </message>
@@ -2031,6 +2027,22 @@ nicht für Ansprüche, Schäden oder andere Verluste, die aus seiner Nutzung ode
     <message>
         <source>New Game</source>
         <translation>Neues Spiel</translation>
+    </message>
+    <message>
+        <source>Dealing</source>
+        <translation>Es wird gegeben</translation>
+    </message>
+    <message>
+        <source>The Dealer&apos;s turn</source>
+        <translation>Der Geber ist am Zug</translation>
+    </message>
+    <message>
+        <source>Showdown</source>
+        <translation>Aufdecken</translation>
+    </message>
+    <message>
+        <source>%1, face down, to be replaced</source>
+        <translation>%1, verdeckt, wird getauscht</translation>
     </message>
 </context>
 <context>
@@ -2331,10 +2343,6 @@ nicht für Ansprüche, Schäden oder andere Verluste, die aus seiner Nutzung ode
 <context>
     <name>TableVoice</name>
     <message>
-        <source>%1, face down</source>
-        <translation>%1, verdeckt</translation>
-    </message>
-    <message>
         <source>Your %1 beats the Dealer&apos;s %2.</source>
         <translation>Ihr Blatt, %1, schlägt das Blatt des Gebers, %2.</translation>
     </message>
@@ -2347,28 +2355,12 @@ nicht für Ansprüche, Schäden oder andere Verluste, die aus seiner Nutzung ode
         <translation>Ihr Blatt, %1, und das Blatt des Gebers, %2, sind gleich.</translation>
     </message>
     <message>
-        <source>Bank $%1</source>
-        <translation>Bank $%1</translation>
-    </message>
-    <message>
         <source>Dealt: %1. %2</source>
         <translation>Ausgeteilt: %1. %2</translation>
     </message>
     <message>
-        <source>New game. Bank $%1</source>
-        <translation>Neues Spiel. Bank $%1</translation>
-    </message>
-    <message>
-        <source>Your hand: %1. %2.</source>
-        <translation>Ihr Blatt: %1. %2.</translation>
-    </message>
-    <message>
         <source>The Dealer&apos;s cards are face down.</source>
         <translation>Die Karten des Gebers liegen verdeckt.</translation>
-    </message>
-    <message>
-        <source>Game Pot $%1.</source>
-        <translation>Pot $%1.</translation>
     </message>
     <message>
         <source>Your cards: %1.</source>
@@ -2383,8 +2375,44 @@ nicht für Ansprüche, Schäden oder andere Verluste, die aus seiner Nutzung ode
         <translation>Letzter Einsatz $%1.</translation>
     </message>
     <message>
-        <source>No hand on the table. Bank $%1</source>
-        <translation>Kein Blatt auf dem Tisch. Bank $%1</translation>
+        <source>You stand pat: %1.</source>
+        <translation>Sie behalten alle: %1.</translation>
+    </message>
+    <message>
+        <source>You drew %1: %2.</source>
+        <translation>Sie ziehen %1: %2.</translation>
+    </message>
+    <message>
+        <source>Bet $%1, $%2 left.</source>
+        <translation>Einsatz $%1, $%2 übrig.</translation>
+    </message>
+    <message>
+        <source>Now on the bet box.</source>
+        <translation>Jetzt im Einsatzfeld.</translation>
+    </message>
+    <message>
+        <source>Now on the $%1 bill.</source>
+        <translation>Jetzt auf dem $%1-Schein.</translation>
+    </message>
+    <message>
+        <source>New game.</source>
+        <translation>Neues Spiel.</translation>
+    </message>
+    <message>
+        <source>Your hand: %1.</source>
+        <translation>Ihr Blatt: %1.</translation>
+    </message>
+    <message>
+        <source>Your bet: $%1, Game Pot: $%2.</source>
+        <translation>Ihr Einsatz: $%1, Pot: $%2.</translation>
+    </message>
+    <message>
+        <source>No hand on the table.</source>
+        <translation>Kein Blatt auf dem Tisch.</translation>
+    </message>
+    <message>
+        <source>New bet: $%1.</source>
+        <translation>Neuer Einsatz: $%1.</translation>
     </message>
 </context>
 </TS>

@@ -1993,10 +1993,6 @@ reclamación, daño u otra pérdida que se derive de su uso o de su comercio.&lt
         <translation>sin carta</translation>
     </message>
     <message>
-        <source>face down, to be replaced</source>
-        <translation>boca abajo, para cambiar</translation>
-    </message>
-    <message>
         <source>face down</source>
         <translation>boca abajo</translation>
     </message>
@@ -2031,6 +2027,22 @@ reclamación, daño u otra pérdida que se derive de su uso o de su comercio.&lt
     <message>
         <source>New Game</source>
         <translation>Partida nueva</translation>
+    </message>
+    <message>
+        <source>Dealing</source>
+        <translation>Repartiendo</translation>
+    </message>
+    <message>
+        <source>The Dealer&apos;s turn</source>
+        <translation>Turno del crupier</translation>
+    </message>
+    <message>
+        <source>Showdown</source>
+        <translation>Descubrimiento</translation>
+    </message>
+    <message>
+        <source>%1, face down, to be replaced</source>
+        <translation>%1, boca abajo, para cambiar</translation>
     </message>
 </context>
 <context>
@@ -2331,10 +2343,6 @@ reclamación, daño u otra pérdida que se derive de su uso o de su comercio.&lt
 <context>
     <name>TableVoice</name>
     <message>
-        <source>%1, face down</source>
-        <translation>%1, boca abajo</translation>
-    </message>
-    <message>
         <source>Your %1 beats the Dealer&apos;s %2.</source>
         <translation>Su mano, %1, gana a la del crupier, %2.</translation>
     </message>
@@ -2347,28 +2355,12 @@ reclamación, daño u otra pérdida que se derive de su uso o de su comercio.&lt
         <translation>Su mano, %1, empata con la del crupier, %2.</translation>
     </message>
     <message>
-        <source>Bank $%1</source>
-        <translation>Saldo $%1</translation>
-    </message>
-    <message>
         <source>Dealt: %1. %2</source>
         <translation>Reparto: %1. %2</translation>
     </message>
     <message>
-        <source>New game. Bank $%1</source>
-        <translation>Nueva partida. Saldo $%1</translation>
-    </message>
-    <message>
-        <source>Your hand: %1. %2.</source>
-        <translation>Su mano: %1. %2.</translation>
-    </message>
-    <message>
         <source>The Dealer&apos;s cards are face down.</source>
         <translation>Las cartas del crupier están boca abajo.</translation>
-    </message>
-    <message>
-        <source>Game Pot $%1.</source>
-        <translation>Bote $%1.</translation>
     </message>
     <message>
         <source>Your cards: %1.</source>
@@ -2383,8 +2375,44 @@ reclamación, daño u otra pérdida que se derive de su uso o de su comercio.&lt
         <translation>Última apuesta $%1.</translation>
     </message>
     <message>
-        <source>No hand on the table. Bank $%1</source>
-        <translation>No hay mano en la mesa. Saldo $%1</translation>
+        <source>You stand pat: %1.</source>
+        <translation>Se planta: %1.</translation>
+    </message>
+    <message>
+        <source>You drew %1: %2.</source>
+        <translation>Roba %1: %2.</translation>
+    </message>
+    <message>
+        <source>Bet $%1, $%2 left.</source>
+        <translation>Apuesta $%1, quedan $%2.</translation>
+    </message>
+    <message>
+        <source>Now on the bet box.</source>
+        <translation>Ahora en la casilla de apuesta.</translation>
+    </message>
+    <message>
+        <source>Now on the $%1 bill.</source>
+        <translation>Ahora en el billete de $%1.</translation>
+    </message>
+    <message>
+        <source>New game.</source>
+        <translation>Nueva partida.</translation>
+    </message>
+    <message>
+        <source>Your hand: %1.</source>
+        <translation>Su mano: %1.</translation>
+    </message>
+    <message>
+        <source>Your bet: $%1, Game Pot: $%2.</source>
+        <translation>Su apuesta: $%1, bote: $%2.</translation>
+    </message>
+    <message>
+        <source>No hand on the table.</source>
+        <translation>No hay mano en la mesa.</translation>
+    </message>
+    <message>
+        <source>New bet: $%1.</source>
+        <translation>Nueva apuesta: $%1.</translation>
     </message>
 </context>
 </TS>

@@ -1993,10 +1993,6 @@ d&apos;aucune réclamation, d&apos;aucun dommage ni d&apos;aucune autre perte li
         <translation>pas de carte</translation>
     </message>
     <message>
-        <source>face down, to be replaced</source>
-        <translation>face cachée, à remplacer</translation>
-    </message>
-    <message>
         <source>face down</source>
         <translation>face cachée</translation>
     </message>
@@ -2031,6 +2027,22 @@ d&apos;aucune réclamation, d&apos;aucun dommage ni d&apos;aucune autre perte li
     <message>
         <source>New Game</source>
         <translation>Nouvelle partie</translation>
+    </message>
+    <message>
+        <source>Dealing</source>
+        <translation>Distribution</translation>
+    </message>
+    <message>
+        <source>The Dealer&apos;s turn</source>
+        <translation>Au tour du donneur</translation>
+    </message>
+    <message>
+        <source>Showdown</source>
+        <translation>Abattage</translation>
+    </message>
+    <message>
+        <source>%1, face down, to be replaced</source>
+        <translation>%1, face cachée, à remplacer</translation>
     </message>
 </context>
 <context>
@@ -2331,10 +2343,6 @@ d&apos;aucune réclamation, d&apos;aucun dommage ni d&apos;aucune autre perte li
 <context>
     <name>TableVoice</name>
     <message>
-        <source>%1, face down</source>
-        <translation>%1, face cachée</translation>
-    </message>
-    <message>
         <source>Your %1 beats the Dealer&apos;s %2.</source>
         <translation>Votre main, %1, bat celle du donneur, %2.</translation>
     </message>
@@ -2347,28 +2355,12 @@ d&apos;aucune réclamation, d&apos;aucun dommage ni d&apos;aucune autre perte li
         <translation>Votre main, %1, fait égalité avec celle du donneur, %2.</translation>
     </message>
     <message>
-        <source>Bank $%1</source>
-        <translation>Banque $%1</translation>
-    </message>
-    <message>
         <source>Dealt: %1. %2</source>
         <translation>Servi&#xa0;: %1. %2</translation>
     </message>
     <message>
-        <source>New game. Bank $%1</source>
-        <translation>Nouvelle partie. Banque $%1</translation>
-    </message>
-    <message>
-        <source>Your hand: %1. %2.</source>
-        <translation>Votre main&#xa0;: %1. %2.</translation>
-    </message>
-    <message>
         <source>The Dealer&apos;s cards are face down.</source>
         <translation>Les cartes du donneur sont cachées.</translation>
-    </message>
-    <message>
-        <source>Game Pot $%1.</source>
-        <translation>Pot $%1.</translation>
     </message>
     <message>
         <source>Your cards: %1.</source>
@@ -2383,8 +2375,44 @@ d&apos;aucune réclamation, d&apos;aucun dommage ni d&apos;aucune autre perte li
         <translation>Dernière mise $%1.</translation>
     </message>
     <message>
-        <source>No hand on the table. Bank $%1</source>
-        <translation>Aucune main sur la table. Banque $%1</translation>
+        <source>You stand pat: %1.</source>
+        <translation>Vous restez servi : %1.</translation>
+    </message>
+    <message>
+        <source>You drew %1: %2.</source>
+        <translation>Vous tirez %1 : %2.</translation>
+    </message>
+    <message>
+        <source>Bet $%1, $%2 left.</source>
+        <translation>Mise $%1, reste $%2.</translation>
+    </message>
+    <message>
+        <source>Now on the bet box.</source>
+        <translation>Maintenant sur la case de mise.</translation>
+    </message>
+    <message>
+        <source>Now on the $%1 bill.</source>
+        <translation>Maintenant sur le billet de $%1.</translation>
+    </message>
+    <message>
+        <source>New game.</source>
+        <translation>Nouvelle partie.</translation>
+    </message>
+    <message>
+        <source>Your hand: %1.</source>
+        <translation>Votre main : %1.</translation>
+    </message>
+    <message>
+        <source>Your bet: $%1, Game Pot: $%2.</source>
+        <translation>Votre mise : $%1, pot : $%2.</translation>
+    </message>
+    <message>
+        <source>No hand on the table.</source>
+        <translation>Aucune main sur la table.</translation>
+    </message>
+    <message>
+        <source>New bet: $%1.</source>
+        <translation>Nouvelle mise : $%1.</translation>
     </message>
 </context>
 </TS>
