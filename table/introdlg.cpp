@@ -53,7 +53,10 @@ TIntroDlg::TIntroDlg(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui:
   for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
   ui->Label2->setBuddy(ui->PlrNameEdit);
   ui->Label4->setBuddy(ui->BoxBetEdit);
-  for (QLineEdit* edit : {ui->PlrNameEdit, ui->BoxBetEdit}) KeepAltKeysOut(edit);
+  for (QLineEdit* edit : {ui->PlrNameEdit, ui->BoxBetEdit}) {
+    KeepAltKeysOut(edit);
+    HeardWhenTabbedInto(edit);
+  }
   PresentAs(ui->CardPic, QAccessible::Button);
   ui->CardPic->setAccessibleDescription(tr("Space shows the next back"));
   for (QWidget* decoration : std::initializer_list<QWidget*>{ui->Bevel1, ui->Image2})
@@ -139,6 +142,8 @@ void TIntroDlg::CardChangeClick() {
   if (ui->RandDeckChk->isChecked()) return;
   WelcomeDeckIndex = WelcomeDeckIndex >= kBackCount - 1 || WelcomeDeckIndex < 0 ? 0 : WelcomeDeckIndex + 1;
   ShowBack(kFirstBackId + WelcomeDeckIndex);
+  // A screen reader says nothing of a focused button's new name: the new back is told.
+  if (ui->CardPic->hasFocus()) Notify(this, ui->CardPic->accessibleName());
 }
 
 void TIntroDlg::ShowBack(int id) {
