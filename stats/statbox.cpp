@@ -8,6 +8,7 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QShowEvent>
+#include <QStackedWidget>
 #include <QTimer>
 #include <QToolButton>
 #include <vector>
@@ -52,7 +53,6 @@ QString Style() {
 #AccumRightPanl #PlrAccumDrawLabl, #AccumRightPanl #DrawDlrHeadLabl { color: %6; text-decoration: underline; }
 #AccumRightPanl #DrawTotalCapLabl, #AccumRightPanl #PlrDrawTotalLabl, #AccumRightPanl #DlrDrawTotalLabl { color: %6; }
 #AccumRightPanl #PlrDrawImprove, #AccumRightPanl #DlrDrawImprove { font-family: "Liberation Serif"; font-size: 13px; }
-QLabel:focus { background: %4; color: black; }
 )")
       .arg(Css(kOlive), Css(kGray), Css(kTableGreen), Css(kYellow), Css(kAqua), Css(kSilver));
 }
@@ -164,7 +164,7 @@ void TStatBox::SetUpKeyboardAndNames() {
     HideFromAssistiveTech(decoration);
 
   // Every figure is labelled by its row's caption and, where that does not say whose figure it
-  // is, by its column's head or its section's heading.
+  // is, by its column's head or its section's heading; listed as a player reads the pages.
   struct Tie {
     QLabel* figure;
     QLabel* caption;
@@ -182,48 +182,64 @@ void TStatBox::SetUpKeyboardAndNames() {
       {ui->DlrWinStreakLabl, ui->Caption7, ui->StreakHeadLabl},
       {ui->dlrBestLabl, ui->DlrBestTitleLabl, nullptr},
       {ui->plrBestLabl, ui->plrBestTitleLabl, nullptr},
-      {ui->PlrRankTotalLabl, ui->RankTotalCapLabl, ui->plrAccumTitleLabl},
-      {ui->DlrRankTotalLabl, ui->RankTotalCapLabl, ui->AccumDlrHeadLabl},
-      {ui->PlrDrawTotalLabl, ui->DrawTotalCapLabl, ui->PlrAccumDrawLabl},
-      {ui->DlrDrawTotalLabl, ui->DrawTotalCapLabl, ui->DrawDlrHeadLabl},
-      {ui->PlrDrawImprove, ui->ImproveHeadLabl, nullptr},
-      {ui->DlrDrawImprove, ui->Caption23, ui->ImproveHeadLabl},
   };
-  // High card (0) up to royal flush (9), as the category labels run; and by cards drawn.
+  // High card (0) up to royal flush (9), as the category labels run; the page lists them from the
+  // royal flush down. And by cards drawn.
   const std::array<QLabel*, 10> categoryCaptions = {
       ui->Caption17, ui->Caption16, ui->Caption15, ui->Caption14, ui->Caption13,
       ui->Caption12, ui->Caption11, ui->Caption10, ui->Caption9,  ui->Caption8};
   const std::array<QLabel*, 5> drawCaptions = {ui->Caption18, ui->Caption19, ui->Caption20, ui->Caption21,
                                                ui->Caption22};
-  for (std::size_t c = 0; c < 10; ++c) {
+  for (std::size_t c = 10; c-- > 0;) {
     ties.push_back({plrCategoryLabels_[c], categoryCaptions[c], ui->plrAccumTitleLabl});
     ties.push_back({dlrCategoryLabels_[c], categoryCaptions[c], ui->AccumDlrHeadLabl});
   }
+  ties.push_back({ui->PlrRankTotalLabl, ui->RankTotalCapLabl, ui->plrAccumTitleLabl});
+  ties.push_back({ui->DlrRankTotalLabl, ui->RankTotalCapLabl, ui->AccumDlrHeadLabl});
   for (std::size_t n = 0; n < 5; ++n) {
     ties.push_back({plrDrawLabels_[n], drawCaptions[n], ui->PlrAccumDrawLabl});
     ties.push_back({dlrDrawLabels_[n], drawCaptions[n], ui->DrawDlrHeadLabl});
   }
-  // Every figure is a stop for Tab, in reading order, and says which row and column it stands in.
-  const auto words = [](const QLabel* caption) {
-    return caption->text().remove('&').remove(':').simplified();
-  };
+  ties.push_back({ui->PlrDrawTotalLabl, ui->DrawTotalCapLabl, ui->PlrAccumDrawLabl});
+  ties.push_back({ui->DlrDrawTotalLabl, ui->DrawTotalCapLabl, ui->DrawDlrHeadLabl});
+  ties.push_back({ui->PlrDrawImprove, ui->ImproveHeadLabl, nullptr});
+  ties.push_back({ui->DlrDrawImprove, ui->Caption23, ui->ImproveHeadLabl});
+
+  // Every figure is a stop for Tab, in reading order, and says its row and column with its value,
+  // "Pair, Dealer: 3"; the words are taken when asked, since a column head shows the name.
+  const auto words = [](const QLabel* caption) { return caption->text().remove(':').simplified(); };
   QWidget* previous = nullptr;
   for (const Tie& t : ties) {
     // The player's best-hand title shows the name, in which a "&" is a letter, not a mnemonic.
     if (!t.caption->buddy() && t.caption != ui->plrBestTitleLabl) t.caption->setBuddy(t.figure);
     LabelledBy(t.figure, {t.caption, t.head});
     t.figure->setFocusPolicy(Qt::TabFocus);
-    t.figure->setAccessibleDescription(t.head ? tr("%1, %2").arg(words(t.caption), words(t.head))
-                                              : words(t.caption));
+    const QString where = t.head ? tr("%1, %2").arg(words(t.caption), words(t.head)) : words(t.caption);
+    t.figure->setAccessibleDescription(where);
+    Wording said;
+    said.name = [words, t] {
+      const QString where = t.head ? tr("%1, %2").arg(words(t.caption), words(t.head)) : words(t.caption);
+      return tr("%1: %2").arg(where, t.figure->text().simplified());
+    };
+    WordedBy(t.figure, std::move(said));
     if (previous) setTabOrder(previous, t.figure);
     previous = t.figure;
+    figures_.push_back(t.figure);
   }
+  // A page's stack is no "layered pane" to a screen reader, only the pages in it.
+  if (auto* stack = ui->StatPages->findChild<QStackedWidget*>()) ShownAs(stack, QAccessible::Pane);
 }
 
 // Put on when first needed, for a quicker start.
 void TStatBox::Dress() {
   for (QLabel* caption : {ui->dlrBestLabl, ui->plrBestLabl}) caption->setWordWrap(true);
-  setStyleSheet(Style());
+  // The focused figure reads black on yellow, whatever colour its panel gives it.
+  QString focused;
+  for (const QLabel* figure : figures_)
+    focused +=
+        QStringLiteral("#%1 #%2:focus, ").arg(figure->parentWidget()->objectName(), figure->objectName());
+  focused.chop(2);
+  setStyleSheet(Style() + focused + QStringLiteral(" { background: %1; color: black; }").arg(Css(kYellow)));
   ShowLayoutPicture(ui->Image1, "calculator");
   for (auto [button, picture] : {std::pair{ui->SaveSpBtn, "tool_save"},
                                  {ui->OpenSpBtn, "tool_open"},
