@@ -11,6 +11,8 @@
 #include <QStackedWidget>
 #include <QTimer>
 #include <QToolButton>
+#include <algorithm>
+#include <climits>
 #include <vector>
 
 #include "decks/catalogue.h"
@@ -18,6 +20,8 @@
 #include "game/compare.h"
 #include "help/helpbox.h"
 #include "platform/accessible.h"
+#include "platform/language.h"
+#include "platform/numbers.h"
 #include "platform/palette.h"
 #include "platform/platform.h"
 #include "platform/settings.h"
@@ -62,14 +66,16 @@ const char* kOpenTitle = QT_TRANSLATE_NOOP("TStatBox", "Open Brindlewharf Game S
 const char* kFilter = QT_TRANSLATE_NOOP("TStatBox", "Brindlewharf Game Stats (*.bwf)");
 const char* kExtension = "bwf";
 
-QString Number(std::uint32_t v) { return QString::number(v); }
+QString Number(std::uint32_t v) { return Figure(v); }
+// The count picks the language's form of the word; past the toolkit's int, any large count does.
 QString Hands(std::uint32_t n) {
-  return (n == 1 ? TStatBox::tr("%1 Hand") : TStatBox::tr("%1 Hands")).arg(n);
+  return TStatBox::tr("%1 Hand(s)", nullptr, static_cast<int>(std::min<std::uint32_t>(n, INT_MAX)))
+      .arg(Figure(n));
 }
 
 // Whole percent, truncated; the product wraps as a 32-bit one does.
-QString Percent(std::uint32_t part, std::uint32_t whole) {
-  return Number(whole > 0 ? part * 100u / whole : 0) + "%";
+QString WholePercent(std::uint32_t part, std::uint32_t whole) {
+  return Percent(whole > 0 ? part * 100u / whole : 0);
 }
 
 template <typename Array>
@@ -102,11 +108,15 @@ SaveStamp StampOf(const QDateTime& t) {
                        t.time().second());
 }
 
-QString DateText(const QDateTime& t) {
-  return QStringLiteral("%1/%2/%3")
-      .arg(t.date().month())
-      .arg(t.date().day())
-      .arg(t.date().year() % 100, 2, 10, QChar('0'));
+// The moment a file was saved, as the clock would have shown it; a stamp that is no real moment
+// (a forged file's) in the file's own figures.
+std::pair<QString, QString> StampWords(const SaveStamp& s) {
+  const QDate date(2000 + static_cast<int>(s.year), static_cast<int>(s.month), static_cast<int>(s.day));
+  const QTime time(static_cast<int>(s.hour % 12 + (s.pm != 0 ? 12 : 0)), static_cast<int>(s.minute),
+                   static_cast<int>(s.second));
+  if (!GameLanguage() || !date.isValid() || !time.isValid() || s.hour < 1 || s.hour > 12)
+    return {QString::fromStdString(StampDate(s)), QString::fromStdString(StampTime(s))};
+  return {ShortDate(date), ClockTime(time)};
 }
 
 }  // namespace
@@ -283,14 +293,14 @@ void TStatBox::Fill(const GameStatistics& v, const QString& name, int emptyBackI
   const std::uint32_t played = v.HandsPlayed;
   Show(ui->gameTotalLabl, Number(played));
   Show(ui->PlrWinsLabl, tr("%1 won:  %2").arg(name, Number(v.HandsWon)));
-  Show(ui->winPercentLabl, Percent(v.HandsWon, played));
-  Show(ui->PlrDrawImprove, tr("%1: %2").arg(name, Percent(v.PlrImproved, played)));
-  Show(ui->DlrDrawImprove, Percent(v.DlrImproved, played));
-  Show(ui->plrBetAveLabl, "$" + Number(played > 0 ? v.BetSum / played : v.BetSum));
+  Show(ui->winPercentLabl, WholePercent(v.HandsWon, played));
+  Show(ui->PlrDrawImprove, tr("%1: %2").arg(name, WholePercent(v.PlrImproved, played)));
+  Show(ui->DlrDrawImprove, WholePercent(v.DlrImproved, played));
+  Show(ui->plrBetAveLabl, Dollars(played > 0 ? v.BetSum / played : v.BetSum));
   // The bank was sampled once before the first hand; a forged count can make the divisor 0.
-  Show(ui->PlrBankAveLabl, "$" + Number(played + 1 != 0 ? v.BankSum / (played + 1) : 0));
-  Show(ui->PlrBankMaxLabl, "$" + Number(v.BankHigh));
-  Show(ui->plrBetMaxLabl, "$" + Number(v.BetHigh));
+  Show(ui->PlrBankAveLabl, Dollars(played + 1 != 0 ? v.BankSum / (played + 1) : 0));
+  Show(ui->PlrBankMaxLabl, Dollars(v.BankHigh));
+  Show(ui->plrBetMaxLabl, Dollars(v.BetHigh));
   Show(ui->ResetsLabl, Number(v.Resets));
   Show(ui->FinStatsLabl, tr("%1's Financial Stats:").arg(name));
   Show(ui->plrBestTitleLabl, tr("%1's Best Hand:").arg(name));
@@ -393,8 +403,9 @@ void TStatBox::OpenSpBtnClick() {
   Fill(open.reading.stats, QString::fromStdString(open.reading.name), kFirstBackId);
   setWindowTitle(tr("Viewing %1").arg(NativeFullPath(path)));
   SetView(false);
-  ui->DateLabl->setText(QString::fromStdString(StampDate(open.reading.stamp)));
-  ui->TimeLabl->setText(QString::fromStdString(StampTime(open.reading.stamp)));
+  const auto [date, time] = StampWords(open.reading.stamp);
+  ui->DateLabl->setText(date);
+  ui->TimeLabl->setText(time);
 }
 
 void TStatBox::HelpSpBtnClick() {
@@ -409,6 +420,6 @@ void TStatBox::OKBtnClick() { close(); }
 
 void TStatBox::Timer1Timer() {
   const QDateTime now = CurrentPlatform().LocalDateTime();
-  ui->DateLabl->setText(DateText(now));
-  ui->TimeLabl->setText(QString::fromStdString(StampTime(StampOf(now))));
+  ui->DateLabl->setText(ShortDate(now.date()));
+  ui->TimeLabl->setText(ClockTime(now.time()));
 }

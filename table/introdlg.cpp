@@ -9,6 +9,7 @@
 #include "game/money.h"
 #include "platform/accessible.h"
 #include "platform/imagebox.h"
+#include "platform/numbers.h"
 #include "platform/palette.h"
 #include "platform/platform.h"
 #include "platform/settings.h"
@@ -36,7 +37,7 @@ TIntroDlg::TIntroDlg(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui:
   SetUpDialog(this);
   setStyleSheet(Style());
 
-  ui->StartBankLabl->setText(tr("Your starting bank account is $%1").arg(StartingBank));
+  ui->StartBankLabl->setText(tr("Your starting bank account is %1").arg(Dollars(StartingBank)));
   // The back in use now is the one the card shows first; it is drawn when the dialog first opens.
   firstBack = DeckBackId;
   // The last game's name and Randomize; a first run has neither.

@@ -30,6 +30,7 @@
 #include "help/logobox.h"
 #include "platform/accessible.h"
 #include "platform/imagebox.h"
+#include "platform/numbers.h"
 #include "platform/palette.h"
 #include "platform/platform.h"
 #include "platform/settings.h"
@@ -455,7 +456,7 @@ void TMainForm::SplashTimeTimer() {
   }
   CurrentPlatform().Pause(100);
   ui->PlrNameLabl->setText(PlayerName);
-  ui->BetLabl->setText(tr("Game Pot:  $%1").arg(2LL * CurrentBet));
+  ui->BetLabl->setText(tr("Game Pot:  %1").arg(Dollars(2LL * CurrentBet)));
   emit Events->GameStarted(Bank, PlayerName);
   BetClick();
 }
@@ -470,7 +471,7 @@ void TMainForm::WelcomeTable() {
 // --- Money -----------------------------------------------------------------------------------
 
 void TMainForm::UpdateMoney() {
-  ui->BankLabl->setText(BankLeft != 0 ? tr("Bank: $%1").arg(BankLeft) : tr("(Empty)"));
+  ui->BankLabl->setText(BankLeft != 0 ? tr("Bank: %1").arg(Dollars(BankLeft)) : tr("(Empty)"));
   // A bill that has the keyboard's focus keeps it through the new column: the focus goes to the
   // bill of the same value if there still is one, else to the next smaller, else to the bet box.
   const auto focused = std::find(MoneySlot.begin(), MoneySlot.end(), focusWidget());
@@ -489,7 +490,7 @@ void TMainForm::UpdateMoney() {
     box->setVisible(bill != 0);
     if (bill != 0) {
       ShowImage(box, BillImageId(bill));
-      box->setAccessibleName(tr("Bet $%1").arg(bill));
+      box->setAccessibleName(tr("Bet %1").arg(Dollars(bill)));
     } else {
       ClearImage(box);
     }
@@ -511,7 +512,7 @@ void TMainForm::UpdateMoney() {
 void TMainForm::OfferBills(bool on) {
   for (int slot = 0; slot < 5; ++slot) {
     const bool offered = on && MoneySlotValue[slot] != 0;
-    MoneySlot[slot]->setToolTip(offered ? tr("Bet $%1").arg(MoneySlotValue[slot]) : QString());
+    MoneySlot[slot]->setToolTip(offered ? tr("Bet %1").arg(Dollars(MoneySlotValue[slot])) : QString());
     MoneySlot[slot]->setFocusPolicy(offered ? Qt::TabFocus : Qt::NoFocus);
   }
 }
@@ -557,8 +558,8 @@ void TMainForm::BetClick() {
   if (!CheckBet()) return;
   kingOhearts->stop();
   KingOnDealer = 0;
-  ui->BetLabl->setText(tr("Game Pot:  $%1").arg(2LL * CurrentBet));
-  ui->LastBetLabl->setText(tr("Last Bet: $%1").arg(CurrentBet));
+  ui->BetLabl->setText(tr("Game Pot:  %1").arg(Dollars(2LL * CurrentBet)));
+  ui->LastBetLabl->setText(tr("Last Bet: %1").arg(Dollars(CurrentBet)));
   EnterState(State == TableState::Welcome ? TableState::DealingFirstHand : TableState::Dealing);
   ui->BetEdit->setText(QString());
   BankLeft = Bank - CurrentBet;

@@ -13,6 +13,7 @@
 
 #include "game/handrank.h"
 #include "platform/accessible.h"
+#include "platform/numbers.h"
 #include "platform/words.h"
 
 QString ResultWords(Outcome outcome) {
@@ -52,7 +53,7 @@ QString ShowdownWords(const ShowdownRecord& r) {
 }
 
 QString BankWords(std::int32_t bank) {
-  return bank != 0 ? QCoreApplication::translate("TMainForm", "Bank: $%1").arg(bank)
+  return bank != 0 ? QCoreApplication::translate("TMainForm", "Bank: %1").arg(Dollars(bank))
                    : QCoreApplication::translate("TMainForm", "(Empty)");
 }
 
@@ -136,11 +137,12 @@ void TableVoice::BankShown(std::int32_t bankLeft, std::int32_t bet) {
 
 void TableVoice::BillAdded(std::int32_t bill, std::int32_t bet, std::int32_t bankLeft, std::int32_t next) {
   Tell([bill, bet, bankLeft, next] {
-    QString news = QCoreApplication::translate("TableVoice", "Bet $%1, $%2 left.").arg(bet).arg(bankLeft);
+    QString news =
+        QCoreApplication::translate("TableVoice", "Bet %1, %2 left.").arg(Dollars(bet), Dollars(bankLeft));
     // The bill spent may be gone, and the focus with it: where it went is news too.
     if (next == 0) news += ' ' + QCoreApplication::translate("TableVoice", "Now on the bet box.");
     if (next != 0 && next != bill)
-      news += ' ' + QCoreApplication::translate("TableVoice", "Now on the $%1 bill.").arg(next);
+      news += ' ' + QCoreApplication::translate("TableVoice", "Now on the %1 bill.").arg(Dollars(next));
     return news;
   });
 }
@@ -160,9 +162,8 @@ QString TableVoice::TableWords() const {
     parts << QCoreApplication::translate("TableVoice", "Your hand: %1.").arg(HandWords(rank_))
           << CardsWords(hand_, down_) + '.'
           << QCoreApplication::translate("TableVoice", "The Dealer's cards are face down.")
-          << QCoreApplication::translate("TableVoice", "Your bet: $%1, Game Pot: $%2.")
-                 .arg(betBeside_)
-                 .arg(2LL * betBeside_)
+          << QCoreApplication::translate("TableVoice", "Your bet: %1, Game Pot: %2.")
+                 .arg(Dollars(betBeside_), Dollars(2LL * betBeside_))
           << BankWords(bankShown_) + '.';
     return parts.join(' ');
   }
@@ -171,12 +172,13 @@ QString TableVoice::TableWords() const {
     parts << ShowdownWords(r)
           << QCoreApplication::translate("TableVoice", "Your cards: %1.").arg(CardsWords(r.player))
           << QCoreApplication::translate("TableVoice", "The Dealer's cards: %1.").arg(CardsWords(r.dealer))
-          << QCoreApplication::translate("TableVoice", "Last bet $%1.").arg(r.bet);
+          << QCoreApplication::translate("TableVoice", "Last bet %1.").arg(Dollars(r.bet));
   } else {
     parts << QCoreApplication::translate("TableVoice", "No hand on the table.");
   }
   parts << BankWords(bankShown_) + '.';
-  if (betBeside_ > 0) parts << QCoreApplication::translate("TableVoice", "New bet: $%1.").arg(betBeside_);
+  if (betBeside_ > 0)
+    parts << QCoreApplication::translate("TableVoice", "New bet: %1.").arg(Dollars(betBeside_));
   return parts.join(' ');
 }
 

@@ -945,6 +945,48 @@ KONTAKT ZU DEN ENTWICKLERN:
     </message>
 </context>
 <context>
+    <name>Numbers</name>
+    <message>
+        <source>$%1</source>
+        <translation>%1&#xa0;$</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation>%1&#xa0;%</translation>
+    </message>
+</context>
+<context>
+    <name>Pictures</name>
+    <message>
+        <source>You&apos;re Broke!</source>
+        <translation>Pleite!</translation>
+    </message>
+    <message>
+        <source>Game Over</source>
+        <translation>Spiel vorbei</translation>
+    </message>
+    <message>
+        <source>Credit Extension</source>
+        <translation>Kreditrahmen</translation>
+    </message>
+    <message>
+        <source>Approved!</source>
+        <translation>erweitert!</translation>
+    </message>
+    <message>
+        <source>Five-card draw against the House</source>
+        <translation>Fünf-Karten-Draw gegen das Haus</translation>
+    </message>
+    <message>
+        <source>© 2026 the</source>
+        <translation>© 2026 die</translation>
+    </message>
+    <message>
+        <source>Brindlewharf developers</source>
+        <translation>Brindlewharf-Entwickler</translation>
+    </message>
+</context>
+<context>
     <name>Refusals</name>
     <message>
         <source>Invalid bet charactor!</source>
@@ -1814,12 +1856,12 @@ nicht für Ansprüche, Schäden oder andere Verluste, die aus seiner Nutzung ode
         <translation>&amp;Karten her!</translation>
     </message>
     <message>
-        <source>Your starting bank account is $%1</source>
-        <translation>Ihr Startkapital beträgt $%1</translation>
-    </message>
-    <message>
         <source>Space shows the next back</source>
         <translation>Leertaste zeigt den nächsten Rücken</translation>
+    </message>
+    <message>
+        <source>Your starting bank account is %1</source>
+        <translation>Ihr Startguthaben beträgt %1</translation>
     </message>
 </context>
 <context>
@@ -1965,28 +2007,12 @@ nicht für Ansprüche, Schäden oder andere Verluste, die aus seiner Nutzung ode
         <translation>Status</translation>
     </message>
     <message>
-        <source>Game Pot:  $%1</source>
-        <translation>Pot:  $%1</translation>
-    </message>
-    <message>
         <source>Welcome to Brindlewharf!</source>
         <translation>Willkommen bei Brindlewharf!</translation>
     </message>
     <message>
-        <source>Bank: $%1</source>
-        <translation>Bank: $%1</translation>
-    </message>
-    <message>
         <source>(Empty)</source>
         <translation>(Leer)</translation>
-    </message>
-    <message>
-        <source>Bet $%1</source>
-        <translation>Setze $%1</translation>
-    </message>
-    <message>
-        <source>Last Bet: $%1</source>
-        <translation>Letzter Einsatz: $%1</translation>
     </message>
     <message>
         <source>no card</source>
@@ -2043,6 +2069,22 @@ nicht für Ansprüche, Schäden oder andere Verluste, die aus seiner Nutzung ode
     <message>
         <source>%1, face down, to be replaced</source>
         <translation>%1, verdeckt, wird getauscht</translation>
+    </message>
+    <message>
+        <source>Game Pot:  %1</source>
+        <translation>Pot:  %1</translation>
+    </message>
+    <message>
+        <source>Bank: %1</source>
+        <translation>Guthaben: %1</translation>
+    </message>
+    <message>
+        <source>Bet %1</source>
+        <translation>%1 setzen</translation>
+    </message>
+    <message>
+        <source>Last Bet: %1</source>
+        <translation>Letzter Einsatz: %1</translation>
     </message>
 </context>
 <context>
@@ -2252,14 +2294,6 @@ nicht für Ansprüche, Schäden oder andere Verluste, die aus seiner Nutzung ode
         <translation>Brindlewharf-Statistik (*.bwf)</translation>
     </message>
     <message>
-        <source>%1 Hand</source>
-        <translation>%1 Hand</translation>
-    </message>
-    <message>
-        <source>%1 Hands</source>
-        <translation>%1 Hände</translation>
-    </message>
-    <message>
         <source>%1 won:  %2</source>
         <translation>%1 gewann:  %2</translation>
     </message>
@@ -2339,6 +2373,13 @@ nicht für Ansprüche, Schäden oder andere Verluste, die aus seiner Nutzung ode
         <source>%1, %2</source>
         <translation>%1, %2</translation>
     </message>
+    <message numerus="yes">
+        <source>%1 Hand(s)</source>
+        <translation>
+            <numerusform>%1 Hand</numerusform>
+            <numerusform>%1 Hände</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>TableVoice</name>
@@ -2371,10 +2412,6 @@ nicht für Ansprüche, Schäden oder andere Verluste, die aus seiner Nutzung ode
         <translation>Die Karten des Gebers: %1.</translation>
     </message>
     <message>
-        <source>Last bet $%1.</source>
-        <translation>Letzter Einsatz $%1.</translation>
-    </message>
-    <message>
         <source>You stand pat: %1.</source>
         <translation>Sie behalten alle: %1.</translation>
     </message>
@@ -2383,16 +2420,8 @@ nicht für Ansprüche, Schäden oder andere Verluste, die aus seiner Nutzung ode
         <translation>Sie ziehen %1: %2.</translation>
     </message>
     <message>
-        <source>Bet $%1, $%2 left.</source>
-        <translation>Einsatz $%1, $%2 übrig.</translation>
-    </message>
-    <message>
         <source>Now on the bet box.</source>
         <translation>Jetzt im Einsatzfeld.</translation>
-    </message>
-    <message>
-        <source>Now on the $%1 bill.</source>
-        <translation>Jetzt auf dem $%1-Schein.</translation>
     </message>
     <message>
         <source>New game.</source>
@@ -2403,16 +2432,28 @@ nicht für Ansprüche, Schäden oder andere Verluste, die aus seiner Nutzung ode
         <translation>Ihr Blatt: %1.</translation>
     </message>
     <message>
-        <source>Your bet: $%1, Game Pot: $%2.</source>
-        <translation>Ihr Einsatz: $%1, Pot: $%2.</translation>
-    </message>
-    <message>
         <source>No hand on the table.</source>
         <translation>Kein Blatt auf dem Tisch.</translation>
     </message>
     <message>
-        <source>New bet: $%1.</source>
-        <translation>Neuer Einsatz: $%1.</translation>
+        <source>Bet %1, %2 left.</source>
+        <translation>Einsatz %1, %2 übrig.</translation>
+    </message>
+    <message>
+        <source>Now on the %1 bill.</source>
+        <translation>Jetzt auf dem %1-Schein.</translation>
+    </message>
+    <message>
+        <source>Your bet: %1, Game Pot: %2.</source>
+        <translation>Ihr Einsatz: %1, Pot: %2.</translation>
+    </message>
+    <message>
+        <source>Last bet %1.</source>
+        <translation>Letzter Einsatz %1.</translation>
+    </message>
+    <message>
+        <source>New bet: %1.</source>
+        <translation>Neuer Einsatz: %1.</translation>
     </message>
 </context>
 </TS>

@@ -945,6 +945,48 @@ CONTACTAR CON LOS AUTORES:
     </message>
 </context>
 <context>
+    <name>Numbers</name>
+    <message>
+        <source>$%1</source>
+        <translation>%1&#xa0;$</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation>%1&#xa0;%</translation>
+    </message>
+</context>
+<context>
+    <name>Pictures</name>
+    <message>
+        <source>You&apos;re Broke!</source>
+        <translation>¡Arruinado!</translation>
+    </message>
+    <message>
+        <source>Game Over</source>
+        <translation>Fin de la partida</translation>
+    </message>
+    <message>
+        <source>Credit Extension</source>
+        <translation>Crédito</translation>
+    </message>
+    <message>
+        <source>Approved!</source>
+        <translation>¡concedido!</translation>
+    </message>
+    <message>
+        <source>Five-card draw against the House</source>
+        <translation>Póquer cubierto contra la casa</translation>
+    </message>
+    <message>
+        <source>© 2026 the</source>
+        <translation>© 2026 los</translation>
+    </message>
+    <message>
+        <source>Brindlewharf developers</source>
+        <translation>desarrolladores de Brindlewharf</translation>
+    </message>
+</context>
+<context>
     <name>Refusals</name>
     <message>
         <source>Invalid bet charactor!</source>
@@ -1814,12 +1856,12 @@ reclamación, daño u otra pérdida que se derive de su uso o de su comercio.&lt
         <translation>¡&amp;A repartir!</translation>
     </message>
     <message>
-        <source>Your starting bank account is $%1</source>
-        <translation>Su saldo inicial es de $%1</translation>
-    </message>
-    <message>
         <source>Space shows the next back</source>
         <translation>Espacio muestra el reverso siguiente</translation>
+    </message>
+    <message>
+        <source>Your starting bank account is %1</source>
+        <translation>Su saldo inicial es de %1</translation>
     </message>
 </context>
 <context>
@@ -1965,28 +2007,12 @@ reclamación, daño u otra pérdida que se derive de su uso o de su comercio.&lt
         <translation>Estado</translation>
     </message>
     <message>
-        <source>Game Pot:  $%1</source>
-        <translation>Bote:  $%1</translation>
-    </message>
-    <message>
         <source>Welcome to Brindlewharf!</source>
         <translation>¡Bienvenido a Brindlewharf!</translation>
     </message>
     <message>
-        <source>Bank: $%1</source>
-        <translation>Saldo: $%1</translation>
-    </message>
-    <message>
         <source>(Empty)</source>
         <translation>(Vacía)</translation>
-    </message>
-    <message>
-        <source>Bet $%1</source>
-        <translation>Apostar $%1</translation>
-    </message>
-    <message>
-        <source>Last Bet: $%1</source>
-        <translation>Última apuesta: $%1</translation>
     </message>
     <message>
         <source>no card</source>
@@ -2043,6 +2069,22 @@ reclamación, daño u otra pérdida que se derive de su uso o de su comercio.&lt
     <message>
         <source>%1, face down, to be replaced</source>
         <translation>%1, boca abajo, para cambiar</translation>
+    </message>
+    <message>
+        <source>Game Pot:  %1</source>
+        <translation>Bote:  %1</translation>
+    </message>
+    <message>
+        <source>Bank: %1</source>
+        <translation>Saldo: %1</translation>
+    </message>
+    <message>
+        <source>Bet %1</source>
+        <translation>Apostar %1</translation>
+    </message>
+    <message>
+        <source>Last Bet: %1</source>
+        <translation>Última apuesta: %1</translation>
     </message>
 </context>
 <context>
@@ -2252,14 +2294,6 @@ reclamación, daño u otra pérdida que se derive de su uso o de su comercio.&lt
         <translation>Estadísticas de Brindlewharf (*.bwf)</translation>
     </message>
     <message>
-        <source>%1 Hand</source>
-        <translation>%1 mano</translation>
-    </message>
-    <message>
-        <source>%1 Hands</source>
-        <translation>%1 manos</translation>
-    </message>
-    <message>
         <source>%1 won:  %2</source>
         <translation>%1 ganó:  %2</translation>
     </message>
@@ -2339,6 +2373,13 @@ reclamación, daño u otra pérdida que se derive de su uso o de su comercio.&lt
         <source>%1, %2</source>
         <translation>%1, %2</translation>
     </message>
+    <message numerus="yes">
+        <source>%1 Hand(s)</source>
+        <translation>
+            <numerusform>%1 mano</numerusform>
+            <numerusform>%1 manos</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>TableVoice</name>
@@ -2371,10 +2412,6 @@ reclamación, daño u otra pérdida que se derive de su uso o de su comercio.&lt
         <translation>Las cartas del crupier: %1.</translation>
     </message>
     <message>
-        <source>Last bet $%1.</source>
-        <translation>Última apuesta $%1.</translation>
-    </message>
-    <message>
         <source>You stand pat: %1.</source>
         <translation>Se planta: %1.</translation>
     </message>
@@ -2383,16 +2420,8 @@ reclamación, daño u otra pérdida que se derive de su uso o de su comercio.&lt
         <translation>Roba %1: %2.</translation>
     </message>
     <message>
-        <source>Bet $%1, $%2 left.</source>
-        <translation>Apuesta $%1, quedan $%2.</translation>
-    </message>
-    <message>
         <source>Now on the bet box.</source>
         <translation>Ahora en la casilla de apuesta.</translation>
-    </message>
-    <message>
-        <source>Now on the $%1 bill.</source>
-        <translation>Ahora en el billete de $%1.</translation>
     </message>
     <message>
         <source>New game.</source>
@@ -2403,16 +2432,28 @@ reclamación, daño u otra pérdida que se derive de su uso o de su comercio.&lt
         <translation>Su mano: %1.</translation>
     </message>
     <message>
-        <source>Your bet: $%1, Game Pot: $%2.</source>
-        <translation>Su apuesta: $%1, bote: $%2.</translation>
-    </message>
-    <message>
         <source>No hand on the table.</source>
         <translation>No hay mano en la mesa.</translation>
     </message>
     <message>
-        <source>New bet: $%1.</source>
-        <translation>Nueva apuesta: $%1.</translation>
+        <source>Bet %1, %2 left.</source>
+        <translation>Apuesta %1, quedan %2.</translation>
+    </message>
+    <message>
+        <source>Now on the %1 bill.</source>
+        <translation>Ahora en el billete de %1.</translation>
+    </message>
+    <message>
+        <source>Your bet: %1, Game Pot: %2.</source>
+        <translation>Su apuesta: %1, bote: %2.</translation>
+    </message>
+    <message>
+        <source>Last bet %1.</source>
+        <translation>Última apuesta %1.</translation>
+    </message>
+    <message>
+        <source>New bet: %1.</source>
+        <translation>Nueva apuesta: %1.</translation>
     </message>
 </context>
 </TS>

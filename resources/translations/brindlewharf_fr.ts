@@ -945,6 +945,48 @@ CONTACTER LES AUTEURS&#xa0;:
     </message>
 </context>
 <context>
+    <name>Numbers</name>
+    <message>
+        <source>$%1</source>
+        <translation>%1&#xa0;$</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation>%1&#xa0;%</translation>
+    </message>
+</context>
+<context>
+    <name>Pictures</name>
+    <message>
+        <source>You&apos;re Broke!</source>
+        <translation>Ruiné&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Game Over</source>
+        <translation>Partie terminée</translation>
+    </message>
+    <message>
+        <source>Credit Extension</source>
+        <translation>Crédit</translation>
+    </message>
+    <message>
+        <source>Approved!</source>
+        <translation>accordé&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Five-card draw against the House</source>
+        <translation>Poker fermé contre la maison</translation>
+    </message>
+    <message>
+        <source>© 2026 the</source>
+        <translation>© 2026 les</translation>
+    </message>
+    <message>
+        <source>Brindlewharf developers</source>
+        <translation>développeurs de Brindlewharf</translation>
+    </message>
+</context>
+<context>
     <name>Refusals</name>
     <message>
         <source>Invalid bet charactor!</source>
@@ -1814,12 +1856,12 @@ d&apos;aucune réclamation, d&apos;aucun dommage ni d&apos;aucune autre perte li
         <translation>&amp;Distribuez&#xa0;!</translation>
     </message>
     <message>
-        <source>Your starting bank account is $%1</source>
-        <translation>Votre banque de départ est de $%1</translation>
-    </message>
-    <message>
         <source>Space shows the next back</source>
         <translation>Espace montre le dos suivant</translation>
+    </message>
+    <message>
+        <source>Your starting bank account is %1</source>
+        <translation>Votre capital de départ est de %1</translation>
     </message>
 </context>
 <context>
@@ -1965,28 +2007,12 @@ d&apos;aucune réclamation, d&apos;aucun dommage ni d&apos;aucune autre perte li
         <translation>État</translation>
     </message>
     <message>
-        <source>Game Pot:  $%1</source>
-        <translation>Pot&#xa0;:  $%1</translation>
-    </message>
-    <message>
         <source>Welcome to Brindlewharf!</source>
         <translation>Bienvenue à Brindlewharf&#xa0;!</translation>
     </message>
     <message>
-        <source>Bank: $%1</source>
-        <translation>Banque&#xa0;: $%1</translation>
-    </message>
-    <message>
         <source>(Empty)</source>
         <translation>(Vide)</translation>
-    </message>
-    <message>
-        <source>Bet $%1</source>
-        <translation>Miser $%1</translation>
-    </message>
-    <message>
-        <source>Last Bet: $%1</source>
-        <translation>Dernière mise&#xa0;: $%1</translation>
     </message>
     <message>
         <source>no card</source>
@@ -2043,6 +2069,22 @@ d&apos;aucune réclamation, d&apos;aucun dommage ni d&apos;aucune autre perte li
     <message>
         <source>%1, face down, to be replaced</source>
         <translation>%1, face cachée, à remplacer</translation>
+    </message>
+    <message>
+        <source>Game Pot:  %1</source>
+        <translation>Pot&#xa0;:  %1</translation>
+    </message>
+    <message>
+        <source>Bank: %1</source>
+        <translation>Capital&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Bet %1</source>
+        <translation>Miser %1</translation>
+    </message>
+    <message>
+        <source>Last Bet: %1</source>
+        <translation>Dernière mise&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -2252,14 +2294,6 @@ d&apos;aucune réclamation, d&apos;aucun dommage ni d&apos;aucune autre perte li
         <translation>Statistiques de Brindlewharf (*.bwf)</translation>
     </message>
     <message>
-        <source>%1 Hand</source>
-        <translation>%1 main</translation>
-    </message>
-    <message>
-        <source>%1 Hands</source>
-        <translation>%1 mains</translation>
-    </message>
-    <message>
         <source>%1 won:  %2</source>
         <translation>%1 a gagné&#xa0;:  %2</translation>
     </message>
@@ -2339,6 +2373,13 @@ d&apos;aucune réclamation, d&apos;aucun dommage ni d&apos;aucune autre perte li
         <source>%1, %2</source>
         <translation>%1, %2</translation>
     </message>
+    <message numerus="yes">
+        <source>%1 Hand(s)</source>
+        <translation>
+            <numerusform>%1 main</numerusform>
+            <numerusform>%1 mains</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>TableVoice</name>
@@ -2371,28 +2412,16 @@ d&apos;aucune réclamation, d&apos;aucun dommage ni d&apos;aucune autre perte li
         <translation>Les cartes du donneur&#xa0;: %1.</translation>
     </message>
     <message>
-        <source>Last bet $%1.</source>
-        <translation>Dernière mise $%1.</translation>
-    </message>
-    <message>
         <source>You stand pat: %1.</source>
-        <translation>Vous restez servi : %1.</translation>
+        <translation>Vous restez servi&#xa0;: %1.</translation>
     </message>
     <message>
         <source>You drew %1: %2.</source>
-        <translation>Vous tirez %1 : %2.</translation>
-    </message>
-    <message>
-        <source>Bet $%1, $%2 left.</source>
-        <translation>Mise $%1, reste $%2.</translation>
+        <translation>Vous tirez %1&#xa0;: %2.</translation>
     </message>
     <message>
         <source>Now on the bet box.</source>
         <translation>Maintenant sur la case de mise.</translation>
-    </message>
-    <message>
-        <source>Now on the $%1 bill.</source>
-        <translation>Maintenant sur le billet de $%1.</translation>
     </message>
     <message>
         <source>New game.</source>
@@ -2400,19 +2429,31 @@ d&apos;aucune réclamation, d&apos;aucun dommage ni d&apos;aucune autre perte li
     </message>
     <message>
         <source>Your hand: %1.</source>
-        <translation>Votre main : %1.</translation>
-    </message>
-    <message>
-        <source>Your bet: $%1, Game Pot: $%2.</source>
-        <translation>Votre mise : $%1, pot : $%2.</translation>
+        <translation>Votre main&#xa0;: %1.</translation>
     </message>
     <message>
         <source>No hand on the table.</source>
         <translation>Aucune main sur la table.</translation>
     </message>
     <message>
-        <source>New bet: $%1.</source>
-        <translation>Nouvelle mise : $%1.</translation>
+        <source>Bet %1, %2 left.</source>
+        <translation>Mise %1, reste %2.</translation>
+    </message>
+    <message>
+        <source>Now on the %1 bill.</source>
+        <translation>Maintenant sur le billet de %1.</translation>
+    </message>
+    <message>
+        <source>Your bet: %1, Game Pot: %2.</source>
+        <translation>Votre mise&#xa0;: %1, pot&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>Last bet %1.</source>
+        <translation>Dernière mise %1.</translation>
+    </message>
+    <message>
+        <source>New bet: %1.</source>
+        <translation>Nouvelle mise&#xa0;: %1.</translation>
     </message>
 </context>
 </TS>
