@@ -204,7 +204,7 @@
     </message>
     <message>
         <source>Hand Rank program error.. Please notify the author</source>
-        <translation>Error al valorar la mano.. Por favor, avise a los autores</translation>
+        <translation>Error al valorar la mano. Por favor, avise a los autores</translation>
     </message>
     <message>
         <source>(None)</source>
@@ -234,12 +234,12 @@
     </message>
     <message>
         <source>%1 high Straight</source>
-        <translation>Escalera hasta %1</translation>
+        <translation>Escalera al %1</translation>
     </message>
     <message>
         <source>%1 high Flush 
 (%2)</source>
-        <translation>Color hasta %1 
+        <translation>Color al %1 
 (%2)</translation>
     </message>
     <message>
@@ -255,7 +255,7 @@
     <message>
         <source>%1 high Straight Flush 
 (%2)</source>
-        <translation>Escalera de color hasta %1 
+        <translation>Escalera de color al %1 
 (%2)</translation>
     </message>
     <message>
@@ -361,7 +361,7 @@ EL JUEGO EN RESUMEN:
     <message>
         <source>Unlike draw poker in a casino, and much like video poker, you bet only at the start of each hand. Further bets during a hand were left out to keep the game simple and quick. If you would like to see them, or anything else, see Contacting the Author.
 </source>
-        <translation>A diferencia del póquer cerrado de casino, y como en el videopóquer, solo se apuesta al principio de cada mano. Las apuestas durante la mano se dejaron fuera para que el juego sea sencillo y rápido. Si le gustaría tenerlas, o cualquier otra cosa, consulte «Contactar con los autores».
+        <translation>A diferencia del póquer cerrado de casino, y como en el videopóquer, solo se apuesta al principio de cada mano. Las apuestas durante la mano se dejaron fuera para que el juego sea sencillo y rápido. Si quiere tenerlas, o cualquier otra cosa, consulte «Contactar con los autores».
 </translation>
     </message>
     <message>
@@ -723,7 +723,7 @@ CONTACTAR CON LOS AUTORES:
     <message>
         <source> Eight High Straight Flush 
 (Diamonds)</source>
-        <translation> Escalera de color hasta Ocho 
+        <translation> Escalera de color al Ocho 
 (Diamantes)</translation>
     </message>
     <message>
@@ -763,7 +763,7 @@ CONTACTAR CON LOS AUTORES:
     <message>
         <source>King High Flush
 (Spades)</source>
-        <translation>Color hasta Rey
+        <translation>Color al Rey
 (Picas)</translation>
     </message>
     <message>
@@ -776,7 +776,7 @@ CONTACTAR CON LOS AUTORES:
     </message>
     <message>
         <source>Jack High Straight</source>
-        <translation>Escalera hasta Jota</translation>
+        <translation>Escalera a la Jota</translation>
     </message>
     <message>
         <source>Five cards in sequence, such as J, 10, 9, 8, 7. The highest card decides, so 9-8-7-6-5 beats 7-6-5-4-3. The ace counts high or low: A-K-Q-J-10 and 5-4-3-2-A are both straights.</source>
@@ -1004,7 +1004,7 @@ CONTACTAR CON LOS AUTORES:
         <source>Your last bet exceeds your bank account!
          Decrease your bet..</source>
         <translation>¡Su última apuesta supera su saldo!
-         Apueste menos..</translation>
+         Apueste menos.</translation>
     </message>
     <message>
         <source>Bet Overflow</source>
@@ -1014,7 +1014,7 @@ CONTACTAR CON LOS AUTORES:
         <source>No betting charactors!
       Try again..</source>
         <translation>¡Eso no es una apuesta!
-      Inténtelo otra vez..</translation>
+      Inténtelo otra vez.</translation>
     </message>
     <message>
         <source>Illegal Bet</source>
@@ -1024,29 +1024,29 @@ CONTACTAR CON LOS AUTORES:
         <source>You don&apos;t have that much!
        Try again..</source>
         <translation>¡No tiene tanto!
-       Inténtelo otra vez..</translation>
+       Inténtelo otra vez.</translation>
     </message>
     <message>
         <source>You must bet something..</source>
-        <translation>Tiene que apostar algo..</translation>
+        <translation>Tiene que apostar algo.</translation>
     </message>
     <message>
         <source>The bank can&apos;t hold a win that big!
       Decrease your bet..</source>
         <translation>¡El saldo no admite una ganancia tan grande!
-      Apueste menos..</translation>
+      Apueste menos.</translation>
     </message>
     <message>
         <source>You must enter a valid bet.
       Try Again..</source>
         <translation>Introduzca una apuesta válida.
-      Inténtelo otra vez..</translation>
+      Inténtelo otra vez.</translation>
     </message>
     <message>
         <source>You don&apos;t have that much!
        Try Again..</source>
         <translation>¡No tiene tanto!
-       Inténtelo otra vez..</translation>
+       Inténtelo otra vez.</translation>
     </message>
     <message>
         <source>Illegal Draw</source>
@@ -1068,13 +1068,13 @@ CONTACTAR CON LOS AUTORES:
         <source>Name must be 10 letters or less.
         Try Again..</source>
         <translation>El nombre debe tener 10 letras como máximo.
-        Inténtelo otra vez..</translation>
+        Inténtelo otra vez.</translation>
     </message>
     <message>
         <source>Name must not hold tabs or line breaks.
         Try Again..</source>
         <translation>El nombre no puede contener tabulaciones ni saltos de línea.
-        Inténtelo otra vez..</translation>
+        Inténtelo otra vez.</translation>
     </message>
 </context>
 <context>
@@ -1564,7 +1564,7 @@ reclamación, daño u otra pérdida que se derive de su uso o de su comercio.&lt
     </message>
     <message>
         <source>Thanks for playing</source>
-        <translation>Gracias por jugar</translation>
+        <translation>¡Gracias por jugar a</translation>
     </message>
     <message>
         <source>Brindlewharf! </source>
@@ -1960,11 +1960,11 @@ reclamación, daño u otra pérdida que se derive de su uso o de su comercio.&lt
     </message>
     <message>
         <source>Push.. Split the Pot!</source>
-        <translation>Empate.. ¡Se reparte el bote!</translation>
+        <translation>Empate: ¡se reparte el bote!</translation>
     </message>
     <message>
         <source>Welcome to Brindlewharf..</source>
-        <translation>Bienvenido a Brindlewharf..</translation>
+        <translation>¡Bienvenido a Brindlewharf!</translation>
     </message>
     <message>
         <source>  Change your bet or click Deal to play</source>
@@ -2012,7 +2012,7 @@ reclamación, daño u otra pérdida que se derive de su uso o de su comercio.&lt
     </message>
     <message>
         <source>(Empty)</source>
-        <translation>(Vacía)</translation>
+        <translation>(Sin saldo)</translation>
     </message>
     <message>
         <source>no card</source>
@@ -2036,7 +2036,7 @@ reclamación, daño u otra pérdida que se derive de su uso o de su comercio.&lt
     </message>
     <message>
         <source>Place your bet..</source>
-        <translation>Hagan juego..</translation>
+        <translation>Haga su apuesta.</translation>
     </message>
     <message>
         <source>Your hand: %1</source>
@@ -2103,7 +2103,7 @@ reclamación, daño u otra pérdida que se derive de su uso o de su comercio.&lt
     </message>
     <message>
         <source>Open saved Stats..</source>
-        <translation>Abrir estadísticas guardadas..</translation>
+        <translation>Abrir estadísticas guardadas...</translation>
     </message>
     <message>
         <source>Current Game Stats</source>
