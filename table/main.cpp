@@ -8,6 +8,7 @@
 #include "help/about.h"
 #include "help/helpbox.h"
 #include "help/logobox.h"
+#include "history/handstore.h"
 #include "history/historybox.h"
 #include "platform/language.h"
 #include "platform/platform.h"
@@ -54,6 +55,9 @@ int main(int argc, char** argv) {
     KeepPlayersPlace(history, GameWindow::History);
     WireTable(MainForm, coach, history);
     ReopenWhenTheGameStarts(MainForm, coach, history);
+    // Every hand goes to the player's hand history, opened on a thread of its own once the table
+    // is up, well before the welcome dialog lets the first game begin.
+    QTimer::singleShot(0, history, [history] { history->KeepHandsIn(DefaultHandsFile()); });
     InstallDialogKeys(MainForm, [] { MainForm->ContentsClick(); });
 
     // Every window takes the application's icon; it is drawn once the table is on screen.

@@ -169,16 +169,15 @@ TEST(History, ARiggedGameInTheRowsTheCsvAndTheChart) {
   THistoryBox box;
   HandRecorder& recorder = *box.Recorder();
   const QString player = QStringLiteral("Al \"Ace\", Jr\r\nthe 2nd");
-  box.SetPlayerName(player);
-  recorder.GameStarted(1000);
+  recorder.GameStarted(1000, player);
   // A hand abandoned by New Game leaves nothing behind.
   recorder.HandDealt(kGame[0].dealt, kGame[0].dealer, 999, 1998);
   recorder.NewGameStarted(1000);
   for (const RiggedHand& h : kGame) {
     recorder.HandDealt(h.dealt, {}, h.bet, 2 * h.bet);
-    if (h.verdictBeforeDraw) recorder.CoachVerdict(h.coachPlace, h.dollarsBelow);
+    if (h.verdictBeforeDraw) recorder.CoachVerdict(h.coachPlace, h.dollarsBelow, {});
     recorder.DrawMade(h.discards, h.dealt, h.drawn);
-    if (!h.verdictBeforeDraw && h.coachPlace >= 0) recorder.CoachVerdict(h.coachPlace, h.dollarsBelow);
+    if (!h.verdictBeforeDraw && h.coachPlace >= 0) recorder.CoachVerdict(h.coachPlace, h.dollarsBelow, {});
     recorder.ShowdownSettled(Showdown(h));
     if (h.bankrupt) recorder.WentBankrupt();
   }
