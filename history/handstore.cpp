@@ -171,6 +171,7 @@ HandStore::~HandStore() { Close(); }
 bool HandStore::IsOpen() const { return QSqlDatabase::database(name_, false).isOpen(); }
 
 void HandStore::Close() {
+  writes_ = {};
   if (!QSqlDatabase::contains(name_)) return;
   QSqlDatabase::database(name_, false).close();
   QSqlDatabase::removeDatabase(name_);
@@ -322,39 +323,50 @@ bool HandStore::AddHand(std::int64_t game, const KeptHand& hand, const GameTotal
       e.Call() == CoachCall::NotBest
           ? ClassifyLeak(UnpackCards(e.dealt), UnpackDiscards(e.discards), UnpackDiscards(e.bestHold))
           : DrawLeak::None;
-  if (!db.transaction()) {
-    error_ = db.lastError().text();
-    return false;
+  // Prepared once: a hand's three statements are then only bound and run.
+  if (!writes_[0]) {
+    const char* const sql[] = {
+        "INSERT INTO hands VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)",
+        "INSERT INTO bank_runs VALUES (?, ?, ?, ?, ?, ?) ON CONFLICT (game, run) DO UPDATE SET "
+        "last = excluded.last, low = min(low, excluded.low), high = max(high, excluded.high)",
+        "UPDATE games SET end_bank = ?, hands = ?, won = ?, lost = ?, pushed = ?, money_won = ?, money_lost "
+        "= ?, "
+        "best_hand = ?, largest_pot = ?, win_streak = ?, loss_streak = ?, judged = ?, cents_below = ? WHERE "
+        "id = ?"};
+    for (std::size_t i = 0; i < writes_.size(); ++i) {
+      writes_[i] = std::make_unique<QSqlQuery>(db);
+      if (!writes_[i]->prepare(QLatin1String(sql[i]))) {
+        error_ = SqlError(*writes_[i]);
+        writes_ = {};
+        return false;
+      }
+    }
   }
-  QSqlQuery row(db);
-  row.prepare(QStringLiteral("INSERT INTO hands VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+  QSqlQuery &row = *writes_[0], &run = *writes_[1], &sums = *writes_[2];
+  int at = 0;
   for (const QVariant& v :
        {QVariant(qint64(game)), QVariant(qint64(hand.number)), QVariant(qint64(hand.when)), QVariant(e.bet),
         QVariant(e.bank), QVariant(CardsText(e.dealt)), QVariant(e.discards), QVariant(CardsText(e.drawn)),
         QVariant(CardsText(e.dealer)), QVariant(hand.playerKey), QVariant(hand.dealerKey),
         QVariant(int(e.outcome)), QVariant(int(e.coach)), judged ? QVariant(e.bestHold) : QVariant(),
         QVariant(qint64(e.centsBelow)), QVariant(int(leak))})
-    row.addBindValue(v);
-  QSqlQuery run(db);
-  run.prepare(
-      QStringLiteral("INSERT INTO bank_runs VALUES (?, ?, ?, ?, ?, ?) ON CONFLICT (game, run) DO UPDATE SET "
-                     "last = excluded.last, low = min(low, excluded.low), high = max(high, excluded.high)"));
+    row.bindValue(at++, v);
+  at = 0;
   for (const QVariant& v : {QVariant(qint64(game)), QVariant(qint64((hand.number - 1) / kRunLength)),
                             QVariant(e.bank), QVariant(e.bank), QVariant(e.bank), QVariant(e.bank)})
-    run.addBindValue(v);
-  QSqlQuery sums(db);
-  sums.prepare(
-      QStringLiteral("UPDATE games SET end_bank = ?, hands = ?, won = ?, lost = ?, pushed = ?, money_won = "
-                     "?, money_lost = ?, "
-                     "best_hand = ?, largest_pot = ?, win_streak = ?, loss_streak = ?, judged = ?, "
-                     "cents_below = ? WHERE id = ?"));
+    run.bindValue(at++, v);
+  at = 0;
   for (const QVariant& v :
        {QVariant(totals.endBank), QVariant(qint64(totals.hands)), QVariant(qint64(totals.won)),
         QVariant(qint64(totals.lost)), QVariant(qint64(totals.pushed)), QVariant(qint64(totals.moneyWon)),
         QVariant(qint64(totals.moneyLost)), QVariant(totals.bestHand), QVariant(qint64(totals.largestPot)),
         QVariant(qint64(totals.winStreak)), QVariant(qint64(totals.lossStreak)),
         QVariant(qint64(totals.judged)), QVariant(qint64(totals.centsBelow)), QVariant(qint64(game))})
-    sums.addBindValue(v);
+    sums.bindValue(at++, v);
+  if (!db.transaction()) {
+    error_ = db.lastError().text();
+    return false;
+  }
   for (QSqlQuery* q : {&row, &run, &sums}) {
     if (!q->exec()) {
       error_ = SqlError(*q);

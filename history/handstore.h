@@ -5,7 +5,9 @@
 // Its layout is at the top of handstore.cpp; any SQLite tool reads it.
 
 #include <QString>
+#include <array>
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 #include "game/handrank.h"
@@ -95,6 +97,8 @@ struct StoreOpening {
   QString error;
 };
 
+class QSqlQuery;
+
 class HandStore {
  public:
   HandStore();
@@ -138,6 +142,7 @@ class HandStore {
 
   QString name_;  // the connection's
   mutable QString error_;
+  std::array<std::unique_ptr<QSqlQuery>, 3> writes_;  // a hand's, prepared at its first
 };
 
 // Where the player's hand history lives: <data folder>/brindlewharf/history.sqlite.
