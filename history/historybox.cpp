@@ -132,6 +132,7 @@ THistoryBox::THistoryBox(QWidget* table)
   gameLabel_ = new QLabel(this);
   gameLabel_->setObjectName("GameLabl");
   gameLabel_->setTextFormat(Qt::PlainText);
+  gameLabel_->setWordWrap(true);
   thisGame_ = new QPushButton(tr("&This Game"), this);
   thisGame_->setObjectName("ThisGameBtn");
   thisGame_->setToolTip(tr("Back to the hands of the game in play"));

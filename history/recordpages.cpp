@@ -87,7 +87,7 @@ QString LeakMeaning(DrawLeak leak) {
     case DrawLeak::StoodPat:
       return LeakPage::tr("You kept all five cards where drawing was better.");
     case DrawLeak::BrokeMadeHand:
-      return LeakPage::tr("You drew to a straight or better that was worth more kept whole.");
+      return LeakPage::tr("You broke up a straight or better that was worth more kept whole.");
     case DrawLeak::BrokePair:
       return LeakPage::tr("You threw away a card of a pair that was worth keeping.");
     case DrawLeak::KeptKicker:
@@ -179,10 +179,14 @@ LeakPage::LeakPage(QWidget* parent)
   table_->setHorizontalHeaderLabels({tr("Mistake"), tr("Times"), tr("Cost"), tr("Cost each time")});
   table_->verticalHeader()->hide();
   table_->horizontalHeader()->setStretchLastSection(true);
+  // The kinds are few: the table is as tall as they are, and the examples have the rest.
+  table_->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
+  table_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Maximum);
+  examples_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(summary_);
-  layout->addWidget(table_, 1);
-  layout->addWidget(examples_);
+  layout->addWidget(table_);
+  layout->addWidget(examples_, 1);
   setTabOrder(summary_, table_);
   setTabOrder(table_, examples_);
 }

@@ -9,6 +9,8 @@
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTabWidget>
+#include <QTableView>
+#include <QTemporaryDir>
 #include <QTextDocumentFragment>
 #include <QTextEdit>
 #include <QTranslator>
@@ -22,9 +24,12 @@
 #include "help/about.h"
 #include "help/helpbox.h"
 #include "help/helptopics.h"
+#include "history/archive.h"
 #include "history/historybox.h"
+#include "history/recorder.h"
 #include "stats/statbox.h"
 #include "table/exitdlg.h"
+#include "table/handevents.h"
 #include "table/introdlg.h"
 #include "table/mainform.h"
 #include "table/tablestate.h"
@@ -158,6 +163,25 @@ TEST_F(PseudoTest, EveryTextTranslatedAndWhole) {
   HelpBox = new THelpBox(form);
   auto* history = new THistoryBox(form);
   WireHistory(form, history);
+  QTemporaryDir folder;
+  history->KeepHandsIn(folder.filePath("history.sqlite"));
+  // The history's pages over the database, once every hand kept so far is written.
+  const auto page = [&](THistoryBox::Tab tab) {
+    return [&, tab] {
+      int written = 0;
+      const auto target = history->Recorder()->History().Count();
+      auto* tabs = Named<QTabWidget>(history, "HistoryTabs");
+      QMetaObject::Connection c =
+          QObject::connect(history->Archive()->Writer(), &ArchiveWriter::HandWritten, history,
+                           [&](std::int64_t, std::int64_t n) { written = n; });
+      for (int turns = 0; written < target && turns < 500; ++turns)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
+      QObject::disconnect(c);
+      history->show();
+      tabs->setCurrentIndex(tab);
+      return history;
+    };
+  };
   const auto help = [&](const char* tab, const std::function<void()>& page) {
     return [&, tab, page] {
       HelpBox->show();
@@ -272,6 +296,30 @@ TEST_F(PseudoTest, EveryTextTranslatedAndWhole) {
       {"history window",
        [&] {
          history->show();
+         return history;
+       }},
+      {"history window, two games of a hand the coach found below the best",
+       [&] {
+         HandRecorder* r = history->Recorder();
+         const Hand dealt{C(King, H), C(King, D), C(Seven, Cl), C(Four, S), C(Two, H)};
+         for (int game = 0; game < 2; ++game) {
+           emit form->Events->GameStarted(Bank);
+           r->HandDealt(dealt, {}, 10, 20);
+           r->CoachVerdict(3, 1.25, {0, 0, 1, 1, 1});
+           r->DrawMade({0, 1, 1, 1, 1}, dealt, dealt);
+           r->ShowdownSettled({dealt, dealt, {}, {}, Push, 10, 20, Bank});
+         }
+         return page(THistoryBox::HandsTab)();
+       }},
+      {"history window, every game", page(THistoryBox::GamesTab)},
+      {"history window, lifetime figures", page(THistoryBox::LifetimeTab)},
+      {"history window, leaks", page(THistoryBox::LeaksTab)},
+      {"history window, an earlier game",
+       [&] {
+         page(THistoryBox::GamesTab)();
+         auto* games = Named<QTableView>(history, "GamesView");
+         games->setCurrentIndex(games->model()->index(games->model()->rowCount() - 1, 0));
+         Named<QPushButton>(history, "ShowHandsBtn")->click();
          return history;
        }},
       {"coach, after a worse draw",
