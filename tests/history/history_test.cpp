@@ -3,10 +3,12 @@
 // own) and the chart's figures.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QFile>
 #include <QGraphicsEffect>
 #include <QTableView>
 #include <QTemporaryDir>
+#include <QTest>
 #include <optional>
 #include <vector>
 
@@ -183,11 +185,17 @@ TEST(History, ARiggedGameInTheRowsTheCsvAndTheChart) {
     if (h.bankrupt) recorder.WentBankrupt();
   }
   box.show();
+  QApplication::setActiveWindow(&box);
 
-  const auto* view = Named<QTableView>(&box, "HandsView");
+  auto* view = Named<QTableView>(&box, "HandsView");
   const QAbstractItemModel* model = view->model();
   const int hands = static_cast<int>(std::size(kGame));
   ASSERT_EQ(model->rowCount(), hands);
+  // Opened, the newest hand is where a screen reader starts; Tab leaves the hands for the buttons.
+  EXPECT_EQ(view->currentIndex().row(), 0);
+  EXPECT_TRUE(view->hasFocus());
+  QTest::keyClick(view, Qt::Key_Tab);
+  EXPECT_EQ(QApplication::focusWidget(), Named(&box, "ExportBtn"));
   for (int i = 0; i < hands; ++i) {
     SCOPED_TRACE(kGame[i].rule);
     for (int c = 0; c < HistoryModel::ColumnCount; ++c)  // newest first

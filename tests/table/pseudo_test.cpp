@@ -4,6 +4,7 @@
 #include <QAbstractItemView>
 #include <QAccessible>
 #include <QAction>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -13,6 +14,7 @@
 #include <QTemporaryDir>
 #include <QTextDocumentFragment>
 #include <QTextEdit>
+#include <QThread>
 #include <QTranslator>
 #include <QXmlStreamReader>
 #include <functional>
@@ -165,20 +167,20 @@ TEST_F(PseudoTest, EveryTextTranslatedAndWhole) {
   WireHistory(form, history);
   QTemporaryDir folder;
   history->KeepHandsIn(folder.filePath("history.sqlite"));
+  int kept = 0, written = 0;
+  QObject::connect(history->Recorder(), &HandRecorder::HandKept, history, [&] { ++kept; });
+  QObject::connect(history->Archive()->Writer(), &ArchiveWriter::HandWritten, history, [&] { ++written; });
   // The history's pages over the database, once every hand kept so far is written.
   const auto page = [&](THistoryBox::Tab tab) {
     return [&, tab] {
-      int written = 0;
-      const auto target = history->Recorder()->History().Count();
-      auto* tabs = Named<QTabWidget>(history, "HistoryTabs");
-      QMetaObject::Connection c =
-          QObject::connect(history->Archive()->Writer(), &ArchiveWriter::HandWritten, history,
-                           [&](std::int64_t, std::int64_t n) { written = n; });
-      for (int turns = 0; written < target && turns < 500; ++turns)
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
-      QObject::disconnect(c);
+      QElapsedTimer waited;
+      waited.start();
+      while (written < kept && waited.elapsed() < 20'000) {
+        QCoreApplication::processEvents();
+        QThread::msleep(2);
+      }
       history->show();
-      tabs->setCurrentIndex(tab);
+      Named<QTabWidget>(history, "HistoryTabs")->setCurrentIndex(tab);
       return history;
     };
   };
