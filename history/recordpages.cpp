@@ -24,6 +24,7 @@ QTableWidget* FigureTable(QWidget* parent, const char* name) {
   // Tab leaves the table for the buttons; the arrows go from figure to figure.
   table->setTabKeyNavigation(false);
   table->setWordWrap(false);
+  table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
   return table;
 }
 
@@ -175,8 +176,9 @@ LeakPage::LeakPage(QWidget* parent)
     label->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
   }
   table_->setAccessibleName(tr("Mistakes by kind, costliest first"));
-  table_->setColumnCount(4);
-  table_->setHorizontalHeaderLabels({tr("Mistake"), tr("Times"), tr("Cost"), tr("Cost each time")});
+  table_->setColumnCount(5);
+  table_->setHorizontalHeaderLabels(
+      {tr("Mistake"), tr("Times"), tr("Cost"), tr("Cost each time"), tr("What it means")});
   table_->verticalHeader()->hide();
   table_->horizontalHeader()->setStretchLastSection(true);
   // The kinds are few: the table is as tall as they are, and the examples have the rest.
@@ -209,23 +211,21 @@ void LeakPage::Show(const LeakReport& report) {
                  Cents((report.cents + report.judged / 2) / std::max<std::int64_t>(report.judged, 1))));
   }
   table_->setRowCount(static_cast<int>(report.kinds.size()));
-  const QString heads[] = {tr("Mistake"), tr("Times"), tr("Cost"), tr("Cost each time")};
+  const QString heads[] = {tr("Mistake"), tr("Times"), tr("Cost"), tr("Cost each time"), tr("What it means")};
   QStringList examples;
   for (std::size_t r = 0; r < report.kinds.size(); ++r) {
     const LeakKind& k = report.kinds[r];
     const QString name = LeakName(k.leak);
     const QString values[] = {name, QString::number(k.count), Cents(k.cents),
-                              Cents((k.cents + k.count / 2) / std::max<std::int64_t>(k.count, 1))};
-    for (int c = 0; c < 4; ++c) {
-      QTableWidgetItem* item = Figure(values[c], name, heads[c], c > 0);
-      item->setToolTip(LeakMeaning(k.leak));
+                              Cents((k.cents + k.count / 2) / std::max<std::int64_t>(k.count, 1)),
+                              LeakMeaning(k.leak)};
+    for (int c = 0; c < 5; ++c) {
+      QTableWidgetItem* item = Figure(values[c], name, heads[c], c > 0 && c < 4);
       table_->setItem(static_cast<int>(r), c, item);
     }
     if (r >= 3) continue;
     const LeakExample& e = k.example;
-    examples << tr("%1. %2: %3 over %4. %5")
-                    .arg(r + 1)
-                    .arg(name, Cents(k.cents), Hands(k.count), LeakMeaning(k.leak))
+    examples << tr("%1. %2: %3 over %4.").arg(r + 1).arg(name, Cents(k.cents), Hands(k.count))
              << tr("   The costliest, game %1, hand %2: dealt %3; you kept %4, the best hold keeps %5 (%6 "
                    "below it).")
                     .arg(e.game)

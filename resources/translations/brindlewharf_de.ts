@@ -1098,10 +1098,6 @@ KONTAKT ZU DEN ENTWICKLERN:
         <translation>Der Coach hat %1 Ihrer Tausche bewertet. Die nicht besten haben Sie insgesamt %2 gekostet: im Schnitt %3 je Hand gegenüber dem jeweils besten Tausch.</translation>
     </message>
     <message>
-        <source>%1. %2: %3 over %4. %5</source>
-        <translation>%1. %2: %3 in %4. %5</translation>
-    </message>
-    <message>
         <source>   The costliest, game %1, hand %2: dealt %3; you kept %4, the best hold keeps %5 (%6 below it).</source>
         <translation>   Die teuerste, Spiel %1, Hand %2: ausgeteilt %3; Sie behielten %4, der beste Tausch behält %5 (%6 darunter).</translation>
     </message>
@@ -1112,6 +1108,14 @@ KONTAKT ZU DEN ENTWICKLERN:
     <message>
         <source>You broke up a straight or better that was worth more kept whole.</source>
         <translation>Sie haben eine Straße oder Besseres aufgelöst, die ganz behalten mehr wert war.</translation>
+    </message>
+    <message>
+        <source>What it means</source>
+        <translation>Was es heißt</translation>
+    </message>
+    <message>
+        <source>%1. %2: %3 over %4.</source>
+        <translation>%1. %2: %3 in %4.</translation>
     </message>
 </context>
 <context>

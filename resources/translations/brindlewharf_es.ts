@@ -1098,10 +1098,6 @@ CONTACTAR CON LOS AUTORES:
         <translation>El coach juzgó %1 de sus descartes. Los que no fueron los mejores le costaron %2 en total: %3 por mano de media, frente al mejor descarte cada vez.</translation>
     </message>
     <message>
-        <source>%1. %2: %3 over %4. %5</source>
-        <translation>%1. %2: %3 en %4. %5</translation>
-    </message>
-    <message>
         <source>   The costliest, game %1, hand %2: dealt %3; you kept %4, the best hold keeps %5 (%6 below it).</source>
         <translation>   La más cara, partida %1, mano %2: repartidas %3; se quedó con %4, el mejor descarte se queda con %5 (%6 por debajo).</translation>
     </message>
@@ -1112,6 +1108,14 @@ CONTACTAR CON LOS AUTORES:
     <message>
         <source>You broke up a straight or better that was worth more kept whole.</source>
         <translation>Rompió una escalera o algo mejor que valía más entera.</translation>
+    </message>
+    <message>
+        <source>What it means</source>
+        <translation>Qué significa</translation>
+    </message>
+    <message>
+        <source>%1. %2: %3 over %4.</source>
+        <translation>%1. %2: %3 en %4.</translation>
     </message>
 </context>
 <context>

@@ -1098,10 +1098,6 @@ CONTACTER LES AUTEURS&#xa0;:
         <translation>Le coach a jugé %1 de vos écarts. Ceux qui n’étaient pas les meilleurs vous ont coûté %2 en tout&#xa0;: %3 par main en moyenne, face au meilleur écart à chaque fois.</translation>
     </message>
     <message>
-        <source>%1. %2: %3 over %4. %5</source>
-        <translation>%1. %2&#xa0;: %3 sur %4. %5</translation>
-    </message>
-    <message>
         <source>   The costliest, game %1, hand %2: dealt %3; you kept %4, the best hold keeps %5 (%6 below it).</source>
         <translation>   La plus coûteuse, partie %1, main %2&#xa0;: donne %3&#xa0;; vous avez gardé %4, le meilleur écart garde %5 (%6 en dessous).</translation>
     </message>
@@ -1112,6 +1108,14 @@ CONTACTER LES AUTEURS&#xa0;:
     <message>
         <source>You broke up a straight or better that was worth more kept whole.</source>
         <translation>Vous avez cassé une quinte ou mieux qui valait plus gardée entière.</translation>
+    </message>
+    <message>
+        <source>What it means</source>
+        <translation>Ce que cela veut dire</translation>
+    </message>
+    <message>
+        <source>%1. %2: %3 over %4.</source>
+        <translation>%1. %2 : %3 sur %4.</translation>
     </message>
 </context>
 <context>
