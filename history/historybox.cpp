@@ -305,7 +305,6 @@ void THistoryBox::StoreOpened(const StoreOpening& opening, const QString& path) 
   if (path.isEmpty() || !reader_.OpenToRead(path)) return;
   for (int tab = GamesTab; tab <= LeaksTab; ++tab) tabs_->setTabVisible(tab, true);
   RefreshPage();
-  TellOnce();
 }
 
 void THistoryBox::TellOnce() {
