@@ -1,13 +1,8 @@
 #include "history/gamesmodel.h"
 
 #include <QDateTime>
-#include <QLocale>
 
-namespace {
-
-QString Dollars(std::int64_t amount) { return QLatin1Char('$') + QString::number(amount); }
-
-}  // namespace
+#include "platform/numbers.h"
 
 void GamesModel::SetGames(std::vector<StoredGame> games, std::int64_t current) {
   beginResetModel();
@@ -33,8 +28,8 @@ int GamesModel::rowCount(const QModelIndex& parent) const {
 int GamesModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : ColumnCount; }
 
 QString GamesModel::When(std::int64_t seconds) {
-  // The pattern is each language's own; only digits come out of it, so the C locale does.
-  return QLocale::c().toString(QDateTime::fromSecsSinceEpoch(seconds).toLocalTime(), tr("M/d/yyyy h:mm AP"));
+  const QDateTime at = QDateTime::fromSecsSinceEpoch(seconds).toLocalTime();
+  return ShortDate(at.date()) + QLatin1Char(' ') + ClockTime(at.time());
 }
 
 QString GamesModel::EndWords(const StoredGame& game, bool current) {
@@ -66,7 +61,7 @@ QVariant GamesModel::data(const QModelIndex& index, int role) const {
     case Player:
       return g->player;
     case Hands:
-      return QString::number(g->hands);
+      return Figure(g->hands);
     case StartBank:
       return Dollars(g->startBank);
     case EndBank:

@@ -25,7 +25,7 @@ class GamesModel : public QAbstractTableModel {
   QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
   QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
 
-  // "5/3/2026 2:05 PM" in English, each language's own order in the others.
+  // The local date and time: "5/3/26 2:05:00 PM" in English, the language's own form in the others.
   static QString When(std::int64_t seconds);
   // How a game ended, or that it is the one in play.
   static QString EndWords(const StoredGame& game, bool current);

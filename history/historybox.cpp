@@ -353,7 +353,7 @@ void THistoryBox::ShowGame(const StoredGame& game) {
   model_->ShowStored(&reader_, game);
   chart_->ShowLine(reader_.Chart(game));
   const QString when = GamesModel::When(game.started);
-  const QString hands = game.hands == 1 ? tr("1 hand") : tr("%1 hands").arg(game.hands);
+  const QString hands = tr("%n hand(s)", nullptr, static_cast<int>(game.hands));
   gameLabel_->setText(tr("%1's game of %2: %3, newest first").arg(game.player, when, hands));
   view_->setAccessibleName(tr("Hands of %1's game of %2, newest first").arg(game.player, when));
   thisGame_->show();

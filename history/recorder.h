@@ -1,10 +1,9 @@
 #pragma once
 // Keeps the history of the game in play from the hand cycle's events. Its slots carry the names
 // and arguments of the table's HandEvents signals, so the wiring connects them one to one:
-//   GameStarted, HandDealt, DrawMade, ShowdownSettled, NewGameStarted, WentBankrupt;
-// GameStarted also takes the player's name from the welcome dialog. A hand enters the history
-// at its showdown; one abandoned by New Game leaves nothing behind. Every game and hand is
-// passed on as it is kept, for the database.
+//   GameStarted, HandDealt, DrawMade, ShowdownSettled, NewGameStarted, WentBankrupt.
+// A hand enters the history at its showdown; one abandoned by New Game leaves nothing behind.
+// Every game and hand is passed on as it is kept, for the database.
 //
 // CoachVerdict comes from the coach, not the table: the place of the player's draw among the
 // holds the coach ranked (1 the best, holds of equal value sharing a place; 0 when the coach
@@ -17,6 +16,7 @@
 #include <cstdint>
 
 #include "game/cards.h"
+#include "game/handrank.h"
 #include "game/handrecord.h"
 #include "history/handhistory.h"
 #include "history/handstore.h"
@@ -32,8 +32,8 @@ class HandRecorder : public QObject {
 
  public slots:
   void GameStarted(std::int32_t bank, const QString& player);
-  void HandDealt(const Hand& player, const Hand& dealer, std::int32_t bet, std::int32_t pot);
-  void DrawMade(const SlotFlags& discards, const Hand& before, const Hand& after);
+  void HandDealt(const Hand& player, const HandRank& rank, std::int32_t bet, std::int32_t bankLeft);
+  void DrawMade(const SlotFlags& discards, const Hand& before, const Hand& after, const HandRank& rank);
   void CoachVerdict(std::int32_t place, double dollarsBelow, const SlotFlags& bestHold);
   void ShowdownSettled(const ShowdownRecord& result);
   void NewGameStarted(std::int32_t bank);

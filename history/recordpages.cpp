@@ -7,14 +7,15 @@
 #include <QVBoxLayout>
 
 #include "history/historytext.h"
+#include "platform/numbers.h"
 #include "platform/words.h"
 
 namespace {
 
-QString Dollars(std::int64_t amount) {
-  return amount < 0 ? QStringLiteral("-$%1").arg(-amount) : QLatin1Char('$') + QString::number(amount);
+QString Money(std::int64_t amount) {
+  return amount < 0 ? QLatin1Char('-') + Dollars(-amount) : Dollars(amount);
 }
-QString Cents(std::int64_t cents) { return QStringLiteral("$%1").arg(cents / 100.0, 0, 'f', 2); }
+QString Cents(std::int64_t cents) { return DollarsAndCents(static_cast<double>(cents) / 100.0); }
 
 QTableWidget* FigureTable(QWidget* parent, const char* name) {
   auto* table = new QTableWidget(parent);
@@ -29,22 +30,19 @@ QTableWidget* FigureTable(QWidget* parent, const char* name) {
 }
 
 // A figure as it is shown, and read with its row and column.
-QTableWidgetItem* Figure(const QString& text, const QString& row, const QString& column, bool right = true) {
+QTableWidgetItem* Cell(const QString& text, const QString& row, const QString& column, bool right = true) {
   auto* item = new QTableWidgetItem(text);
   item->setData(Qt::AccessibleTextRole, LifetimePage::tr("%1, %2: %3").arg(row, column, text));
   item->setTextAlignment((right ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
   return item;
 }
 
-QString Hands(std::int64_t n) {
-  return n == 1 ? LifetimePage::tr("1 hand") : LifetimePage::tr("%1 hands").arg(n);
-}
+QString Hands(std::int64_t n) { return LifetimePage::tr("%n hand(s)", nullptr, static_cast<int>(n)); }
 
 QString OfHands(std::int64_t part, std::int64_t hands) {
-  if (hands <= 0) return QString::number(part);
-  return LifetimePage::tr("%1 (%2%)")
-      .arg(part)
-      .arg(100.0 * static_cast<double>(part) / static_cast<double>(hands), 0, 'f', 1);
+  if (hands <= 0) return Figure(part);
+  return LifetimePage::tr("%1 (%2)").arg(
+      Figure(part), Percent(100.0 * static_cast<double>(part) / static_cast<double>(hands), 1));
 }
 
 // The cards a hold keeps, as signs; standing pat and drawing five said in words.
@@ -140,21 +138,21 @@ void LifetimePage::Show(const std::vector<LifetimeFigures>& figures) {
     QString best = t.bestHand < 0 ? tr("None yet") : CaptionWords(RankOfKey(t.bestHand)).simplified();
     if (t.bestHand >= 0 && RankOfKey(t.bestHand)[CategoryField] == HighCard)
       best = tr("High card: %1").arg(best);
-    const QString values[] = {QString::number(f.games),
-                              QString::number(f.bankruptcies),
-                              QString::number(t.hands),
+    const QString values[] = {Figure(f.games),
+                              Figure(f.bankruptcies),
+                              Figure(t.hands),
                               OfHands(t.won, t.hands),
                               OfHands(t.lost, t.hands),
                               OfHands(t.pushed, t.hands),
-                              Dollars(t.moneyWon),
-                              Dollars(t.moneyLost),
-                              Dollars(t.moneyWon - t.moneyLost),
+                              Money(t.moneyWon),
+                              Money(t.moneyLost),
+                              Money(t.moneyWon - t.moneyLost),
                               best,
-                              Dollars(t.largestPot),
+                              Money(t.largestPot),
                               Hands(t.winStreak),
                               Hands(t.lossStreak)};
     for (int r = 0; r < rowCount; ++r)
-      table_->setItem(r, static_cast<int>(c - first), Figure(values[r], rows[r], head, r != 9));
+      table_->setItem(r, static_cast<int>(c - first), Cell(values[r], rows[r], head, r != 9));
   }
   table_->setHorizontalHeaderLabels(heads);
   table_->resizeColumnsToContents();
@@ -202,12 +200,12 @@ void LeakPage::Show(const LeakReport& report) {
   } else if (report.cents == 0) {
     summary_->setText(
         tr("The coach judged %1 of your draws, and every one was as good as the best. Nothing lost!")
-            .arg(report.judged));
+            .arg(Figure(report.judged)));
   } else {
     summary_->setText(
         tr("The coach judged %1 of your draws. The ones that were not the best cost you %2 in all: "
            "%3 a hand on average, against the best draw every time.")
-            .arg(QString::number(report.judged), Cents(report.cents),
+            .arg(Figure(report.judged), Cents(report.cents),
                  Cents((report.cents + report.judged / 2) / std::max<std::int64_t>(report.judged, 1))));
   }
   table_->setRowCount(static_cast<int>(report.kinds.size()));
@@ -216,11 +214,11 @@ void LeakPage::Show(const LeakReport& report) {
   for (std::size_t r = 0; r < report.kinds.size(); ++r) {
     const LeakKind& k = report.kinds[r];
     const QString name = LeakName(k.leak);
-    const QString values[] = {name, QString::number(k.count), Cents(k.cents),
+    const QString values[] = {name, Figure(k.count), Cents(k.cents),
                               Cents((k.cents + k.count / 2) / std::max<std::int64_t>(k.count, 1)),
                               LeakMeaning(k.leak)};
     for (int c = 0; c < 5; ++c) {
-      QTableWidgetItem* item = Figure(values[c], name, heads[c], c > 0 && c < 4);
+      QTableWidgetItem* item = Cell(values[c], name, heads[c], c > 0 && c < 4);
       table_->setItem(static_cast<int>(r), c, item);
     }
     if (r >= 3) continue;
@@ -228,8 +226,7 @@ void LeakPage::Show(const LeakReport& report) {
     examples << tr("%1. %2: %3 over %4.").arg(r + 1).arg(name, Cents(k.cents), Hands(k.count))
              << tr("   The costliest, game %1, hand %2: dealt %3; you kept %4, the best hold keeps %5 (%6 "
                    "below it).")
-                    .arg(e.game)
-                    .arg(e.number)
+                    .arg(Figure(e.game), Figure(e.number))
                     .arg(CardSigns(PackCards(e.dealt)), KeptSigns(e.dealt, e.discards),
                          KeptSigns(e.dealt, e.best), Cents(e.cents));
   }

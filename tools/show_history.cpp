@@ -60,14 +60,14 @@ void Play(HandRecorder& recorder, Rng& rng, int hands, std::int32_t betScale) {
     }
     const std::int32_t bet =
         std::min<std::int32_t>(bank, betScale * (1 + static_cast<std::int32_t>(rng.Next(10))));
-    recorder.HandDealt(player, dealer, bet, 2 * bet);
-    recorder.DrawMade(discards, player, drawn);
+    recorder.HandDealt(player, {}, bet, bank - bet);
+    recorder.DrawMade(discards, player, drawn, {});
     if (n % 4 != 3) {
       const bool below = rng.Next(3) == 0 && discards != best;
       recorder.CoachVerdict(below ? 2 + static_cast<std::int32_t>(rng.Next(5)) : 1,
                             below ? 0.01 * (1 + rng.Next(40 * bet)) : 0.0, below ? best : discards);
     }
-    ShowdownRecord r{drawn, dealer, {}, {}, Push, bet, 2 * bet, 0};
+    ShowdownRecord r{.player = drawn, .dealer = dealer, .bet = bet, .pot = 2 * bet};
     RankHistogram counts;
     EvaluateHand(drawn, r.playerRank, counts);
     EvaluateHand(dealer, r.dealerRank, counts);

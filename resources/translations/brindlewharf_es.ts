@@ -204,7 +204,7 @@
     </message>
     <message>
         <source>Hand Rank program error.. Please notify the author</source>
-        <translation>Error al valorar la mano.. Por favor, avise a los autores</translation>
+        <translation>Error al valorar la mano. Por favor, avise a los autores</translation>
     </message>
     <message>
         <source>(None)</source>
@@ -234,12 +234,12 @@
     </message>
     <message>
         <source>%1 high Straight</source>
-        <translation>Escalera hasta %1</translation>
+        <translation>Escalera al %1</translation>
     </message>
     <message>
         <source>%1 high Flush 
 (%2)</source>
-        <translation>Color hasta %1 
+        <translation>Color al %1 
 (%2)</translation>
     </message>
     <message>
@@ -255,7 +255,7 @@
     <message>
         <source>%1 high Straight Flush 
 (%2)</source>
-        <translation>Escalera de color hasta %1 
+        <translation>Escalera de color al %1 
 (%2)</translation>
     </message>
     <message>
@@ -314,10 +314,6 @@
 </context>
 <context>
     <name>GamesModel</name>
-    <message>
-        <source>M/d/yyyy h:mm AP</source>
-        <translation>d/M/yyyy H:mm</translation>
-    </message>
     <message>
         <source>In play</source>
         <translation>En juego</translation>
@@ -412,7 +408,7 @@ EL JUEGO EN RESUMEN:
     <message>
         <source>Unlike draw poker in a casino, and much like video poker, you bet only at the start of each hand. Further bets during a hand were left out to keep the game simple and quick. If you would like to see them, or anything else, see Contacting the Author.
 </source>
-        <translation>A diferencia del póquer cerrado de casino, y como en el videopóquer, solo se apuesta al principio de cada mano. Las apuestas durante la mano se dejaron fuera para que el juego sea sencillo y rápido. Si le gustaría tenerlas, o cualquier otra cosa, consulte «Contactar con los autores».
+        <translation>A diferencia del póquer cerrado de casino, y como en el videopóquer, solo se apuesta al principio de cada mano. Las apuestas durante la mano se dejaron fuera para que el juego sea sencillo y rápido. Si quiere tenerlas, o cualquier otra cosa, consulte «Contactar con los autores».
 </translation>
     </message>
     <message>
@@ -774,7 +770,7 @@ CONTACTAR CON LOS AUTORES:
     <message>
         <source> Eight High Straight Flush 
 (Diamonds)</source>
-        <translation> Escalera de color hasta Ocho 
+        <translation> Escalera de color al Ocho 
 (Diamantes)</translation>
     </message>
     <message>
@@ -814,7 +810,7 @@ CONTACTAR CON LOS AUTORES:
     <message>
         <source>King High Flush
 (Spades)</source>
-        <translation>Color hasta Rey
+        <translation>Color al Rey
 (Picas)</translation>
     </message>
     <message>
@@ -827,7 +823,7 @@ CONTACTAR CON LOS AUTORES:
     </message>
     <message>
         <source>Jack High Straight</source>
-        <translation>Escalera hasta Jota</translation>
+        <translation>Escalera a la Jota</translation>
     </message>
     <message>
         <source>Five cards in sequence, such as J, 10, 9, 8, 7. The highest card decides, so 9-8-7-6-5 beats 7-6-5-4-3. The ace counts high or low: A-K-Q-J-10 and 5-4-3-2-A are both straights.</source>
@@ -1038,6 +1034,10 @@ CONTACTAR CON LOS AUTORES:
         <translation>Se quedó con las cinco cartas cuando era mejor cambiar.</translation>
     </message>
     <message>
+        <source>You broke up a straight or better that was worth more kept whole.</source>
+        <translation>Rompió una escalera o algo mejor que valía más entera.</translation>
+    </message>
+    <message>
         <source>You threw away a card of a pair that was worth keeping.</source>
         <translation>Tiró una carta de una pareja que valía la pena conservar.</translation>
     </message>
@@ -1086,6 +1086,10 @@ CONTACTAR CON LOS AUTORES:
         <translation>Coste por vez</translation>
     </message>
     <message>
+        <source>What it means</source>
+        <translation>Qué significa</translation>
+    </message>
+    <message>
         <source>The coach has not judged any of your draws yet. Open the coach (Ctrl+K) while you play: every draw it judges is kept here, and the ones that were not the best show where your money goes.</source>
         <translation>El coach aún no ha juzgado ninguno de sus descartes. Abra el coach (Ctrl+K) mientras juega: cada descarte que juzgue se guarda aquí, y los que no fueron los mejores muestran adónde va su dinero.</translation>
     </message>
@@ -1098,6 +1102,10 @@ CONTACTAR CON LOS AUTORES:
         <translation>El coach juzgó %1 de sus descartes. Los que no fueron los mejores le costaron %2 en total: %3 por mano de media, frente al mejor descarte cada vez.</translation>
     </message>
     <message>
+        <source>%1. %2: %3 over %4.</source>
+        <translation>%1. %2: %3 en %4.</translation>
+    </message>
+    <message>
         <source>   The costliest, game %1, hand %2: dealt %3; you kept %4, the best hold keeps %5 (%6 below it).</source>
         <translation>   La más cara, partida %1, mano %2: repartidas %3; se quedó con %4, el mejor descarte se queda con %5 (%6 por debajo).</translation>
     </message>
@@ -1105,36 +1113,12 @@ CONTACTAR CON LOS AUTORES:
         <source>Your three costliest leaks:</source>
         <translation>Sus tres puntos débiles más caros:</translation>
     </message>
-    <message>
-        <source>You broke up a straight or better that was worth more kept whole.</source>
-        <translation>Rompió una escalera o algo mejor que valía más entera.</translation>
-    </message>
-    <message>
-        <source>What it means</source>
-        <translation>Qué significa</translation>
-    </message>
-    <message>
-        <source>%1. %2: %3 over %4.</source>
-        <translation>%1. %2: %3 en %4.</translation>
-    </message>
 </context>
 <context>
     <name>LifetimePage</name>
     <message>
         <source>%1, %2: %3</source>
         <translation>%1, %2: %3</translation>
-    </message>
-    <message>
-        <source>1 hand</source>
-        <translation>1 mano</translation>
-    </message>
-    <message>
-        <source>%1 hands</source>
-        <translation>%1 manos</translation>
-    </message>
-    <message>
-        <source>%1 (%2%)</source>
-        <translation>%1 (%2 %)</translation>
     </message>
     <message>
         <source>Lifetime figures</source>
@@ -1204,6 +1188,59 @@ CONTACTAR CON LOS AUTORES:
         <source>High card: %1</source>
         <translation>Carta alta: %1</translation>
     </message>
+    <message numerus="yes">
+        <source>%n hand(s)</source>
+        <translation>
+            <numerusform>%n mano</numerusform>
+            <numerusform>%n manos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>Numbers</name>
+    <message>
+        <source>$%1</source>
+        <translation>%1&#xa0;$</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation>%1&#xa0;%</translation>
+    </message>
+</context>
+<context>
+    <name>Pictures</name>
+    <message>
+        <source>You&apos;re Broke!</source>
+        <translation>¡Arruinado!</translation>
+    </message>
+    <message>
+        <source>Game Over</source>
+        <translation>Fin de la partida</translation>
+    </message>
+    <message>
+        <source>Credit Extension</source>
+        <translation>Crédito</translation>
+    </message>
+    <message>
+        <source>Approved!</source>
+        <translation>¡concedido!</translation>
+    </message>
+    <message>
+        <source>Five-card draw against the House</source>
+        <translation>Póquer cubierto contra la casa</translation>
+    </message>
+    <message>
+        <source>© 2026 the</source>
+        <translation>© 2026 los</translation>
+    </message>
+    <message>
+        <source>Brindlewharf developers</source>
+        <translation>desarrolladores de Brindlewharf</translation>
+    </message>
 </context>
 <context>
     <name>Refusals</name>
@@ -1223,7 +1260,7 @@ CONTACTAR CON LOS AUTORES:
         <source>Your last bet exceeds your bank account!
          Decrease your bet..</source>
         <translation>¡Su última apuesta supera su saldo!
-         Apueste menos..</translation>
+         Apueste menos.</translation>
     </message>
     <message>
         <source>Bet Overflow</source>
@@ -1233,7 +1270,7 @@ CONTACTAR CON LOS AUTORES:
         <source>No betting charactors!
       Try again..</source>
         <translation>¡Eso no es una apuesta!
-      Inténtelo otra vez..</translation>
+      Inténtelo otra vez.</translation>
     </message>
     <message>
         <source>Illegal Bet</source>
@@ -1243,29 +1280,29 @@ CONTACTAR CON LOS AUTORES:
         <source>You don&apos;t have that much!
        Try again..</source>
         <translation>¡No tiene tanto!
-       Inténtelo otra vez..</translation>
+       Inténtelo otra vez.</translation>
     </message>
     <message>
         <source>You must bet something..</source>
-        <translation>Tiene que apostar algo..</translation>
+        <translation>Tiene que apostar algo.</translation>
     </message>
     <message>
         <source>The bank can&apos;t hold a win that big!
       Decrease your bet..</source>
         <translation>¡El saldo no admite una ganancia tan grande!
-      Apueste menos..</translation>
+      Apueste menos.</translation>
     </message>
     <message>
         <source>You must enter a valid bet.
       Try Again..</source>
         <translation>Introduzca una apuesta válida.
-      Inténtelo otra vez..</translation>
+      Inténtelo otra vez.</translation>
     </message>
     <message>
         <source>You don&apos;t have that much!
        Try Again..</source>
         <translation>¡No tiene tanto!
-       Inténtelo otra vez..</translation>
+       Inténtelo otra vez.</translation>
     </message>
     <message>
         <source>Illegal Draw</source>
@@ -1287,13 +1324,13 @@ CONTACTAR CON LOS AUTORES:
         <source>Name must be 10 letters or less.
         Try Again..</source>
         <translation>El nombre debe tener 10 letras como máximo.
-        Inténtelo otra vez..</translation>
+        Inténtelo otra vez.</translation>
     </message>
     <message>
         <source>Name must not hold tabs or line breaks.
         Try Again..</source>
         <translation>El nombre no puede contener tabulaciones ni saltos de línea.
-        Inténtelo otra vez..</translation>
+        Inténtelo otra vez.</translation>
     </message>
 </context>
 <context>
@@ -1783,7 +1820,7 @@ reclamación, daño u otra pérdida que se derive de su uso o de su comercio.&lt
     </message>
     <message>
         <source>Thanks for playing</source>
-        <translation>Gracias por jugar</translation>
+        <translation>¡Gracias por jugar a</translation>
     </message>
     <message>
         <source>Brindlewharf! </source>
@@ -2087,13 +2124,12 @@ reclamación, daño u otra pérdida que se derive de su uso o de su comercio.&lt
         <source>Hand History</source>
         <translation>Historial de manos</translation>
     </message>
-    <message>
-        <source>1 hand</source>
-        <translation>1 mano</translation>
-    </message>
-    <message>
-        <source>%1 hands</source>
-        <translation>%1 manos</translation>
+    <message numerus="yes">
+        <source>%n hand(s)</source>
+        <translation>
+            <numerusform>%n mano</numerusform>
+            <numerusform>%n manos</numerusform>
+        </translation>
     </message>
     <message>
         <source>%1&apos;s game of %2: %3, newest first</source>
@@ -2155,12 +2191,12 @@ reclamación, daño u otra pérdida que se derive de su uso o de su comercio.&lt
         <translation>¡&amp;A repartir!</translation>
     </message>
     <message>
-        <source>Your starting bank account is $%1</source>
-        <translation>Su saldo inicial es de $%1</translation>
-    </message>
-    <message>
         <source>Space shows the next back</source>
         <translation>Espacio muestra el reverso siguiente</translation>
+    </message>
+    <message>
+        <source>Your starting bank account is %1</source>
+        <translation>Su saldo inicial es de %1</translation>
     </message>
 </context>
 <context>
@@ -2259,11 +2295,11 @@ reclamación, daño u otra pérdida que se derive de su uso o de su comercio.&lt
     </message>
     <message>
         <source>Push.. Split the Pot!</source>
-        <translation>Empate.. ¡Se reparte el bote!</translation>
+        <translation>Empate: ¡se reparte el bote!</translation>
     </message>
     <message>
         <source>Welcome to Brindlewharf..</source>
-        <translation>Bienvenido a Brindlewharf..</translation>
+        <translation>¡Bienvenido a Brindlewharf!</translation>
     </message>
     <message>
         <source>  Change your bet or click Deal to play</source>
@@ -2306,36 +2342,16 @@ reclamación, daño u otra pérdida que se derive de su uso o de su comercio.&lt
         <translation>Estado</translation>
     </message>
     <message>
-        <source>Game Pot:  $%1</source>
-        <translation>Bote:  $%1</translation>
-    </message>
-    <message>
         <source>Welcome to Brindlewharf!</source>
         <translation>¡Bienvenido a Brindlewharf!</translation>
     </message>
     <message>
-        <source>Bank: $%1</source>
-        <translation>Saldo: $%1</translation>
-    </message>
-    <message>
         <source>(Empty)</source>
-        <translation>(Vacía)</translation>
-    </message>
-    <message>
-        <source>Bet $%1</source>
-        <translation>Apostar $%1</translation>
-    </message>
-    <message>
-        <source>Last Bet: $%1</source>
-        <translation>Última apuesta: $%1</translation>
+        <translation>(Sin saldo)</translation>
     </message>
     <message>
         <source>no card</source>
         <translation>sin carta</translation>
-    </message>
-    <message>
-        <source>face down, to be replaced</source>
-        <translation>boca abajo, para cambiar</translation>
     </message>
     <message>
         <source>face down</source>
@@ -2355,7 +2371,7 @@ reclamación, daño u otra pérdida que se derive de su uso o de su comercio.&lt
     </message>
     <message>
         <source>Place your bet..</source>
-        <translation>Hagan juego..</translation>
+        <translation>Haga su apuesta.</translation>
     </message>
     <message>
         <source>Your hand: %1</source>
@@ -2372,6 +2388,38 @@ reclamación, daño u otra pérdida que se derive de su uso o de su comercio.&lt
     <message>
         <source>New Game</source>
         <translation>Partida nueva</translation>
+    </message>
+    <message>
+        <source>Dealing</source>
+        <translation>Repartiendo</translation>
+    </message>
+    <message>
+        <source>The Dealer&apos;s turn</source>
+        <translation>Turno del crupier</translation>
+    </message>
+    <message>
+        <source>Showdown</source>
+        <translation>Descubrimiento</translation>
+    </message>
+    <message>
+        <source>%1, face down, to be replaced</source>
+        <translation>%1, boca abajo, para cambiar</translation>
+    </message>
+    <message>
+        <source>Game Pot:  %1</source>
+        <translation>Bote:  %1</translation>
+    </message>
+    <message>
+        <source>Bank: %1</source>
+        <translation>Saldo: %1</translation>
+    </message>
+    <message>
+        <source>Bet %1</source>
+        <translation>Apostar %1</translation>
+    </message>
+    <message>
+        <source>Last Bet: %1</source>
+        <translation>Última apuesta: %1</translation>
     </message>
 </context>
 <context>
@@ -2390,7 +2438,7 @@ reclamación, daño u otra pérdida que se derive de su uso o de su comercio.&lt
     </message>
     <message>
         <source>Open saved Stats..</source>
-        <translation>Abrir estadísticas guardadas..</translation>
+        <translation>Abrir estadísticas guardadas...</translation>
     </message>
     <message>
         <source>Current Game Stats</source>
@@ -2581,14 +2629,6 @@ reclamación, daño u otra pérdida que se derive de su uso o de su comercio.&lt
         <translation>Estadísticas de Brindlewharf (*.bwf)</translation>
     </message>
     <message>
-        <source>%1 Hand</source>
-        <translation>%1 mano</translation>
-    </message>
-    <message>
-        <source>%1 Hands</source>
-        <translation>%1 manos</translation>
-    </message>
-    <message>
         <source>%1 won:  %2</source>
         <translation>%1 ganó:  %2</translation>
     </message>
@@ -2668,13 +2708,16 @@ reclamación, daño u otra pérdida que se derive de su uso o de su comercio.&lt
         <source>%1, %2</source>
         <translation>%1, %2</translation>
     </message>
+    <message numerus="yes">
+        <source>%1 Hand(s)</source>
+        <translation>
+            <numerusform>%1 mano</numerusform>
+            <numerusform>%1 manos</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>TableVoice</name>
-    <message>
-        <source>%1, face down</source>
-        <translation>%1, boca abajo</translation>
-    </message>
     <message>
         <source>Your %1 beats the Dealer&apos;s %2.</source>
         <translation>Su mano, %1, gana a la del crupier, %2.</translation>
@@ -2688,28 +2731,12 @@ reclamación, daño u otra pérdida que se derive de su uso o de su comercio.&lt
         <translation>Su mano, %1, empata con la del crupier, %2.</translation>
     </message>
     <message>
-        <source>Bank $%1</source>
-        <translation>Saldo $%1</translation>
-    </message>
-    <message>
         <source>Dealt: %1. %2</source>
         <translation>Reparto: %1. %2</translation>
     </message>
     <message>
-        <source>New game. Bank $%1</source>
-        <translation>Nueva partida. Saldo $%1</translation>
-    </message>
-    <message>
-        <source>Your hand: %1. %2.</source>
-        <translation>Su mano: %1. %2.</translation>
-    </message>
-    <message>
         <source>The Dealer&apos;s cards are face down.</source>
         <translation>Las cartas del crupier están boca abajo.</translation>
-    </message>
-    <message>
-        <source>Game Pot $%1.</source>
-        <translation>Bote $%1.</translation>
     </message>
     <message>
         <source>Your cards: %1.</source>
@@ -2720,12 +2747,48 @@ reclamación, daño u otra pérdida que se derive de su uso o de su comercio.&lt
         <translation>Las cartas del crupier: %1.</translation>
     </message>
     <message>
-        <source>Last bet $%1.</source>
-        <translation>Última apuesta $%1.</translation>
+        <source>You stand pat: %1.</source>
+        <translation>Se planta: %1.</translation>
     </message>
     <message>
-        <source>No hand on the table. Bank $%1</source>
-        <translation>No hay mano en la mesa. Saldo $%1</translation>
+        <source>You drew %1: %2.</source>
+        <translation>Roba %1: %2.</translation>
+    </message>
+    <message>
+        <source>Now on the bet box.</source>
+        <translation>Ahora en la casilla de apuesta.</translation>
+    </message>
+    <message>
+        <source>New game.</source>
+        <translation>Nueva partida.</translation>
+    </message>
+    <message>
+        <source>Your hand: %1.</source>
+        <translation>Su mano: %1.</translation>
+    </message>
+    <message>
+        <source>No hand on the table.</source>
+        <translation>No hay mano en la mesa.</translation>
+    </message>
+    <message>
+        <source>Bet %1, %2 left.</source>
+        <translation>Apuesta %1, quedan %2.</translation>
+    </message>
+    <message>
+        <source>Now on the %1 bill.</source>
+        <translation>Ahora en el billete de %1.</translation>
+    </message>
+    <message>
+        <source>Your bet: %1, Game Pot: %2.</source>
+        <translation>Su apuesta: %1, bote: %2.</translation>
+    </message>
+    <message>
+        <source>Last bet %1.</source>
+        <translation>Última apuesta %1.</translation>
+    </message>
+    <message>
+        <source>New bet: %1.</source>
+        <translation>Nueva apuesta: %1.</translation>
     </message>
 </context>
 </TS>

@@ -204,7 +204,7 @@
     </message>
     <message>
         <source>Hand Rank program error.. Please notify the author</source>
-        <translation>Erreur du classement des mains.. Merci de prévenir les auteurs</translation>
+        <translation>Erreur du classement des mains. Merci de prévenir les auteurs</translation>
     </message>
     <message>
         <source>(None)</source>
@@ -226,7 +226,7 @@
         <source>Two Pair 
 (%1 and %2)</source>
         <translation>Double paire 
-(%1 et %2)</translation>
+%1 et %2</translation>
     </message>
     <message>
         <source>Three %1</source>
@@ -314,10 +314,6 @@
 </context>
 <context>
     <name>GamesModel</name>
-    <message>
-        <source>M/d/yyyy h:mm AP</source>
-        <translation>dd/MM/yyyy HH:mm</translation>
-    </message>
     <message>
         <source>In play</source>
         <translation>En cours</translation>
@@ -412,7 +408,7 @@ PRÉSENTATION DU JEU&#xa0;:
     <message>
         <source>Unlike draw poker in a casino, and much like video poker, you bet only at the start of each hand. Further bets during a hand were left out to keep the game simple and quick. If you would like to see them, or anything else, see Contacting the Author.
 </source>
-        <translation>Contrairement au poker fermé des casinos, et comme au vidéo-poker, vous ne misez qu&apos;au début de chaque main. Les relances en cours de main ont été laissées de côté pour garder le jeu simple et rapide. Si vous aimeriez les voir, ou toute autre chose, voyez «&#xa0;Contacter les auteurs&#xa0;».
+        <translation>Contrairement au poker fermé des casinos, et comme au vidéo-poker, vous ne misez qu&apos;au début de chaque main. Les relances en cours de main ont été laissées de côté pour garder le jeu simple et rapide. Si vous voulez les voir, ou toute autre chose, voyez «&#xa0;Contacter les auteurs&#xa0;».
 </translation>
     </message>
     <message>
@@ -426,7 +422,7 @@ LES MISES&#xa0;:
     <message>
         <source>You bet once, at the start of each hand, and the bet may be any number of whole dollars up to the amount in your Bank. There are two ways to place a New Bet:
 </source>
-        <translation>Vous misez une fois, au début de chaque main, n&apos;importe quel nombre entier de dollars jusqu&apos;au montant de votre banque. Il y a deux façons de placer une nouvelle mise&#xa0;:
+        <translation>Vous misez une fois, au début de chaque main, n&apos;importe quel nombre entier de dollars jusqu&apos;au montant de votre capital. Il y a deux façons de placer une nouvelle mise&#xa0;:
 </translation>
     </message>
     <message>
@@ -440,7 +436,7 @@ LES MISES&#xa0;:
     <message>
         <source>Every click on a bill adds its value to the New Bet field and takes it out of your Bank, and the cash on the table changes to match.
 </source>
-        <translation>Chaque clic sur un billet ajoute sa valeur au champ «&#xa0;Nouvelle mise&#xa0;» et la retire de votre banque&#xa0;; l&apos;argent sur la table suit.
+        <translation>Chaque clic sur un billet ajoute sa valeur au champ «&#xa0;Nouvelle mise&#xa0;» et la retire de votre capital&#xa0;; l&apos;argent sur la table suit.
 </translation>
     </message>
     <message>
@@ -454,7 +450,7 @@ LES MISES&#xa0;:
     <message>
         <source>While you type, the cash on the table and your Bank follow the New Bet field, so typing a smaller amount gives back cash you had already clicked into the bet.
 </source>
-        <translation>Pendant que vous tapez, l&apos;argent sur la table et votre banque suivent le champ «&#xa0;Nouvelle mise&#xa0;»&#xa0;: taper un montant plus petit vous rend l&apos;argent déjà ajouté à la mise d&apos;un clic.
+        <translation>Pendant que vous tapez, l&apos;argent sur la table et votre capital suivent le champ «&#xa0;Nouvelle mise&#xa0;»&#xa0;: taper un montant plus petit vous rend l&apos;argent déjà ajouté à la mise d&apos;un clic.
 </translation>
     </message>
     <message>
@@ -466,7 +462,7 @@ LES MISES&#xa0;:
     <message>
         <source>Leave the New Bet field blank and click Deal to bet your last bet again, as long as your Bank still covers it.
 </source>
-        <translation>Laissez le champ «&#xa0;Nouvelle mise&#xa0;» vide et cliquez sur «&#xa0;Distribuer&#xa0;» pour rejouer votre dernière mise, tant que votre banque la couvre.
+        <translation>Laissez le champ «&#xa0;Nouvelle mise&#xa0;» vide et cliquez sur «&#xa0;Distribuer&#xa0;» pour rejouer votre dernière mise, tant que votre capital la couvre.
 </translation>
     </message>
     <message>
@@ -546,7 +542,7 @@ L&apos;ABATTAGE&#xa0;:
     <message>
         <source>If you win, the pot goes into your Bank and the cash on the table is updated. If the Dealer wins, the pot goes to the House. If the hands tie, the pot is split and your Bank stays as it was.
 </source>
-        <translation>Si vous gagnez, le pot va dans votre banque et l&apos;argent sur la table est mis à jour. Si le donneur gagne, le pot revient à la maison. En cas d&apos;égalité, le pot est partagé et votre banque ne change pas.
+        <translation>Si vous gagnez, le pot va dans votre capital et l&apos;argent sur la table est mis à jour. Si le donneur gagne, le pot revient à la maison. En cas d&apos;égalité, le pot est partagé et votre capital ne change pas.
 </translation>
     </message>
     <message>
@@ -564,7 +560,7 @@ Remarque&#xa0;:</translation>
     <message>
         <source>If you lose a hand with your whole Bank at stake, you are bankrupt. The House then approves a credit extension: choose New Game to play on with a fresh starting Bank, or Exit to leave. Every bankruptcy is counted in the game statistics.
 </source>
-        <translation>Si vous perdez une main où toute votre banque était en jeu, vous êtes ruiné. La maison vous accorde alors un nouveau crédit&#xa0;: choisissez «&#xa0;Nouvelle partie&#xa0;» pour continuer avec une banque de départ neuve, ou «&#xa0;Quitter&#xa0;» pour partir. Chaque faillite est comptée dans les statistiques.
+        <translation>Si vous perdez une main où tout votre capital était en jeu, vous êtes ruiné. La maison vous accorde alors un nouveau crédit&#xa0;: choisissez «&#xa0;Nouvelle partie&#xa0;» pour continuer avec un capital de départ neuf, ou «&#xa0;Quitter&#xa0;» pour partir. Chaque faillite est comptée dans les statistiques.
 </translation>
     </message>
     <message>
@@ -765,7 +761,7 @@ CONTACTER LES AUTEURS&#xa0;:
     </message>
     <message>
         <source>The straight flush A, K, Q, J, 10 of one suit: the highest hand there is in poker with nothing wild. See Straight Flush.</source>
-        <translation>La quinte flush A, R, D, V, 10 d&apos;une même couleur&#xa0;: la plus forte main qui existe au poker sans joker. Voir Quinte flush.</translation>
+        <translation>La quinte flush A, K, Q, J, 10 d&apos;une même couleur&#xa0;: la plus forte main qui existe au poker sans joker. Voir Quinte flush.</translation>
     </message>
     <message>
         <source>Straight Flush</source>
@@ -791,7 +787,7 @@ CONTACTER LES AUTEURS&#xa0;:
     </message>
     <message>
         <source>Four cards of one rank and an odd card, the kicker, such as 7, 7, 7, 7, K. The four decide, so K-K-K-K-4 beats 10-10-10-10-A.</source>
-        <translation>Quatre cartes de même valeur et une carte isolée, le kicker, comme 7, 7, 7, 7, R. Les quatre décident&#xa0;: R-R-R-R-4 bat 10-10-10-10-A.</translation>
+        <translation>Quatre cartes de même valeur et une carte isolée, le kicker, comme 7, 7, 7, 7, K. Les quatre décident&#xa0;: K-K-K-K-4 bat 10-10-10-10-A.</translation>
     </message>
     <message>
         <source>Full House</source>
@@ -819,7 +815,7 @@ CONTACTER LES AUTEURS&#xa0;:
     </message>
     <message>
         <source>Five cards of one suit, such as K, 9, 5, 4, 2 of spades. The highest card decides, then the next, down to the lowest, so A-7-5-4-2 beats K-Q-J-10-8 and J-8-7-5-3 beats J-8-7-5-2. Suits never break a tie.</source>
-        <translation>Cinq cartes de la même couleur, comme R, 9, 5, 4, 2 de pique. La plus haute carte décide, puis la suivante, jusqu’à la plus basse&#xa0;: A-7-5-4-2 bat R-D-V-10-8 et V-8-7-5-3 bat V-8-7-5-2. Les couleurs ne départagent jamais.</translation>
+        <translation>Cinq cartes de la même couleur, comme K, 9, 5, 4, 2 de pique. La plus haute carte décide, puis la suivante, jusqu’à la plus basse&#xa0;: A-7-5-4-2 bat K-Q-J-10-8 et J-8-7-5-3 bat J-8-7-5-2. Les couleurs ne départagent jamais.</translation>
     </message>
     <message>
         <source>Straight</source>
@@ -831,7 +827,7 @@ CONTACTER LES AUTEURS&#xa0;:
     </message>
     <message>
         <source>Five cards in sequence, such as J, 10, 9, 8, 7. The highest card decides, so 9-8-7-6-5 beats 7-6-5-4-3. The ace counts high or low: A-K-Q-J-10 and 5-4-3-2-A are both straights.</source>
-        <translation>Cinq cartes qui se suivent, comme V, 10, 9, 8, 7. La plus haute carte décide&#xa0;: 9-8-7-6-5 bat 7-6-5-4-3. L&apos;As compte en haut ou en bas&#xa0;: A-R-D-V-10 et 5-4-3-2-A sont deux quintes.</translation>
+        <translation>Cinq cartes qui se suivent, comme J, 10, 9, 8, 7. La plus haute carte décide&#xa0;: 9-8-7-6-5 bat 7-6-5-4-3. L&apos;As compte en haut ou en bas&#xa0;: A-K-Q-J-10 et 5-4-3-2-A sont deux quintes.</translation>
     </message>
     <message>
         <source>Three of a Kind</source>
@@ -843,7 +839,7 @@ CONTACTER LES AUTEURS&#xa0;:
     </message>
     <message>
         <source>Three cards of one rank and two kickers of different ranks, such as 9, 9, 9, J, 7. The three decide, so Q-Q-Q-2-4 beats J-J-J-A-K, and K-K-K-2-3 beats Q-Q-Q-A-K.</source>
-        <translation>Trois cartes de même valeur et deux kickers de valeurs différentes, comme 9, 9, 9, V, 7. Le brelan décide&#xa0;: D-D-D-2-4 bat V-V-V-A-R, et R-R-R-2-3 bat D-D-D-A-R.</translation>
+        <translation>Trois cartes de même valeur et deux kickers de valeurs différentes, comme 9, 9, 9, J, 7. Le brelan décide&#xa0;: Q-Q-Q-2-4 bat J-J-J-A-K, et K-K-K-2-3 bat Q-Q-Q-A-K.</translation>
     </message>
     <message>
         <source>Two Pair</source>
@@ -853,11 +849,11 @@ CONTACTER LES AUTEURS&#xa0;:
         <source>Two Pair
 (Jacks and Fours)</source>
         <translation>Double paire
-(Valets et Quatre)</translation>
+de Valets et de Quatre</translation>
     </message>
     <message>
         <source>Two cards of one rank, two of another and a kicker of a third, such as J, J, 4, 4, 7. The top pair decides, then the bottom pair, then the kicker, so K-K-4-4-7 beats Q-Q-J-J-A, K-K-3-3-A and K-K-4-4-5.</source>
-        <translation>Deux cartes d&apos;une valeur, deux d&apos;une autre et un kicker d&apos;une troisième, comme V, V, 4, 4, 7. La plus haute paire décide, puis la plus basse, puis le kicker&#xa0;: R-R-4-4-7 bat D-D-V-V-A, R-R-3-3-A et R-R-4-4-5.</translation>
+        <translation>Deux cartes d&apos;une valeur, deux d&apos;une autre et un kicker d&apos;une troisième, comme J, J, 4, 4, 7. La plus haute paire décide, puis la plus basse, puis le kicker&#xa0;: K-K-4-4-7 bat Q-Q-J-J-A, K-K-3-3-A et K-K-4-4-5.</translation>
     </message>
     <message>
         <source>Pair</source>
@@ -871,7 +867,7 @@ CONTACTER LES AUTEURS&#xa0;:
     </message>
     <message>
         <source>Two cards of one rank and three kickers of different ranks, such as Q, Q, 2, 4, 9. The pair decides, then each kicker in turn from the highest, so 4-4-A-J-7 beats 4-4-A-10-9.</source>
-        <translation>Deux cartes de même valeur et trois kickers de valeurs différentes, comme D, D, 2, 4, 9. La paire décide, puis chaque kicker tour à tour en partant du plus haut&#xa0;: 4-4-A-V-7 bat 4-4-A-10-9.</translation>
+        <translation>Deux cartes de même valeur et trois kickers de valeurs différentes, comme Q, Q, 2, 4, 9. La paire décide, puis chaque kicker tour à tour en partant du plus haut&#xa0;: 4-4-A-J-7 bat 4-4-A-10-9.</translation>
     </message>
     <message>
         <source>High Card</source>
@@ -885,7 +881,7 @@ CONTACTER LES AUTEURS&#xa0;:
     </message>
     <message>
         <source>Any hand that is none of the above, such as A, J, 6, 3, 2 of mixed suits. The highest card decides, then the second, and so on down to the lowest. Suits never break a tie.</source>
-        <translation>Toute main qui n&apos;est rien de ce qui précède, comme A, V, 6, 3, 2 de couleurs mêlées. La plus haute carte décide, puis la deuxième, et ainsi de suite jusqu&apos;à la plus basse. Les couleurs ne départagent jamais.</translation>
+        <translation>Toute main qui n&apos;est rien de ce qui précède, comme A, J, 6, 3, 2 de couleurs mêlées. La plus haute carte décide, puis la deuxième, et ainsi de suite jusqu&apos;à la plus basse. Les couleurs ne départagent jamais.</translation>
     </message>
     <message>
         <source>While you discard, the Coach shows your cards and the three best draws. For each it gives the cards to throw and four figures. Win is the chance, in percent, that your hand then beats the Dealer&apos;s; Push the chance of a tie, when you get your bet back; Lose the chance that the Dealer&apos;s hand beats yours. Average is what the draw wins or loses on average at your bet, in dollars: +$2.50 at a $10 bet means a quarter of your bet won, taken over many hands like this one. A line below says why the best draw is best, such as keeping a pair of Kings or drawing to a flush. The cards you turn down fade in the Coach&apos;s picture, and it shows where they stand among all the draws.
@@ -1038,6 +1034,10 @@ CONTACTER LES AUTEURS&#xa0;:
         <translation>Vous avez gardé les cinq cartes alors qu’il valait mieux en changer.</translation>
     </message>
     <message>
+        <source>You broke up a straight or better that was worth more kept whole.</source>
+        <translation>Vous avez cassé une quinte ou mieux qui valait plus gardée entière.</translation>
+    </message>
+    <message>
         <source>You threw away a card of a pair that was worth keeping.</source>
         <translation>Vous avez jeté une carte d’une paire qui valait la peine d’être gardée.</translation>
     </message>
@@ -1086,55 +1086,39 @@ CONTACTER LES AUTEURS&#xa0;:
         <translation>Coût par fois</translation>
     </message>
     <message>
-        <source>The coach has not judged any of your draws yet. Open the coach (Ctrl+K) while you play: every draw it judges is kept here, and the ones that were not the best show where your money goes.</source>
-        <translation>Le coach n’a encore jugé aucun de vos écarts. Ouvrez le coach (Ctrl+K) pendant que vous jouez&#xa0;: chaque écart qu’il juge est gardé ici, et ceux qui n’étaient pas les meilleurs montrent où part votre argent.</translation>
-    </message>
-    <message>
-        <source>The coach judged %1 of your draws, and every one was as good as the best. Nothing lost!</source>
-        <translation>Le coach a jugé %1 de vos écarts, et chacun valait le meilleur. Rien de perdu&#xa0;!</translation>
-    </message>
-    <message>
-        <source>The coach judged %1 of your draws. The ones that were not the best cost you %2 in all: %3 a hand on average, against the best draw every time.</source>
-        <translation>Le coach a jugé %1 de vos écarts. Ceux qui n’étaient pas les meilleurs vous ont coûté %2 en tout&#xa0;: %3 par main en moyenne, face au meilleur écart à chaque fois.</translation>
-    </message>
-    <message>
-        <source>   The costliest, game %1, hand %2: dealt %3; you kept %4, the best hold keeps %5 (%6 below it).</source>
-        <translation>   La plus coûteuse, partie %1, main %2&#xa0;: donne %3&#xa0;; vous avez gardé %4, le meilleur écart garde %5 (%6 en dessous).</translation>
-    </message>
-    <message>
-        <source>Your three costliest leaks:</source>
-        <translation>Vos trois points faibles les plus coûteux&#xa0;:</translation>
-    </message>
-    <message>
-        <source>You broke up a straight or better that was worth more kept whole.</source>
-        <translation>Vous avez cassé une quinte ou mieux qui valait plus gardée entière.</translation>
-    </message>
-    <message>
         <source>What it means</source>
         <translation>Ce que cela veut dire</translation>
     </message>
     <message>
+        <source>The coach has not judged any of your draws yet. Open the coach (Ctrl+K) while you play: every draw it judges is kept here, and the ones that were not the best show where your money goes.</source>
+        <translation>Le coach n’a encore jugé aucun de vos écarts. Ouvrez le coach (Ctrl+K) pendant que vous jouez : chaque écart qu’il juge est gardé ici, et ceux qui n’étaient pas les meilleurs montrent où part votre argent.</translation>
+    </message>
+    <message>
+        <source>The coach judged %1 of your draws, and every one was as good as the best. Nothing lost!</source>
+        <translation>Le coach a jugé %1 de vos écarts, et chacun valait le meilleur. Rien de perdu !</translation>
+    </message>
+    <message>
+        <source>The coach judged %1 of your draws. The ones that were not the best cost you %2 in all: %3 a hand on average, against the best draw every time.</source>
+        <translation>Le coach a jugé %1 de vos écarts. Ceux qui n’étaient pas les meilleurs vous ont coûté %2 en tout : %3 par main en moyenne, face au meilleur écart à chaque fois.</translation>
+    </message>
+    <message>
         <source>%1. %2: %3 over %4.</source>
         <translation>%1. %2 : %3 sur %4.</translation>
+    </message>
+    <message>
+        <source>   The costliest, game %1, hand %2: dealt %3; you kept %4, the best hold keeps %5 (%6 below it).</source>
+        <translation>   La plus coûteuse, partie %1, main %2 : donne %3 ; vous avez gardé %4, le meilleur écart garde %5 (%6 en dessous).</translation>
+    </message>
+    <message>
+        <source>Your three costliest leaks:</source>
+        <translation>Vos trois points faibles les plus coûteux :</translation>
     </message>
 </context>
 <context>
     <name>LifetimePage</name>
     <message>
         <source>%1, %2: %3</source>
-        <translation>%1, %2&#xa0;: %3</translation>
-    </message>
-    <message>
-        <source>1 hand</source>
-        <translation>1 main</translation>
-    </message>
-    <message>
-        <source>%1 hands</source>
-        <translation>%1 mains</translation>
-    </message>
-    <message>
-        <source>%1 (%2%)</source>
-        <translation>%1 (%2&#xa0;%)</translation>
+        <translation>%1, %2 : %3</translation>
     </message>
     <message>
         <source>Lifetime figures</source>
@@ -1202,7 +1186,60 @@ CONTACTER LES AUTEURS&#xa0;:
     </message>
     <message>
         <source>High card: %1</source>
-        <translation>Carte haute&#xa0;: %1</translation>
+        <translation>Carte haute : %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n hand(s)</source>
+        <translation>
+            <numerusform>%n main</numerusform>
+            <numerusform>%n mains</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>Numbers</name>
+    <message>
+        <source>$%1</source>
+        <translation>%1&#xa0;$</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation>%1&#xa0;%</translation>
+    </message>
+</context>
+<context>
+    <name>Pictures</name>
+    <message>
+        <source>You&apos;re Broke!</source>
+        <translation>Ruiné&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Game Over</source>
+        <translation>Partie terminée</translation>
+    </message>
+    <message>
+        <source>Credit Extension</source>
+        <translation>Crédit</translation>
+    </message>
+    <message>
+        <source>Approved!</source>
+        <translation>accordé&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Five-card draw against the House</source>
+        <translation>Poker fermé contre la maison</translation>
+    </message>
+    <message>
+        <source>© 2026 the</source>
+        <translation>© 2026 les</translation>
+    </message>
+    <message>
+        <source>Brindlewharf developers</source>
+        <translation>développeurs de Brindlewharf</translation>
     </message>
 </context>
 <context>
@@ -1222,8 +1259,8 @@ CONTACTER LES AUTEURS&#xa0;:
     <message>
         <source>Your last bet exceeds your bank account!
          Decrease your bet..</source>
-        <translation>Votre dernière mise dépasse votre banque&#xa0;!
-         Misez moins..</translation>
+        <translation>Votre dernière mise dépasse votre capital&#xa0;!
+         Misez moins.</translation>
     </message>
     <message>
         <source>Bet Overflow</source>
@@ -1233,7 +1270,7 @@ CONTACTER LES AUTEURS&#xa0;:
         <source>No betting charactors!
       Try again..</source>
         <translation>Ce n&apos;est pas une mise&#xa0;!
-      Réessayez..</translation>
+      Réessayez.</translation>
     </message>
     <message>
         <source>Illegal Bet</source>
@@ -1243,29 +1280,29 @@ CONTACTER LES AUTEURS&#xa0;:
         <source>You don&apos;t have that much!
        Try again..</source>
         <translation>Vous n&apos;avez pas autant&#xa0;!
-       Réessayez..</translation>
+       Réessayez.</translation>
     </message>
     <message>
         <source>You must bet something..</source>
-        <translation>Il faut miser quelque chose..</translation>
+        <translation>Il faut miser quelque chose.</translation>
     </message>
     <message>
         <source>The bank can&apos;t hold a win that big!
       Decrease your bet..</source>
-        <translation>La banque ne peut pas contenir un tel gain&#xa0;!
-      Misez moins..</translation>
+        <translation>Votre capital ne peut pas contenir un tel gain&#xa0;!
+      Misez moins.</translation>
     </message>
     <message>
         <source>You must enter a valid bet.
       Try Again..</source>
         <translation>Entrez une mise valable.
-      Réessayez..</translation>
+      Réessayez.</translation>
     </message>
     <message>
         <source>You don&apos;t have that much!
        Try Again..</source>
         <translation>Vous n&apos;avez pas autant&#xa0;!
-       Réessayez..</translation>
+       Réessayez.</translation>
     </message>
     <message>
         <source>Illegal Draw</source>
@@ -1287,13 +1324,13 @@ CONTACTER LES AUTEURS&#xa0;:
         <source>Name must be 10 letters or less.
         Try Again..</source>
         <translation>Le nom doit avoir 10 lettres au plus.
-        Réessayez..</translation>
+        Réessayez.</translation>
     </message>
     <message>
         <source>Name must not hold tabs or line breaks.
         Try Again..</source>
         <translation>Le nom ne doit contenir ni tabulation ni saut de ligne.
-        Réessayez..</translation>
+        Réessayez.</translation>
     </message>
 </context>
 <context>
@@ -1783,11 +1820,11 @@ d&apos;aucune réclamation, d&apos;aucun dommage ni d&apos;aucune autre perte li
     </message>
     <message>
         <source>Thanks for playing</source>
-        <translation>Merci d’avoir joué</translation>
+        <translation>Merci d’avoir joué à</translation>
     </message>
     <message>
         <source>Brindlewharf! </source>
-        <translation>Brindlewharf! </translation>
+        <translation>Brindlewharf&#xa0;! </translation>
     </message>
     <message>
         <source>© 2026 the Brindlewharf</source>
@@ -2069,11 +2106,11 @@ d&apos;aucune réclamation, d&apos;aucun dommage ni d&apos;aucune autre perte li
     </message>
     <message>
         <source>Your hand history could not be read, so it was put aside as %1 and a new one was started.</source>
-        <translation>Votre historique des mains était illisible&#xa0;: il a été mis de côté sous le nom %1 et un nouveau a été commencé.</translation>
+        <translation>Votre historique des mains était illisible : il a été mis de côté sous le nom %1 et un nouveau a été commencé.</translation>
     </message>
     <message>
         <source>The file kept for your hand history belonged to another program, so it was renamed %1 and a new hand history was started.</source>
-        <translation>Le fichier de votre historique des mains appartenait à un autre programme&#xa0;: il a été renommé %1 et un nouvel historique a été commencé.</translation>
+        <translation>Le fichier de votre historique des mains appartenait à un autre programme : il a été renommé %1 et un nouvel historique a été commencé.</translation>
     </message>
     <message>
         <source>Your hand history was written by a newer version of Brindlewharf. It is left as it is, and the hands of this run are kept only until you quit.</source>
@@ -2087,17 +2124,16 @@ d&apos;aucune réclamation, d&apos;aucun dommage ni d&apos;aucune autre perte li
         <source>Hand History</source>
         <translation>Historique des mains</translation>
     </message>
-    <message>
-        <source>1 hand</source>
-        <translation>1 main</translation>
-    </message>
-    <message>
-        <source>%1 hands</source>
-        <translation>%1 mains</translation>
+    <message numerus="yes">
+        <source>%n hand(s)</source>
+        <translation>
+            <numerusform>%n main</numerusform>
+            <numerusform>%n mains</numerusform>
+        </translation>
     </message>
     <message>
         <source>%1&apos;s game of %2: %3, newest first</source>
-        <translation>Partie de %1 du %2&#xa0;: %3, la plus récente en premier</translation>
+        <translation>Partie de %1 du %2 : %3, la plus récente en premier</translation>
     </message>
     <message>
         <source>Hands of %1&apos;s game of %2, newest first</source>
@@ -2124,7 +2160,7 @@ d&apos;aucune réclamation, d&apos;aucun dommage ni d&apos;aucune autre perte li
     </message>
     <message>
         <source>Your starting bank account is $</source>
-        <translation>Votre banque de départ est de $</translation>
+        <translation>Votre capital de départ est de $</translation>
     </message>
     <message>
         <source>Enter starting bet amount: </source>
@@ -2155,12 +2191,12 @@ d&apos;aucune réclamation, d&apos;aucun dommage ni d&apos;aucune autre perte li
         <translation>&amp;Distribuez&#xa0;!</translation>
     </message>
     <message>
-        <source>Your starting bank account is $%1</source>
-        <translation>Votre banque de départ est de $%1</translation>
-    </message>
-    <message>
         <source>Space shows the next back</source>
         <translation>Espace montre le dos suivant</translation>
+    </message>
+    <message>
+        <source>Your starting bank account is %1</source>
+        <translation>Votre capital de départ est de %1</translation>
     </message>
 </context>
 <context>
@@ -2259,11 +2295,11 @@ d&apos;aucune réclamation, d&apos;aucun dommage ni d&apos;aucune autre perte li
     </message>
     <message>
         <source>Push.. Split the Pot!</source>
-        <translation>Égalité.. On partage le pot&#xa0;!</translation>
+        <translation>Égalité, on partage le pot&#xa0;!</translation>
     </message>
     <message>
         <source>Welcome to Brindlewharf..</source>
-        <translation>Bienvenue à Brindlewharf..</translation>
+        <translation>Bienvenue à Brindlewharf&#xa0;!</translation>
     </message>
     <message>
         <source>  Change your bet or click Deal to play</source>
@@ -2295,7 +2331,7 @@ d&apos;aucune réclamation, d&apos;aucun dommage ni d&apos;aucune autre perte li
     </message>
     <message>
         <source>Bank</source>
-        <translation>Banque</translation>
+        <translation>Capital</translation>
     </message>
     <message>
         <source>Last bet</source>
@@ -2306,36 +2342,16 @@ d&apos;aucune réclamation, d&apos;aucun dommage ni d&apos;aucune autre perte li
         <translation>État</translation>
     </message>
     <message>
-        <source>Game Pot:  $%1</source>
-        <translation>Pot&#xa0;:  $%1</translation>
-    </message>
-    <message>
         <source>Welcome to Brindlewharf!</source>
         <translation>Bienvenue à Brindlewharf&#xa0;!</translation>
-    </message>
-    <message>
-        <source>Bank: $%1</source>
-        <translation>Banque&#xa0;: $%1</translation>
     </message>
     <message>
         <source>(Empty)</source>
         <translation>(Vide)</translation>
     </message>
     <message>
-        <source>Bet $%1</source>
-        <translation>Miser $%1</translation>
-    </message>
-    <message>
-        <source>Last Bet: $%1</source>
-        <translation>Dernière mise&#xa0;: $%1</translation>
-    </message>
-    <message>
         <source>no card</source>
         <translation>pas de carte</translation>
-    </message>
-    <message>
-        <source>face down, to be replaced</source>
-        <translation>face cachée, à remplacer</translation>
     </message>
     <message>
         <source>face down</source>
@@ -2355,7 +2371,7 @@ d&apos;aucune réclamation, d&apos;aucun dommage ni d&apos;aucune autre perte li
     </message>
     <message>
         <source>Place your bet..</source>
-        <translation>Faites vos jeux..</translation>
+        <translation>Faites vos jeux.</translation>
     </message>
     <message>
         <source>Your hand: %1</source>
@@ -2372,6 +2388,38 @@ d&apos;aucune réclamation, d&apos;aucun dommage ni d&apos;aucune autre perte li
     <message>
         <source>New Game</source>
         <translation>Nouvelle partie</translation>
+    </message>
+    <message>
+        <source>Dealing</source>
+        <translation>Distribution</translation>
+    </message>
+    <message>
+        <source>The Dealer&apos;s turn</source>
+        <translation>Au tour du donneur</translation>
+    </message>
+    <message>
+        <source>Showdown</source>
+        <translation>Abattage</translation>
+    </message>
+    <message>
+        <source>%1, face down, to be replaced</source>
+        <translation>%1, face cachée, à remplacer</translation>
+    </message>
+    <message>
+        <source>Game Pot:  %1</source>
+        <translation>Pot&#xa0;:  %1</translation>
+    </message>
+    <message>
+        <source>Bank: %1</source>
+        <translation>Capital&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Bet %1</source>
+        <translation>Miser %1</translation>
+    </message>
+    <message>
+        <source>Last Bet: %1</source>
+        <translation>Dernière mise&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -2390,7 +2438,7 @@ d&apos;aucune réclamation, d&apos;aucun dommage ni d&apos;aucune autre perte li
     </message>
     <message>
         <source>Open saved Stats..</source>
-        <translation>Ouvrir des statistiques..</translation>
+        <translation>Ouvrir des statistiques...</translation>
     </message>
     <message>
         <source>Current Game Stats</source>
@@ -2426,11 +2474,11 @@ d&apos;aucune réclamation, d&apos;aucun dommage ni d&apos;aucune autre perte li
     </message>
     <message>
         <source>Average Bank:</source>
-        <translation>Banque moyenne&#xa0;:</translation>
+        <translation>Capital moyen&#xa0;:</translation>
     </message>
     <message>
         <source>Highest Bank:</source>
-        <translation>Banque maximale&#xa0;:</translation>
+        <translation>Capital maximal&#xa0;:</translation>
     </message>
     <message>
         <source>Average Bet:</source>
@@ -2581,14 +2629,6 @@ d&apos;aucune réclamation, d&apos;aucun dommage ni d&apos;aucune autre perte li
         <translation>Statistiques de Brindlewharf (*.bwf)</translation>
     </message>
     <message>
-        <source>%1 Hand</source>
-        <translation>%1 main</translation>
-    </message>
-    <message>
-        <source>%1 Hands</source>
-        <translation>%1 mains</translation>
-    </message>
-    <message>
         <source>%1 won:  %2</source>
         <translation>%1 a gagné&#xa0;:  %2</translation>
     </message>
@@ -2668,13 +2708,16 @@ d&apos;aucune réclamation, d&apos;aucun dommage ni d&apos;aucune autre perte li
         <source>%1, %2</source>
         <translation>%1, %2</translation>
     </message>
+    <message numerus="yes">
+        <source>%1 Hand(s)</source>
+        <translation>
+            <numerusform>%1 main</numerusform>
+            <numerusform>%1 mains</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>TableVoice</name>
-    <message>
-        <source>%1, face down</source>
-        <translation>%1, face cachée</translation>
-    </message>
     <message>
         <source>Your %1 beats the Dealer&apos;s %2.</source>
         <translation>Votre main, %1, bat celle du donneur, %2.</translation>
@@ -2688,28 +2731,12 @@ d&apos;aucune réclamation, d&apos;aucun dommage ni d&apos;aucune autre perte li
         <translation>Votre main, %1, fait égalité avec celle du donneur, %2.</translation>
     </message>
     <message>
-        <source>Bank $%1</source>
-        <translation>Banque $%1</translation>
-    </message>
-    <message>
         <source>Dealt: %1. %2</source>
-        <translation>Servi&#xa0;: %1. %2</translation>
-    </message>
-    <message>
-        <source>New game. Bank $%1</source>
-        <translation>Nouvelle partie. Banque $%1</translation>
-    </message>
-    <message>
-        <source>Your hand: %1. %2.</source>
-        <translation>Votre main&#xa0;: %1. %2.</translation>
+        <translation>Donne&#xa0;: %1. %2</translation>
     </message>
     <message>
         <source>The Dealer&apos;s cards are face down.</source>
         <translation>Les cartes du donneur sont cachées.</translation>
-    </message>
-    <message>
-        <source>Game Pot $%1.</source>
-        <translation>Pot $%1.</translation>
     </message>
     <message>
         <source>Your cards: %1.</source>
@@ -2720,12 +2747,48 @@ d&apos;aucune réclamation, d&apos;aucun dommage ni d&apos;aucune autre perte li
         <translation>Les cartes du donneur&#xa0;: %1.</translation>
     </message>
     <message>
-        <source>Last bet $%1.</source>
-        <translation>Dernière mise $%1.</translation>
+        <source>You stand pat: %1.</source>
+        <translation>Vous restez servi&#xa0;: %1.</translation>
     </message>
     <message>
-        <source>No hand on the table. Bank $%1</source>
-        <translation>Aucune main sur la table. Banque $%1</translation>
+        <source>You drew %1: %2.</source>
+        <translation>Vous tirez %1&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>Now on the bet box.</source>
+        <translation>Maintenant sur la case de mise.</translation>
+    </message>
+    <message>
+        <source>New game.</source>
+        <translation>Nouvelle partie.</translation>
+    </message>
+    <message>
+        <source>Your hand: %1.</source>
+        <translation>Votre main&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>No hand on the table.</source>
+        <translation>Aucune main sur la table.</translation>
+    </message>
+    <message>
+        <source>Bet %1, %2 left.</source>
+        <translation>Mise %1, reste %2.</translation>
+    </message>
+    <message>
+        <source>Now on the %1 bill.</source>
+        <translation>Maintenant sur le billet de %1.</translation>
+    </message>
+    <message>
+        <source>Your bet: %1, Game Pot: %2.</source>
+        <translation>Votre mise&#xa0;: %1, pot&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>Last bet %1.</source>
+        <translation>Dernière mise %1.</translation>
+    </message>
+    <message>
+        <source>New bet: %1.</source>
+        <translation>Nouvelle mise&#xa0;: %1.</translation>
     </message>
 </context>
 </TS>

@@ -138,8 +138,13 @@ TEST(HandStore, WhateverLiesAtThePathTheGameGoesOnAndThePlayerHearsOnce) {
       QObject::connect(box.Archive()->Writer(), &ArchiveWriter::HandWritten, &box, [&written] { ++written; });
       for (int game = 0; game < 2; ++game) {
         recorder.GameStarted(1000, "Ann");
-        recorder.HandDealt({1, 2, 3, 4, 5}, {14, 15, 16, 17, 18}, 10, 20);
-        recorder.ShowdownSettled({{1, 2, 3, 4, 5}, {14, 15, 16, 17, 18}, {}, {}, PlayerWins, 10, 20, 1010});
+        recorder.HandDealt({1, 2, 3, 4, 5}, {}, 10, 990);
+        recorder.ShowdownSettled({.player = {1, 2, 3, 4, 5},
+                                  .dealer = {14, 15, 16, 17, 18},
+                                  .outcome = PlayerWins,
+                                  .bet = 10,
+                                  .pot = 20,
+                                  .bank = 1010});
       }
       WaitUntil([&] { return written == 2; });
       tabs->setCurrentIndex(THistoryBox::GamesTab);
