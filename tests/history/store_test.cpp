@@ -210,6 +210,14 @@ TEST(HandStore, AnEarlierGameReadAPageAtATime) {
   EXPECT_EQ(runs.figures.lowest, 900);
   EXPECT_EQ(runs.columns.back().last, 1000 + (600 * 37) % 211 - 100);
   EXPECT_EQ(runs.columns[1].first, 1000 + 37 - 100);
+
+  // Export... writes the game shown, every hand of it, not the game in play.
+  const QString csv = folder.filePath("earlier.csv");
+  platform.SetSaveFileName(csv);
+  box.ExportClick();
+  const QList<QByteArray> lines = Bytes(csv).split('\n');
+  ASSERT_EQ(lines.size(), 1 + 600 + 1);  // the header, the hands, and nothing after the last line end
+  EXPECT_TRUE(lines[600].startsWith("Ann,600,10,")) << lines[600].toStdString();
 }
 
 }  // namespace
