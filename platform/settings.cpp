@@ -29,8 +29,10 @@ bool damaged = false;
 // time the file is written.
 const QStringList& KnownKeys() {
   static const QStringList keys = {
-      "Player/Name",         "Deck/Back",          "Deck/Randomize",     "Windows/CoachOpen",
-      "Windows/HistoryOpen", "Windows/TablePlace", "Windows/CoachPlace", "Windows/HistoryPlace",
+      "Player/Name",           "Deck/Back",
+      "Deck/Randomize",        "Windows/CoachOpen",
+      "Windows/HistoryOpen",   "Windows/TableGeometry",
+      "Windows/CoachGeometry", "Windows/HistoryGeometry",
       "Files/StatsFolder",
   };
   return keys;

@@ -152,6 +152,8 @@ TEST(Remembered, WindowsAndStatsFolderComeBack) {
   platform.SetSaveFileName(home.filePath("stats/game.bwf"));
   TStatBox().SaveSpBtnClick();
   EXPECT_EQ(RememberedStatsFolder(), home.filePath("stats"));
+  // Every later write keeps the places.
+  EXPECT_EQ(RememberedGeometry(GameWindow::Coach), put.saveGeometry());
 }
 
 }  // namespace
