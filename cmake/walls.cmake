@@ -23,7 +23,7 @@ function(brindlewharf_write_walls file)
   endforeach()
   foreach(target ${targets})
     get_target_property(type ${target} TYPE)
-    if(NOT type STREQUAL "STATIC_LIBRARY" AND NOT type STREQUAL "EXECUTABLE")
+    if(NOT type MATCHES "^(STATIC_LIBRARY|MODULE_LIBRARY|EXECUTABLE)$")
       continue()
     endif()
     # The link closure, through our own targets only.
