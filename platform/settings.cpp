@@ -33,7 +33,7 @@ const QStringList& KnownKeys() {
       "Deck/Randomize",        "Windows/CoachOpen",
       "Windows/HistoryOpen",   "Windows/TableGeometry",
       "Windows/CoachGeometry", "Windows/HistoryGeometry",
-      "Files/StatsFolder",
+      "Files/StatsFolder",     "Sound/On",
   };
   return keys;
 }
@@ -196,6 +196,16 @@ QString RememberedStatsFolder() {
 }
 
 void RememberStatsFile(const QString& path) { Write("Files/StatsFolder", QFileInfo(path).absolutePath()); }
+
+bool RememberedSoundOn(bool fallback) {
+  // As written this run, a flag; as read from the file, its word.
+  const QVariant v = Read("Sound/On");
+  if (v.typeId() == QMetaType::Bool) return v.toBool();
+  const QString word = v.typeId() == QMetaType::QString ? v.toString() : QString();
+  return word == "true" || word == "false" ? word == "true" : fallback;
+}
+
+void RememberSoundOn(bool on) { Write("Sound/On", on); }
 
 void KeepPlayersPlace(QWidget* window, GameWindow which) { new PlaceKeeper(window, which); }
 

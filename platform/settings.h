@@ -49,6 +49,10 @@ void RememberGeometry(GameWindow window, const QByteArray& geometry);
 QString RememberedStatsFolder();
 void RememberStatsFile(const QString& path);
 
+// Whether the player last had the sound on; fallback if the player never chose.
+bool RememberedSoundOn(bool fallback);
+void RememberSoundOn(bool on);
+
 // From now on, remembers where the player moves the window (moves the program makes are not
 // the player's).
 void KeepPlayersPlace(QWidget* window, GameWindow which);

@@ -14,6 +14,7 @@
 #include "platform/language.h"
 #include "platform/platform.h"
 #include "platform/settings.h"
+#include "sound/modulesound.h"
 #include "stats/statbox.h"
 #include "table/application.h"
 #include "table/dialogkeys.h"
@@ -39,6 +40,9 @@ int main(int argc, char** argv) {
     UseSettingsFile(DefaultSettingsFile());
     RestoreDeckChoice();
 
+    // The table is heard through the sound module, loaded when the first game begins.
+    ModuleSound sound;
+
     // The first window is the application's main window; closing it ends the program.
     MainForm = new TMainForm;
     KeepPlayersPlace(MainForm, GameWindow::Table);
@@ -56,7 +60,7 @@ int main(int argc, char** argv) {
     auto* history = new THistoryBox(MainForm);
     KeepPlayersPlace(coach, GameWindow::Coach);
     KeepPlayersPlace(history, GameWindow::History);
-    WireTable(MainForm, coach, history);
+    WireTable(MainForm, coach, history, &sound);
     ReopenWhenTheGameStarts(MainForm, coach, history);
     // Every hand goes to the player's hand history, opened on a thread of its own a second after
     // the table is up: loading the database's driver beside the table's own start-up slows it, and

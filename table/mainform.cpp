@@ -300,6 +300,7 @@ TMainForm::TMainForm(QWidget* parent)
     PlrCardBtn[slot]->hide();
   }
   ui->ShowDlr->hide();
+  ui->BetEdit->installEventFilter(this);
   SetUpKeyboardAndNames();
 
   FillDeckGrids(DeckCards, DealOrder);
@@ -386,6 +387,16 @@ void TMainForm::keyPressEvent(QKeyEvent* event) {
     }
   }
   QMainWindow::keyPressEvent(event);
+}
+
+bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
+  // The bet box takes every letter for its own, the Sound item's key too; a bet has no letters.
+  if (watched == ui->BetEdit && event->type() == QEvent::KeyPress &&
+      QKeySequence(static_cast<QKeyEvent*>(event)->keyCombination()) == ui->Sound->shortcut()) {
+    ui->Sound->trigger();
+    return true;
+  }
+  return QMainWindow::eventFilter(watched, event);
 }
 
 void TMainForm::EnterState(TableState s) {
@@ -852,6 +863,7 @@ void TMainForm::ExitClick() { TerminateApplication(); }
 
 QAction* TMainForm::CoachItem() const { return ui->Coach; }
 QAction* TMainForm::HistoryItem() const { return ui->History; }
+QAction* TMainForm::SoundItem() const { return ui->Sound; }
 
 void TMainForm::AboutBrindlewharf1Click() {
   if (!About) return;

@@ -56,6 +56,8 @@ class TMainForm : public QMainWindow {
   QAction* CoachItem() const;
   // Game > History, the same way.
   QAction* HistoryItem() const;
+  // Game > Sound, on or off; the wiring keeps the sound and the remembered choice with it.
+  QAction* SoundItem() const;
 
   // Moves the table to state s and sets every control that differs between states.
   void EnterState(TableState s);
@@ -91,6 +93,7 @@ class TMainForm : public QMainWindow {
  protected:
   void closeEvent(QCloseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
   void showEvent(QShowEvent* event) override;
 
  private:

@@ -7,12 +7,13 @@
 #include "history/historybox.h"
 #include "history/recorder.h"
 #include "platform/settings.h"
+#include "sound/soundboard.h"
 #include "stats/gamestats.h"
 #include "table/handevents.h"
 #include "table/mainform.h"
 #include "table/voice.h"
 
-void WireTable(TMainForm* table, TCoachBox* coach, THistoryBox* history) {
+void WireTable(TMainForm* table, TCoachBox* coach, THistoryBox* history, SoundOutput* sound) {
   HandEvents* events = table->Events;
 
   // The statistics count every settled hand and the draws that led to it; a hand abandoned by
@@ -39,6 +40,7 @@ void WireTable(TMainForm* table, TCoachBox* coach, THistoryBox* history) {
   QObject::connect(events, &HandEvents::BillAdded, voice, &TableVoice::BillAdded);
   QObject::connect(events, &HandEvents::NewGameStarted, voice, &TableVoice::NewGameStarted);
 
+  WireSound(table, sound);
   if (coach) {
     WireCoach(table, coach);
     QObject::connect(coach, &TCoachBox::Verdict, voice, &TableVoice::Say);
@@ -81,4 +83,23 @@ void WireHistory(TMainForm* table, THistoryBox* history) {
   QObject::connect(history, &THistoryBox::OpenChanged, table->HistoryItem(), &QAction::setChecked);
   QObject::connect(history, &THistoryBox::OpenChanged, history,
                    [](bool open) { RememberOpen(GameWindow::History, open); });
+}
+
+void WireSound(TMainForm* table, SoundOutput* sound) {
+  HandEvents* events = table->Events;
+  auto* board = new SoundBoard(sound, table);
+  board->setObjectName("SoundBoard");
+  QAction* item = table->SoundItem();
+  item->setChecked(RememberedSoundOn(DesktopHasSoundServer()));
+  board->SetOn(item->isChecked());
+  QObject::connect(item, &QAction::toggled, board, &SoundBoard::SetOn);
+  QObject::connect(item, &QAction::toggled, board, [](bool on) { RememberSoundOn(on); });
+  QObject::connect(events, &HandEvents::GameStarted, board, &SoundBoard::GameStarted);
+  QObject::connect(events, &HandEvents::HandDealt, board, &SoundBoard::HandDealt);
+  QObject::connect(events, &HandEvents::CardTurned, board, &SoundBoard::CardTurned);
+  QObject::connect(events, &HandEvents::DrawMade, board, &SoundBoard::DrawMade);
+  QObject::connect(events, &HandEvents::DealerDrew, board, &SoundBoard::DealerDrew);
+  QObject::connect(events, &HandEvents::ShowdownSettled, board, &SoundBoard::ShowdownSettled);
+  QObject::connect(events, &HandEvents::BillAdded, board, &SoundBoard::BillAdded);
+  QObject::connect(events, &HandEvents::WentBankrupt, board, &SoundBoard::WentBankrupt);
 }

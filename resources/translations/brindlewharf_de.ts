@@ -2421,6 +2421,14 @@ nicht für Ansprüche, Schäden oder andere Verluste, die aus seiner Nutzung ode
         <source>Last Bet: %1</source>
         <translation>Letzter Einsatz: %1</translation>
     </message>
+    <message>
+        <source>S&amp;ound</source>
+        <translation>T&amp;on</translation>
+    </message>
+    <message>
+        <source>M</source>
+        <translation>M</translation>
+    </message>
 </context>
 <context>
     <name>TStatBox</name>

@@ -2421,6 +2421,14 @@ reclamación, daño u otra pérdida que se derive de su uso o de su comercio.&lt
         <source>Last Bet: %1</source>
         <translation>Última apuesta: %1</translation>
     </message>
+    <message>
+        <source>S&amp;ound</source>
+        <translation>S&amp;onido</translation>
+    </message>
+    <message>
+        <source>M</source>
+        <translation>M</translation>
+    </message>
 </context>
 <context>
     <name>TStatBox</name>
