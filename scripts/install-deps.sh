@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs, from Debian's own repository, whatever the build, the tests or the game still need.
-# Usage: scripts/install-deps.sh [build|game|shots|package|fuzz|check|a11y]
+# Usage: scripts/install-deps.sh [build|game|shots|package|fuzz|check|a11y|sound]
 #   game: the program alone; build: the program, its tests and benchmarks (the default)
 set -euo pipefail
 
@@ -16,6 +16,11 @@ fi
 if [ "${1:-build}" = a11y ]; then
   # The accessibility test: the program under Xvfb with a window manager, read through AT-SPI.
   packages+=(xvfb xauth xdotool openbox at-spi2-core python3-pyatspi dbus-x11)
+fi
+if [ "${1:-build}" = sound ]; then
+  # The sound check: a PulseAudio server with a null sink and its pactl, and the program under Xvfb
+  # with keys typed by xdotool.
+  packages+=(pulseaudio pulseaudio-utils xvfb xauth xdotool)
 fi
 if [ "${1:-build}" = check ]; then
   # What CI checks besides the tests: the formatting, and the art generators' output.
