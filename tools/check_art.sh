@@ -1,11 +1,14 @@
 #!/usr/bin/env bash
-# Regenerates the artwork into a temporary folder and compares it with resources/art, byte for
-# byte: the SVG sources must be what the generators write. Exits non-zero on any difference.
+# Regenerates the artwork and the sounds into a temporary folder and compares them with
+# resources/art and resources/sounds, byte for byte: the checked-in files must be what the
+# generators write. Exits non-zero on any difference.
 set -euo pipefail
 export PYTHONDONTWRITEBYTECODE=1
 cd "$(dirname "$0")/.."
 out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT
-python3 tools/gen_faces.py "$out"
-python3 tools/gen_art.py "$out"
-diff -r "$out" resources/art
+python3 tools/gen_faces.py "$out/art"
+python3 tools/gen_art.py "$out/art"
+python3 tools/gen_sounds.py "$out/sounds"
+diff -r "$out/art" resources/art
+diff -r "$out/sounds" resources/sounds
