@@ -78,6 +78,7 @@ package:
 	cmake -S . -B $(PKG_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_INSTALL_PREFIX=/usr \
 	  -DBRINDLEWHARF_BENCH=OFF -DBRINDLEWHARF_TESTS=OFF -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON \
 	  -DCMAKE_CXX_FLAGS="$$(dpkg-buildflags --get CPPFLAGS) $$(dpkg-buildflags --get CXXFLAGS)" \
-	  -DCMAKE_EXE_LINKER_FLAGS="$$(dpkg-buildflags --get LDFLAGS)"
-	cmake --build $(PKG_BUILD) -j $(JOBS) --target brindlewharf desktop_data
+	  -DCMAKE_EXE_LINKER_FLAGS="$$(dpkg-buildflags --get LDFLAGS)" \
+	  -DCMAKE_MODULE_LINKER_FLAGS="$$(dpkg-buildflags --get LDFLAGS)"
+	cmake --build $(PKG_BUILD) -j $(JOBS) --target brindlewharf sound_module desktop_data
 	cd $(PKG_BUILD) && cpack -D CPACK_OUTPUT_FILE_PREFIX="$(CURDIR)"
