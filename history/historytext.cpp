@@ -6,11 +6,18 @@
 
 namespace {
 
+// A spreadsheet takes a cell that starts with one of these for a formula and runs it.
+bool LooksLikeFormula(const QString& text) {
+  return !text.isEmpty() && QStringLiteral("=+-@\t\r").contains(text.front());
+}
+
 QString Field(const QString& text) {
-  if (!text.contains(QLatin1Char(',')) && !text.contains(QLatin1Char('"')) &&
+  const bool formula = LooksLikeFormula(text);
+  if (!formula && !text.contains(QLatin1Char(',')) && !text.contains(QLatin1Char('"')) &&
       !text.contains(QLatin1Char('\r')) && !text.contains(QLatin1Char('\n')))
     return text;
-  QString quoted = text;
+  // An apostrophe before a would-be formula makes it text in every spreadsheet.
+  QString quoted = formula ? QLatin1Char('\'') + text : text;
   quoted.replace(QLatin1Char('"'), QLatin1String("\"\""));
   return QLatin1Char('"') + quoted + QLatin1Char('"');
 }
@@ -54,8 +61,9 @@ QString CardSigns(const HandEntry::Cards& cards, std::uint8_t marked) {
 
 QByteArray HistoryCsv(const HandHistory& history, const QString& player) {
   const QString name = Field(player);
+  // The byte-order mark tells a spreadsheet the file is UTF-8, so the suit signs survive.
   QByteArray out =
-      "Player,Hand,Bet,Dealt,Turned down,Drawn,Dealer,Player's hand,Dealer's hand,Outcome,Bank,"
+      "\xEF\xBB\xBFPlayer,Hand,Bet,Dealt,Turned down,Drawn,Dealer,Player's hand,Dealer's hand,Outcome,Bank,"
       "Coach,Below best,Bankrupt\r\n";
   out.reserve(static_cast<qsizetype>(history.Count() * 110 + out.size()));
   for (std::int64_t i = 0; i < history.Count(); ++i) {

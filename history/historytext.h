@@ -12,6 +12,8 @@
 QString CardSigns(const HandEntry::Cards& cards, std::uint8_t marked = 0);
 
 // The game as comma-separated values (RFC 4180: a header row, CRLF line ends, a field with a
-// comma, quote or line break quoted and its quotes doubled), in UTF-8. A saved file never
+// comma, quote or line break quoted and its quotes doubled), in UTF-8 with a byte-order mark.
+// A field that a spreadsheet would run as a formula (one that starts with "=", "+", "-", "@", a
+// tab or a carriage return) is quoted with an apostrophe before it. A saved file never
 // depends on the player's language, so its words are English.
 QByteArray HistoryCsv(const HandHistory& history, const QString& player);

@@ -86,7 +86,10 @@ QString SaveFileNameAskingToReplace(const QString& title, const QString& filter,
 bool SaveWholeFile(const QString& path, const QByteArray& bytes) {
   QSaveFile file(path);
   if (!file.open(QIODevice::WriteOnly)) return false;
-  if (file.write(bytes) != bytes.size()) {
+  // The bytes sit in the file's buffer until it is flushed, and a write that fails then (a full
+  // disk) is not seen by commit(), which would put a short file in the old one's place: flush
+  // first and give up on any error, so the old file stays as it was.
+  if (file.write(bytes) != bytes.size() || !file.flush() || file.error() != QFileDevice::NoError) {
     file.cancelWriting();
     return false;
   }
@@ -97,6 +100,8 @@ MessageAnswer QtPlatform::ShowMessage(const QString& text, const QString& captio
   EscapeIgnored escapeIgnored;
   QMessageBox box(QApplication::activeWindow());
   box.setWindowTitle(caption);
+  // A message may quote a file name, which may look like markup.
+  box.setTextFormat(Qt::PlainText);
   box.setText(text);
   switch (style) {
     case QuestionYesNo:

@@ -2,15 +2,20 @@
 
 #include <QDir>
 #include <QEvent>
+#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QStringDecoder>
+#include <QStringList>
 #include <QTimer>
 #include <QVariant>
 #include <QWidget>
 #include <memory>
+
+#include "platform/words.h"
 
 namespace {
 
@@ -18,6 +23,48 @@ namespace {
 // looks valid in it may be debris, and started afresh at the first change.
 std::unique_ptr<QSettings> chosen;
 bool damaged = false;
+
+// Every key the game writes. Anything else in the file is read by nobody and left out the next
+// time the file is written.
+const QStringList& KnownKeys() {
+  static const QStringList keys = {
+      "Player/Name",         "Deck/Back",          "Deck/Randomize",     "Windows/CoachOpen",
+      "Windows/HistoryOpen", "Windows/TablePlace", "Windows/CoachPlace", "Windows/HistoryPlace",
+      "Files/StatsFolder",
+  };
+  return keys;
+}
+
+// An INI file as the game writes it is UTF-8 text whose every line is blank, a comment, a
+// [section] or a key=value pair with a printable key. The toolkit's reader takes keys from
+// among any junk, so anything else marks the whole file as damaged.
+bool LooksWritten(const QByteArray& bytes) {
+  QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+  const QString text = utf8(bytes);
+  if (utf8.hasError()) return false;
+  for (QStringView line : QStringView(text).split(u'\n')) {
+    if (line.endsWith(u'\r')) line.chop(1);
+    const QStringView trimmed = line.trimmed();
+    if (trimmed.isEmpty() || trimmed.startsWith(u';') || trimmed.startsWith(u'#')) continue;
+    if (trimmed.startsWith(u'[') && trimmed.endsWith(u']')) continue;
+    const qsizetype equals = line.indexOf(u'=');
+    if (equals <= 0) return false;
+    for (const QChar c : line.left(equals))
+      if (c.category() == QChar::Other_Control) return false;
+  }
+  return true;
+}
+
+bool Damaged(const QString& path) {
+  if (chosen->status() != QSettings::NoError) return true;
+  QFile file(path);
+  if (!file.exists()) return false;
+  if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) return true;
+  // A settings file is a few hundred bytes; a huge one is no file of ours.
+  constexpr qint64 kMostBytes = 64 * 1024;
+  const QByteArray bytes = file.read(kMostBytes + 1);
+  return bytes.size() > kMostBytes || !LooksWritten(bytes);
+}
 
 QVariant Read(const QString& key) {
   if (!chosen || damaged) return {};
@@ -28,6 +75,8 @@ void Write(const QString& key, const QVariant& value) {
   if (!chosen) return;
   if (damaged) chosen->clear();
   damaged = false;
+  for (const QString& other : chosen->allKeys())
+    if (!KnownKeys().contains(other)) chosen->remove(other);
   chosen->setValue(key, value);
   chosen->sync();
 }
@@ -89,17 +138,21 @@ QString DefaultSettingsFile() {
 
 void UseSettingsFile(const QString& path) {
   chosen.reset(path.isEmpty() ? nullptr : new QSettings(path, QSettings::IniFormat));
-  damaged = chosen && chosen->status() != QSettings::NoError;
+  damaged = chosen && Damaged(path);
+}
+
+void IgnoreRelativeXdgFolders() {
+  for (const char* name : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME", "XDG_STATE_HOME"}) {
+    const QString folder = qEnvironmentVariable(name);
+    if (!folder.isEmpty() && QDir::isRelativePath(folder)) qunsetenv(name);
+  }
 }
 
 QString RememberedName() {
   const QVariant v = Read("Player/Name");
   if (v.typeId() != QMetaType::QString) return {};
   const QString name = v.toString();
-  if (name.toUcs4().size() > 10) return {};
-  for (const QChar c : name)
-    if (c.category() == QChar::Other_Control) return {};
-  return name;
+  return CheckPlayerName(Characters(name)) == NameRefusal::None ? name : QString();
 }
 
 void RememberName(const QString& name) { Write("Player/Name", name); }

@@ -14,8 +14,15 @@ class QWidget;
 
 // <configuration folder>/brindlewharf/brindlewharf.conf
 QString DefaultSettingsFile();
-// An empty path remembers nothing.
+// An empty path remembers nothing. A file that is not the game's INI text (binary junk, lines
+// that are neither sections nor key=value pairs) is ignored whole and written afresh at the
+// first change; keys the game does not know are dropped whenever the file is written.
 void UseSettingsFile(const QString& path);
+
+// The desktop's folders may only be absolute paths: one given as a relative path is ignored, as
+// if it were not set, so that nothing is written under whatever folder the game was started in.
+// Call before anything asks for a standard folder.
+void IgnoreRelativeXdgFolders();
 
 // The name last typed in the welcome dialog: at most 10 characters and no control characters,
 // else empty.

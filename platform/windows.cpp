@@ -33,12 +33,18 @@ void Paint(QWidget* w, QPalette::ColorRole role, const QColor& colour) {
   if (role == QPalette::Window) w->setAutoFillBackground(true);
 }
 
+void ShowTextsPlain(QWidget* window) {
+  for (QLabel* label : window->findChildren<QLabel*>())
+    if (label->textFormat() == Qt::AutoText) label->setTextFormat(Qt::PlainText);
+}
+
 void SetUpDialog(QDialog* dialog) {
   dialog->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                          Qt::WindowCloseButtonHint);
   dialog->setFixedSize(dialog->size());
   dialog->setModal(true);
   UseBaseFont(dialog);
+  ShowTextsPlain(dialog);
   KeepTextsWhole(dialog);
 }
 

@@ -16,8 +16,13 @@ void CentreOnScreen(QWidget* window);
 // The game's base font: an 11-pixel sans serif.
 void UseBaseFont(QWidget* window);
 
+// Every label in the window shows its text as it stands, never as markup: a name typed by the
+// player or read from a file may hold "<" or "&". A label the code fills with markup on purpose
+// says so itself, after this.
+void ShowTextsPlain(QWidget* window);
+
 // What every dialog of the game is: modal, the size its layout gives it and no other, a title
-// bar with only the close button, the base font, and its texts kept whole.
+// bar with only the close button, the base font, and its texts kept whole and plain.
 void SetUpDialog(QDialog* dialog);
 
 // A font of the given pixel height (the layouts give heights in pixels, not points).

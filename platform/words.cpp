@@ -94,3 +94,25 @@ RefusalWords Words(DrawRefusal why) {
   }
   return {};
 }
+
+RefusalWords Words(NameRefusal why) {
+  const QString caption = QCoreApplication::translate("Refusals", "Illegal Name Entry");
+  switch (why) {
+    case NameRefusal::None:
+      break;
+    case NameRefusal::TooLong:
+      return {
+          QCoreApplication::translate("Refusals", "Name must be 10 letters or less.\n        Try Again.."),
+          caption};
+    case NameRefusal::ControlCharacter:
+      return {QCoreApplication::translate("Refusals",
+                                          "Name must not hold tabs or line breaks.\n        Try Again.."),
+              caption};
+  }
+  return {};
+}
+
+std::u32string Characters(const QString& text) {
+  const QList<uint> ucs4 = text.toUcs4();
+  return std::u32string(ucs4.begin(), ucs4.end());
+}

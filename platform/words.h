@@ -1,14 +1,16 @@
 #pragma once
 // The rules' words in the player's language: cards, hand categories and captions, and the
-// refusals of bets and draws. The rules hand over codes and records; every window that shows or
+// refusals of names, bets and draws. The rules hand over codes and records; every window that shows or
 // speaks one of them takes its words from here, so a text has one source and one translation.
 
 #include <QString>
+#include <string>
 
 #include "game/cards.h"
 #include "game/drawrule.h"
 #include "game/handrank.h"
 #include "game/money.h"
+#include "game/playername.h"
 
 // "Seven of Hearts"; empty for a code outside 1..52.
 QString CardWords(CardCode code);
@@ -26,3 +28,7 @@ struct RefusalWords {
 };
 RefusalWords Words(BetRefusal why);
 RefusalWords Words(DrawRefusal why);
+RefusalWords Words(NameRefusal why);
+
+// The characters of text, as the rules count them.
+std::u32string Characters(const QString& text);

@@ -209,7 +209,8 @@ void TStatBox::SetUpKeyboardAndNames() {
   };
   QWidget* previous = nullptr;
   for (const Tie& t : ties) {
-    if (!t.caption->buddy()) t.caption->setBuddy(t.figure);
+    // The player's best-hand title shows the name, in which a "&" is a letter, not a mnemonic.
+    if (!t.caption->buddy() && t.caption != ui->plrBestTitleLabl) t.caption->setBuddy(t.figure);
     LabelledBy(t.figure, {t.caption, t.head});
     t.figure->setFocusPolicy(Qt::TabFocus);
     t.figure->setAccessibleDescription(t.head ? tr("%1, %2").arg(words(t.caption), words(t.head))
@@ -357,6 +358,11 @@ void TStatBox::OpenSpBtnClick() {
   const StatsFileOpen open = OpenStatsFile(path);
   if (open.problem == FileProblem::Missing) {
     ShowMessage(tr("%1. File does not exist.").arg(NativeFullPath(path)), tr("File Not Found"), StopOk);
+    return;
+  }
+  if (open.problem == FileProblem::NotAFile) {
+    // Read as a file, it gives no line at all.
+    ShowMessage(tr("Invalid data file!"), tr("File Open Error #%1").arg(1), StopOk);
     return;
   }
   if (open.problem == FileProblem::Unreadable) {

@@ -10,8 +10,12 @@ StatsFileOpen OpenStatsFile(const QString& path) {
     result.problem = FileProblem::Missing;
     return result;
   }
+  if (!info.isFile()) {
+    result.problem = FileProblem::NotAFile;
+    return result;
+  }
   QFile file(path);
-  if (info.isDir() || !file.open(QIODevice::ReadOnly)) {
+  if (!file.open(QIODevice::ReadOnly)) {
     result.problem = FileProblem::Unreadable;
     return result;
   }

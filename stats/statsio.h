@@ -5,7 +5,9 @@
 
 #include "stats/statsfile.h"
 
-enum class FileProblem { None, Missing, Unreadable };
+// NotAFile: a folder, a device, a pipe: nothing a statistics file can be, and a pipe would hold
+// the game until something wrote to it, so it is never opened.
+enum class FileProblem { None, Missing, NotAFile, Unreadable };
 
 struct StatsFileOpen {
   FileProblem problem = FileProblem::None;

@@ -105,9 +105,8 @@ void TIntroDlg::Refuse(const QString& text, const QString& caption, QWidget* foc
 
 void TIntroDlg::OKClick() {
   const QString name = ui->PlrNameEdit->text();
-  if (name.toUcs4().size() > 10) {
-    Refuse(tr("Name must be 10 letters or less.\n        Try Again.."), tr("Illegal Name Entry"),
-           ui->PlrNameEdit);
+  if (const NameRefusal why = CheckPlayerName(Characters(name)); why != NameRefusal::None) {
+    Refuse(Words(why).text, Words(why).caption, ui->PlrNameEdit);
     return;
   }
   PlayerName = name.isEmpty() ? QStringLiteral("Player") : name;

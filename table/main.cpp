@@ -22,6 +22,7 @@
 #include "table/wiring.h"
 
 int main(int argc, char** argv) {
+  IgnoreRelativeXdgFolders();
   TApplication app(argc, argv);
   QGuiApplication::setDesktopFileName(BRINDLEWHARF_APP_ID);
   InstallTranslators();

@@ -214,6 +214,7 @@ TMainForm::TMainForm(QWidget* parent)
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                  Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
   UseBaseFont(this);
+  ShowTextsPlain(this);
   KeepTextsWhole(this);
   Decorate(ui.get());
   // The client area's fixed size is the layout's; the menu bar's height is the style's.

@@ -1018,6 +1018,22 @@ KONTAKT ZU DEN ENTWICKLERN:
         <source>You can only Draw 4 to an Ace!</source>
         <translation>Vier Karten nur, wenn Sie ein Ass behalten!</translation>
     </message>
+    <message>
+        <source>Illegal Name Entry</source>
+        <translation>Ungültiger Name</translation>
+    </message>
+    <message>
+        <source>Name must be 10 letters or less.
+        Try Again..</source>
+        <translation>Der Name darf höchstens 10 Zeichen haben.
+        Noch einmal..</translation>
+    </message>
+    <message>
+        <source>Name must not hold tabs or line breaks.
+        Try Again..</source>
+        <translation>Der Name darf keine Tabulatoren oder Zeilenumbrüche enthalten.
+        Noch einmal..</translation>
+    </message>
 </context>
 <context>
     <name>TAbout</name>
@@ -1828,16 +1844,6 @@ nicht für Ansprüche, Schäden oder andere Verluste, die aus seiner Nutzung ode
     <message>
         <source>Space shows the next back</source>
         <translation>Leertaste zeigt den nächsten Rücken</translation>
-    </message>
-    <message>
-        <source>Name must be 10 letters or less.
-        Try Again..</source>
-        <translation>Der Name darf höchstens 10 Zeichen haben.
-        Noch einmal..</translation>
-    </message>
-    <message>
-        <source>Illegal Name Entry</source>
-        <translation>Ungültiger Name</translation>
     </message>
 </context>
 <context>

@@ -1018,6 +1018,22 @@ CONTACTAR CON LOS AUTORES:
         <source>You can only Draw 4 to an Ace!</source>
         <translation>¡Solo puede cambiar 4 si se queda un As!</translation>
     </message>
+    <message>
+        <source>Illegal Name Entry</source>
+        <translation>Nombre no válido</translation>
+    </message>
+    <message>
+        <source>Name must be 10 letters or less.
+        Try Again..</source>
+        <translation>El nombre debe tener 10 letras como máximo.
+        Inténtelo otra vez..</translation>
+    </message>
+    <message>
+        <source>Name must not hold tabs or line breaks.
+        Try Again..</source>
+        <translation>El nombre no puede contener tabulaciones ni saltos de línea.
+        Inténtelo otra vez..</translation>
+    </message>
 </context>
 <context>
     <name>TAbout</name>
@@ -1828,16 +1844,6 @@ reclamación, daño u otra pérdida que se derive de su uso o de su comercio.&lt
     <message>
         <source>Space shows the next back</source>
         <translation>Espacio muestra el reverso siguiente</translation>
-    </message>
-    <message>
-        <source>Name must be 10 letters or less.
-        Try Again..</source>
-        <translation>El nombre debe tener 10 letras como máximo.
-        Inténtelo otra vez..</translation>
-    </message>
-    <message>
-        <source>Illegal Name Entry</source>
-        <translation>Nombre no válido</translation>
     </message>
 </context>
 <context>

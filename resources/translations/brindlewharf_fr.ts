@@ -1018,6 +1018,22 @@ CONTACTER LES AUTEURS&#xa0;:
         <source>You can only Draw 4 to an Ace!</source>
         <translation>4 cartes seulement si vous gardez un As&#xa0;!</translation>
     </message>
+    <message>
+        <source>Illegal Name Entry</source>
+        <translation>Nom refusé</translation>
+    </message>
+    <message>
+        <source>Name must be 10 letters or less.
+        Try Again..</source>
+        <translation>Le nom doit avoir 10 lettres au plus.
+        Réessayez..</translation>
+    </message>
+    <message>
+        <source>Name must not hold tabs or line breaks.
+        Try Again..</source>
+        <translation>Le nom ne doit contenir ni tabulation ni saut de ligne.
+        Réessayez..</translation>
+    </message>
 </context>
 <context>
     <name>TAbout</name>
@@ -1828,16 +1844,6 @@ d&apos;aucune réclamation, d&apos;aucun dommage ni d&apos;aucune autre perte li
     <message>
         <source>Space shows the next back</source>
         <translation>Espace montre le dos suivant</translation>
-    </message>
-    <message>
-        <source>Name must be 10 letters or less.
-        Try Again..</source>
-        <translation>Le nom doit avoir 10 lettres au plus.
-        Réessayez..</translation>
-    </message>
-    <message>
-        <source>Illegal Name Entry</source>
-        <translation>Nom refusé</translation>
     </message>
 </context>
 <context>

@@ -23,10 +23,11 @@ namespace {
 
 using namespace cardnames;
 
-// RFC 4180, strictly: records end in CRLF, a quoted field may hold commas, CR, LF and doubled
-// quotes, and nothing else may follow its closing quote. nullopt for anything else.
+// RFC 4180, strictly, after a UTF-8 byte-order mark: records end in CRLF, a quoted field may hold commas, CR,
+// LF and doubled quotes, and nothing else may follow its closing quote. nullopt for anything else.
 std::optional<std::vector<QStringList>> ParseCsv(const QByteArray& bytes) {
-  const QString text = QString::fromUtf8(bytes);
+  if (!bytes.startsWith("\xEF\xBB\xBF")) return std::nullopt;  // so that spreadsheets read UTF-8
+  const QString text = QString::fromUtf8(bytes.mid(3));
   std::vector<QStringList> records;
   QStringList record;
   QString field;

@@ -48,7 +48,7 @@ struct Start {
   std::unique_ptr<TIntroDlg> dialog;
 };
 
-enum class Found { NoFile, File, Folder, EmptyHome };
+enum class Found { NoFile, File, Folder, EmptyHome, RelativeConfigHome };
 
 // The settings found at the first start; then the player's choices, and the back they give.
 struct Visit {
@@ -59,6 +59,7 @@ struct Visit {
   int clicks = 1;
   bool randomize = false;
   int back = 61;
+  const char* gone = nullptr;  // found in the file at first; never in it once the game wrote it
 };
 
 TEST(Remembered, SecondStartShowsTheFirstOnesChoicesUnlessTheFileIsUntrusted) {
@@ -78,6 +79,10 @@ TEST(Remembered, SecondStartShowsTheFirstOnesChoicesUnlessTheFileIsUntrusted) {
        "[Files]\nStatsFolder=relative\n"sv},
       {"control_character_in_name", Found::File, "[Player]\nName=\"A\\tB\"\n[Deck]\nBack=59\n"sv},
       {"file_is_a_folder", Found::Folder, {}, "", 0, false, 60},
+      {"junk_line_before_good_keys", Found::File, "\x01\x02garbage=1\n[Player]\nName=EvilA\n"sv, "Ann", 1,
+       false, 61, "garbage"},
+      {"unknown_keys_dropped", Found::File, "[Mystery]\nKey=1\n"sv, "Ann", 1, false, 61, "Mystery"},
+      {"relative_config_home_ignored", Found::RelativeConfigHome},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.rule);
@@ -91,10 +96,11 @@ TEST(Remembered, SecondStartShowsTheFirstOnesChoicesUnlessTheFileIsUntrusted) {
       ASSERT_TRUE(f.open(QIODevice::WriteOnly));
       f.write(c.content.data(), static_cast<qint64>(c.content.size()));
     }
-    if (c.found == Found::EmptyHome) {
+    if (c.found == Found::EmptyHome || c.found == Found::RelativeConfigHome) {
       const QByteArray realHome = qgetenv("HOME"), realConfig = qgetenv("XDG_CONFIG_HOME");
       qputenv("HOME", home.path().toLocal8Bit());
-      qputenv("XDG_CONFIG_HOME", "");
+      qputenv("XDG_CONFIG_HOME", c.found == Found::EmptyHome ? "" : "relative/config");
+      IgnoreRelativeXdgFolders();
       file = DefaultSettingsFile();
       qputenv("HOME", realHome);
       qputenv("XDG_CONFIG_HOME", realConfig);
@@ -115,6 +121,11 @@ TEST(Remembered, SecondStartShowsTheFirstOnesChoicesUnlessTheFileIsUntrusted) {
     Start second(file);
     second.Expect(QString::fromUtf8(c.name), c.back, c.randomize);
     EXPECT_FALSE(RememberedOpen(GameWindow::Coach));
+    if (c.gone) {
+      QFile written(file);
+      ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+      EXPECT_FALSE(written.readAll().contains(c.gone));
+    }
   }
 }
 
