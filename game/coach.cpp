@@ -703,7 +703,9 @@ std::vector<HoldOdds> Odds(Study& study, const Standing& standing) {
     const bool exact = study.Played(best) > 0;
     odds.deals = static_cast<std::int64_t>(i == 0 ? study.Own(best, exact).n : gap.deals);
     odds.everyDraw = i == 0 ? exact : gap.everyDraw;
-    odds.best = i == 0 || gap.mean <= std::max(gap.error, kCoachPrecision);
+    // A gap still in doubt when the deals ran out is called equal too: the holds could not be told
+    // apart.
+    odds.best = i == 0 || gap.mean <= std::max(gap.error, kCoachPrecision) || !Settled(gap);
   }
   return ranked;
 }
