@@ -344,12 +344,20 @@ struct Estimate {
 
 Estimate Of(const Series& s) { return {s.Mean(), s.Error(), s.n, s.everyDraw}; }
 
-// Settled: a gap is known to the precision, or known to be wider than it, so the order of the
-// two holds is sure. A first pass's gap to the best must be clear by twice as much: a hold it
-// leaves behind never meets the best again.
+// Settled, for a gap to the best: known to the precision, or known to be wider than it, so that
+// the hold is surely as good as the best or surely not. A first pass's gap must be clear by twice
+// as much: a hold it leaves behind never meets the best again. Between the second and the third
+// it is enough that the order shown is wrong by no more than the precision.
 bool Settled(const Estimate& gap, bool toTheBest = true) {
-  const double margin = toTheBest && !gap.everyDraw ? 2 : 1;
+  if (!toTheBest) return gap.error <= std::abs(gap.mean) + kCoachPrecision;
+  const double margin = gap.everyDraw ? 1 : 2;
   return gap.error <= kAimedPrecision || std::abs(gap.mean) > margin * gap.error + kCoachPrecision;
+}
+
+// The error at which a gap with this mean is settled, as above.
+double SettlingError(double mean, bool toTheBest) {
+  return toTheBest ? std::max(kAimedPrecision, std::abs(mean) - kCoachPrecision)
+                   : std::abs(mean) + kCoachPrecision;
 }
 
 // Some holds of a hand and the deals they have played: all of them the first pass's, and each
@@ -666,12 +674,13 @@ Standing Stand(Study& study) {
 // The shared deals a pair of holds that have met on met deals should reach for its gap to settle,
 // by the spread of its exact gap so far; at least most, where the pair must catch up with a
 // third hold. 0 when no more deals are allowed.
-std::int64_t DealsFor(const Series& exact, std::int64_t met, std::int64_t most, std::int64_t budget) {
+std::int64_t DealsFor(const Series& exact, bool toTheBest, std::int64_t met, std::int64_t most,
+                      std::int64_t budget) {
   if (met >= budget) return 0;
   std::int64_t deals = kFirstRound;
   if (met >= kFirstRound) {
     const double error = exact.Error();
-    const double aim = std::max(kAimedPrecision, std::abs(exact.Mean()) - kCoachPrecision);
+    const double aim = SettlingError(exact.Mean(), toTheBest);
     // The deals the spread says it needs, and a little more; at least a quarter more than it
     // has, and at most four times as many, so that the gap is looked at again before more are
     // spent.
@@ -747,7 +756,7 @@ std::vector<HoldOdds> RankHolds(const Hand& hand, const std::vector<CardCode>& u
     for (std::size_t i = 1; i < order.size(); ++i) {
       const std::size_t h = order[i];
       if (Settled(standing.gaps[h])) continue;
-      const std::int64_t deals = DealsFor(study.Gap(best, h, true),
+      const std::int64_t deals = DealsFor(study.Gap(best, h, true), true,
                                           std::min(study.Played(best), study.Played(h)), 0, options.trials);
       raise(best, deals);
       raise(h, deals);
@@ -756,7 +765,7 @@ std::vector<HoldOdds> RankHolds(const Hand& hand, const std::vector<CardCode>& u
       const std::size_t x = order[1], y = order[2];
       const std::int64_t met = std::min({study.Played(best), study.Played(x), study.Played(y)});
       const std::int64_t most = std::max({study.Played(best), study.Played(x), study.Played(y)});
-      const std::int64_t deals = DealsFor(study.Gap(x, y, true, met), met, most, options.trials);
+      const std::int64_t deals = DealsFor(study.Gap(x, y, true, met), false, met, most, options.trials);
       for (std::size_t h : {best, x, y}) raise(h, deals);
     }
     if (!more) return Odds(study, standing);

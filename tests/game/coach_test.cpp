@@ -140,7 +140,7 @@ TEST(CoachOdds, TwoHoldsAtTheEdgeOfItsPrecisionAreRankedAsTheReferenceRanksThem)
 // best three and leaves). Each gap shown is still the mean over the deals it names, all of which
 // both holds played, with that mean's error.
 TEST(CoachOdds, EveryGapIsTheMeanOverTheDealsBothHoldsPlayed) {
-  const Hand hand{C(Three, D), C(Nine, D), C(Ten, H), C(Ten, S), C(Jack, Cl)};
+  const Hand hand{C(Seven, Cl), C(Five, D), C(Two, H), C(Seven, H), C(Four, S)};
   const std::vector<HoldOdds> ranked = RankHolds(hand);
   std::set<std::pair<std::int64_t, bool>> footings;
   for (std::size_t i = 1; i < ranked.size(); ++i) {
