@@ -345,12 +345,12 @@ struct Estimate {
 Estimate Of(const Series& s) { return {s.Mean(), s.Error(), s.n, s.everyDraw}; }
 
 // Settled, for a gap to the best: known to the precision, or known to be wider than it, so that
-// the hold is surely as good as the best or surely not. A first pass's gap must be clear by twice
-// as much: a hold it leaves behind never meets the best again. Between the second and the third
-// it is enough that the order shown is wrong by no more than the precision.
+// the hold is surely as good as the best or surely not. Between the second and the third it is
+// enough that the order shown is wrong by no more than the precision. A first pass's gap must
+// be clear by twice as much: the holds it puts ahead are the ones whose luck ran well in it.
 bool Settled(const Estimate& gap, bool toTheBest = true) {
-  if (!toTheBest) return gap.error <= std::abs(gap.mean) + kCoachPrecision;
   const double margin = gap.everyDraw ? 1 : 2;
+  if (!toTheBest) return margin * gap.error <= std::abs(gap.mean) + kCoachPrecision;
   return gap.error <= kAimedPrecision || std::abs(gap.mean) > margin * gap.error + kCoachPrecision;
 }
 
