@@ -52,12 +52,15 @@ format-check:
 	git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
 
 # Refreshes resources/translations/*.ts from the texts in the sources and the layouts; the
-# translator then fills in what is new (Qt Linguist, or any editor).
+# translator then fills in what is new (Qt Linguist, or any editor). plurals_en.ts holds only the
+# English singular and plural of the texts that count something ("%n Hand(s)").
 LUPDATE ?= $(shell qtpaths6 --query QT_HOST_BINS 2>/dev/null || echo /usr/lib/qt6/bin)/lupdate
 .PHONY: translations
 translations: deps
 	$(LUPDATE) -I . -locations none -no-obsolete game platform decks stats help coach history table \
 	  resources/layouts -ts resources/translations/brindlewharf_*.ts
+	$(LUPDATE) -I . -locations none -no-obsolete -pluralonly -source-language en -target-language en \
+	  game platform decks stats help coach history table -ts resources/translations/plurals_en.ts
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) build-notests build-nobench

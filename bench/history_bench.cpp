@@ -30,10 +30,11 @@ void Record(HandRecorder& recorder, int hands) {
                                               : state >> 9 & 1 ? DealerWins
                                                                : Push);
     bank += outcome == PlayerWins ? bet : outcome == DealerWins ? -bet : 0;
-    recorder.HandDealt(player, dealer, bet, 2 * bet);
-    recorder.DrawMade({0, 1, 1, 0, 0}, player, player);
+    recorder.HandDealt(player, {}, bet, bank - bet);
+    recorder.DrawMade({0, 1, 1, 0, 0}, player, player, {});
     recorder.CoachVerdict(1 + static_cast<std::int32_t>(state >> 12) % 3, 0.25);
-    ShowdownRecord r{player, dealer, {}, {}, outcome, bet, 2 * bet, bank};
+    ShowdownRecord r{
+        .player = player, .dealer = dealer, .outcome = outcome, .bet = bet, .pot = 2 * bet, .bank = bank};
     recorder.ShowdownSettled(r);
   }
 }

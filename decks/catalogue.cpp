@@ -1,12 +1,16 @@
 #include "decks/catalogue.h"
 
+#include <QCoreApplication>
 #include <QDebug>
 #include <QFile>
+#include <QFont>
+#include <QFontMetricsF>
 #include <QHash>
 #include <QIcon>
 #include <QLabel>
 #include <QPainter>
 #include <QPixmap>
+#include <QRegularExpression>
 #include <QSvgRenderer>
 #include <algorithm>
 #include <array>
@@ -37,13 +41,81 @@ QHash<CacheKey, QImage>& Cache() {
 QString CataloguePath(int id) { return QStringLiteral(":/art/catalogue/%1.svg").arg(id); }
 QString PicturePath(const QString& name) { return QStringLiteral(":/art/pictures/%1.svg").arg(name); }
 
-QImage Render(const QString& path, QSize deviceSize) {
+// The words drawn in the pictures, as the pictures hold them in English, and the width each has
+// there in logical pixels. A translation is drawn in their place, pressed narrower where it would
+// not fit; in English the picture is the file as it stands.
+struct PictureWords {
+  const char* english;
+  double room;
+};
+constexpr PictureWords kPictureWords[] = {
+    {QT_TRANSLATE_NOOP("Pictures", "You're Broke!"), 200},
+    {QT_TRANSLATE_NOOP("Pictures", "Game Over"), 200},
+    {QT_TRANSLATE_NOOP("Pictures", "Credit Extension"), 116},
+    {QT_TRANSLATE_NOOP("Pictures", "Approved!"), 116},
+    {QT_TRANSLATE_NOOP("Pictures", "Five-card draw against the House"), 236},
+    {QT_TRANSLATE_NOOP("Pictures", "© 2026 the"), 78},
+    {QT_TRANSLATE_NOOP("Pictures", "Brindlewharf developers"), 78},
+};
+
+QString Attribute(const QString& element, const char* name) {
+  const QRegularExpression find(QStringLiteral("\\b%1=\"([^\"]*)\"").arg(QLatin1String(name)));
+  return find.match(element).captured(1);
+}
+
+// How wide text is drawn by the SVG text element whose attributes are given.
+double TextWidth(const QString& attributes, const QString& text) {
+  // Measured at ten times the size, since the smallest words are 6.4 pixels high.
+  QFont font(Attribute(attributes, "font-family"));
+  font.setPixelSize(qRound(Attribute(attributes, "font-size").toDouble() * 10));
+  font.setBold(Attribute(attributes, "font-weight") == QLatin1String("bold"));
+  font.setItalic(Attribute(attributes, "font-style") == QLatin1String("italic"));
+  return QFontMetricsF(font).horizontalAdvance(text) / 10;
+}
+
+// The picture's SVG in the player's language, and a key that tells its words apart: empty, with
+// the file's own bytes untouched, when nothing in it is translated.
+QByteArray TranslatedSvg(const QString& path, QString& wordsKey) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return {};
+  QString svg = QString::fromUtf8(file.readAll());
+  for (const PictureWords& words : kPictureWords) {
+    const QString english = QString::fromUtf8(words.english);
+    const QString said = QCoreApplication::translate("Pictures", words.english);
+    if (said == english) continue;
+    const QRegularExpression element(
+        QStringLiteral("<text([^>]*)>%1</text>").arg(QRegularExpression::escape(english)));
+    const QRegularExpressionMatch found = element.match(svg);
+    if (!found.hasMatch()) continue;
+    QString attributes = found.captured(1);
+    const double width = TextWidth(attributes, said);
+    if (width > words.room) {
+      const QString x = Attribute(attributes, "x");
+      attributes += QStringLiteral(" transform=\"translate(%1,0) scale(%2,1) translate(-%1,0)\"")
+                        .arg(x)
+                        .arg(words.room / width, 0, 'f', 3);
+    }
+    svg.replace(found.capturedStart(), found.capturedLength(),
+                QStringLiteral("<text%1>%2</text>").arg(attributes, said.toHtmlEscaped()));
+    wordsKey += said + QChar(0);
+  }
+  return wordsKey.isEmpty() ? QByteArray() : svg.toUtf8();
+}
+
+QImage Render(const QString& path, QSize deviceSize, bool withWords = false) {
   if (deviceSize.isEmpty()) return {};
-  const CacheKey key{path, deviceSize.width(), deviceSize.height()};
+  QString wordsKey;
+  const QByteArray translated = withWords ? TranslatedSvg(path, wordsKey) : QByteArray();
+  const CacheKey key{path + wordsKey, deviceSize.width(), deviceSize.height()};
   auto& cache = Cache();
   if (auto it = cache.constFind(key); it != cache.constEnd()) return *it;
 
-  QSvgRenderer renderer(path);
+  QSvgRenderer renderer;
+  if (translated.isEmpty()) {
+    renderer.load(path);
+  } else {
+    renderer.load(translated);
+  }
   if (!renderer.isValid()) {
     qWarning("picture %s is missing or unreadable", qPrintable(path));
     return {};
@@ -65,14 +137,19 @@ QHash<CacheKey, QPixmap>& PixmapCache() {
   return cache;
 }
 
-void ShowRendered(QLabel* box, const QString& path) {
+void ShowRendered(QLabel* box, const QString& path, bool withWords = false) {
   const qreal ratio = box->devicePixelRatioF();
   const QSize deviceSize = (QSizeF(box->size()) * ratio).toSize();
-  const CacheKey key{path, deviceSize.width(), deviceSize.height()};
+  // A picture with words is drawn anew for each language (tests switch between them).
+  QString language;
+  if (withWords)
+    for (const PictureWords& words : kPictureWords)
+      language += QCoreApplication::translate("Pictures", words.english);
+  const CacheKey key{path + language, deviceSize.width(), deviceSize.height()};
   auto& pixmaps = PixmapCache();
   auto it = pixmaps.constFind(key);
   if (it == pixmaps.constEnd()) {
-    const QImage image = Render(path, deviceSize);
+    const QImage image = Render(path, deviceSize, withWords);
     if (image.isNull()) return;
     QPixmap pixmap = QPixmap::fromImage(image);
     pixmap.setDevicePixelRatio(ratio);
@@ -134,10 +211,12 @@ void ClearImage(QLabel* box) {
   if (box && !box->pixmap().isNull()) box->clear();
 }
 
-QImage LayoutPicture(const QString& name, QSize deviceSize) { return Render(PicturePath(name), deviceSize); }
+QImage LayoutPicture(const QString& name, QSize deviceSize) {
+  return Render(PicturePath(name), deviceSize, true);
+}
 
 void ShowLayoutPicture(QLabel* box, const QString& name) {
-  if (box) ShowRendered(box, PicturePath(name));
+  if (box) ShowRendered(box, PicturePath(name), true);
 }
 
 QIcon ProgramIcon() {

@@ -14,6 +14,8 @@ struct ShowdownRecord {
   Hand dealer{};  // after the Dealer's draw
   HandRank playerRank{};
   HandRank dealerRank{};
+  HandRank playerDealtRank{};  // the hands as dealt, before either side drew
+  HandRank dealerDealtRank{};
   Outcome outcome = Push;
   std::int32_t bet = 0;
   std::int32_t pot = 0;   // both stakes: twice the bet

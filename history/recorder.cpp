@@ -14,14 +14,15 @@ void HandRecorder::NewGameStarted(std::int32_t bank) {
   emit Restarted();
 }
 
-void HandRecorder::HandDealt(const Hand& player, const Hand&, std::int32_t bet, std::int32_t) {
+void HandRecorder::HandDealt(const Hand& player, const HandRank&, std::int32_t bet, std::int32_t) {
   pending_ = {};
   pending_.bet = bet;
   pending_.dealt = pending_.drawn = PackCards(player);
   inPlay_ = true;
 }
 
-void HandRecorder::DrawMade(const SlotFlags& discards, const Hand& before, const Hand& after) {
+void HandRecorder::DrawMade(const SlotFlags& discards, const Hand& before, const Hand& after,
+                            const HandRank&) {
   pending_.dealt = PackCards(before);
   pending_.drawn = PackCards(after);
   pending_.discards = PackDiscards(discards);
@@ -44,7 +45,7 @@ void HandRecorder::CoachVerdict(std::int32_t place, double dollarsBelow) {
 }
 
 void HandRecorder::ShowdownSettled(const ShowdownRecord& result) {
-  if (!inPlay_) HandDealt(result.player, result.dealer, result.bet, result.pot);
+  if (!inPlay_) HandDealt(result.player, result.playerDealtRank, result.bet, 0);
   HandEntry entry = pending_;
   entry.bet = result.bet;
   entry.bank = result.bank;

@@ -1,7 +1,7 @@
 #pragma once
 // Keeps the history of the game in play from the hand cycle's events. Its slots carry the names
 // and arguments of the table's HandEvents signals, so the wiring connects them one to one:
-//   GameStarted, HandDealt, DrawMade, ShowdownSettled, NewGameStarted, WentBankrupt.
+//   HandDealt, DrawMade, ShowdownSettled, NewGameStarted, WentBankrupt; GameStarted takes the bank.
 // A hand enters the history at its showdown; one abandoned by New Game leaves nothing behind.
 //
 // CoachVerdict comes from the coach, not the table: the place of the player's draw among the
@@ -13,6 +13,7 @@
 #include <cstdint>
 
 #include "game/cards.h"
+#include "game/handrank.h"
 #include "game/handrecord.h"
 #include "history/handhistory.h"
 
@@ -25,8 +26,8 @@ class HandRecorder : public QObject {
 
  public slots:
   void GameStarted(std::int32_t bank);
-  void HandDealt(const Hand& player, const Hand& dealer, std::int32_t bet, std::int32_t pot);
-  void DrawMade(const SlotFlags& discards, const Hand& before, const Hand& after);
+  void HandDealt(const Hand& player, const HandRank& rank, std::int32_t bet, std::int32_t bankLeft);
+  void DrawMade(const SlotFlags& discards, const Hand& before, const Hand& after, const HandRank& rank);
   void CoachVerdict(std::int32_t place, double dollarsBelow);
   void ShowdownSettled(const ShowdownRecord& result);
   void NewGameStarted(std::int32_t bank);

@@ -2,6 +2,7 @@
 
 #include <QAccessibleWidget>
 #include <QDialog>
+#include <QFrame>
 #include <QHash>
 #include <QLabel>
 #include <QVariant>
@@ -124,8 +125,14 @@ QAccessibleInterface* Factory(const QString&, QObject* object) {
   if (shownAs.isValid()) return new NamedByText(w, static_cast<QAccessible::Role>(shownAs.toInt()));
   if (w->property(kCaptions).isValid()) return new Captioned(w);
   if (Wordings().contains(w)) return new NamedByText(w, QAccessible::StaticText);
-  if (w->property(kFiltersChildren).toBool())
-    return new Filtering(w, qobject_cast<QDialog*>(w) ? QAccessible::Dialog : QAccessible::Pane);
+  // Every dialog, and every frame that holds controls, can leave children out, from the start: an
+  // interface made again later would leave a screen reader with the old one's address, which it
+  // may have cached as the parent of a control inside, and then cannot look up.
+  if (qobject_cast<QDialog*>(w)) return new Filtering(w, QAccessible::Dialog);
+  // A plain frame groups controls; the toolkit would call it a window frame, which a screen reader
+  // takes for a window of its own.
+  if (w->property(kFiltersChildren).toBool() || w->metaObject() == &QFrame::staticMetaObject)
+    return new Filtering(w, QAccessible::Pane);
   return nullptr;
 }
 
@@ -154,6 +161,8 @@ void FilterChildrenOf(QWidget* parent) {
 }
 
 }  // namespace
+
+void InstallAccessibleParts() { InstallFactoryOnce(); }
 
 void HideFromAssistiveTech(QWidget* w) {
   InstallFactoryOnce();
@@ -206,4 +215,20 @@ void Announce(QLabel* label, const QString& text) {
   label->setText(text);
   QAccessibleEvent changed(label, QAccessible::NameChanged);
   QAccessible::updateAccessibility(&changed);
+}
+
+void Notify(QWidget* window, const QString& text) {
+  // Shown for a moment, a pixel wide and without colour, it is heard and not seen.
+  auto* notice = window->findChild<QLabel*>(QStringLiteral("NewsNotice"), Qt::FindDirectChildrenOnly);
+  if (!notice) {
+    notice = new QLabel(window);
+    notice->setObjectName("NewsNotice");
+    notice->setGeometry(0, 0, 1, 1);
+    notice->setStyleSheet("color: transparent; background: transparent;");
+    ShownAs(notice, QAccessible::Notification);
+  }
+  notice->setText(text);
+  notice->hide();
+  notice->show();
+  notice->raise();
 }

@@ -11,6 +11,10 @@
 class QLabel;
 class QWidget;
 
+// Makes the game's own accessible interfaces; call before the first window is built, so that
+// every window's tree is ours from the start.
+void InstallAccessibleParts();
+
 // Leaves w out of the accessibility tree: a frame, strip or picture that only decorates.
 void HideFromAssistiveTech(QWidget* w);
 
@@ -43,3 +47,7 @@ void SayChanged(QWidget* w);
 // Sets the label's text and tells assistive technology that it changed, so that a screen reader
 // speaks the new text even though the focus is elsewhere.
 void Announce(QLabel* label, const QString& text);
+
+// Shows text as a notification in window, which Orca speaks wherever the focus is: for news that
+// comes while the focus stays where it was.
+void Notify(QWidget* window, const QString& text);

@@ -13,6 +13,7 @@
 #include <QTimer>
 #include <QVariant>
 #include <QWidget>
+#include <algorithm>
 #include <memory>
 
 #include "platform/words.h"
@@ -107,7 +108,7 @@ class PlaceKeeper : public QObject {
   PlaceKeeper(QWidget* window, GameWindow which) : QObject(window), window_(window), which_(which) {
     rest_.setSingleShot(true);
     rest_.setInterval(kRestMs);
-    connect(&rest_, &QTimer::timeout, this, [this] { RememberPlace(which_, window_->pos()); });
+    connect(&rest_, &QTimer::timeout, this, [this] { RememberGeometry(which_, window_->saveGeometry()); });
     window->installEventFilter(this);
   }
 
@@ -119,6 +120,9 @@ class PlaceKeeper : public QObject {
         rest_.start();
       }
     }
+    // Only the player resizes a window that can be resized; the program sets its size before showing it.
+    if (watched == window_ && e->type() == QEvent::Resize && e->spontaneous() && window_->isVisible())
+      rest_.start();
     return QObject::eventFilter(watched, e);
   }
 
@@ -173,13 +177,14 @@ bool RememberedOpen(GameWindow window) { return Flag(Read(WindowKey(window, "Ope
 
 void RememberOpen(GameWindow window, bool open) { Write(WindowKey(window, "Open"), open); }
 
-std::optional<QPoint> RememberedPlace(GameWindow window) {
-  const QVariant v = Read(WindowKey(window, "Place"));
-  if (v.typeId() != QMetaType::QPoint) return std::nullopt;
-  return v.toPoint();
+QByteArray RememberedGeometry(GameWindow window) {
+  const QVariant v = Read(WindowKey(window, "Geometry"));
+  return v.typeId() == QMetaType::QByteArray ? v.toByteArray() : QByteArray();
 }
 
-void RememberPlace(GameWindow window, const QPoint& at) { Write(WindowKey(window, "Place"), at); }
+void RememberGeometry(GameWindow window, const QByteArray& geometry) {
+  Write(WindowKey(window, "Geometry"), geometry);
+}
 
 QString RememberedStatsFolder() {
   const QVariant v = Read("Files/StatsFolder");
@@ -193,11 +198,29 @@ void RememberStatsFile(const QString& path) { Write("Files/StatsFolder", QFileIn
 void KeepPlayersPlace(QWidget* window, GameWindow which) { new PlaceKeeper(window, which); }
 
 bool MoveToPlayersPlace(QWidget* window, GameWindow which) {
-  const std::optional<QPoint> at = RememberedPlace(which);
-  if (!at) return false;
-  // Only where the player can still take hold of its title bar: the screens may have changed.
-  const QScreen* screen = QGuiApplication::screenAt(*at + QPoint(window->width() / 2, 10));
-  if (!screen || !screen->availableGeometry().contains(*at)) return false;
-  window->move(*at);
+  const QByteArray geometry = RememberedGeometry(which);
+  if (geometry.isEmpty() || !window->restoreGeometry(geometry)) return false;
+  KeepWhollyOnScreen(window);
   return true;
+}
+
+void KeepWhollyOnScreen(QWidget* window) {
+  // The frame as it is, or, before the window manager has framed the window, as it will be.
+  const QRect frame = window->frameGeometry();
+  const QScreen* screen = QGuiApplication::screenAt(frame.center());
+  if (!screen) screen = window->screen();
+  if (!screen) return;
+  const QRect room = screen->availableGeometry();
+  const QMargins margins(window->geometry().left() - frame.left(), window->geometry().top() - frame.top(),
+                         frame.right() - window->geometry().right(),
+                         frame.bottom() - window->geometry().bottom());
+  QSize inner = window->size();
+  if (window->minimumSize() != window->maximumSize())
+    inner = inner.boundedTo(room.size().shrunkBy(margins)).expandedTo(window->minimumSize());
+  window->resize(inner);
+  const QSize outer = inner.grownBy(margins);
+  const int x =
+      std::clamp(frame.left(), room.left(), std::max(room.left(), room.right() + 1 - outer.width()));
+  const int y = std::clamp(frame.top(), room.top(), std::max(room.top(), room.bottom() + 1 - outer.height()));
+  if (QPoint(x, y) != frame.topLeft()) window->move(x, y);  // a window's position is its frame's
 }

@@ -5,7 +5,7 @@
 // a program that is killed loses nothing. Nothing is read or written until a file is chosen: the
 // program entry chooses the player's, a test one of its own.
 
-#include <QPoint>
+#include <QByteArray>
 #include <QString>
 #include <cstdint>
 #include <optional>
@@ -40,9 +40,10 @@ enum class GameWindow { Table, Coach, History };
 bool RememberedOpen(GameWindow window);
 void RememberOpen(GameWindow window, bool open);
 
-// Where the player last moved the window; nothing if the player never did.
-std::optional<QPoint> RememberedPlace(GameWindow window);
-void RememberPlace(GameWindow window, const QPoint& at);
+// Where the player last put the window, and how large, as the toolkit saves a window's geometry;
+// empty if the player never moved it.
+QByteArray RememberedGeometry(GameWindow window);
+void RememberGeometry(GameWindow window, const QByteArray& geometry);
 
 // The folder of the statistics file last saved or opened, if it still exists; else empty.
 QString RememberedStatsFolder();
@@ -51,5 +52,8 @@ void RememberStatsFile(const QString& path);
 // From now on, remembers where the player moves the window (moves the program makes are not
 // the player's).
 void KeepPlayersPlace(QWidget* window, GameWindow which);
-// Moves the window to where the player last put it, if that is still on a screen.
+// Puts the window where the player last put it, its frame whole on a screen however the screens
+// have changed; false if the player never moved it.
 bool MoveToPlayersPlace(QWidget* window, GameWindow which);
+// Moves the window, and shrinks it if it can be resized, until its whole frame is on its screen.
+void KeepWhollyOnScreen(QWidget* window);

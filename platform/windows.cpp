@@ -1,12 +1,15 @@
 #include "platform/windows.h"
 
+#include <QCoreApplication>
 #include <QDialog>
+#include <QFocusEvent>
 #include <QFont>
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScreen>
+#include <QTimer>
 #include <QVariant>
 #include <QWidget>
 
@@ -64,6 +67,31 @@ class AltKeysOut : public QObject {
 
 void KeepAltKeysOut(QLineEdit* edit) {
   static AltKeysOut filter;
+  edit->installEventFilter(&filter);
+}
+
+namespace {
+
+class SelectAfterFocus : public QObject {
+ public:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() != QEvent::FocusIn) return QObject::eventFilter(watched, event);
+    const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+    if (reason != Qt::TabFocusReason && reason != Qt::BacktabFocusReason) return false;
+    auto* edit = static_cast<QLineEdit*>(watched);
+    QFocusEvent plain(QEvent::FocusIn, Qt::OtherFocusReason);
+    QCoreApplication::sendEvent(edit, &plain);
+    QTimer::singleShot(0, edit, [edit] {
+      if (edit->hasFocus()) edit->selectAll();
+    });
+    return true;
+  }
+};
+
+}  // namespace
+
+void HeardWhenTabbedInto(QLineEdit* edit) {
+  static SelectAfterFocus filter;
   edit->installEventFilter(&filter);
 }
 

@@ -36,6 +36,11 @@ void Paint(QWidget* w, QPalette::ColorRole role, const QColor& colour);
 // letter, and a bet box would refuse it).
 void KeepAltKeysOut(QLineEdit* edit);
 
+// Tab into a box selects its text before the toolkit tells assistive technology that the box
+// has the focus, and Orca, having heard of the selection first, then says nothing of the box:
+// this selects it just after, so that the box is heard as it takes the focus.
+void HeardWhenTabbedInto(QLineEdit* edit);
+
 // Makes the label's whole text fit its box (on one line, or on the lines a word-wrapped label has
 // room for), changing its face no more than it must: first sideways, down to three quarters of
 // the width; then, in that narrow face, smaller by a pixel at a time, down to three quarters of

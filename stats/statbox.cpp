@@ -8,8 +8,11 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QShowEvent>
+#include <QStackedWidget>
 #include <QTimer>
 #include <QToolButton>
+#include <algorithm>
+#include <climits>
 #include <vector>
 
 #include "decks/catalogue.h"
@@ -17,6 +20,8 @@
 #include "game/compare.h"
 #include "help/helpbox.h"
 #include "platform/accessible.h"
+#include "platform/language.h"
+#include "platform/numbers.h"
 #include "platform/palette.h"
 #include "platform/platform.h"
 #include "platform/settings.h"
@@ -52,7 +57,6 @@ QString Style() {
 #AccumRightPanl #PlrAccumDrawLabl, #AccumRightPanl #DrawDlrHeadLabl { color: %6; text-decoration: underline; }
 #AccumRightPanl #DrawTotalCapLabl, #AccumRightPanl #PlrDrawTotalLabl, #AccumRightPanl #DlrDrawTotalLabl { color: %6; }
 #AccumRightPanl #PlrDrawImprove, #AccumRightPanl #DlrDrawImprove { font-family: "Liberation Serif"; font-size: 13px; }
-QLabel:focus { background: %4; color: black; }
 )")
       .arg(Css(kOlive), Css(kGray), Css(kTableGreen), Css(kYellow), Css(kAqua), Css(kSilver));
 }
@@ -62,14 +66,16 @@ const char* kOpenTitle = QT_TRANSLATE_NOOP("TStatBox", "Open Brindlewharf Game S
 const char* kFilter = QT_TRANSLATE_NOOP("TStatBox", "Brindlewharf Game Stats (*.bwf)");
 const char* kExtension = "bwf";
 
-QString Number(std::uint32_t v) { return QString::number(v); }
+QString Number(std::uint32_t v) { return Figure(v); }
+// The count picks the language's form of the word; past the toolkit's int, any large count does.
 QString Hands(std::uint32_t n) {
-  return (n == 1 ? TStatBox::tr("%1 Hand") : TStatBox::tr("%1 Hands")).arg(n);
+  return TStatBox::tr("%1 Hand(s)", nullptr, static_cast<int>(std::min<std::uint32_t>(n, INT_MAX)))
+      .arg(Figure(n));
 }
 
 // Whole percent, truncated; the product wraps as a 32-bit one does.
-QString Percent(std::uint32_t part, std::uint32_t whole) {
-  return Number(whole > 0 ? part * 100u / whole : 0) + "%";
+QString WholePercent(std::uint32_t part, std::uint32_t whole) {
+  return Percent(whole > 0 ? part * 100u / whole : 0);
 }
 
 template <typename Array>
@@ -102,11 +108,15 @@ SaveStamp StampOf(const QDateTime& t) {
                        t.time().second());
 }
 
-QString DateText(const QDateTime& t) {
-  return QStringLiteral("%1/%2/%3")
-      .arg(t.date().month())
-      .arg(t.date().day())
-      .arg(t.date().year() % 100, 2, 10, QChar('0'));
+// The moment a file was saved, as the clock would have shown it; a stamp that is no real moment
+// (a forged file's) in the file's own figures.
+std::pair<QString, QString> StampWords(const SaveStamp& s) {
+  const QDate date(2000 + static_cast<int>(s.year), static_cast<int>(s.month), static_cast<int>(s.day));
+  const QTime time(static_cast<int>(s.hour % 12 + (s.pm != 0 ? 12 : 0)), static_cast<int>(s.minute),
+                   static_cast<int>(s.second));
+  if (!GameLanguage() || !date.isValid() || !time.isValid() || s.hour < 1 || s.hour > 12)
+    return {QString::fromStdString(StampDate(s)), QString::fromStdString(StampTime(s))};
+  return {ShortDate(date), ClockTime(time)};
 }
 
 }  // namespace
@@ -164,7 +174,7 @@ void TStatBox::SetUpKeyboardAndNames() {
     HideFromAssistiveTech(decoration);
 
   // Every figure is labelled by its row's caption and, where that does not say whose figure it
-  // is, by its column's head or its section's heading.
+  // is, by its column's head or its section's heading; listed as a player reads the pages.
   struct Tie {
     QLabel* figure;
     QLabel* caption;
@@ -182,48 +192,64 @@ void TStatBox::SetUpKeyboardAndNames() {
       {ui->DlrWinStreakLabl, ui->Caption7, ui->StreakHeadLabl},
       {ui->dlrBestLabl, ui->DlrBestTitleLabl, nullptr},
       {ui->plrBestLabl, ui->plrBestTitleLabl, nullptr},
-      {ui->PlrRankTotalLabl, ui->RankTotalCapLabl, ui->plrAccumTitleLabl},
-      {ui->DlrRankTotalLabl, ui->RankTotalCapLabl, ui->AccumDlrHeadLabl},
-      {ui->PlrDrawTotalLabl, ui->DrawTotalCapLabl, ui->PlrAccumDrawLabl},
-      {ui->DlrDrawTotalLabl, ui->DrawTotalCapLabl, ui->DrawDlrHeadLabl},
-      {ui->PlrDrawImprove, ui->ImproveHeadLabl, nullptr},
-      {ui->DlrDrawImprove, ui->Caption23, ui->ImproveHeadLabl},
   };
-  // High card (0) up to royal flush (9), as the category labels run; and by cards drawn.
+  // High card (0) up to royal flush (9), as the category labels run; the page lists them from the
+  // royal flush down. And by cards drawn.
   const std::array<QLabel*, 10> categoryCaptions = {
       ui->Caption17, ui->Caption16, ui->Caption15, ui->Caption14, ui->Caption13,
       ui->Caption12, ui->Caption11, ui->Caption10, ui->Caption9,  ui->Caption8};
   const std::array<QLabel*, 5> drawCaptions = {ui->Caption18, ui->Caption19, ui->Caption20, ui->Caption21,
                                                ui->Caption22};
-  for (std::size_t c = 0; c < 10; ++c) {
+  for (std::size_t c = 10; c-- > 0;) {
     ties.push_back({plrCategoryLabels_[c], categoryCaptions[c], ui->plrAccumTitleLabl});
     ties.push_back({dlrCategoryLabels_[c], categoryCaptions[c], ui->AccumDlrHeadLabl});
   }
+  ties.push_back({ui->PlrRankTotalLabl, ui->RankTotalCapLabl, ui->plrAccumTitleLabl});
+  ties.push_back({ui->DlrRankTotalLabl, ui->RankTotalCapLabl, ui->AccumDlrHeadLabl});
   for (std::size_t n = 0; n < 5; ++n) {
     ties.push_back({plrDrawLabels_[n], drawCaptions[n], ui->PlrAccumDrawLabl});
     ties.push_back({dlrDrawLabels_[n], drawCaptions[n], ui->DrawDlrHeadLabl});
   }
-  // Every figure is a stop for Tab, in reading order, and says which row and column it stands in.
-  const auto words = [](const QLabel* caption) {
-    return caption->text().remove('&').remove(':').simplified();
-  };
+  ties.push_back({ui->PlrDrawTotalLabl, ui->DrawTotalCapLabl, ui->PlrAccumDrawLabl});
+  ties.push_back({ui->DlrDrawTotalLabl, ui->DrawTotalCapLabl, ui->DrawDlrHeadLabl});
+  ties.push_back({ui->PlrDrawImprove, ui->ImproveHeadLabl, nullptr});
+  ties.push_back({ui->DlrDrawImprove, ui->Caption23, ui->ImproveHeadLabl});
+
+  // Every figure is a stop for Tab, in reading order, and says its row and column with its value,
+  // "Pair, Dealer: 3"; the words are taken when asked, since a column head shows the name.
+  const auto words = [](const QLabel* caption) { return caption->text().remove(':').simplified(); };
   QWidget* previous = nullptr;
   for (const Tie& t : ties) {
     // The player's best-hand title shows the name, in which a "&" is a letter, not a mnemonic.
     if (!t.caption->buddy() && t.caption != ui->plrBestTitleLabl) t.caption->setBuddy(t.figure);
     LabelledBy(t.figure, {t.caption, t.head});
     t.figure->setFocusPolicy(Qt::TabFocus);
-    t.figure->setAccessibleDescription(t.head ? tr("%1, %2").arg(words(t.caption), words(t.head))
-                                              : words(t.caption));
+    const QString where = t.head ? tr("%1, %2").arg(words(t.caption), words(t.head)) : words(t.caption);
+    t.figure->setAccessibleDescription(where);
+    Wording said;
+    said.name = [words, t] {
+      const QString where = t.head ? tr("%1, %2").arg(words(t.caption), words(t.head)) : words(t.caption);
+      return tr("%1: %2").arg(where, t.figure->text().simplified());
+    };
+    WordedBy(t.figure, std::move(said));
     if (previous) setTabOrder(previous, t.figure);
     previous = t.figure;
+    figures_.push_back(t.figure);
   }
+  // A page's stack is no "layered pane" to a screen reader, only the pages in it.
+  if (auto* stack = ui->StatPages->findChild<QStackedWidget*>()) ShownAs(stack, QAccessible::Pane);
 }
 
 // Put on when first needed, for a quicker start.
 void TStatBox::Dress() {
   for (QLabel* caption : {ui->dlrBestLabl, ui->plrBestLabl}) caption->setWordWrap(true);
-  setStyleSheet(Style());
+  // The focused figure reads black on yellow, whatever colour its panel gives it.
+  QString focused;
+  for (const QLabel* figure : figures_)
+    focused +=
+        QStringLiteral("#%1 #%2:focus, ").arg(figure->parentWidget()->objectName(), figure->objectName());
+  focused.chop(2);
+  setStyleSheet(Style() + focused + QStringLiteral(" { background: %1; color: black; }").arg(Css(kYellow)));
   ShowLayoutPicture(ui->Image1, "calculator");
   for (auto [button, picture] : {std::pair{ui->SaveSpBtn, "tool_save"},
                                  {ui->OpenSpBtn, "tool_open"},
@@ -267,14 +293,14 @@ void TStatBox::Fill(const GameStatistics& v, const QString& name, int emptyBackI
   const std::uint32_t played = v.HandsPlayed;
   Show(ui->gameTotalLabl, Number(played));
   Show(ui->PlrWinsLabl, tr("%1 won:  %2").arg(name, Number(v.HandsWon)));
-  Show(ui->winPercentLabl, Percent(v.HandsWon, played));
-  Show(ui->PlrDrawImprove, tr("%1: %2").arg(name, Percent(v.PlrImproved, played)));
-  Show(ui->DlrDrawImprove, Percent(v.DlrImproved, played));
-  Show(ui->plrBetAveLabl, "$" + Number(played > 0 ? v.BetSum / played : v.BetSum));
+  Show(ui->winPercentLabl, WholePercent(v.HandsWon, played));
+  Show(ui->PlrDrawImprove, tr("%1: %2").arg(name, WholePercent(v.PlrImproved, played)));
+  Show(ui->DlrDrawImprove, WholePercent(v.DlrImproved, played));
+  Show(ui->plrBetAveLabl, Dollars(played > 0 ? v.BetSum / played : v.BetSum));
   // The bank was sampled once before the first hand; a forged count can make the divisor 0.
-  Show(ui->PlrBankAveLabl, "$" + Number(played + 1 != 0 ? v.BankSum / (played + 1) : 0));
-  Show(ui->PlrBankMaxLabl, "$" + Number(v.BankHigh));
-  Show(ui->plrBetMaxLabl, "$" + Number(v.BetHigh));
+  Show(ui->PlrBankAveLabl, Dollars(played + 1 != 0 ? v.BankSum / (played + 1) : 0));
+  Show(ui->PlrBankMaxLabl, Dollars(v.BankHigh));
+  Show(ui->plrBetMaxLabl, Dollars(v.BetHigh));
   Show(ui->ResetsLabl, Number(v.Resets));
   Show(ui->FinStatsLabl, tr("%1's Financial Stats:").arg(name));
   Show(ui->plrBestTitleLabl, tr("%1's Best Hand:").arg(name));
@@ -377,8 +403,9 @@ void TStatBox::OpenSpBtnClick() {
   Fill(open.reading.stats, QString::fromStdString(open.reading.name), kFirstBackId);
   setWindowTitle(tr("Viewing %1").arg(NativeFullPath(path)));
   SetView(false);
-  ui->DateLabl->setText(QString::fromStdString(StampDate(open.reading.stamp)));
-  ui->TimeLabl->setText(QString::fromStdString(StampTime(open.reading.stamp)));
+  const auto [date, time] = StampWords(open.reading.stamp);
+  ui->DateLabl->setText(date);
+  ui->TimeLabl->setText(time);
 }
 
 void TStatBox::HelpSpBtnClick() {
@@ -393,6 +420,6 @@ void TStatBox::OKBtnClick() { close(); }
 
 void TStatBox::Timer1Timer() {
   const QDateTime now = CurrentPlatform().LocalDateTime();
-  ui->DateLabl->setText(DateText(now));
-  ui->TimeLabl->setText(QString::fromStdString(StampTime(StampOf(now))));
+  ui->DateLabl->setText(ShortDate(now.date()));
+  ui->TimeLabl->setText(ClockTime(now.time()));
 }

@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 #include "stats/statistics.h"
 
@@ -57,6 +58,7 @@ class TStatBox : public QDialog {
   std::array<QLabel*, 10> plrCategoryLabels_{}, dlrCategoryLabels_{};
   std::array<QLabel*, 5> plrDrawLabels_{}, dlrDrawLabels_{};
   std::array<QLabel*, 5> plrCards_{}, dlrCards_{};
+  std::vector<QLabel*> figures_;  // every figure, in reading order
 };
 
 extern TStatBox* StatBox;

@@ -9,6 +9,7 @@
 #include "game/money.h"
 #include "platform/accessible.h"
 #include "platform/imagebox.h"
+#include "platform/numbers.h"
 #include "platform/palette.h"
 #include "platform/platform.h"
 #include "platform/settings.h"
@@ -36,7 +37,7 @@ TIntroDlg::TIntroDlg(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui:
   SetUpDialog(this);
   setStyleSheet(Style());
 
-  ui->StartBankLabl->setText(tr("Your starting bank account is $%1").arg(StartingBank));
+  ui->StartBankLabl->setText(tr("Your starting bank account is %1").arg(Dollars(StartingBank)));
   // The back in use now is the one the card shows first; it is drawn when the dialog first opens.
   firstBack = DeckBackId;
   // The last game's name and Randomize; a first run has neither.
@@ -53,7 +54,10 @@ TIntroDlg::TIntroDlg(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui:
   for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
   ui->Label2->setBuddy(ui->PlrNameEdit);
   ui->Label4->setBuddy(ui->BoxBetEdit);
-  for (QLineEdit* edit : {ui->PlrNameEdit, ui->BoxBetEdit}) KeepAltKeysOut(edit);
+  for (QLineEdit* edit : {ui->PlrNameEdit, ui->BoxBetEdit}) {
+    KeepAltKeysOut(edit);
+    HeardWhenTabbedInto(edit);
+  }
   PresentAs(ui->CardPic, QAccessible::Button);
   ui->CardPic->setAccessibleDescription(tr("Space shows the next back"));
   for (QWidget* decoration : std::initializer_list<QWidget*>{ui->Bevel1, ui->Image2})
@@ -139,6 +143,8 @@ void TIntroDlg::CardChangeClick() {
   if (ui->RandDeckChk->isChecked()) return;
   WelcomeDeckIndex = WelcomeDeckIndex >= kBackCount - 1 || WelcomeDeckIndex < 0 ? 0 : WelcomeDeckIndex + 1;
   ShowBack(kFirstBackId + WelcomeDeckIndex);
+  // A screen reader says nothing of a focused button's new name: the new back is told.
+  if (ui->CardPic->hasFocus()) Notify(this, ui->CardPic->accessibleName());
 }
 
 void TIntroDlg::ShowBack(int id) {

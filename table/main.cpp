@@ -9,6 +9,7 @@
 #include "help/helpbox.h"
 #include "help/logobox.h"
 #include "history/historybox.h"
+#include "platform/accessible.h"
 #include "platform/language.h"
 #include "platform/platform.h"
 #include "platform/settings.h"
@@ -26,6 +27,7 @@ int main(int argc, char** argv) {
   TApplication app(argc, argv);
   QGuiApplication::setDesktopFileName(BRINDLEWHARF_APP_ID);
   InstallTranslators();
+  InstallAccessibleParts();
   return RunGuarded([&] {
     // The application's own title, where a desktop names the program. Not a display name:
     // Qt would append that to every window caption.

@@ -30,6 +30,7 @@
 #include "help/logobox.h"
 #include "platform/accessible.h"
 #include "platform/imagebox.h"
+#include "platform/numbers.h"
 #include "platform/palette.h"
 #include "platform/platform.h"
 #include "platform/settings.h"
@@ -186,6 +187,29 @@ constexpr KeyRow kKeys[] = {
     {Qt::Key_Enter, KeyEffect::DealOrDraw, 0}, {Qt::Key_H, KeyEffect::Hint, 0},
 };
 
+// What the table is doing while the result line is empty.
+QString StageWords(TableState s) {
+  switch (s) {
+    case TS::Opening:
+    case TS::Welcome:
+      return TMainForm::tr(kWelcome);
+    case TS::DealingFirstHand:
+    case TS::Dealing:
+      return TMainForm::tr("Dealing");
+    case TS::DealerToDraw:
+    case TS::DealerHasDrawn:
+      return TMainForm::tr("The Dealer's turn");
+    case TS::ShowdownDue:
+      return TMainForm::tr("Showdown");
+    case TS::Betting:
+    case TS::BettingNewGame:
+    case TS::Discarding:
+    case TS::Bankrupt:
+      break;
+  }
+  return TMainForm::tr("Result");
+}
+
 // A refused bet or draw, in the refusal's own message box.
 template <class Why>
 void ShowRefusal(Why why) {
@@ -315,7 +339,16 @@ void TMainForm::SetUpKeyboardAndNames() {
       {ui->CaptionBar, tr("Status")},
   };
   for (const auto& [label, role] : roles) label->setAccessibleDescription(role);
+  // While the table plays by itself the focus rests on the result line; empty, it names the stage
+  // of the hand, so that a screen reader never announces a nameless label.
+  Wording result;
+  // The stage is the one the focus came for: a screen reader may ask a moment later.
+  result.name = [this] {
+    return ui->MainLabl->text().isEmpty() ? StageWords(restingFor_) : ui->MainLabl->text();
+  };
+  WordedBy(ui->MainLabl, std::move(result));
   KeepAltKeysOut(ui->BetEdit);
+  HeardWhenTabbedInto(ui->BetEdit);
   ui->Contents->setShortcut(QKeySequence(Qt::Key_F1));
   WordPlaces();
   ClearCards();
@@ -390,6 +423,7 @@ TMainForm::~TMainForm() = default;
 void TMainForm::PlaceFocus() {
   switch (Row(State).focus) {
     case Focus::Result:
+      restingFor_ = State;
       return ui->MainLabl->setFocus();
     case Focus::BetEdit:
       return ui->BetEdit->setFocus();
@@ -422,8 +456,8 @@ void TMainForm::SplashTimeTimer() {
   }
   CurrentPlatform().Pause(100);
   ui->PlrNameLabl->setText(PlayerName);
-  ui->BetLabl->setText(tr("Game Pot:  $%1").arg(2LL * CurrentBet));
-  emit Events->GameStarted(Bank);
+  ui->BetLabl->setText(tr("Game Pot:  %1").arg(Dollars(2LL * CurrentBet)));
+  emit Events->GameStarted(Bank, PlayerName);
   BetClick();
 }
 
@@ -437,7 +471,7 @@ void TMainForm::WelcomeTable() {
 // --- Money -----------------------------------------------------------------------------------
 
 void TMainForm::UpdateMoney() {
-  ui->BankLabl->setText(BankLeft != 0 ? tr("Bank: $%1").arg(BankLeft) : tr("(Empty)"));
+  ui->BankLabl->setText(BankLeft != 0 ? tr("Bank: %1").arg(Dollars(BankLeft)) : tr("(Empty)"));
   // A bill that has the keyboard's focus keeps it through the new column: the focus goes to the
   // bill of the same value if there still is one, else to the next smaller, else to the bet box.
   const auto focused = std::find(MoneySlot.begin(), MoneySlot.end(), focusWidget());
@@ -456,7 +490,7 @@ void TMainForm::UpdateMoney() {
     box->setVisible(bill != 0);
     if (bill != 0) {
       ShowImage(box, BillImageId(bill));
-      box->setAccessibleName(tr("Bet $%1").arg(bill));
+      box->setAccessibleName(tr("Bet %1").arg(Dollars(bill)));
     } else {
       ClearImage(box);
     }
@@ -472,12 +506,13 @@ void TMainForm::UpdateMoney() {
   for (int slot = 0; slot < 5; ++slot)
     if (slot != keep) show(slot);
   OfferBills(Row(State).money);
+  emit Events->BankShown(BankLeft, Bank - BankLeft);
 }
 
 void TMainForm::OfferBills(bool on) {
   for (int slot = 0; slot < 5; ++slot) {
     const bool offered = on && MoneySlotValue[slot] != 0;
-    MoneySlot[slot]->setToolTip(offered ? tr("Bet $%1").arg(MoneySlotValue[slot]) : QString());
+    MoneySlot[slot]->setToolTip(offered ? tr("Bet %1").arg(Dollars(MoneySlotValue[slot])) : QString());
     MoneySlot[slot]->setFocusPolicy(offered ? Qt::TabFocus : Qt::NoFocus);
   }
 }
@@ -495,8 +530,14 @@ void TMainForm::BetEditChange() {
 }
 
 void TMainForm::MoneySlotClick(int slot) {
-  if (const auto bet = BetWithBill(ui->BetEdit->text().toStdString(), MoneySlotValue[slot]))
-    ui->BetEdit->setText(QString::number(*bet));
+  const std::int32_t bill = MoneySlotValue[slot];
+  const auto bet = BetWithBill(ui->BetEdit->text().toStdString(), bill);
+  if (!bet) return;
+  ui->BetEdit->setText(QString::number(*bet));  // the bet box's own check runs with it
+  // The focus stays on a bill of the same value, else the next smaller, else the bet box.
+  const auto focused = std::find(MoneySlot.begin(), MoneySlot.end(), focusWidget());
+  emit Events->BillAdded(bill, *bet, BankLeft,
+                         focused != MoneySlot.end() ? MoneySlotValue[focused - MoneySlot.begin()] : 0);
 }
 
 bool TMainForm::CheckBet() {
@@ -517,8 +558,8 @@ void TMainForm::BetClick() {
   if (!CheckBet()) return;
   kingOhearts->stop();
   KingOnDealer = 0;
-  ui->BetLabl->setText(tr("Game Pot:  $%1").arg(2LL * CurrentBet));
-  ui->LastBetLabl->setText(tr("Last Bet: $%1").arg(CurrentBet));
+  ui->BetLabl->setText(tr("Game Pot:  %1").arg(Dollars(2LL * CurrentBet)));
+  ui->LastBetLabl->setText(tr("Last Bet: %1").arg(Dollars(CurrentBet)));
   EnterState(State == TableState::Welcome ? TableState::DealingFirstHand : TableState::Dealing);
   ui->BetEdit->setText(QString());
   BankLeft = Bank - CurrentBet;
@@ -581,9 +622,12 @@ void TMainForm::WordPlaces() {
     const auto shows = [this, i, mine, slot] {
       const int id = shown_[static_cast<std::size_t>(i)];
       if (id == 0) return tr("no card");
+      // A card the player turned down is still theirs to know.
       if (IsBackId(id))
-        return mine && PlrDiscard[static_cast<std::size_t>(slot)] == 1 ? tr("face down, to be replaced")
-                                                                       : tr("face down");
+        return mine && PlrDiscard[static_cast<std::size_t>(slot)] == 1
+                   ? tr("%1, face down, to be replaced")
+                         .arg(CardWords(PlrHand[static_cast<std::size_t>(slot)]))
+                   : tr("face down");
       return CardWords(id);
     };
     Wording words;
@@ -591,8 +635,9 @@ void TMainForm::WordPlaces() {
       return mine ? tr("Your card %1: %2").arg(slot + 1).arg(shows())
                   : tr("Dealer's card %1: %2").arg(slot + 1).arg(shows());
     };
-    words.description = [mine] {
-      if (!Row(State).handsShown) return QString();
+    // After a showdown each hand is named once, on its first card, not again on every card.
+    words.description = [mine, slot] {
+      if (!Row(State).handsShown || slot != 0) return QString();
       return mine ? tr("Your hand: %1").arg(HandWords(PlrFinalRank))
                   : tr("The Dealer's hand: %1").arg(HandWords(DlrFinalRank));
     };
@@ -614,7 +659,7 @@ void TMainForm::DealDelayTimer() {
   }
   if (DealStep == 9) {
     EnterState(TableState::Discarding);
-    emit Events->HandDealt(PlrHand, DlrHand, CurrentBet, 2 * CurrentBet);
+    emit Events->HandDealt(PlrHand, PlrDealtRank, CurrentBet, BankLeft);
   }
   ++DealStep;
   if (HoldsKingOfHearts(PlrHand)) SwitchOn(kingOhearts);
@@ -635,7 +680,7 @@ void TMainForm::PlrCardBtnClick(int slot) {
   // A click sends the focus to Draw; a card turned from the keyboard keeps it, so that the
   // player can go on to the next card.
   if (isVisible() && !PlrCard[i]->hasFocus()) ui->Draw->setFocus();
-  emit Events->CardTurned(slot, PlrDiscard[i] == 1, PlrDiscard);
+  emit Events->CardTurned(slot, PlrHand[i], PlrDiscard[i] == 1, PlrDiscard);
 }
 
 void TMainForm::TurnCardsTo(const SlotFlags& hold) {
@@ -658,7 +703,10 @@ void TMainForm::DrawClick() {
   ReplaceDiscards(DeckCards, DealOrder, PlrHand, NextCard, PlrDiscard, replaced);
   for (int slot = 0; slot < 5; ++slot)
     if (replaced[slot] == 1) ShowCard(PlrCard[slot], PlrHand[slot]);
-  emit Events->DrawMade(PlrDiscard, before, PlrHand);
+  HandRank drawn{};
+  RankHistogram counts{};
+  EvaluateHand(PlrHand, drawn, counts);
+  emit Events->DrawMade(PlrDiscard, before, PlrHand, drawn);
   if (HoldsKingOfHearts(PlrHand)) SwitchOn(kingOhearts);
   SwitchOn(DlrDraw);
 }
@@ -693,9 +741,8 @@ void TMainForm::pickAwinnerTimer() {
   Bank = SettleBank(Bank, CurrentBet, outcome);
   ui->DlrLabl->setText(CategoryWords(DlrFinalRank[CategoryField]));
   ui->PlrLabl->setText(CategoryWords(PlrFinalRank[CategoryField]));
-  emit Events->ShowdownSettled(
-      {PlrHand, DlrHand, PlrFinalRank, DlrFinalRank, outcome, CurrentBet, 2 * CurrentBet, Bank});
-  emit Events->BankChanged(Bank);
+  emit Events->ShowdownSettled({PlrHand, DlrHand, PlrFinalRank, DlrFinalRank, PlrDealtRank, DlrDealtRank,
+                                outcome, CurrentBet, 2 * CurrentBet, Bank});
   if (Bank > 0) {
     EnterState(TableState::Betting);
     BankLeft = Bank;
@@ -744,7 +791,6 @@ void TMainForm::StartNewGame(MessageStyle question) {
   CurrentBet = 0;
   Bank = StartingBank;
   emit Events->NewGameStarted(Bank, answer == MessageAnswer::Yes);
-  emit Events->BankChanged(Bank);
   kingOhearts->stop();
   KingOnDealer = 0;
   ClearCards();

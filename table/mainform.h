@@ -113,8 +113,9 @@ class TMainForm : public QMainWindow {
 
   std::unique_ptr<Ui::TMainForm> ui;
   std::array<QPushButton*, 5> PlrCardBtn{};
-  std::array<int, 10> shown_{};       // the player's five places, then the Dealer's
-  std::optional<bool> blackBetEdit_;  // the bet box's colour as last painted
+  std::array<int, 10> shown_{};                  // the player's five places, then the Dealer's
+  std::optional<bool> blackBetEdit_;             // the bet box's colour as last painted
+  TableState restingFor_ = TableState::Opening;  // the state that last put the focus on the result line
 };
 
 extern TMainForm* MainForm;

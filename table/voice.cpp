@@ -9,27 +9,12 @@
 #include <QStringList>
 #include <QTimer>
 #include <QWidget>
+#include <algorithm>
 
 #include "game/handrank.h"
 #include "platform/accessible.h"
+#include "platform/numbers.h"
 #include "platform/words.h"
-#include "table/tablestate.h"
-
-namespace {
-
-bool HandInPlay() {
-  switch (State) {
-    case TableState::Discarding:
-    case TableState::DealerToDraw:
-    case TableState::DealerHasDrawn:
-    case TableState::ShowdownDue:
-      return true;
-    default:
-      return false;
-  }
-}
-
-}  // namespace
 
 QString ResultWords(Outcome outcome) {
   switch (outcome) {
@@ -46,12 +31,13 @@ QString ResultWords(Outcome outcome) {
 QString HandWords(const HandRank& rank) { return CaptionWords(rank).simplified(); }
 
 QString CardsWords(const Hand& hand, const SlotFlags& down) {
+  const bool anyDown = std::find(down.begin(), down.end(), 1) != down.end();
   QStringList cards;
   for (std::size_t slot = 0; slot < hand.size(); ++slot)
-    cards << (down[slot] == 1
-                  ? QCoreApplication::translate("TableVoice", "%1, face down").arg(CardWords(hand[slot]))
-                  : CardWords(hand[slot]));
-  return cards.join(QStringLiteral(", "));
+    cards << (down[slot] == 1 ? QCoreApplication::translate("TMainForm", "%1, face down, to be replaced")
+                                    .arg(CardWords(hand[slot]))
+                              : CardWords(hand[slot]));
+  return cards.join(anyDown ? QStringLiteral(". ") : QStringLiteral(", "));
 }
 
 QString ShowdownWords(const ShowdownRecord& r) {
@@ -63,18 +49,15 @@ QString ShowdownWords(const ShowdownRecord& r) {
       : r.outcome == DealerWins
           ? QCoreApplication::translate("TableVoice", "The Dealer's %2 beats your %1.").arg(mine, theirs)
           : QCoreApplication::translate("TableVoice", "Your %1 ties the Dealer's %2.").arg(mine, theirs);
-  return ResultWords(r.outcome) + ' ' + how + ' ' +
-         QCoreApplication::translate("TableVoice", "Bank $%1").arg(r.bank);
+  return ResultWords(r.outcome) + ' ' + how;
 }
 
-TableVoice::TableVoice(QWidget* window) : QObject(window), window_(window), notice_(new QLabel(window)) {
-  // Orca speaks a notification as it appears, wherever the focus is; shown for a moment, a pixel
-  // wide and without colour, it is heard and not seen.
-  notice_->setObjectName("NewsNotice");
-  notice_->setGeometry(0, 0, 1, 1);
-  notice_->setStyleSheet("color: transparent; background: transparent;");
-  notice_->hide();
-  ShownAs(notice_, QAccessible::Notification);
+QString BankWords(std::int32_t bank) {
+  return bank != 0 ? QCoreApplication::translate("TMainForm", "Bank: %1").arg(Dollars(bank))
+                   : QCoreApplication::translate("TMainForm", "(Empty)");
+}
+
+TableVoice::TableVoice(QWidget* window) : QObject(window), window_(window) {
   connect(qApp, &QApplication::focusChanged, this, [this] { sinceFocusMoved_.start(); });
   auto* readBack = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_R), window);
   connect(readBack, &QShortcut::activated, this, &TableVoice::ReadBack);
@@ -84,22 +67,48 @@ TableVoice::TableVoice(QWidget* window) : QObject(window), window_(window), noti
   });
 }
 
-void TableVoice::HandDealt(const Hand& player) {
+void TableVoice::GameStarted(std::int32_t bank) { bankShown_ = bank; }
+
+void TableVoice::HandDealt(const Hand& player, const HandRank& rank, std::int32_t bet,
+                           std::int32_t bankLeft) {
   lastShowdown_.reset();
-  Tell([player] {
-    HandRank rank{};
-    RankHistogram counts{};
-    EvaluateHand(player, rank, counts);
+  inHand_ = true;
+  hand_ = player;
+  rank_ = rank;
+  down_ = {};
+  betBeside_ = bet;
+  bankShown_ = bankLeft;
+  Tell([player, rank] {
     return QCoreApplication::translate("TableVoice", "Dealt: %1. %2")
         .arg(HandWords(rank), CardsWords(player));
   });
 }
 
-void TableVoice::CardTurned(int slot, bool faceDown) {
-  Tell([slot, faceDown] {
-    const QString shows = faceDown ? QCoreApplication::translate("TMainForm", "face down, to be replaced")
-                                   : CardWords(PlrHand[static_cast<std::size_t>(slot)]);
-    return QCoreApplication::translate("TMainForm", "Your card %1: %2").arg(slot + 1).arg(shows);
+void TableVoice::CardTurned(int slot, CardCode card, bool faceDown, const SlotFlags& discards) {
+  down_ = discards;
+  Tell(
+      [slot, card, faceDown] {
+        const QString shows = faceDown
+                                  ? QCoreApplication::translate("TMainForm", "%1, face down, to be replaced")
+                                        .arg(CardWords(card))
+                                  : CardWords(card);
+        return QCoreApplication::translate("TMainForm", "Your card %1: %2").arg(slot + 1).arg(shows);
+      },
+      true);
+}
+
+void TableVoice::DrawMade(const SlotFlags& discards, const Hand&, const Hand& after, const HandRank& rank) {
+  hand_ = after;
+  rank_ = rank;
+  down_ = {};
+  Tell([discards, after, rank] {
+    QStringList drawn;
+    for (std::size_t slot = 0; slot < after.size(); ++slot)
+      if (discards[slot] == 1) drawn << CardWords(after[slot]);
+    if (drawn.isEmpty())
+      return QCoreApplication::translate("TableVoice", "You stand pat: %1.").arg(HandWords(rank));
+    return QCoreApplication::translate("TableVoice", "You drew %1: %2.")
+        .arg(drawn.join(QStringLiteral(", ")), HandWords(rank));
   });
 }
 
@@ -109,34 +118,67 @@ void TableVoice::DealerDrew(std::int32_t count) {
 
 void TableVoice::ShowdownSettled(const ShowdownRecord& result) {
   lastShowdown_ = result;
-  Tell([result] { return ShowdownWords(result); });
+  inHand_ = false;
+  bankShown_ = result.bank;
+  betBeside_ = 0;
+  // The result, then the cards that made it: the Dealer's first, since the player has heard their own.
+  Tell([result] {
+    return ShowdownWords(result) + ' ' + BankWords(result.bank) + ". " +
+           QCoreApplication::translate("TableVoice", "The Dealer's cards: %1.")
+               .arg(CardsWords(result.dealer)) +
+           ' ' + QCoreApplication::translate("TableVoice", "Your cards: %1.").arg(CardsWords(result.player));
+  });
+}
+
+void TableVoice::BankShown(std::int32_t bankLeft, std::int32_t bet) {
+  bankShown_ = bankLeft;
+  betBeside_ = bet;
+}
+
+void TableVoice::BillAdded(std::int32_t bill, std::int32_t bet, std::int32_t bankLeft, std::int32_t next) {
+  Tell([bill, bet, bankLeft, next] {
+    QString news =
+        QCoreApplication::translate("TableVoice", "Bet %1, %2 left.").arg(Dollars(bet), Dollars(bankLeft));
+    // The bill spent may be gone, and the focus with it: where it went is news too.
+    if (next == 0) news += ' ' + QCoreApplication::translate("TableVoice", "Now on the bet box.");
+    if (next != 0 && next != bill)
+      news += ' ' + QCoreApplication::translate("TableVoice", "Now on the %1 bill.").arg(Dollars(next));
+    return news;
+  });
 }
 
 void TableVoice::NewGameStarted(std::int32_t bank) {
   lastShowdown_.reset();
-  Tell([bank] { return QCoreApplication::translate("TableVoice", "New game. Bank $%1").arg(bank); });
+  inHand_ = false;
+  bankShown_ = bank;
+  betBeside_ = 0;
+  Tell([bank] { return QCoreApplication::translate("TableVoice", "New game.") + ' ' + BankWords(bank); });
 }
 
 QString TableVoice::TableWords() const {
+  // One sentence a part, so that a screen reader pauses between them.
   QStringList parts;
-  if (HandInPlay()) {
-    HandRank rank{};
-    RankHistogram counts{};
-    EvaluateHand(PlrHand, rank, counts);
-    parts << QCoreApplication::translate("TableVoice", "Your hand: %1. %2.")
-                 .arg(HandWords(rank), CardsWords(PlrHand, PlrDiscard))
+  if (inHand_) {
+    parts << QCoreApplication::translate("TableVoice", "Your hand: %1.").arg(HandWords(rank_))
+          << CardsWords(hand_, down_) + '.'
           << QCoreApplication::translate("TableVoice", "The Dealer's cards are face down.")
-          << QCoreApplication::translate("TableVoice", "Game Pot $%1.").arg(2LL * CurrentBet)
-          << QCoreApplication::translate("TableVoice", "Bank $%1").arg(Bank);
-  } else if (lastShowdown_) {
+          << QCoreApplication::translate("TableVoice", "Your bet: %1, Game Pot: %2.")
+                 .arg(Dollars(betBeside_), Dollars(2LL * betBeside_))
+          << BankWords(bankShown_) + '.';
+    return parts.join(' ');
+  }
+  if (lastShowdown_) {
     const ShowdownRecord& r = *lastShowdown_;
     parts << ShowdownWords(r)
           << QCoreApplication::translate("TableVoice", "Your cards: %1.").arg(CardsWords(r.player))
           << QCoreApplication::translate("TableVoice", "The Dealer's cards: %1.").arg(CardsWords(r.dealer))
-          << QCoreApplication::translate("TableVoice", "Last bet $%1.").arg(r.bet);
+          << QCoreApplication::translate("TableVoice", "Last bet %1.").arg(Dollars(r.bet));
   } else {
-    parts << QCoreApplication::translate("TableVoice", "No hand on the table. Bank $%1").arg(Bank);
+    parts << QCoreApplication::translate("TableVoice", "No hand on the table.");
   }
+  parts << BankWords(bankShown_) + '.';
+  if (betBeside_ > 0)
+    parts << QCoreApplication::translate("TableVoice", "New bet: %1.").arg(Dollars(betBeside_));
   return parts.join(' ');
 }
 
@@ -146,8 +188,9 @@ void TableVoice::Say(const QString& news) {
   Tell([news] { return news; });
 }
 
-void TableVoice::Tell(std::function<QString()> news) {
-  pending_ = std::move(news);
+void TableVoice::Tell(std::function<QString()> news, bool givesWay) {
+  std::erase_if(pending_, [](const Pending& p) { return p.givesWay; });
+  pending_.push_back({std::move(news), givesWay});
   if (posted_) return;
   posted_ = true;
   // After the handler: it may still move the focus, and the news goes where the focus ends. The
@@ -161,9 +204,11 @@ void TableVoice::Deliver() {
   // the table is active again, and is heard with it.
   QWidget* focused = QApplication::focusWidget();
   if (!focused || focused->window() != window_) focused = window_->focusWidget();
-  if (!focused || !pending_) return;
-  news_ = pending_();
-  pending_ = nullptr;
+  if (!focused || pending_.empty()) return;
+  QStringList said;
+  for (const Pending& p : pending_) said << p.words();
+  pending_.clear();
+  news_ = said.join(' ');
   // What the focused control already says by its own name is heard without our help.
   if (focused->accessibleName() == news_) return;
   if (focused != holder_) {
@@ -175,14 +220,12 @@ void TableVoice::Deliver() {
   if (focused->accessibleDescription() == news_) focused->setAccessibleDescription(QString());
   focused->setAccessibleDescription(news_);
   // A control that has just taken the focus, with the news, is read with its description; one
-  // that already had it is not read again, so the news appears as a notification.
+  // that already had it is not read again, so the news appears as a notification. A label is read
+  // by its name alone (the result line, where the focus rests while the table plays by itself).
   constexpr qint64 kJustNowMs = 300;
   const bool justFocused = sinceFocusMoved_.isValid() && sinceFocusMoved_.elapsed() < kJustNowMs;
-  if (justFocused || !focused->isVisible()) return;
-  notice_->setText(news_);
-  notice_->hide();
-  notice_->show();
-  notice_->raise();
+  if ((justFocused && !qobject_cast<QLabel*>(focused)) || !focused->isVisible()) return;
+  Notify(window_, news_);
 }
 
 void TableVoice::GiveBack() {

@@ -29,10 +29,14 @@ void WireTable(TMainForm* table, TCoachBox* coach, THistoryBox* history) {
 
   auto* voice = new TableVoice(table);
   voice->setObjectName("TableVoice");
+  QObject::connect(events, &HandEvents::GameStarted, voice, &TableVoice::GameStarted);
   QObject::connect(events, &HandEvents::HandDealt, voice, &TableVoice::HandDealt);
   QObject::connect(events, &HandEvents::CardTurned, voice, &TableVoice::CardTurned);
+  QObject::connect(events, &HandEvents::DrawMade, voice, &TableVoice::DrawMade);
   QObject::connect(events, &HandEvents::DealerDrew, voice, &TableVoice::DealerDrew);
   QObject::connect(events, &HandEvents::ShowdownSettled, voice, &TableVoice::ShowdownSettled);
+  QObject::connect(events, &HandEvents::BankShown, voice, &TableVoice::BankShown);
+  QObject::connect(events, &HandEvents::BillAdded, voice, &TableVoice::BillAdded);
   QObject::connect(events, &HandEvents::NewGameStarted, voice, &TableVoice::NewGameStarted);
 
   if (coach) {
@@ -48,9 +52,9 @@ void WireCoach(TMainForm* table, TCoachBox* coach) {
   HandEvents* events = table->Events;
   QObject::connect(
       events, &HandEvents::HandDealt, coach,
-      [coach](const Hand& player, const Hand&, std::int32_t bet) { coach->DiscardBegins(player, bet); });
+      [coach](const Hand& player, const HandRank&, std::int32_t bet) { coach->DiscardBegins(player, bet); });
   QObject::connect(events, &HandEvents::CardTurned, coach,
-                   [coach](int, bool, const SlotFlags& discards) { coach->CardsTurned(discards); });
+                   [coach](int, CardCode, bool, const SlotFlags& discards) { coach->CardsTurned(discards); });
   QObject::connect(events, &HandEvents::DrawMade, coach,
                    [coach](const SlotFlags& discards) { coach->DrawMade(discards); });
   QObject::connect(events, &HandEvents::ShowdownSettled, coach,
@@ -67,7 +71,8 @@ void WireCoach(TMainForm* table, TCoachBox* coach) {
 void WireHistory(TMainForm* table, THistoryBox* history) {
   HandEvents* events = table->Events;
   HandRecorder* recorder = history->Recorder();
-  QObject::connect(events, &HandEvents::GameStarted, recorder, &HandRecorder::GameStarted);
+  QObject::connect(events, &HandEvents::GameStarted, recorder,
+                   [recorder](std::int32_t bank) { recorder->GameStarted(bank); });
   QObject::connect(events, &HandEvents::HandDealt, recorder, &HandRecorder::HandDealt);
   QObject::connect(events, &HandEvents::DrawMade, recorder, &HandRecorder::DrawMade);
   QObject::connect(events, &HandEvents::ShowdownSettled, recorder, &HandRecorder::ShowdownSettled);
@@ -75,7 +80,7 @@ void WireHistory(TMainForm* table, THistoryBox* history) {
   QObject::connect(events, &HandEvents::WentBankrupt, recorder, &HandRecorder::WentBankrupt);
   // The name is the welcome dialog's, taken before the first hand; it is written with the export.
   QObject::connect(events, &HandEvents::GameStarted, history,
-                   [history] { history->SetPlayerName(PlayerName); });
+                   [history](std::int32_t, const QString& player) { history->SetPlayerName(player); });
   QObject::connect(table->HistoryItem(), &QAction::triggered, history, &THistoryBox::Toggle);
   QObject::connect(history, &THistoryBox::OpenChanged, table->HistoryItem(), &QAction::setChecked);
   QObject::connect(history, &THistoryBox::OpenChanged, history,

@@ -46,10 +46,10 @@ int main(int argc, char** argv) {
         drawn[slot] = deck[taken++];
       }
     const std::int32_t bet = std::min<std::int32_t>(bank, 10 * (1 + static_cast<std::int32_t>(next(10))));
-    recorder.HandDealt(player, dealer, bet, 2 * bet);
-    recorder.DrawMade(discards, player, drawn);
+    recorder.HandDealt(player, {}, bet, bank - bet);
+    recorder.DrawMade(discards, player, drawn, {});
     if (n % 4 != 3) recorder.CoachVerdict(1 + static_cast<std::int32_t>(next(3)), next(2) * 0.01 * next(900));
-    ShowdownRecord r{drawn, dealer, {}, {}, Push, bet, 2 * bet, 0};
+    ShowdownRecord r{.player = drawn, .dealer = dealer, .bet = bet, .pot = 2 * bet};
     RankHistogram counts;
     EvaluateHand(drawn, r.playerRank, counts);
     EvaluateHand(dealer, r.dealerRank, counts);

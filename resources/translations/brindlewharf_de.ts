@@ -200,11 +200,11 @@
     </message>
     <message>
         <source>%1 of %2</source>
-        <translation>%2 %1</translation>
+        <translation>%2-%1</translation>
     </message>
     <message>
         <source>Hand Rank program error.. Please notify the author</source>
-        <translation>Fehler bei der Blattwertung.. Bitte den Entwicklern melden</translation>
+        <translation>Fehler bei der Blattwertung. Bitte den Entwicklern melden</translation>
     </message>
     <message>
         <source>(None)</source>
@@ -230,7 +230,7 @@
     </message>
     <message>
         <source>Three %1</source>
-        <translation>Drei %1</translation>
+        <translation>Drilling %1</translation>
     </message>
     <message>
         <source>%1 high Straight</source>
@@ -250,7 +250,7 @@
     </message>
     <message>
         <source>Four %1</source>
-        <translation>Vier %1</translation>
+        <translation>Vierling %1</translation>
     </message>
     <message>
         <source>%1 high Straight Flush 
@@ -375,7 +375,7 @@ SETZEN:
     <message>
         <source>You bet once, at the start of each hand, and the bet may be any number of whole dollars up to the amount in your Bank. There are two ways to place a New Bet:
 </source>
-        <translation>Sie setzen einmal, zu Beginn jeder Hand, und zwar beliebig viele ganze Dollar bis zum Betrag Ihrer Bank. Einen neuen Einsatz machen Sie auf zwei Arten:
+        <translation>Sie setzen einmal, zu Beginn jeder Hand, und zwar beliebig viele ganze Dollar bis zum Betrag Ihres Guthabens. Einen neuen Einsatz machen Sie auf zwei Arten:
 </translation>
     </message>
     <message>
@@ -389,7 +389,7 @@ SETZEN:
     <message>
         <source>Every click on a bill adds its value to the New Bet field and takes it out of your Bank, and the cash on the table changes to match.
 </source>
-        <translation>Jeder Klick auf einen Schein zählt seinen Wert zum Feld „Neuer Einsatz“ hinzu und nimmt ihn aus Ihrer Bank; das Geld auf dem Tisch ändert sich entsprechend.
+        <translation>Jeder Klick auf einen Schein zählt seinen Wert zum Feld „Neuer Einsatz“ hinzu und nimmt ihn aus Ihrem Guthaben; das Geld auf dem Tisch ändert sich entsprechend.
 </translation>
     </message>
     <message>
@@ -403,7 +403,7 @@ SETZEN:
     <message>
         <source>While you type, the cash on the table and your Bank follow the New Bet field, so typing a smaller amount gives back cash you had already clicked into the bet.
 </source>
-        <translation>Während Sie tippen, folgen das Geld auf dem Tisch und Ihre Bank dem Feld „Neuer Einsatz“; ein kleinerer Betrag gibt also Geld zurück, das Sie schon in den Einsatz geklickt hatten.
+        <translation>Während Sie tippen, folgen das Geld auf dem Tisch und Ihr Guthaben dem Feld „Neuer Einsatz“; ein kleinerer Betrag gibt also Geld zurück, das Sie schon in den Einsatz geklickt hatten.
 </translation>
     </message>
     <message>
@@ -415,7 +415,7 @@ SETZEN:
     <message>
         <source>Leave the New Bet field blank and click Deal to bet your last bet again, as long as your Bank still covers it.
 </source>
-        <translation>Lassen Sie das Feld „Neuer Einsatz“ leer und klicken Sie auf „Geben“, um Ihren letzten Einsatz noch einmal zu setzen, solange Ihre Bank ihn noch deckt.
+        <translation>Lassen Sie das Feld „Neuer Einsatz“ leer und klicken Sie auf „Geben“, um Ihren letzten Einsatz noch einmal zu setzen, solange Ihr Guthaben ihn noch deckt.
 </translation>
     </message>
     <message>
@@ -495,7 +495,7 @@ DER SHOWDOWN:
     <message>
         <source>If you win, the pot goes into your Bank and the cash on the table is updated. If the Dealer wins, the pot goes to the House. If the hands tie, the pot is split and your Bank stays as it was.
 </source>
-        <translation>Gewinnen Sie, geht der Pot in Ihre Bank und das Geld auf dem Tisch wird angepasst. Gewinnt der Geber, geht der Pot an das Haus. Bei Gleichstand wird der Pot geteilt und Ihre Bank bleibt, wie sie war.
+        <translation>Gewinnen Sie, geht der Pot in Ihr Guthaben und das Geld auf dem Tisch wird angepasst. Gewinnt der Geber, geht der Pot an das Haus. Bei einem Unentschieden wird der Pot geteilt und Ihr Guthaben bleibt, wie es war.
 </translation>
     </message>
     <message>
@@ -513,7 +513,7 @@ Hinweis:</translation>
     <message>
         <source>If you lose a hand with your whole Bank at stake, you are bankrupt. The House then approves a credit extension: choose New Game to play on with a fresh starting Bank, or Exit to leave. Every bankruptcy is counted in the game statistics.
 </source>
-        <translation>Verlieren Sie eine Hand, bei der Ihre ganze Bank im Spiel war, sind Sie pleite. Das Haus gewährt dann einen neuen Kredit: Wählen Sie „Neues Spiel“, um mit frischem Startkapital weiterzuspielen, oder „Beenden“, um aufzuhören. Jede Pleite wird in der Spielstatistik gezählt.
+        <translation>Verlieren Sie eine Hand, bei der Ihr ganzes Guthaben im Spiel war, sind Sie pleite. Das Haus gewährt dann einen neuen Kredit: Wählen Sie „Neues Spiel“, um mit frischem Startkapital weiterzuspielen, oder „Beenden“, um aufzuhören. Jede Pleite wird in der Spielstatistik gezählt.
 </translation>
     </message>
     <message>
@@ -714,7 +714,7 @@ KONTAKT ZU DEN ENTWICKLERN:
     </message>
     <message>
         <source>The straight flush A, K, Q, J, 10 of one suit: the highest hand there is in poker with nothing wild. See Straight Flush.</source>
-        <translation>Der Straight Flush A, K, D, B, 10 in einer Farbe: das höchste Blatt, das es im Poker ohne Joker gibt. Siehe Straight Flush.</translation>
+        <translation>Der Straight Flush A, K, Q, J, 10 in einer Farbe: das höchste Blatt, das es im Poker ohne Joker gibt. Siehe Straight Flush.</translation>
     </message>
     <message>
         <source>Straight Flush</source>
@@ -736,7 +736,7 @@ KONTAKT ZU DEN ENTWICKLERN:
     </message>
     <message>
         <source>Four Sevens</source>
-        <translation>Vier Siebenen</translation>
+        <translation>Vierling Siebenen</translation>
     </message>
     <message>
         <source>Four cards of one rank and an odd card, the kicker, such as 7, 7, 7, 7, K. The four decide, so K-K-K-K-4 beats 10-10-10-10-A.</source>
@@ -768,7 +768,7 @@ KONTAKT ZU DEN ENTWICKLERN:
     </message>
     <message>
         <source>Five cards of one suit, such as K, 9, 5, 4, 2 of spades. The highest card decides, then the next, down to the lowest, so A-7-5-4-2 beats K-Q-J-10-8 and J-8-7-5-3 beats J-8-7-5-2. Suits never break a tie.</source>
-        <translation>Fünf Karten einer Farbe, etwa Pik K, 9, 5, 4, 2. Die höchste Karte entscheidet, dann die nächste, bis hinunter zur niedrigsten, also schlägt A-7-5-4-2 die K-D-B-10-8 und B-8-7-5-3 die B-8-7-5-2. Die Farben entscheiden nie einen Gleichstand.</translation>
+        <translation>Fünf Karten einer Farbe, etwa Pik K, 9, 5, 4, 2. Die höchste Karte entscheidet, dann die nächste, bis hinunter zur niedrigsten, also schlägt A-7-5-4-2 die K-Q-J-10-8 und J-8-7-5-3 die J-8-7-5-2. Die Farben entscheiden nie einen Gleichstand.</translation>
     </message>
     <message>
         <source>Straight</source>
@@ -780,7 +780,7 @@ KONTAKT ZU DEN ENTWICKLERN:
     </message>
     <message>
         <source>Five cards in sequence, such as J, 10, 9, 8, 7. The highest card decides, so 9-8-7-6-5 beats 7-6-5-4-3. The ace counts high or low: A-K-Q-J-10 and 5-4-3-2-A are both straights.</source>
-        <translation>Fünf Karten in lückenloser Folge, etwa B, 10, 9, 8, 7. Die höchste Karte entscheidet, also schlägt 9-8-7-6-5 die 7-6-5-4-3. Das Ass zählt hoch oder niedrig: A-K-D-B-10 und 5-4-3-2-A sind beide Straßen.</translation>
+        <translation>Fünf Karten in lückenloser Folge, etwa J, 10, 9, 8, 7. Die höchste Karte entscheidet, also schlägt 9-8-7-6-5 die 7-6-5-4-3. Das Ass zählt hoch oder niedrig: A-K-Q-J-10 und 5-4-3-2-A sind beide Straßen.</translation>
     </message>
     <message>
         <source>Three of a Kind</source>
@@ -788,11 +788,11 @@ KONTAKT ZU DEN ENTWICKLERN:
     </message>
     <message>
         <source>Three Nines</source>
-        <translation>Drei Neunen</translation>
+        <translation>Drilling Neunen</translation>
     </message>
     <message>
         <source>Three cards of one rank and two kickers of different ranks, such as 9, 9, 9, J, 7. The three decide, so Q-Q-Q-2-4 beats J-J-J-A-K, and K-K-K-2-3 beats Q-Q-Q-A-K.</source>
-        <translation>Drei Karten eines Werts und zwei Kicker verschiedenen Werts, etwa 9, 9, 9, B, 7. Die drei entscheiden, also schlägt D-D-D-2-4 die B-B-B-A-K und K-K-K-2-3 die D-D-D-A-K.</translation>
+        <translation>Drei Karten eines Werts und zwei Kicker verschiedenen Werts, etwa 9, 9, 9, J, 7. Die drei entscheiden, also schlägt Q-Q-Q-2-4 die J-J-J-A-K und K-K-K-2-3 die Q-Q-Q-A-K.</translation>
     </message>
     <message>
         <source>Two Pair</source>
@@ -806,7 +806,7 @@ KONTAKT ZU DEN ENTWICKLERN:
     </message>
     <message>
         <source>Two cards of one rank, two of another and a kicker of a third, such as J, J, 4, 4, 7. The top pair decides, then the bottom pair, then the kicker, so K-K-4-4-7 beats Q-Q-J-J-A, K-K-3-3-A and K-K-4-4-5.</source>
-        <translation>Zwei Karten eines Werts, zwei eines anderen und ein Kicker eines dritten, etwa B, B, 4, 4, 7. Das höhere Paar entscheidet, dann das niedrigere, dann der Kicker, also schlägt K-K-4-4-7 die D-D-B-B-A, die K-K-3-3-A und die K-K-4-4-5.</translation>
+        <translation>Zwei Karten eines Werts, zwei eines anderen und ein Kicker eines dritten, etwa J, J, 4, 4, 7. Das höhere Paar entscheidet, dann das niedrigere, dann der Kicker, also schlägt K-K-4-4-7 die Q-Q-J-J-A, die K-K-3-3-A und die K-K-4-4-5.</translation>
     </message>
     <message>
         <source>Pair</source>
@@ -820,7 +820,7 @@ KONTAKT ZU DEN ENTWICKLERN:
     </message>
     <message>
         <source>Two cards of one rank and three kickers of different ranks, such as Q, Q, 2, 4, 9. The pair decides, then each kicker in turn from the highest, so 4-4-A-J-7 beats 4-4-A-10-9.</source>
-        <translation>Zwei Karten eines Werts und drei Kicker verschiedenen Werts, etwa D, D, 2, 4, 9. Das Paar entscheidet, dann der Reihe nach jeder Kicker vom höchsten an, also schlägt 4-4-A-B-7 die 4-4-A-10-9.</translation>
+        <translation>Zwei Karten eines Werts und drei Kicker verschiedenen Werts, etwa Q, Q, 2, 4, 9. Das Paar entscheidet, dann der Reihe nach jeder Kicker vom höchsten an, also schlägt 4-4-A-J-7 die 4-4-A-10-9.</translation>
     </message>
     <message>
         <source>High Card</source>
@@ -834,7 +834,7 @@ KONTAKT ZU DEN ENTWICKLERN:
     </message>
     <message>
         <source>Any hand that is none of the above, such as A, J, 6, 3, 2 of mixed suits. The highest card decides, then the second, and so on down to the lowest. Suits never break a tie.</source>
-        <translation>Jedes Blatt, das nichts von alledem ist, etwa A, B, 6, 3, 2 in gemischten Farben. Die höchste Karte entscheidet, dann die zweite, und so weiter bis zur niedrigsten. Die Farben entscheiden nie einen Gleichstand.</translation>
+        <translation>Jedes Blatt, das nichts von alledem ist, etwa A, J, 6, 3, 2 in gemischten Farben. Die höchste Karte entscheidet, dann die zweite, und so weiter bis zur niedrigsten. Die Farben entscheiden nie einen Gleichstand.</translation>
     </message>
     <message>
         <source>Press Hint to have your cards turned to the best draw.
@@ -945,6 +945,48 @@ KONTAKT ZU DEN ENTWICKLERN:
     </message>
 </context>
 <context>
+    <name>Numbers</name>
+    <message>
+        <source>$%1</source>
+        <translation>%1&#xa0;$</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation>%1&#xa0;%</translation>
+    </message>
+</context>
+<context>
+    <name>Pictures</name>
+    <message>
+        <source>You&apos;re Broke!</source>
+        <translation>Pleite!</translation>
+    </message>
+    <message>
+        <source>Game Over</source>
+        <translation>Spiel vorbei</translation>
+    </message>
+    <message>
+        <source>Credit Extension</source>
+        <translation>Kreditrahmen</translation>
+    </message>
+    <message>
+        <source>Approved!</source>
+        <translation>erweitert!</translation>
+    </message>
+    <message>
+        <source>Five-card draw against the House</source>
+        <translation>Fünf-Karten-Draw gegen das Haus</translation>
+    </message>
+    <message>
+        <source>© 2026 the</source>
+        <translation>© 2026 die</translation>
+    </message>
+    <message>
+        <source>Brindlewharf developers</source>
+        <translation>Brindlewharf-Entwickler</translation>
+    </message>
+</context>
+<context>
     <name>Refusals</name>
     <message>
         <source>Invalid bet charactor!</source>
@@ -961,8 +1003,8 @@ KONTAKT ZU DEN ENTWICKLERN:
     <message>
         <source>Your last bet exceeds your bank account!
          Decrease your bet..</source>
-        <translation>Ihr letzter Einsatz übersteigt Ihre Bank!
-         Setzen Sie weniger..</translation>
+        <translation>Ihr letzter Einsatz übersteigt Ihr Guthaben!
+         Setzen Sie weniger.</translation>
     </message>
     <message>
         <source>Bet Overflow</source>
@@ -972,7 +1014,7 @@ KONTAKT ZU DEN ENTWICKLERN:
         <source>No betting charactors!
       Try again..</source>
         <translation>Das ist kein Einsatz!
-      Noch einmal..</translation>
+      Noch einmal.</translation>
     </message>
     <message>
         <source>Illegal Bet</source>
@@ -982,29 +1024,29 @@ KONTAKT ZU DEN ENTWICKLERN:
         <source>You don&apos;t have that much!
        Try again..</source>
         <translation>So viel haben Sie nicht!
-       Noch einmal..</translation>
+       Noch einmal.</translation>
     </message>
     <message>
         <source>You must bet something..</source>
-        <translation>Sie müssen etwas setzen..</translation>
+        <translation>Sie müssen etwas setzen.</translation>
     </message>
     <message>
         <source>The bank can&apos;t hold a win that big!
       Decrease your bet..</source>
-        <translation>So viel Gewinn fasst die Bank nicht!
-      Setzen Sie weniger..</translation>
+        <translation>So viel Gewinn fasst Ihr Guthaben nicht!
+      Setzen Sie weniger.</translation>
     </message>
     <message>
         <source>You must enter a valid bet.
       Try Again..</source>
         <translation>Bitte geben Sie einen gültigen Einsatz ein.
-      Noch einmal..</translation>
+      Noch einmal.</translation>
     </message>
     <message>
         <source>You don&apos;t have that much!
        Try Again..</source>
         <translation>So viel haben Sie nicht!
-       Noch einmal..</translation>
+       Noch einmal.</translation>
     </message>
     <message>
         <source>Illegal Draw</source>
@@ -1026,13 +1068,13 @@ KONTAKT ZU DEN ENTWICKLERN:
         <source>Name must be 10 letters or less.
         Try Again..</source>
         <translation>Der Name darf höchstens 10 Zeichen haben.
-        Noch einmal..</translation>
+        Noch einmal.</translation>
     </message>
     <message>
         <source>Name must not hold tabs or line breaks.
         Try Again..</source>
         <translation>Der Name darf keine Tabulatoren oder Zeilenumbrüche enthalten.
-        Noch einmal..</translation>
+        Noch einmal.</translation>
     </message>
 </context>
 <context>
@@ -1807,7 +1849,7 @@ nicht für Ansprüche, Schäden oder andere Verluste, die aus seiner Nutzung ode
     </message>
     <message>
         <source>Your starting bank account is $</source>
-        <translation>Ihr Startkapital beträgt $</translation>
+        <translation>Ihr Startguthaben beträgt $</translation>
     </message>
     <message>
         <source>Enter starting bet amount: </source>
@@ -1838,12 +1880,12 @@ nicht für Ansprüche, Schäden oder andere Verluste, die aus seiner Nutzung ode
         <translation>&amp;Karten her!</translation>
     </message>
     <message>
-        <source>Your starting bank account is $%1</source>
-        <translation>Ihr Startkapital beträgt $%1</translation>
-    </message>
-    <message>
         <source>Space shows the next back</source>
         <translation>Leertaste zeigt den nächsten Rücken</translation>
+    </message>
+    <message>
+        <source>Your starting bank account is %1</source>
+        <translation>Ihr Startguthaben beträgt %1</translation>
     </message>
 </context>
 <context>
@@ -1942,11 +1984,11 @@ nicht für Ansprüche, Schäden oder andere Verluste, die aus seiner Nutzung ode
     </message>
     <message>
         <source>Push.. Split the Pot!</source>
-        <translation>Gleichstand.. Pot wird geteilt!</translation>
+        <translation>Unentschieden – der Pot wird geteilt!</translation>
     </message>
     <message>
         <source>Welcome to Brindlewharf..</source>
-        <translation>Willkommen bei Brindlewharf..</translation>
+        <translation>Willkommen bei Brindlewharf!</translation>
     </message>
     <message>
         <source>  Change your bet or click Deal to play</source>
@@ -1978,7 +2020,7 @@ nicht für Ansprüche, Schäden oder andere Verluste, die aus seiner Nutzung ode
     </message>
     <message>
         <source>Bank</source>
-        <translation>Bank</translation>
+        <translation>Guthaben</translation>
     </message>
     <message>
         <source>Last bet</source>
@@ -1989,36 +2031,16 @@ nicht für Ansprüche, Schäden oder andere Verluste, die aus seiner Nutzung ode
         <translation>Status</translation>
     </message>
     <message>
-        <source>Game Pot:  $%1</source>
-        <translation>Pot:  $%1</translation>
-    </message>
-    <message>
         <source>Welcome to Brindlewharf!</source>
         <translation>Willkommen bei Brindlewharf!</translation>
-    </message>
-    <message>
-        <source>Bank: $%1</source>
-        <translation>Bank: $%1</translation>
     </message>
     <message>
         <source>(Empty)</source>
         <translation>(Leer)</translation>
     </message>
     <message>
-        <source>Bet $%1</source>
-        <translation>Setze $%1</translation>
-    </message>
-    <message>
-        <source>Last Bet: $%1</source>
-        <translation>Letzter Einsatz: $%1</translation>
-    </message>
-    <message>
         <source>no card</source>
         <translation>keine Karte</translation>
-    </message>
-    <message>
-        <source>face down, to be replaced</source>
-        <translation>verdeckt, wird getauscht</translation>
     </message>
     <message>
         <source>face down</source>
@@ -2038,7 +2060,7 @@ nicht für Ansprüche, Schäden oder andere Verluste, die aus seiner Nutzung ode
     </message>
     <message>
         <source>Place your bet..</source>
-        <translation>Ihr Einsatz bitte..</translation>
+        <translation>Ihr Einsatz, bitte.</translation>
     </message>
     <message>
         <source>Your hand: %1</source>
@@ -2055,6 +2077,38 @@ nicht für Ansprüche, Schäden oder andere Verluste, die aus seiner Nutzung ode
     <message>
         <source>New Game</source>
         <translation>Neues Spiel</translation>
+    </message>
+    <message>
+        <source>Dealing</source>
+        <translation>Es wird gegeben</translation>
+    </message>
+    <message>
+        <source>The Dealer&apos;s turn</source>
+        <translation>Der Geber ist am Zug</translation>
+    </message>
+    <message>
+        <source>Showdown</source>
+        <translation>Aufdecken</translation>
+    </message>
+    <message>
+        <source>%1, face down, to be replaced</source>
+        <translation>%1, verdeckt, wird getauscht</translation>
+    </message>
+    <message>
+        <source>Game Pot:  %1</source>
+        <translation>Pot:  %1</translation>
+    </message>
+    <message>
+        <source>Bank: %1</source>
+        <translation>Guthaben: %1</translation>
+    </message>
+    <message>
+        <source>Bet %1</source>
+        <translation>%1 setzen</translation>
+    </message>
+    <message>
+        <source>Last Bet: %1</source>
+        <translation>Letzter Einsatz: %1</translation>
     </message>
 </context>
 <context>
@@ -2073,7 +2127,7 @@ nicht für Ansprüche, Schäden oder andere Verluste, die aus seiner Nutzung ode
     </message>
     <message>
         <source>Open saved Stats..</source>
-        <translation>Gespeicherte Statistik öffnen..</translation>
+        <translation>Gespeicherte Statistik öffnen...</translation>
     </message>
     <message>
         <source>Current Game Stats</source>
@@ -2109,11 +2163,11 @@ nicht für Ansprüche, Schäden oder andere Verluste, die aus seiner Nutzung ode
     </message>
     <message>
         <source>Average Bank:</source>
-        <translation>Bank im Schnitt:</translation>
+        <translation>Guthaben im Schnitt:</translation>
     </message>
     <message>
         <source>Highest Bank:</source>
-        <translation>Höchste Bank:</translation>
+        <translation>Höchstes Guthaben:</translation>
     </message>
     <message>
         <source>Average Bet:</source>
@@ -2233,7 +2287,7 @@ nicht für Ansprüche, Schäden oder andere Verluste, die aus seiner Nutzung ode
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation>&amp;Schließen</translation>
+        <translation>S&amp;chließen</translation>
     </message>
     <message>
         <source>&amp;Save...</source>
@@ -2245,7 +2299,7 @@ nicht für Ansprüche, Schäden oder andere Verluste, die aus seiner Nutzung ode
     </message>
     <message>
         <source>Current &amp;Game</source>
-        <translation>Laufendes &amp;Spiel</translation>
+        <translation>&amp;Laufendes Spiel</translation>
     </message>
     <message>
         <source>&amp;Help...</source>
@@ -2262,14 +2316,6 @@ nicht für Ansprüche, Schäden oder andere Verluste, die aus seiner Nutzung ode
     <message>
         <source>Brindlewharf Game Stats (*.bwf)</source>
         <translation>Brindlewharf-Statistik (*.bwf)</translation>
-    </message>
-    <message>
-        <source>%1 Hand</source>
-        <translation>%1 Hand</translation>
-    </message>
-    <message>
-        <source>%1 Hands</source>
-        <translation>%1 Hände</translation>
     </message>
     <message>
         <source>%1 won:  %2</source>
@@ -2351,13 +2397,16 @@ nicht für Ansprüche, Schäden oder andere Verluste, die aus seiner Nutzung ode
         <source>%1, %2</source>
         <translation>%1, %2</translation>
     </message>
+    <message numerus="yes">
+        <source>%1 Hand(s)</source>
+        <translation>
+            <numerusform>%1 Hand</numerusform>
+            <numerusform>%1 Hände</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>TableVoice</name>
-    <message>
-        <source>%1, face down</source>
-        <translation>%1, verdeckt</translation>
-    </message>
     <message>
         <source>Your %1 beats the Dealer&apos;s %2.</source>
         <translation>Ihr Blatt, %1, schlägt das Blatt des Gebers, %2.</translation>
@@ -2371,28 +2420,12 @@ nicht für Ansprüche, Schäden oder andere Verluste, die aus seiner Nutzung ode
         <translation>Ihr Blatt, %1, und das Blatt des Gebers, %2, sind gleich.</translation>
     </message>
     <message>
-        <source>Bank $%1</source>
-        <translation>Bank $%1</translation>
-    </message>
-    <message>
         <source>Dealt: %1. %2</source>
         <translation>Ausgeteilt: %1. %2</translation>
     </message>
     <message>
-        <source>New game. Bank $%1</source>
-        <translation>Neues Spiel. Bank $%1</translation>
-    </message>
-    <message>
-        <source>Your hand: %1. %2.</source>
-        <translation>Ihr Blatt: %1. %2.</translation>
-    </message>
-    <message>
         <source>The Dealer&apos;s cards are face down.</source>
         <translation>Die Karten des Gebers liegen verdeckt.</translation>
-    </message>
-    <message>
-        <source>Game Pot $%1.</source>
-        <translation>Pot $%1.</translation>
     </message>
     <message>
         <source>Your cards: %1.</source>
@@ -2403,12 +2436,48 @@ nicht für Ansprüche, Schäden oder andere Verluste, die aus seiner Nutzung ode
         <translation>Die Karten des Gebers: %1.</translation>
     </message>
     <message>
-        <source>Last bet $%1.</source>
-        <translation>Letzter Einsatz $%1.</translation>
+        <source>You stand pat: %1.</source>
+        <translation>Sie behalten alle: %1.</translation>
     </message>
     <message>
-        <source>No hand on the table. Bank $%1</source>
-        <translation>Kein Blatt auf dem Tisch. Bank $%1</translation>
+        <source>You drew %1: %2.</source>
+        <translation>Sie ziehen %1: %2.</translation>
+    </message>
+    <message>
+        <source>Now on the bet box.</source>
+        <translation>Jetzt im Einsatzfeld.</translation>
+    </message>
+    <message>
+        <source>New game.</source>
+        <translation>Neues Spiel.</translation>
+    </message>
+    <message>
+        <source>Your hand: %1.</source>
+        <translation>Ihr Blatt: %1.</translation>
+    </message>
+    <message>
+        <source>No hand on the table.</source>
+        <translation>Kein Blatt auf dem Tisch.</translation>
+    </message>
+    <message>
+        <source>Bet %1, %2 left.</source>
+        <translation>Einsatz %1, %2 übrig.</translation>
+    </message>
+    <message>
+        <source>Now on the %1 bill.</source>
+        <translation>Jetzt auf dem %1-Schein.</translation>
+    </message>
+    <message>
+        <source>Your bet: %1, Game Pot: %2.</source>
+        <translation>Ihr Einsatz: %1, Pot: %2.</translation>
+    </message>
+    <message>
+        <source>Last bet %1.</source>
+        <translation>Letzter Einsatz %1.</translation>
+    </message>
+    <message>
+        <source>New bet: %1.</source>
+        <translation>Neuer Einsatz: %1.</translation>
     </message>
 </context>
 </TS>

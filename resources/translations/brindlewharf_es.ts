@@ -204,7 +204,7 @@
     </message>
     <message>
         <source>Hand Rank program error.. Please notify the author</source>
-        <translation>Error al valorar la mano.. Por favor, avise a los autores</translation>
+        <translation>Error al valorar la mano. Por favor, avise a los autores</translation>
     </message>
     <message>
         <source>(None)</source>
@@ -234,12 +234,12 @@
     </message>
     <message>
         <source>%1 high Straight</source>
-        <translation>Escalera hasta %1</translation>
+        <translation>Escalera al %1</translation>
     </message>
     <message>
         <source>%1 high Flush 
 (%2)</source>
-        <translation>Color hasta %1 
+        <translation>Color al %1 
 (%2)</translation>
     </message>
     <message>
@@ -255,7 +255,7 @@
     <message>
         <source>%1 high Straight Flush 
 (%2)</source>
-        <translation>Escalera de color hasta %1 
+        <translation>Escalera de color al %1 
 (%2)</translation>
     </message>
     <message>
@@ -361,7 +361,7 @@ EL JUEGO EN RESUMEN:
     <message>
         <source>Unlike draw poker in a casino, and much like video poker, you bet only at the start of each hand. Further bets during a hand were left out to keep the game simple and quick. If you would like to see them, or anything else, see Contacting the Author.
 </source>
-        <translation>A diferencia del póquer cerrado de casino, y como en el videopóquer, solo se apuesta al principio de cada mano. Las apuestas durante la mano se dejaron fuera para que el juego sea sencillo y rápido. Si le gustaría tenerlas, o cualquier otra cosa, consulte «Contactar con los autores».
+        <translation>A diferencia del póquer cerrado de casino, y como en el videopóquer, solo se apuesta al principio de cada mano. Las apuestas durante la mano se dejaron fuera para que el juego sea sencillo y rápido. Si quiere tenerlas, o cualquier otra cosa, consulte «Contactar con los autores».
 </translation>
     </message>
     <message>
@@ -723,7 +723,7 @@ CONTACTAR CON LOS AUTORES:
     <message>
         <source> Eight High Straight Flush 
 (Diamonds)</source>
-        <translation> Escalera de color hasta Ocho 
+        <translation> Escalera de color al Ocho 
 (Diamantes)</translation>
     </message>
     <message>
@@ -763,7 +763,7 @@ CONTACTAR CON LOS AUTORES:
     <message>
         <source>King High Flush
 (Spades)</source>
-        <translation>Color hasta Rey
+        <translation>Color al Rey
 (Picas)</translation>
     </message>
     <message>
@@ -776,7 +776,7 @@ CONTACTAR CON LOS AUTORES:
     </message>
     <message>
         <source>Jack High Straight</source>
-        <translation>Escalera hasta Jota</translation>
+        <translation>Escalera a la Jota</translation>
     </message>
     <message>
         <source>Five cards in sequence, such as J, 10, 9, 8, 7. The highest card decides, so 9-8-7-6-5 beats 7-6-5-4-3. The ace counts high or low: A-K-Q-J-10 and 5-4-3-2-A are both straights.</source>
@@ -945,6 +945,48 @@ CONTACTAR CON LOS AUTORES:
     </message>
 </context>
 <context>
+    <name>Numbers</name>
+    <message>
+        <source>$%1</source>
+        <translation>%1&#xa0;$</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation>%1&#xa0;%</translation>
+    </message>
+</context>
+<context>
+    <name>Pictures</name>
+    <message>
+        <source>You&apos;re Broke!</source>
+        <translation>¡Arruinado!</translation>
+    </message>
+    <message>
+        <source>Game Over</source>
+        <translation>Fin de la partida</translation>
+    </message>
+    <message>
+        <source>Credit Extension</source>
+        <translation>Crédito</translation>
+    </message>
+    <message>
+        <source>Approved!</source>
+        <translation>¡concedido!</translation>
+    </message>
+    <message>
+        <source>Five-card draw against the House</source>
+        <translation>Póquer cubierto contra la casa</translation>
+    </message>
+    <message>
+        <source>© 2026 the</source>
+        <translation>© 2026 los</translation>
+    </message>
+    <message>
+        <source>Brindlewharf developers</source>
+        <translation>desarrolladores de Brindlewharf</translation>
+    </message>
+</context>
+<context>
     <name>Refusals</name>
     <message>
         <source>Invalid bet charactor!</source>
@@ -962,7 +1004,7 @@ CONTACTAR CON LOS AUTORES:
         <source>Your last bet exceeds your bank account!
          Decrease your bet..</source>
         <translation>¡Su última apuesta supera su saldo!
-         Apueste menos..</translation>
+         Apueste menos.</translation>
     </message>
     <message>
         <source>Bet Overflow</source>
@@ -972,7 +1014,7 @@ CONTACTAR CON LOS AUTORES:
         <source>No betting charactors!
       Try again..</source>
         <translation>¡Eso no es una apuesta!
-      Inténtelo otra vez..</translation>
+      Inténtelo otra vez.</translation>
     </message>
     <message>
         <source>Illegal Bet</source>
@@ -982,29 +1024,29 @@ CONTACTAR CON LOS AUTORES:
         <source>You don&apos;t have that much!
        Try again..</source>
         <translation>¡No tiene tanto!
-       Inténtelo otra vez..</translation>
+       Inténtelo otra vez.</translation>
     </message>
     <message>
         <source>You must bet something..</source>
-        <translation>Tiene que apostar algo..</translation>
+        <translation>Tiene que apostar algo.</translation>
     </message>
     <message>
         <source>The bank can&apos;t hold a win that big!
       Decrease your bet..</source>
         <translation>¡El saldo no admite una ganancia tan grande!
-      Apueste menos..</translation>
+      Apueste menos.</translation>
     </message>
     <message>
         <source>You must enter a valid bet.
       Try Again..</source>
         <translation>Introduzca una apuesta válida.
-      Inténtelo otra vez..</translation>
+      Inténtelo otra vez.</translation>
     </message>
     <message>
         <source>You don&apos;t have that much!
        Try Again..</source>
         <translation>¡No tiene tanto!
-       Inténtelo otra vez..</translation>
+       Inténtelo otra vez.</translation>
     </message>
     <message>
         <source>Illegal Draw</source>
@@ -1026,13 +1068,13 @@ CONTACTAR CON LOS AUTORES:
         <source>Name must be 10 letters or less.
         Try Again..</source>
         <translation>El nombre debe tener 10 letras como máximo.
-        Inténtelo otra vez..</translation>
+        Inténtelo otra vez.</translation>
     </message>
     <message>
         <source>Name must not hold tabs or line breaks.
         Try Again..</source>
         <translation>El nombre no puede contener tabulaciones ni saltos de línea.
-        Inténtelo otra vez..</translation>
+        Inténtelo otra vez.</translation>
     </message>
 </context>
 <context>
@@ -1546,7 +1588,7 @@ reclamación, daño u otra pérdida que se derive de su uso o de su comercio.&lt
     </message>
     <message>
         <source>Thanks for playing</source>
-        <translation>Gracias por jugar</translation>
+        <translation>¡Gracias por jugar a</translation>
     </message>
     <message>
         <source>Brindlewharf! </source>
@@ -1838,12 +1880,12 @@ reclamación, daño u otra pérdida que se derive de su uso o de su comercio.&lt
         <translation>¡&amp;A repartir!</translation>
     </message>
     <message>
-        <source>Your starting bank account is $%1</source>
-        <translation>Su saldo inicial es de $%1</translation>
-    </message>
-    <message>
         <source>Space shows the next back</source>
         <translation>Espacio muestra el reverso siguiente</translation>
+    </message>
+    <message>
+        <source>Your starting bank account is %1</source>
+        <translation>Su saldo inicial es de %1</translation>
     </message>
 </context>
 <context>
@@ -1942,11 +1984,11 @@ reclamación, daño u otra pérdida que se derive de su uso o de su comercio.&lt
     </message>
     <message>
         <source>Push.. Split the Pot!</source>
-        <translation>Empate.. ¡Se reparte el bote!</translation>
+        <translation>Empate: ¡se reparte el bote!</translation>
     </message>
     <message>
         <source>Welcome to Brindlewharf..</source>
-        <translation>Bienvenido a Brindlewharf..</translation>
+        <translation>¡Bienvenido a Brindlewharf!</translation>
     </message>
     <message>
         <source>  Change your bet or click Deal to play</source>
@@ -1989,36 +2031,16 @@ reclamación, daño u otra pérdida que se derive de su uso o de su comercio.&lt
         <translation>Estado</translation>
     </message>
     <message>
-        <source>Game Pot:  $%1</source>
-        <translation>Bote:  $%1</translation>
-    </message>
-    <message>
         <source>Welcome to Brindlewharf!</source>
         <translation>¡Bienvenido a Brindlewharf!</translation>
     </message>
     <message>
-        <source>Bank: $%1</source>
-        <translation>Saldo: $%1</translation>
-    </message>
-    <message>
         <source>(Empty)</source>
-        <translation>(Vacía)</translation>
-    </message>
-    <message>
-        <source>Bet $%1</source>
-        <translation>Apostar $%1</translation>
-    </message>
-    <message>
-        <source>Last Bet: $%1</source>
-        <translation>Última apuesta: $%1</translation>
+        <translation>(Sin saldo)</translation>
     </message>
     <message>
         <source>no card</source>
         <translation>sin carta</translation>
-    </message>
-    <message>
-        <source>face down, to be replaced</source>
-        <translation>boca abajo, para cambiar</translation>
     </message>
     <message>
         <source>face down</source>
@@ -2038,7 +2060,7 @@ reclamación, daño u otra pérdida que se derive de su uso o de su comercio.&lt
     </message>
     <message>
         <source>Place your bet..</source>
-        <translation>Hagan juego..</translation>
+        <translation>Haga su apuesta.</translation>
     </message>
     <message>
         <source>Your hand: %1</source>
@@ -2055,6 +2077,38 @@ reclamación, daño u otra pérdida que se derive de su uso o de su comercio.&lt
     <message>
         <source>New Game</source>
         <translation>Partida nueva</translation>
+    </message>
+    <message>
+        <source>Dealing</source>
+        <translation>Repartiendo</translation>
+    </message>
+    <message>
+        <source>The Dealer&apos;s turn</source>
+        <translation>Turno del crupier</translation>
+    </message>
+    <message>
+        <source>Showdown</source>
+        <translation>Descubrimiento</translation>
+    </message>
+    <message>
+        <source>%1, face down, to be replaced</source>
+        <translation>%1, boca abajo, para cambiar</translation>
+    </message>
+    <message>
+        <source>Game Pot:  %1</source>
+        <translation>Bote:  %1</translation>
+    </message>
+    <message>
+        <source>Bank: %1</source>
+        <translation>Saldo: %1</translation>
+    </message>
+    <message>
+        <source>Bet %1</source>
+        <translation>Apostar %1</translation>
+    </message>
+    <message>
+        <source>Last Bet: %1</source>
+        <translation>Última apuesta: %1</translation>
     </message>
 </context>
 <context>
@@ -2073,7 +2127,7 @@ reclamación, daño u otra pérdida que se derive de su uso o de su comercio.&lt
     </message>
     <message>
         <source>Open saved Stats..</source>
-        <translation>Abrir estadísticas guardadas..</translation>
+        <translation>Abrir estadísticas guardadas...</translation>
     </message>
     <message>
         <source>Current Game Stats</source>
@@ -2264,14 +2318,6 @@ reclamación, daño u otra pérdida que se derive de su uso o de su comercio.&lt
         <translation>Estadísticas de Brindlewharf (*.bwf)</translation>
     </message>
     <message>
-        <source>%1 Hand</source>
-        <translation>%1 mano</translation>
-    </message>
-    <message>
-        <source>%1 Hands</source>
-        <translation>%1 manos</translation>
-    </message>
-    <message>
         <source>%1 won:  %2</source>
         <translation>%1 ganó:  %2</translation>
     </message>
@@ -2351,13 +2397,16 @@ reclamación, daño u otra pérdida que se derive de su uso o de su comercio.&lt
         <source>%1, %2</source>
         <translation>%1, %2</translation>
     </message>
+    <message numerus="yes">
+        <source>%1 Hand(s)</source>
+        <translation>
+            <numerusform>%1 mano</numerusform>
+            <numerusform>%1 manos</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>TableVoice</name>
-    <message>
-        <source>%1, face down</source>
-        <translation>%1, boca abajo</translation>
-    </message>
     <message>
         <source>Your %1 beats the Dealer&apos;s %2.</source>
         <translation>Su mano, %1, gana a la del crupier, %2.</translation>
@@ -2371,28 +2420,12 @@ reclamación, daño u otra pérdida que se derive de su uso o de su comercio.&lt
         <translation>Su mano, %1, empata con la del crupier, %2.</translation>
     </message>
     <message>
-        <source>Bank $%1</source>
-        <translation>Saldo $%1</translation>
-    </message>
-    <message>
         <source>Dealt: %1. %2</source>
         <translation>Reparto: %1. %2</translation>
     </message>
     <message>
-        <source>New game. Bank $%1</source>
-        <translation>Nueva partida. Saldo $%1</translation>
-    </message>
-    <message>
-        <source>Your hand: %1. %2.</source>
-        <translation>Su mano: %1. %2.</translation>
-    </message>
-    <message>
         <source>The Dealer&apos;s cards are face down.</source>
         <translation>Las cartas del crupier están boca abajo.</translation>
-    </message>
-    <message>
-        <source>Game Pot $%1.</source>
-        <translation>Bote $%1.</translation>
     </message>
     <message>
         <source>Your cards: %1.</source>
@@ -2403,12 +2436,48 @@ reclamación, daño u otra pérdida que se derive de su uso o de su comercio.&lt
         <translation>Las cartas del crupier: %1.</translation>
     </message>
     <message>
-        <source>Last bet $%1.</source>
-        <translation>Última apuesta $%1.</translation>
+        <source>You stand pat: %1.</source>
+        <translation>Se planta: %1.</translation>
     </message>
     <message>
-        <source>No hand on the table. Bank $%1</source>
-        <translation>No hay mano en la mesa. Saldo $%1</translation>
+        <source>You drew %1: %2.</source>
+        <translation>Roba %1: %2.</translation>
+    </message>
+    <message>
+        <source>Now on the bet box.</source>
+        <translation>Ahora en la casilla de apuesta.</translation>
+    </message>
+    <message>
+        <source>New game.</source>
+        <translation>Nueva partida.</translation>
+    </message>
+    <message>
+        <source>Your hand: %1.</source>
+        <translation>Su mano: %1.</translation>
+    </message>
+    <message>
+        <source>No hand on the table.</source>
+        <translation>No hay mano en la mesa.</translation>
+    </message>
+    <message>
+        <source>Bet %1, %2 left.</source>
+        <translation>Apuesta %1, quedan %2.</translation>
+    </message>
+    <message>
+        <source>Now on the %1 bill.</source>
+        <translation>Ahora en el billete de %1.</translation>
+    </message>
+    <message>
+        <source>Your bet: %1, Game Pot: %2.</source>
+        <translation>Su apuesta: %1, bote: %2.</translation>
+    </message>
+    <message>
+        <source>Last bet %1.</source>
+        <translation>Última apuesta %1.</translation>
+    </message>
+    <message>
+        <source>New bet: %1.</source>
+        <translation>Nueva apuesta: %1.</translation>
     </message>
 </context>
 </TS>

@@ -204,7 +204,7 @@
     </message>
     <message>
         <source>Hand Rank program error.. Please notify the author</source>
-        <translation>Erreur du classement des mains.. Merci de prévenir les auteurs</translation>
+        <translation>Erreur du classement des mains. Merci de prévenir les auteurs</translation>
     </message>
     <message>
         <source>(None)</source>
@@ -226,7 +226,7 @@
         <source>Two Pair 
 (%1 and %2)</source>
         <translation>Double paire 
-(%1 et %2)</translation>
+%1 et %2</translation>
     </message>
     <message>
         <source>Three %1</source>
@@ -361,7 +361,7 @@ PRÉSENTATION DU JEU&#xa0;:
     <message>
         <source>Unlike draw poker in a casino, and much like video poker, you bet only at the start of each hand. Further bets during a hand were left out to keep the game simple and quick. If you would like to see them, or anything else, see Contacting the Author.
 </source>
-        <translation>Contrairement au poker fermé des casinos, et comme au vidéo-poker, vous ne misez qu&apos;au début de chaque main. Les relances en cours de main ont été laissées de côté pour garder le jeu simple et rapide. Si vous aimeriez les voir, ou toute autre chose, voyez «&#xa0;Contacter les auteurs&#xa0;».
+        <translation>Contrairement au poker fermé des casinos, et comme au vidéo-poker, vous ne misez qu&apos;au début de chaque main. Les relances en cours de main ont été laissées de côté pour garder le jeu simple et rapide. Si vous voulez les voir, ou toute autre chose, voyez «&#xa0;Contacter les auteurs&#xa0;».
 </translation>
     </message>
     <message>
@@ -375,7 +375,7 @@ LES MISES&#xa0;:
     <message>
         <source>You bet once, at the start of each hand, and the bet may be any number of whole dollars up to the amount in your Bank. There are two ways to place a New Bet:
 </source>
-        <translation>Vous misez une fois, au début de chaque main, n&apos;importe quel nombre entier de dollars jusqu&apos;au montant de votre banque. Il y a deux façons de placer une nouvelle mise&#xa0;:
+        <translation>Vous misez une fois, au début de chaque main, n&apos;importe quel nombre entier de dollars jusqu&apos;au montant de votre capital. Il y a deux façons de placer une nouvelle mise&#xa0;:
 </translation>
     </message>
     <message>
@@ -389,7 +389,7 @@ LES MISES&#xa0;:
     <message>
         <source>Every click on a bill adds its value to the New Bet field and takes it out of your Bank, and the cash on the table changes to match.
 </source>
-        <translation>Chaque clic sur un billet ajoute sa valeur au champ «&#xa0;Nouvelle mise&#xa0;» et la retire de votre banque&#xa0;; l&apos;argent sur la table suit.
+        <translation>Chaque clic sur un billet ajoute sa valeur au champ «&#xa0;Nouvelle mise&#xa0;» et la retire de votre capital&#xa0;; l&apos;argent sur la table suit.
 </translation>
     </message>
     <message>
@@ -403,7 +403,7 @@ LES MISES&#xa0;:
     <message>
         <source>While you type, the cash on the table and your Bank follow the New Bet field, so typing a smaller amount gives back cash you had already clicked into the bet.
 </source>
-        <translation>Pendant que vous tapez, l&apos;argent sur la table et votre banque suivent le champ «&#xa0;Nouvelle mise&#xa0;»&#xa0;: taper un montant plus petit vous rend l&apos;argent déjà ajouté à la mise d&apos;un clic.
+        <translation>Pendant que vous tapez, l&apos;argent sur la table et votre capital suivent le champ «&#xa0;Nouvelle mise&#xa0;»&#xa0;: taper un montant plus petit vous rend l&apos;argent déjà ajouté à la mise d&apos;un clic.
 </translation>
     </message>
     <message>
@@ -415,7 +415,7 @@ LES MISES&#xa0;:
     <message>
         <source>Leave the New Bet field blank and click Deal to bet your last bet again, as long as your Bank still covers it.
 </source>
-        <translation>Laissez le champ «&#xa0;Nouvelle mise&#xa0;» vide et cliquez sur «&#xa0;Distribuer&#xa0;» pour rejouer votre dernière mise, tant que votre banque la couvre.
+        <translation>Laissez le champ «&#xa0;Nouvelle mise&#xa0;» vide et cliquez sur «&#xa0;Distribuer&#xa0;» pour rejouer votre dernière mise, tant que votre capital la couvre.
 </translation>
     </message>
     <message>
@@ -495,7 +495,7 @@ L&apos;ABATTAGE&#xa0;:
     <message>
         <source>If you win, the pot goes into your Bank and the cash on the table is updated. If the Dealer wins, the pot goes to the House. If the hands tie, the pot is split and your Bank stays as it was.
 </source>
-        <translation>Si vous gagnez, le pot va dans votre banque et l&apos;argent sur la table est mis à jour. Si le donneur gagne, le pot revient à la maison. En cas d&apos;égalité, le pot est partagé et votre banque ne change pas.
+        <translation>Si vous gagnez, le pot va dans votre capital et l&apos;argent sur la table est mis à jour. Si le donneur gagne, le pot revient à la maison. En cas d&apos;égalité, le pot est partagé et votre capital ne change pas.
 </translation>
     </message>
     <message>
@@ -513,7 +513,7 @@ Remarque&#xa0;:</translation>
     <message>
         <source>If you lose a hand with your whole Bank at stake, you are bankrupt. The House then approves a credit extension: choose New Game to play on with a fresh starting Bank, or Exit to leave. Every bankruptcy is counted in the game statistics.
 </source>
-        <translation>Si vous perdez une main où toute votre banque était en jeu, vous êtes ruiné. La maison vous accorde alors un nouveau crédit&#xa0;: choisissez «&#xa0;Nouvelle partie&#xa0;» pour continuer avec une banque de départ neuve, ou «&#xa0;Quitter&#xa0;» pour partir. Chaque faillite est comptée dans les statistiques.
+        <translation>Si vous perdez une main où tout votre capital était en jeu, vous êtes ruiné. La maison vous accorde alors un nouveau crédit&#xa0;: choisissez «&#xa0;Nouvelle partie&#xa0;» pour continuer avec un capital de départ neuf, ou «&#xa0;Quitter&#xa0;» pour partir. Chaque faillite est comptée dans les statistiques.
 </translation>
     </message>
     <message>
@@ -714,7 +714,7 @@ CONTACTER LES AUTEURS&#xa0;:
     </message>
     <message>
         <source>The straight flush A, K, Q, J, 10 of one suit: the highest hand there is in poker with nothing wild. See Straight Flush.</source>
-        <translation>La quinte flush A, R, D, V, 10 d&apos;une même couleur&#xa0;: la plus forte main qui existe au poker sans joker. Voir Quinte flush.</translation>
+        <translation>La quinte flush A, K, Q, J, 10 d&apos;une même couleur&#xa0;: la plus forte main qui existe au poker sans joker. Voir Quinte flush.</translation>
     </message>
     <message>
         <source>Straight Flush</source>
@@ -740,7 +740,7 @@ CONTACTER LES AUTEURS&#xa0;:
     </message>
     <message>
         <source>Four cards of one rank and an odd card, the kicker, such as 7, 7, 7, 7, K. The four decide, so K-K-K-K-4 beats 10-10-10-10-A.</source>
-        <translation>Quatre cartes de même valeur et une carte isolée, le kicker, comme 7, 7, 7, 7, R. Les quatre décident&#xa0;: R-R-R-R-4 bat 10-10-10-10-A.</translation>
+        <translation>Quatre cartes de même valeur et une carte isolée, le kicker, comme 7, 7, 7, 7, K. Les quatre décident&#xa0;: K-K-K-K-4 bat 10-10-10-10-A.</translation>
     </message>
     <message>
         <source>Full House</source>
@@ -768,7 +768,7 @@ CONTACTER LES AUTEURS&#xa0;:
     </message>
     <message>
         <source>Five cards of one suit, such as K, 9, 5, 4, 2 of spades. The highest card decides, then the next, down to the lowest, so A-7-5-4-2 beats K-Q-J-10-8 and J-8-7-5-3 beats J-8-7-5-2. Suits never break a tie.</source>
-        <translation>Cinq cartes de la même couleur, comme R, 9, 5, 4, 2 de pique. La plus haute carte décide, puis la suivante, jusqu’à la plus basse&#xa0;: A-7-5-4-2 bat R-D-V-10-8 et V-8-7-5-3 bat V-8-7-5-2. Les couleurs ne départagent jamais.</translation>
+        <translation>Cinq cartes de la même couleur, comme K, 9, 5, 4, 2 de pique. La plus haute carte décide, puis la suivante, jusqu’à la plus basse&#xa0;: A-7-5-4-2 bat K-Q-J-10-8 et J-8-7-5-3 bat J-8-7-5-2. Les couleurs ne départagent jamais.</translation>
     </message>
     <message>
         <source>Straight</source>
@@ -780,7 +780,7 @@ CONTACTER LES AUTEURS&#xa0;:
     </message>
     <message>
         <source>Five cards in sequence, such as J, 10, 9, 8, 7. The highest card decides, so 9-8-7-6-5 beats 7-6-5-4-3. The ace counts high or low: A-K-Q-J-10 and 5-4-3-2-A are both straights.</source>
-        <translation>Cinq cartes qui se suivent, comme V, 10, 9, 8, 7. La plus haute carte décide&#xa0;: 9-8-7-6-5 bat 7-6-5-4-3. L&apos;As compte en haut ou en bas&#xa0;: A-R-D-V-10 et 5-4-3-2-A sont deux quintes.</translation>
+        <translation>Cinq cartes qui se suivent, comme J, 10, 9, 8, 7. La plus haute carte décide&#xa0;: 9-8-7-6-5 bat 7-6-5-4-3. L&apos;As compte en haut ou en bas&#xa0;: A-K-Q-J-10 et 5-4-3-2-A sont deux quintes.</translation>
     </message>
     <message>
         <source>Three of a Kind</source>
@@ -792,7 +792,7 @@ CONTACTER LES AUTEURS&#xa0;:
     </message>
     <message>
         <source>Three cards of one rank and two kickers of different ranks, such as 9, 9, 9, J, 7. The three decide, so Q-Q-Q-2-4 beats J-J-J-A-K, and K-K-K-2-3 beats Q-Q-Q-A-K.</source>
-        <translation>Trois cartes de même valeur et deux kickers de valeurs différentes, comme 9, 9, 9, V, 7. Le brelan décide&#xa0;: D-D-D-2-4 bat V-V-V-A-R, et R-R-R-2-3 bat D-D-D-A-R.</translation>
+        <translation>Trois cartes de même valeur et deux kickers de valeurs différentes, comme 9, 9, 9, J, 7. Le brelan décide&#xa0;: Q-Q-Q-2-4 bat J-J-J-A-K, et K-K-K-2-3 bat Q-Q-Q-A-K.</translation>
     </message>
     <message>
         <source>Two Pair</source>
@@ -802,11 +802,11 @@ CONTACTER LES AUTEURS&#xa0;:
         <source>Two Pair
 (Jacks and Fours)</source>
         <translation>Double paire
-(Valets et Quatre)</translation>
+de Valets et de Quatre</translation>
     </message>
     <message>
         <source>Two cards of one rank, two of another and a kicker of a third, such as J, J, 4, 4, 7. The top pair decides, then the bottom pair, then the kicker, so K-K-4-4-7 beats Q-Q-J-J-A, K-K-3-3-A and K-K-4-4-5.</source>
-        <translation>Deux cartes d&apos;une valeur, deux d&apos;une autre et un kicker d&apos;une troisième, comme V, V, 4, 4, 7. La plus haute paire décide, puis la plus basse, puis le kicker&#xa0;: R-R-4-4-7 bat D-D-V-V-A, R-R-3-3-A et R-R-4-4-5.</translation>
+        <translation>Deux cartes d&apos;une valeur, deux d&apos;une autre et un kicker d&apos;une troisième, comme J, J, 4, 4, 7. La plus haute paire décide, puis la plus basse, puis le kicker&#xa0;: K-K-4-4-7 bat Q-Q-J-J-A, K-K-3-3-A et K-K-4-4-5.</translation>
     </message>
     <message>
         <source>Pair</source>
@@ -820,7 +820,7 @@ CONTACTER LES AUTEURS&#xa0;:
     </message>
     <message>
         <source>Two cards of one rank and three kickers of different ranks, such as Q, Q, 2, 4, 9. The pair decides, then each kicker in turn from the highest, so 4-4-A-J-7 beats 4-4-A-10-9.</source>
-        <translation>Deux cartes de même valeur et trois kickers de valeurs différentes, comme D, D, 2, 4, 9. La paire décide, puis chaque kicker tour à tour en partant du plus haut&#xa0;: 4-4-A-V-7 bat 4-4-A-10-9.</translation>
+        <translation>Deux cartes de même valeur et trois kickers de valeurs différentes, comme Q, Q, 2, 4, 9. La paire décide, puis chaque kicker tour à tour en partant du plus haut&#xa0;: 4-4-A-J-7 bat 4-4-A-10-9.</translation>
     </message>
     <message>
         <source>High Card</source>
@@ -834,7 +834,7 @@ CONTACTER LES AUTEURS&#xa0;:
     </message>
     <message>
         <source>Any hand that is none of the above, such as A, J, 6, 3, 2 of mixed suits. The highest card decides, then the second, and so on down to the lowest. Suits never break a tie.</source>
-        <translation>Toute main qui n&apos;est rien de ce qui précède, comme A, V, 6, 3, 2 de couleurs mêlées. La plus haute carte décide, puis la deuxième, et ainsi de suite jusqu&apos;à la plus basse. Les couleurs ne départagent jamais.</translation>
+        <translation>Toute main qui n&apos;est rien de ce qui précède, comme A, J, 6, 3, 2 de couleurs mêlées. La plus haute carte décide, puis la deuxième, et ainsi de suite jusqu&apos;à la plus basse. Les couleurs ne départagent jamais.</translation>
     </message>
     <message>
         <source>Press Hint to have your cards turned to the best draw.
@@ -945,6 +945,48 @@ CONTACTER LES AUTEURS&#xa0;:
     </message>
 </context>
 <context>
+    <name>Numbers</name>
+    <message>
+        <source>$%1</source>
+        <translation>%1&#xa0;$</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation>%1&#xa0;%</translation>
+    </message>
+</context>
+<context>
+    <name>Pictures</name>
+    <message>
+        <source>You&apos;re Broke!</source>
+        <translation>Ruiné&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Game Over</source>
+        <translation>Partie terminée</translation>
+    </message>
+    <message>
+        <source>Credit Extension</source>
+        <translation>Crédit</translation>
+    </message>
+    <message>
+        <source>Approved!</source>
+        <translation>accordé&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Five-card draw against the House</source>
+        <translation>Poker fermé contre la maison</translation>
+    </message>
+    <message>
+        <source>© 2026 the</source>
+        <translation>© 2026 les</translation>
+    </message>
+    <message>
+        <source>Brindlewharf developers</source>
+        <translation>développeurs de Brindlewharf</translation>
+    </message>
+</context>
+<context>
     <name>Refusals</name>
     <message>
         <source>Invalid bet charactor!</source>
@@ -961,8 +1003,8 @@ CONTACTER LES AUTEURS&#xa0;:
     <message>
         <source>Your last bet exceeds your bank account!
          Decrease your bet..</source>
-        <translation>Votre dernière mise dépasse votre banque&#xa0;!
-         Misez moins..</translation>
+        <translation>Votre dernière mise dépasse votre capital&#xa0;!
+         Misez moins.</translation>
     </message>
     <message>
         <source>Bet Overflow</source>
@@ -972,7 +1014,7 @@ CONTACTER LES AUTEURS&#xa0;:
         <source>No betting charactors!
       Try again..</source>
         <translation>Ce n&apos;est pas une mise&#xa0;!
-      Réessayez..</translation>
+      Réessayez.</translation>
     </message>
     <message>
         <source>Illegal Bet</source>
@@ -982,29 +1024,29 @@ CONTACTER LES AUTEURS&#xa0;:
         <source>You don&apos;t have that much!
        Try again..</source>
         <translation>Vous n&apos;avez pas autant&#xa0;!
-       Réessayez..</translation>
+       Réessayez.</translation>
     </message>
     <message>
         <source>You must bet something..</source>
-        <translation>Il faut miser quelque chose..</translation>
+        <translation>Il faut miser quelque chose.</translation>
     </message>
     <message>
         <source>The bank can&apos;t hold a win that big!
       Decrease your bet..</source>
-        <translation>La banque ne peut pas contenir un tel gain&#xa0;!
-      Misez moins..</translation>
+        <translation>Votre capital ne peut pas contenir un tel gain&#xa0;!
+      Misez moins.</translation>
     </message>
     <message>
         <source>You must enter a valid bet.
       Try Again..</source>
         <translation>Entrez une mise valable.
-      Réessayez..</translation>
+      Réessayez.</translation>
     </message>
     <message>
         <source>You don&apos;t have that much!
        Try Again..</source>
         <translation>Vous n&apos;avez pas autant&#xa0;!
-       Réessayez..</translation>
+       Réessayez.</translation>
     </message>
     <message>
         <source>Illegal Draw</source>
@@ -1026,13 +1068,13 @@ CONTACTER LES AUTEURS&#xa0;:
         <source>Name must be 10 letters or less.
         Try Again..</source>
         <translation>Le nom doit avoir 10 lettres au plus.
-        Réessayez..</translation>
+        Réessayez.</translation>
     </message>
     <message>
         <source>Name must not hold tabs or line breaks.
         Try Again..</source>
         <translation>Le nom ne doit contenir ni tabulation ni saut de ligne.
-        Réessayez..</translation>
+        Réessayez.</translation>
     </message>
 </context>
 <context>
@@ -1546,11 +1588,11 @@ d&apos;aucune réclamation, d&apos;aucun dommage ni d&apos;aucune autre perte li
     </message>
     <message>
         <source>Thanks for playing</source>
-        <translation>Merci d’avoir joué</translation>
+        <translation>Merci d’avoir joué à</translation>
     </message>
     <message>
         <source>Brindlewharf! </source>
-        <translation>Brindlewharf! </translation>
+        <translation>Brindlewharf&#xa0;! </translation>
     </message>
     <message>
         <source>© 2026 the Brindlewharf</source>
@@ -1807,7 +1849,7 @@ d&apos;aucune réclamation, d&apos;aucun dommage ni d&apos;aucune autre perte li
     </message>
     <message>
         <source>Your starting bank account is $</source>
-        <translation>Votre banque de départ est de $</translation>
+        <translation>Votre capital de départ est de $</translation>
     </message>
     <message>
         <source>Enter starting bet amount: </source>
@@ -1838,12 +1880,12 @@ d&apos;aucune réclamation, d&apos;aucun dommage ni d&apos;aucune autre perte li
         <translation>&amp;Distribuez&#xa0;!</translation>
     </message>
     <message>
-        <source>Your starting bank account is $%1</source>
-        <translation>Votre banque de départ est de $%1</translation>
-    </message>
-    <message>
         <source>Space shows the next back</source>
         <translation>Espace montre le dos suivant</translation>
+    </message>
+    <message>
+        <source>Your starting bank account is %1</source>
+        <translation>Votre capital de départ est de %1</translation>
     </message>
 </context>
 <context>
@@ -1942,11 +1984,11 @@ d&apos;aucune réclamation, d&apos;aucun dommage ni d&apos;aucune autre perte li
     </message>
     <message>
         <source>Push.. Split the Pot!</source>
-        <translation>Égalité.. On partage le pot&#xa0;!</translation>
+        <translation>Égalité, on partage le pot&#xa0;!</translation>
     </message>
     <message>
         <source>Welcome to Brindlewharf..</source>
-        <translation>Bienvenue à Brindlewharf..</translation>
+        <translation>Bienvenue à Brindlewharf&#xa0;!</translation>
     </message>
     <message>
         <source>  Change your bet or click Deal to play</source>
@@ -1978,7 +2020,7 @@ d&apos;aucune réclamation, d&apos;aucun dommage ni d&apos;aucune autre perte li
     </message>
     <message>
         <source>Bank</source>
-        <translation>Banque</translation>
+        <translation>Capital</translation>
     </message>
     <message>
         <source>Last bet</source>
@@ -1989,36 +2031,16 @@ d&apos;aucune réclamation, d&apos;aucun dommage ni d&apos;aucune autre perte li
         <translation>État</translation>
     </message>
     <message>
-        <source>Game Pot:  $%1</source>
-        <translation>Pot&#xa0;:  $%1</translation>
-    </message>
-    <message>
         <source>Welcome to Brindlewharf!</source>
         <translation>Bienvenue à Brindlewharf&#xa0;!</translation>
-    </message>
-    <message>
-        <source>Bank: $%1</source>
-        <translation>Banque&#xa0;: $%1</translation>
     </message>
     <message>
         <source>(Empty)</source>
         <translation>(Vide)</translation>
     </message>
     <message>
-        <source>Bet $%1</source>
-        <translation>Miser $%1</translation>
-    </message>
-    <message>
-        <source>Last Bet: $%1</source>
-        <translation>Dernière mise&#xa0;: $%1</translation>
-    </message>
-    <message>
         <source>no card</source>
         <translation>pas de carte</translation>
-    </message>
-    <message>
-        <source>face down, to be replaced</source>
-        <translation>face cachée, à remplacer</translation>
     </message>
     <message>
         <source>face down</source>
@@ -2038,7 +2060,7 @@ d&apos;aucune réclamation, d&apos;aucun dommage ni d&apos;aucune autre perte li
     </message>
     <message>
         <source>Place your bet..</source>
-        <translation>Faites vos jeux..</translation>
+        <translation>Faites vos jeux.</translation>
     </message>
     <message>
         <source>Your hand: %1</source>
@@ -2055,6 +2077,38 @@ d&apos;aucune réclamation, d&apos;aucun dommage ni d&apos;aucune autre perte li
     <message>
         <source>New Game</source>
         <translation>Nouvelle partie</translation>
+    </message>
+    <message>
+        <source>Dealing</source>
+        <translation>Distribution</translation>
+    </message>
+    <message>
+        <source>The Dealer&apos;s turn</source>
+        <translation>Au tour du donneur</translation>
+    </message>
+    <message>
+        <source>Showdown</source>
+        <translation>Abattage</translation>
+    </message>
+    <message>
+        <source>%1, face down, to be replaced</source>
+        <translation>%1, face cachée, à remplacer</translation>
+    </message>
+    <message>
+        <source>Game Pot:  %1</source>
+        <translation>Pot&#xa0;:  %1</translation>
+    </message>
+    <message>
+        <source>Bank: %1</source>
+        <translation>Capital&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Bet %1</source>
+        <translation>Miser %1</translation>
+    </message>
+    <message>
+        <source>Last Bet: %1</source>
+        <translation>Dernière mise&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -2073,7 +2127,7 @@ d&apos;aucune réclamation, d&apos;aucun dommage ni d&apos;aucune autre perte li
     </message>
     <message>
         <source>Open saved Stats..</source>
-        <translation>Ouvrir des statistiques..</translation>
+        <translation>Ouvrir des statistiques...</translation>
     </message>
     <message>
         <source>Current Game Stats</source>
@@ -2109,11 +2163,11 @@ d&apos;aucune réclamation, d&apos;aucun dommage ni d&apos;aucune autre perte li
     </message>
     <message>
         <source>Average Bank:</source>
-        <translation>Banque moyenne&#xa0;:</translation>
+        <translation>Capital moyen&#xa0;:</translation>
     </message>
     <message>
         <source>Highest Bank:</source>
-        <translation>Banque maximale&#xa0;:</translation>
+        <translation>Capital maximal&#xa0;:</translation>
     </message>
     <message>
         <source>Average Bet:</source>
@@ -2264,14 +2318,6 @@ d&apos;aucune réclamation, d&apos;aucun dommage ni d&apos;aucune autre perte li
         <translation>Statistiques de Brindlewharf (*.bwf)</translation>
     </message>
     <message>
-        <source>%1 Hand</source>
-        <translation>%1 main</translation>
-    </message>
-    <message>
-        <source>%1 Hands</source>
-        <translation>%1 mains</translation>
-    </message>
-    <message>
         <source>%1 won:  %2</source>
         <translation>%1 a gagné&#xa0;:  %2</translation>
     </message>
@@ -2351,13 +2397,16 @@ d&apos;aucune réclamation, d&apos;aucun dommage ni d&apos;aucune autre perte li
         <source>%1, %2</source>
         <translation>%1, %2</translation>
     </message>
+    <message numerus="yes">
+        <source>%1 Hand(s)</source>
+        <translation>
+            <numerusform>%1 main</numerusform>
+            <numerusform>%1 mains</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>TableVoice</name>
-    <message>
-        <source>%1, face down</source>
-        <translation>%1, face cachée</translation>
-    </message>
     <message>
         <source>Your %1 beats the Dealer&apos;s %2.</source>
         <translation>Votre main, %1, bat celle du donneur, %2.</translation>
@@ -2371,28 +2420,12 @@ d&apos;aucune réclamation, d&apos;aucun dommage ni d&apos;aucune autre perte li
         <translation>Votre main, %1, fait égalité avec celle du donneur, %2.</translation>
     </message>
     <message>
-        <source>Bank $%1</source>
-        <translation>Banque $%1</translation>
-    </message>
-    <message>
         <source>Dealt: %1. %2</source>
-        <translation>Servi&#xa0;: %1. %2</translation>
-    </message>
-    <message>
-        <source>New game. Bank $%1</source>
-        <translation>Nouvelle partie. Banque $%1</translation>
-    </message>
-    <message>
-        <source>Your hand: %1. %2.</source>
-        <translation>Votre main&#xa0;: %1. %2.</translation>
+        <translation>Donne&#xa0;: %1. %2</translation>
     </message>
     <message>
         <source>The Dealer&apos;s cards are face down.</source>
         <translation>Les cartes du donneur sont cachées.</translation>
-    </message>
-    <message>
-        <source>Game Pot $%1.</source>
-        <translation>Pot $%1.</translation>
     </message>
     <message>
         <source>Your cards: %1.</source>
@@ -2403,12 +2436,48 @@ d&apos;aucune réclamation, d&apos;aucun dommage ni d&apos;aucune autre perte li
         <translation>Les cartes du donneur&#xa0;: %1.</translation>
     </message>
     <message>
-        <source>Last bet $%1.</source>
-        <translation>Dernière mise $%1.</translation>
+        <source>You stand pat: %1.</source>
+        <translation>Vous restez servi&#xa0;: %1.</translation>
     </message>
     <message>
-        <source>No hand on the table. Bank $%1</source>
-        <translation>Aucune main sur la table. Banque $%1</translation>
+        <source>You drew %1: %2.</source>
+        <translation>Vous tirez %1&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>Now on the bet box.</source>
+        <translation>Maintenant sur la case de mise.</translation>
+    </message>
+    <message>
+        <source>New game.</source>
+        <translation>Nouvelle partie.</translation>
+    </message>
+    <message>
+        <source>Your hand: %1.</source>
+        <translation>Votre main&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>No hand on the table.</source>
+        <translation>Aucune main sur la table.</translation>
+    </message>
+    <message>
+        <source>Bet %1, %2 left.</source>
+        <translation>Mise %1, reste %2.</translation>
+    </message>
+    <message>
+        <source>Now on the %1 bill.</source>
+        <translation>Maintenant sur le billet de %1.</translation>
+    </message>
+    <message>
+        <source>Your bet: %1, Game Pot: %2.</source>
+        <translation>Votre mise&#xa0;: %1, pot&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>Last bet %1.</source>
+        <translation>Dernière mise %1.</translation>
+    </message>
+    <message>
+        <source>New bet: %1.</source>
+        <translation>Nouvelle mise&#xa0;: %1.</translation>
     </message>
 </context>
 </TS>

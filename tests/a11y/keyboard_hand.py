@@ -3,7 +3,9 @@
 Name, bet and Enter in the welcome dialog; two cards turned with the digit keys; Enter to draw.
 At the deal the five player cards must be named as five different real cards and the Dealer's as
 face down; after the showdown all ten are real cards, the two discarded places changed, and the
-category named under each hand is the category of the five cards named for that side.
+category named under each hand is the category of the five cards named for that side. The cards
+drawn and the Dealer's five cards are heard by name, nothing nameless takes the focus during the
+hand, and a bill pressed with the keyboard is heard with the bet it makes.
 
 An event listener hears what Orca would speak: an object taking the focus (its name and
 description), a change of the name or description of the object that holds the focus, and a
@@ -204,8 +206,8 @@ def main():
 
         keys("2", "4")
         turned = places(app)
-        check(turned["Your card 2"] == "face down, to be replaced" and turned["Your card 4"] ==
-              "face down, to be replaced", "cards 2 and 4 are named face down, to be replaced")
+        check(all(turned[f"Your card {n}"] == dealt[f"Your card {n}"] + ", face down, to be replaced" for n in (2, 4)),
+              "cards 2 and 4 are named with their cards, face down, to be replaced")
         keys("Return")
 
         final = wait_for("the showdown", lambda: (lambda p: p if all(
@@ -228,10 +230,25 @@ def main():
         print("What a screen reader heard over the hand:")
         for kind, role, name, description in HEARD:
             print(f"  {kind:8} [{role}] {name!r}" + (f" ({description})" if description else ""))
-        check(any("your " in said(h).lower() and "Dealer's " in said(h) and "Bank $" in said(h) for h in told),
+        check(any("your " in said(h).lower() and "Dealer's " in said(h) and "Bank: $" in said(h) for h in told),
               f"the showdown is heard with its result, both hands and the bank: {said(told[-1])!r}")
         check(any(h[2].startswith("Dealer takes ") or h[3].startswith("Dealer takes ") for h in HEARD),
               "the Dealer's draw is heard")
+        drew = [said(h) for h in HEARD if said(h).startswith("You drew ")]
+        check(bool(drew) and all(final[f"Your card {n}"] in drew[-1] for n in (2, 4)),
+              f"the cards drawn are heard by name: {drew}")
+        dealers = ", ".join(final[f"Dealer's card {n}"] for n in range(1, 6))
+        check(any(f"The Dealer's cards: {dealers}." in said(h) for h in told),
+              f"the Dealer's five cards are heard with the showdown: {dealers}")
+        nameless = [h for h in HEARD[dealing_from:] if h[0] == "focus" and not h[2].strip()]
+        check(not nameless, f"nothing takes the focus without a name during the hand {nameless}")
+
+        # A bill, by keys: Tab from the bet box to the first bill, Space.
+        billing_from = len(HEARD)
+        keys("Tab", "space")
+        bill = wait_for("a bill heard", lambda: [said(h) for h in HEARD[billing_from:] if said(h).startswith("Bet $")
+                                                 and " left" in said(h)], timeout=10)
+        check(bool(re.match(r"^Bet \$\d+, \$\d+ left\.", bill[-1])), f"a bill pressed is heard with the bet: {bill[-1]!r}")
     finally:
         game.terminate()
         wm.terminate()

@@ -1,9 +1,12 @@
 // The picture catalogue: which ids exist, their sizes, the card frame, the winking King, caching.
 #include "decks/catalogue.h"
+#include "platform/language.h"
 
 #include <gtest/gtest.h>
 
 #include <QLabel>
+#include <QPainter>
+#include <QSvgRenderer>
 #include <QPixmap>
 #include <QRect>
 #include <cstdlib>
@@ -147,3 +150,35 @@ TEST(Pictures, LayoutPicturesAndIconLoad) {
 }
 
 }  // namespace
+
+// The words drawn in the bankruptcy and title pictures follow the language; the rest of each
+// picture, and the English picture as a whole, stay as drawn.
+TEST(Pictures, WordsInThePlayersLanguage) {
+  struct Row {
+    const char* name;
+    QSize size;
+    QRect words;    // where words are drawn
+    QRect noWords;  // where none are
+  };
+  const Row rows[] = {
+      {"broke", {275, 150}, {20, 10, 200, 45}, {8, 60, 45, 75}},
+      {"title", {422, 281}, {20, 110, 230, 16}, {0, 180, 120, 100}},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    ASSERT_FALSE(InstallTranslators(QLocale::c()));
+    const QImage english = LayoutPicture(row.name, row.size);
+    QSvgRenderer asDrawn(QStringLiteral(":/art/pictures/%1.svg").arg(row.name));
+    QImage drawn(row.size, QImage::Format_ARGB32_Premultiplied);
+    drawn.fill(Qt::transparent);
+    QPainter painter(&drawn);
+    asDrawn.render(&painter, QRectF(QPointF(0, 0), QSizeF(row.size)));
+    painter.end();
+    EXPECT_EQ(english, drawn) << "English is the picture as drawn";
+    ASSERT_TRUE(InstallTranslators(QLocale(QStringLiteral("de_DE"))));
+    const QImage german = LayoutPicture(row.name, row.size);
+    EXPECT_NE(german.copy(row.words), english.copy(row.words));
+    EXPECT_EQ(german.copy(row.noWords), english.copy(row.noWords));
+  }
+  InstallTranslators(QLocale::c());
+}

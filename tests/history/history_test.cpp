@@ -158,7 +158,12 @@ const RiggedHand kGame[] = {
 };
 
 ShowdownRecord Showdown(const RiggedHand& h) {
-  ShowdownRecord r{h.drawn, h.dealer, {}, {}, h.outcome, h.bet, 2 * h.bet, h.bank};
+  ShowdownRecord r{.player = h.drawn,
+                   .dealer = h.dealer,
+                   .outcome = h.outcome,
+                   .bet = h.bet,
+                   .pot = 2 * h.bet,
+                   .bank = h.bank};
   RankHistogram counts{};
   EvaluateHand(h.drawn, r.playerRank, counts);
   EvaluateHand(h.dealer, r.dealerRank, counts);
@@ -173,12 +178,12 @@ TEST(History, ARiggedGameInTheRowsTheCsvAndTheChart) {
   box.SetPlayerName(player);
   recorder.GameStarted(1000);
   // A hand abandoned by New Game leaves nothing behind.
-  recorder.HandDealt(kGame[0].dealt, kGame[0].dealer, 999, 1998);
+  recorder.HandDealt(kGame[0].dealt, {}, 999, 1);
   recorder.NewGameStarted(1000);
   for (const RiggedHand& h : kGame) {
-    recorder.HandDealt(h.dealt, {}, h.bet, 2 * h.bet);
+    recorder.HandDealt(h.dealt, {}, h.bet, 0);
     if (h.verdictBeforeDraw) recorder.CoachVerdict(h.coachPlace, h.dollarsBelow);
-    recorder.DrawMade(h.discards, h.dealt, h.drawn);
+    recorder.DrawMade(h.discards, h.dealt, h.drawn, {});
     if (!h.verdictBeforeDraw && h.coachPlace >= 0) recorder.CoachVerdict(h.coachPlace, h.dollarsBelow);
     recorder.ShowdownSettled(Showdown(h));
     if (h.bankrupt) recorder.WentBankrupt();

@@ -327,6 +327,16 @@ TEST_F(StatBoxTest, EveryFigureIsTiedToTheCaptionsThatSayWhatItIs) {
     EXPECT_EQ(label->focusPolicy(), Qt::TabFocus) << label->objectName().toStdString();
   }
   EXPECT_EQ(Heard("DlrRoyalLabl", QAccessible::Description), "Royal Flush, Dealer");
+  EXPECT_EQ(Heard("DlrPairLabl"), "Pair, Dealer: 3") << "its row and its column with its value";
+  // Tab reads a page as a player does: the royal flush row first, the player's figure, then the Dealer's.
+  const auto nextStop = [&](const char* from) {
+    QWidget* w = Named(box, from)->nextInFocusChain();
+    while (!(w->focusPolicy() & Qt::TabFocus)) w = w->nextInFocusChain();
+    return w->objectName();
+  };
+  EXPECT_EQ(nextStop("plrBestLabl"), "PlrRoyalLabl");
+  EXPECT_EQ(nextStop("PlrRoyalLabl"), "DlrRoyalLabl");
+  EXPECT_EQ(nextStop("DlrRoyalLabl"), "PlrSFLabl");
   using Texts = std::vector<QString>;
   EXPECT_EQ(Captions(Named(box, "DlrRoyalLabl")), (Texts{"Royal Flush:", "Dealer:"}));
   EXPECT_EQ(Captions(Named(box, "Plr4CardsLabl")), (Texts{"4 Cards:", "Ann:"}));

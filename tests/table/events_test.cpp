@@ -2,6 +2,7 @@
 // cards turned and turned back, a refused draw, a draw, the Dealer's draw, the showdown, a New
 // Game, and a hand that empties the bank.
 #include <QLineEdit>
+#include <algorithm>
 #include <sstream>
 
 #include "history/historybox.h"
@@ -28,33 +29,47 @@ std::string Flags(const SlotFlags& flags) {
   return out;
 }
 
-// Every event as one line of text, in the order it came.
+// Every event as one line of text, in the order it came; the money panel only when it changes.
 void Listen(HandEvents* events, std::vector<std::string>& heard) {
   const auto add = [&heard](std::string line) { heard.push_back(std::move(line)); };
-  QObject::connect(events, &HandEvents::GameStarted,
-                   [add](std::int32_t b) { add("GameStarted " + std::to_string(b)); });
-  QObject::connect(events, &HandEvents::HandDealt,
-                   [add](const Hand& p, const Hand& d, std::int32_t bet, std::int32_t pot) {
-                     add("HandDealt" + Cards(p) + " /" + Cards(d) + " bet " + std::to_string(bet) + " pot " +
-                         std::to_string(pot));
-                   });
-  QObject::connect(events, &HandEvents::CardTurned, [add](int slot, bool down, const SlotFlags& f) {
-    add("CardTurned " + std::to_string(slot) + (down ? " down" : " up") + Flags(f));
+  QObject::connect(events, &HandEvents::GameStarted, [add](std::int32_t b, const QString& name) {
+    add("GameStarted " + std::to_string(b) + " " + name.toStdString());
   });
+  QObject::connect(events, &HandEvents::HandDealt,
+                   [add](const Hand& p, const HandRank& r, std::int32_t bet, std::int32_t left) {
+                     add("HandDealt" + Cards(p) + " category " + std::to_string(r[CategoryField]) + " bet " +
+                         std::to_string(bet) + " left " + std::to_string(left));
+                   });
+  QObject::connect(events, &HandEvents::CardTurned,
+                   [add](int slot, CardCode card, bool down, const SlotFlags& f) {
+                     add("CardTurned " + std::to_string(slot) + " " + std::to_string(card) +
+                         (down ? " down" : " up") + Flags(f));
+                   });
   QObject::connect(events, &HandEvents::DrawMade,
-                   [add](const SlotFlags& f, const Hand& before, const Hand& after) {
-                     add("DrawMade" + Flags(f) + " /" + Cards(before) + " /" + Cards(after));
+                   [add](const SlotFlags& f, const Hand& before, const Hand& after, const HandRank& r) {
+                     add("DrawMade" + Flags(f) + " /" + Cards(before) + " /" + Cards(after) + " category " +
+                         std::to_string(r[CategoryField]));
                    });
   QObject::connect(events, &HandEvents::DealerDrew,
                    [add](std::int32_t n) { add("DealerDrew " + std::to_string(n)); });
   QObject::connect(events, &HandEvents::ShowdownSettled, [add](const ShowdownRecord& r) {
     add("Showdown" + Cards(r.player) + " /" + Cards(r.dealer) + " categories " +
         std::to_string(r.playerRank[CategoryField]) + " " + std::to_string(r.dealerRank[CategoryField]) +
-        " outcome " + std::to_string(r.outcome) + " bet " + std::to_string(r.bet) + " pot " +
-        std::to_string(r.pot) + " bank " + std::to_string(r.bank));
+        " dealt " + std::to_string(r.playerDealtRank[CategoryField]) + " " +
+        std::to_string(r.dealerDealtRank[CategoryField]) + " outcome " + std::to_string(r.outcome) + " bet " +
+        std::to_string(r.bet) + " pot " + std::to_string(r.pot) + " bank " + std::to_string(r.bank));
   });
-  QObject::connect(events, &HandEvents::BankChanged,
-                   [add](std::int32_t b) { add("BankChanged " + std::to_string(b)); });
+  QObject::connect(events, &HandEvents::BankShown, [add, &heard](std::int32_t left, std::int32_t bet) {
+    const std::string line = "BankShown " + std::to_string(left) + " bet " + std::to_string(bet);
+    const auto last = std::find_if(heard.rbegin(), heard.rend(),
+                                   [](const std::string& l) { return l.starts_with("BankShown"); });
+    if (last == heard.rend() || *last != line) add(line);
+  });
+  QObject::connect(events, &HandEvents::BillAdded,
+                   [add](std::int32_t bill, std::int32_t bet, std::int32_t left, std::int32_t next) {
+                     add("BillAdded " + std::to_string(bill) + " bet " + std::to_string(bet) + " left " +
+                         std::to_string(left) + " next " + std::to_string(next));
+                   });
   QObject::connect(events, &HandEvents::BetRefused,
                    [add](BetRefusal why) { add("BetRefused " + std::to_string(static_cast<int>(why))); });
   QObject::connect(events, &HandEvents::DrawRefused,
@@ -90,6 +105,7 @@ TEST_F(EventsTest, ARiggedGameInTheOrderItHappened) {
   ui->NewGame->trigger();
   // The whole bank on a King against the Dealer's Aces.
   RigNextDeal(kKingHigh, kAces, {C(Two, Cl), C(Four, D), C(Six, S)});
+  form->MoneySlotClick(4);
   ui->BetEdit->setText("1000");
   form->BetClick();
   RunDeal();
@@ -98,31 +114,40 @@ TEST_F(EventsTest, ARiggedGameInTheOrderItHappened) {
   const Hand drawn{C(Ace, H), C(Ace, D), C(Two, Cl), C(Four, D), C(Two, H)};
   const Hand dealerDrawn{C(King, Cl), C(Queen, D), C(Six, S), C(Eight, H), C(Three, Cl)};
   const std::vector<std::string> expected = {
+      "BankShown 1000 bet 0",
       "BetRefused " + std::to_string(static_cast<int>(BetRefusal::TypedNotANumber)),
-      "HandDealt" + Cards(kAces) + " /" + Cards(kKingHigh) + " bet 10 pot 20",
-      "CardTurned 4 down ....x",
-      "CardTurned 4 up .....",
-      "CardTurned 0 down x....",
-      "CardTurned 1 down xx...",
-      "CardTurned 2 down xxx..",
-      "CardTurned 3 down xxxx.",
+      "BankShown 990 bet 10",
+      // The Deal empties the box, and the bet goes from the box to the pot.
+      "BankShown 1000 bet 0",
+      "BankShown 990 bet 10",
+      "HandDealt" + Cards(kAces) + " category 1 bet 10 left 990",
+      "CardTurned 4 " + std::to_string(C(Two, H)) + " down ....x",
+      "CardTurned 4 " + std::to_string(C(Two, H)) + " up .....",
+      "CardTurned 0 " + std::to_string(C(Ace, H)) + " down x....",
+      "CardTurned 1 " + std::to_string(C(Ace, D)) + " down xx...",
+      "CardTurned 2 " + std::to_string(C(Seven, Cl)) + " down xxx..",
+      "CardTurned 3 " + std::to_string(C(Four, S)) + " down xxxx.",
       "DrawRefused " + std::to_string(static_cast<int>(DrawRefusal::FourWithoutAnAce)),
-      "CardTurned 0 up .xxx.",
-      "CardTurned 1 up ..xx.",
-      "DrawMade ..xx. /" + Cards(kAces) + " /" + Cards(drawn),
+      "CardTurned 0 " + std::to_string(C(Ace, H)) + " up .xxx.",
+      "CardTurned 1 " + std::to_string(C(Ace, D)) + " up ..xx.",
+      "DrawMade ..xx. /" + Cards(kAces) + " /" + Cards(drawn) + " category 2",
       "DealerDrew 3",
       "Showdown" + Cards(drawn) + " /" + Cards(dealerDrawn) +
-          " categories 2 0 outcome 1 bet 10 pot 20 bank 1010",
-      "BankChanged 1010",
+          " categories 2 0 dealt 1 0 outcome 1 bet 10 pot 20 bank 1010",
+      "BankShown 1010 bet 0",
       "NewGameStarted 1000",
-      "BankChanged 1000",
-      "HandDealt" + Cards(kKingHigh) + " /" + Cards(kAces) + " bet 1000 pot 2000",
-      "DrawMade ..... /" + Cards(kKingHigh) + " /" + Cards(kKingHigh),
+      "BankShown 1000 bet 0",
+      "BankShown 500 bet 500",
+      "BillAdded 500 bet 500 left 500 next 0",
+      "BankShown 0 bet 1000",
+      "BankShown 1000 bet 0",
+      "BankShown 0 bet 1000",
+      "HandDealt" + Cards(kKingHigh) + " category 0 bet 1000 left 0",
+      "DrawMade ..... /" + Cards(kKingHigh) + " /" + Cards(kKingHigh) + " category 0",
       "DealerDrew 3",
       "Showdown" + Cards(kKingHigh) + " /" +
           Cards({C(Ace, H), C(Ace, D), C(Two, Cl), C(Four, D), C(Six, S)}) +
-          " categories 0 1 outcome 2 bet 1000 pot 2000 bank 0",
-      "BankChanged 0",
+          " categories 0 1 dealt 0 1 outcome 2 bet 1000 pot 2000 bank 0",
       "WentBankrupt",
   };
   EXPECT_EQ(heard, expected);

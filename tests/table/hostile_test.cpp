@@ -204,7 +204,12 @@ TEST(Hostile, EveryDoorRefusesOrShowsLiterallyAndLosesNothing) {
         } else {
           HandRecorder* recorder = history.Recorder();
           recorder->GameStarted(1000);
-          recorder->ShowdownSettled({{1, 2, 3, 4, 5}, {6, 7, 8, 9, 10}, {}, {}, PlayerWins, 10, 20, 1010});
+          recorder->ShowdownSettled({.player = {1, 2, 3, 4, 5},
+                                     .dealer = {6, 7, 8, 9, 10},
+                                     .outcome = PlayerWins,
+                                     .bet = 10,
+                                     .pot = 20,
+                                     .bank = 1010});
           history.SetPlayerName(name);
           save = [&] { history.ExportClick(); };
         }

@@ -230,9 +230,10 @@ TEST_F(KeysTest, CardPlacesSayWhatTheyShowAcrossAHand) {
          Press(Qt::Key_5);
        },
        {"Your card 1: Ace of Hearts", "Your card 2: Ace of Diamonds", "Your card 3: Seven of Clubs",
-        "Your card 4: face down, to be replaced", "Your card 5: face down, to be replaced",
-        "Dealer's card 1: face down", "Dealer's card 2: face down", "Dealer's card 3: face down",
-        "Dealer's card 4: face down", "Dealer's card 5: face down"}},
+        "Your card 4: Four of Spades, face down, to be replaced",
+        "Your card 5: Deuce of Hearts, face down, to be replaced", "Dealer's card 1: face down",
+        "Dealer's card 2: face down", "Dealer's card 3: face down", "Dealer's card 4: face down",
+        "Dealer's card 5: face down"}},
       {"drawn",
        [&] { Press(Qt::Key_Return); },
        {"Your card 1: Ace of Hearts", "Your card 2: Ace of Diamonds", "Your card 3: Seven of Clubs",

@@ -5,6 +5,9 @@
 #include <QAccessible>
 #include <QAction>
 #include <QFile>
+#include <QGroupBox>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSignalSpy>
@@ -14,6 +17,8 @@
 #include <QTranslator>
 #include <QXmlStreamReader>
 #include <functional>
+#include <map>
+#include <memory>
 #include <set>
 
 #include "coach/coachbox.h"
@@ -25,6 +30,7 @@
 #include "history/historybox.h"
 #include "stats/statbox.h"
 #include "table/exitdlg.h"
+#include "platform/language.h"
 #include "table/introdlg.h"
 #include "table/mainform.h"
 #include "table/tablestate.h"
@@ -309,6 +315,77 @@ TEST_F(PseudoTest, EveryTextTranslatedAndWhole) {
     if (context.startsWith('Q')) continue;
     EXPECT_TRUE(known.count({context, text})) << context.toStdString() << ": " << text.toStdString();
   }
+}
+
+
+// The letter Alt takes to a control, lower case; none for a text without one ("&&" is an "&").
+QChar Mnemonic(const QString& text) {
+  for (qsizetype i = 0; i + 1 < text.size(); ++i) {
+    if (text[i] != QLatin1Char('&')) continue;
+    if (text[i + 1] != QLatin1Char('&')) return text[i + 1].toLower();
+    ++i;
+  }
+  return {};
+}
+
+// The mnemonics that clash in one place a player presses Alt: each menu, and each window's
+// visible buttons, captioned boxes, tabs and menu titles.
+std::vector<std::string> Clashes(QWidget* window) {
+  std::vector<std::string> clashes;
+  const auto check = [&](const QString& where, const QStringList& texts) {
+    std::map<QChar, QString> taken;
+    for (const QString& text : texts) {
+      const QChar letter = Mnemonic(text);
+      if (letter.isNull()) continue;
+      if (taken.count(letter))
+        clashes.push_back((where + ": " + taken[letter] + " / " + text).toStdString());
+      else
+        taken[letter] = text;
+    }
+  };
+  for (QMenu* menu : window->findChildren<QMenu*>()) {
+    QStringList items;
+    for (QAction* action : menu->actions()) items << action->text();
+    check(menu->title(), items);
+  }
+  QStringList controls;
+  for (QWidget* w : window->findChildren<QWidget*>()) {
+    if (!w->isVisibleTo(window) || w->window() != window) continue;
+    if (auto* button = qobject_cast<QAbstractButton*>(w)) controls << button->text();
+    if (auto* label = qobject_cast<QLabel*>(w); label && label->buddy()) controls << label->text();
+    if (auto* box = qobject_cast<QGroupBox*>(w)) controls << box->title();
+    if (auto* tabs = qobject_cast<QTabWidget*>(w))
+      for (int i = 0; i < tabs->count(); ++i) controls << tabs->tabText(i);
+    if (auto* bar = qobject_cast<QMenuBar*>(w))
+      for (QAction* action : bar->actions()) controls << action->text();
+  }
+  check(window->objectName(), controls);
+  return clashes;
+}
+
+TEST_F(TableFixture, NoTwoItemsShareAMnemonicInAnyLanguage) {
+  for (const char* language : {"C", "de_DE", "fr_FR", "es_ES"}) {
+    SCOPED_TRACE(language);
+    InstallTranslators(QLocale(QString::fromLatin1(language)));
+    TMainForm table;
+    table.show();
+    std::vector<std::unique_ptr<QWidget>> windows;
+    windows.emplace_back(new TIntroDlg);
+    windows.emplace_back(new TStatBox);
+    windows.emplace_back(new TExitDlg);
+    windows.emplace_back(new TDecks);
+    windows.emplace_back(new TAbout);
+    windows.emplace_back(new THelpBox);
+    windows.emplace_back(new THistoryBox);
+    windows.emplace_back(new TCoachBox);
+    EXPECT_EQ(Clashes(&table), std::vector<std::string>{});
+    for (const auto& w : windows) {
+      w->show();
+      EXPECT_EQ(Clashes(w.get()), std::vector<std::string>{});
+      w->hide();
+    }
+  }
+  InstallTranslators(QLocale::c());
 }
 
 }  // namespace

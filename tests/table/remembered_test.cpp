@@ -140,10 +140,13 @@ TEST(Remembered, WindowsAndStatsFolderComeBack) {
   coach->Toggle();
   EXPECT_TRUE(RememberedOpen(GameWindow::Coach));
 
-  RememberPlace(GameWindow::Coach, QPoint(40, 30));
   TCoachBox moved(&table);
+  QDialog put;
+  put.setGeometry(QRect(QPoint(40, 30), moved.size()));
+  RememberGeometry(GameWindow::Coach, put.saveGeometry());
   moved.show();
-  EXPECT_EQ(moved.pos(), QPoint(40, 30));
+  // Without a window manager the toolkit guesses the frame, within a few pixels.
+  EXPECT_LE((moved.pos() - QPoint(40, 30)).manhattanLength(), 4) << moved.pos().x() << "," << moved.pos().y();
 
   QDir(home.path()).mkdir("stats");
   platform.SetSaveFileName(home.filePath("stats/game.bwf"));

@@ -1,6 +1,6 @@
 // What a screen reader hears over one hand: each piece of news lands on the control that holds
 // the focus once the handler has settled it, the control gets its own description back when the
-// focus moves on, and Ctrl+R reads the table again.
+// focus moves on, and Ctrl+R reads the table again as the screen shows it.
 #include "table/voice.h"
 
 #include <QAccessible>
@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <functional>
 
 #include "table/mainform.h"
 #include "table/tablestate.h"
@@ -19,7 +20,8 @@ namespace {
 
 using namespace cardnames;
 
-const std::vector<CardCode> kDraws{C(Six, S), C(Eight, H), C(Three, Cl)};
+// The player's one draw, then the Dealer's three.
+const std::vector<CardCode> kDraws{C(Six, S), C(Eight, H), C(Three, Cl), C(Two, Cl)};
 
 class VoiceTest : public TableFixture {
  protected:
@@ -35,66 +37,81 @@ class VoiceTest : public TableFixture {
     TableFixture::TearDown();
   }
 
-  // The focused control, and what it says (its name, then its description) once the events
-  // have been delivered.
+  // The focused control, and what a screen reader is told of it (its name, then its description)
+  // once the events have been delivered.
   std::pair<QString, QString> Heard() {
     QCoreApplication::processEvents();
     QWidget* focused = QApplication::focusWidget();
     if (!focused) return {};
-    const auto* label = qobject_cast<QLabel*>(focused);
-    const QString name =
-        label && focused->accessibleName().isEmpty() ? label->text() : focused->accessibleName();
-    return {focused->objectName(), name + " | " + focused->accessibleDescription()};
+    QAccessibleInterface* told = QAccessible::queryAccessibleInterface(focused);
+    return {focused->objectName(),
+            told->text(QAccessible::Name) + " | " + told->text(QAccessible::Description)};
+  }
+  void Key(int key, Qt::KeyboardModifiers mods = Qt::NoModifier) {
+    QTest::keyClick(QApplication::focusWidget(), static_cast<Qt::Key>(key), mods);
   }
 };
 
 struct Moment {
   const char* rule;
+  std::function<void()> step;
   const char* focus;
   const char* heard;
 };
 
-TEST_F(VoiceTest, EachNewsIsOnTheFocusedControl) {
+TEST_F(VoiceTest, EachNewsIsOnTheFocusedControlAndSaysWhatHappened) {
   RigNextDeal(kAces, kKingHigh, kDraws);
   ui->BetEdit->setText("10");
-  form->BetClick();
-  RunDeal();
-  const auto dealt = Heard();
-  form->DrawClick();
-  form->DlrDrawTimer();
-  const auto dealerDrew = Heard();
-  form->DlrReplATimerTimer();
-  form->pickAwinnerTimer();
-  const auto settled = Heard();
-  QTest::keyClick(QApplication::focusWidget(), Qt::Key_R, Qt::ControlModifier);
-  const auto readBack = Heard();
-  ui->Bet->setFocus();
-  const QString betBoxAfter = ui->BetEdit->accessibleDescription();
-
-  const std::pair<Moment, std::pair<QString, QString>> moments[] = {
-      {{"the_deal_names_the_hand_and_its_cards_on_draw", "Draw",
-        "Dealt: Pair of Aces (Seven kicker). Ace of Hearts, Ace of Diamonds, Seven of Clubs, Four of Spades, "
-        "Deuce of "
-        "Hearts"},
-       dealt},
-      {{"the_dealers_draw_on_the_focused_result_line", "MainLabl", "Dealer takes 3 | Dealer takes 3"},
-       dealerDrew},
-      {{"the_showdown_names_the_winner_both_hands_and_the_bank", "BetEdit",
-        "You're a winner! Your Pair of Aces (Seven kicker) beats the Dealer's King high (Queen kicker). Bank "
-        "$1010"},
-       settled},
-      {{"ctrl_r_reads_the_hands_cards_again", "BetEdit",
-        "Your cards: Ace of Hearts, Ace of Diamonds, Seven of Clubs, Four of Spades, Deuce of Hearts. The "
-        "Dealer's cards: King of Clubs, Queen of Diamonds, Six of Spades, Eight of Hearts, Three of Clubs."},
-       readBack},
+  const Moment moments[] = {
+      {"the_deal_rests_on_a_named_result_line", [&] { form->BetClick(); }, "MainLabl", "Dealing | "},
+      {"the_deal_names_the_hand_and_its_cards", [&] { RunDeal(); }, "Draw",
+       "Dealt: Pair of Aces (Seven kicker). Ace of Hearts, Ace of Diamonds, Seven of Clubs, Four of Spades, "
+       "Deuce of Hearts"},
+      {"a_turned_card_says_which_card", [&] { Key(Qt::Key_5); }, "Draw",
+       "Your card 5: Deuce of Hearts, face down, to be replaced"},
+      {"ctrl_r_in_a_hand_one_sentence_a_card_and_the_bank_shown",
+       [&] { Key(Qt::Key_R, Qt::ControlModifier); }, "Draw",
+       "Four of Spades. Deuce of Hearts, face down, to be replaced. The Dealer's cards are face down. Your "
+       "bet: $10, Game Pot: $20. Bank: $990."},
+      {"the_draw_names_the_cards_drawn_and_the_hand", [&] { form->DrawClick(); }, "MainLabl",
+       "The Dealer's turn | You drew Six of Spades: Pair of Aces (Seven kicker)."},
+      {"the_dealers_draw", [&] { form->DlrDrawTimer(); }, "MainLabl", "Dealer takes 3 | Dealer takes 3"},
+      {"the_showdown_then_the_dealers_cards_then_yours",
+       [&] {
+         form->DlrReplATimerTimer();
+         form->pickAwinnerTimer();
+       },
+       "BetEdit",
+       "You're a winner! Your Pair of Aces (Seven kicker) beats the Dealer's King high (Queen kicker). Bank: "
+       "$1010. The Dealer's cards: King of Clubs, Queen of Diamonds, Eight of Hearts, Three of Clubs, Deuce "
+       "of Clubs. Your cards: Ace of Hearts, Ace of Diamonds, Seven of Clubs, Four of Spades, Six of "
+       "Spades."},
+      {"a_bill_says_the_bet_and_the_bank_left",
+       [&] {
+         Key(Qt::Key_Tab);
+         Key(Qt::Key_Space);
+       },
+       "MoneySlot2", "Bet $1, $1009 left."},
+      // $1009 shows as $1000, $5 and $1: with the $1000 bill spent, the $5 bill takes its place.
+      {"a_spent_bill_says_where_the_focus_went",
+       [&] {
+         Key(Qt::Key_Tab);
+         Key(Qt::Key_Tab);
+         Key(Qt::Key_Space);
+       },
+       "MoneySlot4", "Bet $1001, $9 left. Now on the $5 bill."},
+      {"ctrl_r_after_the_showdown_the_bank_shown_and_the_bet", [&] { Key(Qt::Key_R, Qt::ControlModifier); },
+       "MoneySlot4", "Last bet $10. Bank: $9. New bet: $1001."},
   };
-  for (const auto& [m, heard] : moments) {
+  for (const Moment& m : moments) {
     SCOPED_TRACE(m.rule);
-    EXPECT_EQ(heard.first, m.focus);
-    EXPECT_TRUE(heard.second.contains(m.heard)) << heard.second.toStdString();
+    m.step();
+    const auto [focus, heard] = Heard();
+    EXPECT_EQ(focus, m.focus);
+    EXPECT_TRUE(heard.contains(m.heard)) << heard.toStdString();
   }
-  EXPECT_EQ(betBoxAfter, ui->BetEdit->accessibleDescription()) << "the news went with the focus";
-  EXPECT_FALSE(betBoxAfter.contains("winner"));
+  ui->Bet->setFocus();
+  EXPECT_FALSE(ui->BetEdit->accessibleDescription().contains("winner")) << "the news went with the focus";
 }
 
 }  // namespace

@@ -1,0 +1,24 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="en">
+<context>
+    <name>TCoachBox</name>
+    <message numerus="yes">
+        <source>Keeps the %n highest cards, %1 high</source>
+        <translation>
+            <numerusform>Keeps the highest card, %1 high</numerusform>
+            <numerusform>Keeps the %n highest cards, %1 high</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>TStatBox</name>
+    <message numerus="yes">
+        <source>%1 Hand(s)</source>
+        <translation>
+            <numerusform>%1 Hand</numerusform>
+            <numerusform>%1 Hands</numerusform>
+        </translation>
+    </message>
+</context>
+</TS>
