@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "game/drawrule.h"
+#include "platform/numbers.h"
 #include "platform/words.h"
 
 namespace {
@@ -15,10 +16,11 @@ int FirstFigure(double error) {
   return std::max(-2, static_cast<int>(std::floor(std::log10(std::max(error, 0.005)))));
 }
 
+// An amount of dollars, unsigned, rounded to the first figure of the error.
 QString Rounded(double amount, double error) {
   const int figure = FirstFigure(error);
   const double step = std::pow(10.0, figure);
-  return QString::number(std::round(std::abs(amount) / step) * step, 'f', std::max(0, -figure));
+  return DollarsTo(std::round(std::abs(amount) / step) * step, std::max(0, -figure));
 }
 
 }  // namespace
@@ -44,26 +46,27 @@ QString CoachWords::HoldWords(const Hand& hand, const SlotFlags& discards) {
 }
 
 QString CoachWords::Percent(double chance, double error) {
-  return tr("%1%").arg(100 * chance, 0, 'f', 100 * error < 1 ? 1 : 0);
+  return ::Percent(100 * chance, 100 * error < 1 ? 1 : 0);
 }
 
 QString CoachWords::Dollars(double bets, std::int32_t bet, double error) {
-  const QString amount = Rounded(bets * bet, error * bet);
-  return (bets < 0 && amount.toDouble() > 0 ? tr("-$%1") : tr("+$%1")).arg(amount);
+  // No sign where the amount rounds to nothing.
+  const bool loss = bets * bet <= -0.5 * std::pow(10.0, FirstFigure(error * bet));
+  return (loss ? QStringLiteral("-") : QStringLiteral("+")) + Rounded(bets * bet, error * bet);
 }
 
 QString CoachWords::SpokenDollars(double bets, std::int32_t bet, double error) {
-  const QString amount = Rounded(bets * bet, error * bet);
-  return (bets < 0 && amount.toDouble() > 0 ? tr("lose $%1 on average") : tr("win $%1 on average"))
-      .arg(amount);
+  const bool loss = bets * bet <= -0.5 * std::pow(10.0, FirstFigure(error * bet));
+  return (loss ? tr("lose %1 on average") : tr("win %1 on average")).arg(Rounded(bets * bet, error * bet));
 }
 
-QString CoachWords::Amount(double dollars, double error) { return tr("$%1").arg(Rounded(dollars, error)); }
+QString CoachWords::Amount(double dollars, double error) { return Rounded(dollars, error); }
 
 QString CoachWords::Margin(double dollars) {
   // Rounded up, so that the margin stated is never narrower than the one known.
-  const double step = std::pow(10.0, FirstFigure(dollars));
-  return tr("$%1").arg(std::ceil(dollars / step - 1e-9) * step, 0, 'f', std::max(0, -FirstFigure(dollars)));
+  const int figure = FirstFigure(dollars);
+  const double step = std::pow(10.0, figure);
+  return DollarsTo(std::ceil(dollars / step - 1e-9) * step, std::max(0, -figure));
 }
 
 QString CoachWords::Ordinal(int n) {

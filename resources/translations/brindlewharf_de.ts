@@ -845,7 +845,7 @@ KONTAKT ZU DEN ENTWICKLERN:
     <message>
         <source>While you discard, the Coach shows your cards and the three best draws. For each it gives the cards to throw and four figures. Win is the chance, in percent, that your hand then beats the Dealer&apos;s; Push the chance of a tie, when you get your bet back; Lose the chance that the Dealer&apos;s hand beats yours. Average is what the draw wins or loses on average at your bet, in dollars: +$2.50 at a $10 bet means a quarter of your bet won, taken over many hands like this one. Most draws lose a little on average, even the best: that is the House&apos;s edge, and the best draw is the one that loses least. A line below the table says how closely the figures are known, and another why the best draw is best, such as keeping a pair of Kings or drawing to a flush. The cards you turn down fade in the Coach&apos;s picture, and once you turn one it shows where your draw stands among all the draws.
 </source>
-        <translation>Während Sie ablegen, zeigt der Coach Ihre Karten und die drei besten Tausche. Zu jedem nennt er die Karten, die Sie ablegen, und vier Zahlen. „Gewinn“ ist die Chance in Prozent, dass Ihr Blatt danach das des Gebers schlägt; „Patt“ die Chance auf ein Unentschieden, bei dem Sie Ihren Einsatz zurückbekommen; „Verlust“ die Chance, dass das Blatt des Gebers Ihres schlägt. „Schnitt“ ist, was der Tausch bei Ihrem Einsatz im Durchschnitt gewinnt oder verliert, in Dollar: +$2.50 bei $10 Einsatz heißt, dass Sie ein Viertel Ihres Einsatzes gewinnen, gerechnet über viele Hände wie diese. Die meisten Tausche verlieren im Schnitt ein wenig, selbst der beste: Das ist der Vorteil des Hauses, und der beste Tausch ist der, der am wenigsten verliert. Eine Zeile unter der Tabelle sagt, wie genau die Zahlen bekannt sind, eine weitere, warum der beste Tausch der beste ist, etwa weil er ein Paar Könige behält oder auf einen Flush zieht. Die Karten, die Sie umdrehen, werden im Bild des Coachs blass, und sobald Sie eine umdrehen, zeigt er, wo Ihr Tausch unter allen Tauschen steht.
+        <translation>Während Sie ablegen, zeigt der Coach Ihre Karten und die drei besten Tausche. Zu jedem nennt er die Karten, die Sie ablegen, und vier Zahlen. „Gewinn“ ist die Chance in Prozent, dass Ihr Blatt danach das des Gebers schlägt; „Unentschieden“ die Chance auf ein Unentschieden, bei dem Sie Ihren Einsatz zurückbekommen; „Verlust“ die Chance, dass das Blatt des Gebers Ihres schlägt. „Schnitt“ ist, was der Tausch bei Ihrem Einsatz im Durchschnitt gewinnt oder verliert, in Dollar: +$2.50 bei $10 Einsatz heißt, dass Sie ein Viertel Ihres Einsatzes gewinnen, gerechnet über viele Hände wie diese. Die meisten Tausche verlieren im Schnitt ein wenig, selbst der beste: Das ist der Vorteil des Hauses, und der beste Tausch ist der, der am wenigsten verliert. Eine Zeile unter der Tabelle sagt, wie genau die Zahlen bekannt sind, eine weitere, warum der beste Tausch der beste ist, etwa weil er ein Paar Könige behält oder auf einen Flush zieht. Die Karten, die Sie umdrehen, werden im Bild des Coachs blass, und sobald Sie eine umdrehen, zeigt er, wo Ihr Tausch unter allen Tauschen steht.
 </translation>
     </message>
     <message>
@@ -1162,26 +1162,6 @@ nicht für Ansprüche, Schäden oder andere Verluste, die aus seiner Nutzung ode
         <translation>%1 ablegen</translation>
     </message>
     <message>
-        <source>%1%</source>
-        <translation>%1%</translation>
-    </message>
-    <message>
-        <source>-$%1</source>
-        <translation>-$%1</translation>
-    </message>
-    <message>
-        <source>+$%1</source>
-        <translation>+$%1</translation>
-    </message>
-    <message>
-        <source>lose $%1 on average</source>
-        <translation>im Schnitt $%1 Verlust</translation>
-    </message>
-    <message>
-        <source>win $%1 on average</source>
-        <translation>im Schnitt $%1 Gewinn</translation>
-    </message>
-    <message>
         <source>%1th</source>
         <translation>%1.</translation>
     </message>
@@ -1350,7 +1330,7 @@ nicht für Ansprüche, Schäden oder andere Verluste, die aus seiner Nutzung ode
     </message>
     <message>
         <source>Throw: the cards to turn down. Win, Push, Lose: the chances that your hand then beats the Dealer&apos;s, ties it (you get your bet back) or loses to it. Average: what the draw wins or loses on average at your bet.</source>
-        <translation>Ablegen: die Karten, die Sie umdrehen. Gewinn, Patt, Verlust: die Chancen, dass Ihr Blatt danach das des Gebers schlägt, mit ihm gleichzieht (Sie bekommen Ihren Einsatz zurück) oder ihm unterliegt. Schnitt: was der Tausch bei Ihrem Einsatz im Durchschnitt gewinnt oder verliert.</translation>
+        <translation>Ablegen: die Karten, die Sie umdrehen. Gewinn, Unentschieden, Verlust: die Chancen, dass Ihr Blatt danach das des Gebers schlägt, mit ihm gleichzieht (Sie bekommen Ihren Einsatz zurück) oder ihm unterliegt. Schnitt: was der Tausch bei Ihrem Einsatz im Durchschnitt gewinnt oder verliert.</translation>
     </message>
     <message>
         <source>Coach</source>
@@ -1370,7 +1350,7 @@ nicht für Ansprüche, Schäden oder andere Verluste, die aus seiner Nutzung ode
     </message>
     <message>
         <source>Push</source>
-        <translation>Patt</translation>
+        <translation>Unentschieden</translation>
     </message>
     <message>
         <source>Lose</source>
@@ -1505,10 +1485,6 @@ nicht für Ansprüche, Schäden oder andere Verluste, die aus seiner Nutzung ode
         <translation>Tausch %1 von %2%3: %4</translation>
     </message>
     <message>
-        <source>$%1</source>
-        <translation>$%1</translation>
-    </message>
-    <message>
         <source>Keeps a pair of %1 and the %2</source>
         <translation>Behält ein Paar %1 und %2 als Kicker</translation>
     </message>
@@ -1535,6 +1511,14 @@ nicht für Ansprüche, Schäden oder andere Verluste, die aus seiner Nutzung ode
     <message>
         <source>Keeps %1</source>
         <translation>Behält %1</translation>
+    </message>
+    <message>
+        <source>lose %1 on average</source>
+        <translation>im Schnitt %1 Verlust</translation>
+    </message>
+    <message>
+        <source>win %1 on average</source>
+        <translation>im Schnitt %1 Gewinn</translation>
     </message>
 </context>
 <context>

@@ -1162,26 +1162,6 @@ reclamación, daño u otra pérdida que se derive de su uso o de su comercio.&lt
         <translation>tirar %1</translation>
     </message>
     <message>
-        <source>%1%</source>
-        <translation>%1%</translation>
-    </message>
-    <message>
-        <source>-$%1</source>
-        <translation>-$%1</translation>
-    </message>
-    <message>
-        <source>+$%1</source>
-        <translation>+$%1</translation>
-    </message>
-    <message>
-        <source>lose $%1 on average</source>
-        <translation>pierde $%1 de media</translation>
-    </message>
-    <message>
-        <source>win $%1 on average</source>
-        <translation>gana $%1 de media</translation>
-    </message>
-    <message>
         <source>%1th</source>
         <translation>%1.º</translation>
     </message>
@@ -1505,10 +1485,6 @@ reclamación, daño u otra pérdida que se derive de su uso o de su comercio.&lt
         <translation>Descarte %1 de %2%3: %4</translation>
     </message>
     <message>
-        <source>$%1</source>
-        <translation>$%1</translation>
-    </message>
-    <message>
         <source>Keeps a pair of %1 and the %2</source>
         <translation>Se queda con la pareja de %1 y %2 de kicker</translation>
     </message>
@@ -1535,6 +1511,14 @@ reclamación, daño u otra pérdida que se derive de su uso o de su comercio.&lt
     <message>
         <source>Keeps %1</source>
         <translation>Se queda con %1</translation>
+    </message>
+    <message>
+        <source>lose %1 on average</source>
+        <translation>pierde %1 de media</translation>
+    </message>
+    <message>
+        <source>win %1 on average</source>
+        <translation>gana %1 de media</translation>
     </message>
 </context>
 <context>

@@ -1162,26 +1162,6 @@ d&apos;aucune réclamation, d&apos;aucun dommage ni d&apos;aucune autre perte li
         <translation>jeter %1</translation>
     </message>
     <message>
-        <source>%1%</source>
-        <translation>%1%</translation>
-    </message>
-    <message>
-        <source>-$%1</source>
-        <translation>-$%1</translation>
-    </message>
-    <message>
-        <source>+$%1</source>
-        <translation>+$%1</translation>
-    </message>
-    <message>
-        <source>lose $%1 on average</source>
-        <translation>perte moyenne de $%1</translation>
-    </message>
-    <message>
-        <source>win $%1 on average</source>
-        <translation>gain moyen de $%1</translation>
-    </message>
-    <message>
         <source>%1th</source>
         <translation>%1</translation>
     </message>
@@ -1505,10 +1485,6 @@ d&apos;aucune réclamation, d&apos;aucun dommage ni d&apos;aucune autre perte li
         <translation>Écart %1 sur %2%3&#xa0;: %4</translation>
     </message>
     <message>
-        <source>$%1</source>
-        <translation>$%1</translation>
-    </message>
-    <message>
         <source>Keeps a pair of %1 and the %2</source>
         <translation>Garde les deux %1 avec le kicker %2</translation>
     </message>
@@ -1535,6 +1511,14 @@ d&apos;aucune réclamation, d&apos;aucun dommage ni d&apos;aucune autre perte li
     <message>
         <source>Keeps %1</source>
         <translation>Garde %1</translation>
+    </message>
+    <message>
+        <source>lose %1 on average</source>
+        <translation>perte moyenne de %1</translation>
+    </message>
+    <message>
+        <source>win %1 on average</source>
+        <translation>gain moyen de %1</translation>
     </message>
 </context>
 <context>
