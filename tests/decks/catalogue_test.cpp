@@ -1,17 +1,18 @@
 // The picture catalogue: which ids exist, their sizes, the card frame, the winking King, caching.
 #include "decks/catalogue.h"
-#include "platform/language.h"
 
 #include <gtest/gtest.h>
 
 #include <QLabel>
 #include <QPainter>
-#include <QSvgRenderer>
 #include <QPixmap>
 #include <QRect>
+#include <QSvgRenderer>
 #include <cstdlib>
 #include <set>
 #include <vector>
+
+#include "platform/language.h"
 
 namespace {
 

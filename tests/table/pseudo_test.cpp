@@ -28,9 +28,9 @@
 #include "help/helpbox.h"
 #include "help/helptopics.h"
 #include "history/historybox.h"
+#include "platform/language.h"
 #include "stats/statbox.h"
 #include "table/exitdlg.h"
-#include "platform/language.h"
 #include "table/introdlg.h"
 #include "table/mainform.h"
 #include "table/tablestate.h"
@@ -316,7 +316,6 @@ TEST_F(PseudoTest, EveryTextTranslatedAndWhole) {
     EXPECT_TRUE(known.count({context, text})) << context.toStdString() << ": " << text.toStdString();
   }
 }
-
 
 // The letter Alt takes to a control, lower case; none for a text without one ("&&" is an "&").
 QChar Mnemonic(const QString& text) {
