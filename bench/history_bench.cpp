@@ -19,7 +19,7 @@ constexpr int kHands = 100'000;
 
 // A game that wanders: wins, losses and pushes from a small generator of its own.
 void Record(HandRecorder& recorder, int hands) {
-  recorder.GameStarted(1000);
+  recorder.GameStarted(1000, QStringLiteral("Lee"));
   std::uint32_t state = 12345;
   std::int32_t bank = 1000;
   for (int n = 0; n < hands; ++n) {
@@ -32,7 +32,7 @@ void Record(HandRecorder& recorder, int hands) {
     bank += outcome == PlayerWins ? bet : outcome == DealerWins ? -bet : 0;
     recorder.HandDealt(player, {}, bet, bank - bet);
     recorder.DrawMade({0, 1, 1, 0, 0}, player, player, {});
-    recorder.CoachVerdict(1 + static_cast<std::int32_t>(state >> 12) % 3, 0.25);
+    recorder.CoachVerdict(1 + static_cast<std::int32_t>(state >> 12) % 3, 0.25, {0, 0, 1, 1, 1});
     ShowdownRecord r{
         .player = player, .dealer = dealer, .outcome = outcome, .bet = bet, .pot = 2 * bet, .bank = bank};
     recorder.ShowdownSettled(r);

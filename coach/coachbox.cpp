@@ -247,7 +247,7 @@ void TCoachBox::DrawMade(const SlotFlags& discards) {
   phase_ = Phase::Drawn;
   if (judged) {
     const DrawJudgement j = JudgeDraw(ranked_, discards_);
-    emit DrawJudged(j.place, j.kind == DrawJudgement::Below ? j.below * bet_ : 0.0);
+    emit DrawJudged(j.place, j.kind == DrawJudgement::Below ? j.below * bet_ : 0.0, ranked_.front().discards);
   }
   ShowState();
   if (isVisible()) emit Verdict(VerdictText(true));

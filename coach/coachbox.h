@@ -59,8 +59,9 @@ class TCoachBox : public QDialog {
   void Verdict(const QString& spoken);
   // The same verdict as figures, for the hand history: the draw's place among the ranked holds
   // (1 the best) and how far below the best it fell, in dollars at the hand's bet; a hold that
-  // cannot be told from the best has fallen nowhere. Only for a draw the coach had ranked.
-  void DrawJudged(std::int32_t place, double dollarsBelow);
+  // cannot be told from the best has fallen nowhere; and the best hold's discards. Only for a
+  // draw the coach had ranked.
+  void DrawJudged(std::int32_t place, double dollarsBelow, const SlotFlags& bestHold);
 
  protected:
   void showEvent(QShowEvent* e) override;

@@ -6,7 +6,6 @@
 #include <QPainterPath>
 #include <algorithm>
 
-#include "history/handhistory.h"
 #include "platform/palette.h"
 #include "platform/windows.h"
 
@@ -25,8 +24,20 @@ BankChart::BankChart(const HandHistory* history, QWidget* parent) : QWidget(pare
   Refresh();
 }
 
+const BankFigures& BankChart::Figures() const { return line_ ? line_->figures : history_->Figures(); }
+
+void BankChart::ShowLine(BankLine line) {
+  line_ = std::move(line);
+  Refresh();
+}
+
+void BankChart::ShowLive() {
+  line_.reset();
+  Refresh();
+}
+
 void BankChart::Refresh() {
-  const BankFigures& f = history_->Figures();
+  const BankFigures& f = Figures();
   const QString hands = f.hands == 1 ? tr("1 hand") : tr("%1 hands").arg(f.hands);
   setAccessibleDescription(
       tr("%1: started at %2, now %3, highest %4, lowest %5")
@@ -36,16 +47,21 @@ void BankChart::Refresh() {
 
 void BankChart::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  PaintBankChart(painter, rect(), *history_);
+  if (line_)
+    PaintBankChart(painter, rect(), line_->figures,
+                   [this](int width) { return JoinColumns(line_->columns, width); });
+  else
+    PaintBankChart(painter, rect(), history_->Figures(),
+                   [this](int width) { return history_->Columns(width); });
   if (hasFocus()) {
     painter.setPen(QPen(kYellow, 1, Qt::DotLine));
     painter.drawRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
   }
 }
 
-void PaintBankChart(QPainter& painter, const QRectF& area, const HandHistory& history) {
+void PaintBankChart(QPainter& painter, const QRectF& area, const BankFigures& f,
+                    const std::function<std::vector<BankColumn>(int)>& columnsOf) {
   painter.fillRect(area, kTableGreen);
-  const BankFigures& f = history.Figures();
   const QFontMetricsF metrics(painter.font());
   const qreal labelWidth =
       std::max(metrics.horizontalAdvance(Dollars(f.highest)), metrics.horizontalAdvance(Dollars(f.lowest))) +
@@ -58,7 +74,7 @@ void PaintBankChart(QPainter& painter, const QRectF& area, const HandHistory& hi
   const auto y = [&](double bank) { return plot.bottom() - (bank - low) / (high - low) * plot.height(); };
 
   const qreal ratio = painter.device() ? painter.device()->devicePixelRatioF() : 1.0;
-  const std::vector<BankColumn> columns = history.Columns(static_cast<int>(plot.width() * ratio));
+  const std::vector<BankColumn> columns = columnsOf(static_cast<int>(plot.width() * ratio));
   const qreal step = plot.width() / static_cast<qreal>(std::max<std::size_t>(columns.size() - 1, 1));
   const auto x = [&](std::size_t c) { return plot.left() + step * static_cast<qreal>(c); };
 

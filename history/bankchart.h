@@ -5,8 +5,12 @@
 // milliseconds and no spike of a single hand is lost.
 
 #include <QWidget>
+#include <functional>
+#include <optional>
+#include <vector>
 
-class HandHistory;
+#include "history/handhistory.h"
+
 class QPainter;
 
 class BankChart : public QWidget {
@@ -16,6 +20,9 @@ class BankChart : public QWidget {
 
   // The history changed: draws it again and says its figures anew.
   void Refresh();
+  // Draws a game read back from the database instead, until ShowLive.
+  void ShowLine(BankLine line);
+  void ShowLive();
 
   QSize sizeHint() const override { return {600, 150}; }
   QSize minimumSizeHint() const override { return {200, 90}; }
@@ -24,8 +31,13 @@ class BankChart : public QWidget {
   void paintEvent(QPaintEvent* event) override;
 
  private:
+  const BankFigures& Figures() const;
+
   const HandHistory* history_;
+  std::optional<BankLine> line_;
 };
 
-// Draws history's chart into area; the device's pixel ratio sets how many columns it thins to.
-void PaintBankChart(QPainter& painter, const QRectF& area, const HandHistory& history);
+// Draws a chart of figures into area; columns(width) gives the line in at most width columns,
+// and the device's pixel ratio sets how many it asks for.
+void PaintBankChart(QPainter& painter, const QRectF& area, const BankFigures& figures,
+                    const std::function<std::vector<BankColumn>(int)>& columns);

@@ -29,6 +29,7 @@ struct HandEntry {
   Cards drawn{};                 // and after it
   Cards dealer{};                // the Dealer's final hand
   std::uint8_t discards = 0;     // bit s set: slot s was turned down
+  std::uint8_t bestHold = 0;     // the same for the coach's best hold, when it had a verdict
   std::uint8_t playerCategory : 4 = 0;
   std::uint8_t dealerCategory : 4 = 0;
   std::uint8_t outcome : 2 = Push;
@@ -43,6 +44,8 @@ static_assert(sizeof(HandEntry) == 32);
 
 HandEntry::Cards PackCards(const Hand& hand);
 std::uint8_t PackDiscards(const SlotFlags& discards);
+Hand UnpackCards(const HandEntry::Cards& cards);
+SlotFlags UnpackDiscards(std::uint8_t bits);
 
 // The figures a player reads off the chart of the bank; the start counts as a point of it.
 struct BankFigures {
@@ -59,6 +62,15 @@ struct BankColumn {
   std::int32_t first = 0, last = 0, low = 0, high = 0;
   bool bankrupt = false;
 };
+
+// A game's bank as a finer line than any screen needs, for a game read back from the database.
+struct BankLine {
+  BankFigures figures;
+  std::vector<BankColumn> columns;  // the first is the starting bank's alone
+};
+// fine in at most width columns, each joining the fine columns whose share of the width falls in
+// it; fine itself when they are fewer.
+std::vector<BankColumn> JoinColumns(const std::vector<BankColumn>& fine, int width);
 
 class HandHistory {
  public:

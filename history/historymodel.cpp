@@ -8,6 +8,9 @@
 
 namespace {
 
+// Enough rows for a few screens; a page is read in well under a millisecond.
+constexpr int kPage = 256;
+
 QString Dollars(std::int64_t amount) { return QLatin1Char('$') + QString::number(amount); }
 
 // Five cards in words for a screen reader, the marked ones said to be turned down.
@@ -25,29 +28,69 @@ QString CardsSpoken(const HandEntry::Cards& cards, std::uint8_t marked) {
 HistoryModel::HistoryModel(const HandRecorder* recorder, QObject* parent)
     : QAbstractTableModel(parent), recorder_(recorder), rows_(static_cast<int>(recorder->History().Count())) {
   connect(recorder, &HandRecorder::Restarted, this, [this] {
+    if (store_) return;
     beginResetModel();
     rows_ = static_cast<int>(recorder_->History().Count());
     endResetModel();
   });
   connect(recorder, &HandRecorder::HandAdded, this, [this](std::int64_t count) {
     const int added = static_cast<int>(count) - rows_;
-    if (added <= 0) return;
+    if (store_ || added <= 0) return;
     beginInsertRows({}, 0, added - 1);
     rows_ = static_cast<int>(count);
     endInsertRows();
   });
   connect(recorder, &HandRecorder::HandChanged, this, [this](std::int64_t n) {
     const int row = static_cast<int>(rows_ - n);
-    if (row >= 0 && row < rows_) emit dataChanged(index(row, 0), index(row, ColumnCount - 1));
+    if (!store_ && row >= 0 && row < rows_) emit dataChanged(index(row, 0), index(row, ColumnCount - 1));
   });
 }
 
-int HistoryModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : rows_; }
+void HistoryModel::ShowLive() {
+  beginResetModel();
+  store_ = nullptr;
+  game_ = {};
+  std::vector<HandEntry>().swap(fetched_);
+  rows_ = static_cast<int>(recorder_->History().Count());
+  endResetModel();
+}
+
+void HistoryModel::ShowStored(const HandStore* store, const StoredGame& game) {
+  beginResetModel();
+  store_ = store;
+  game_ = game;
+  std::vector<HandEntry>().swap(fetched_);
+  exhausted_ = false;
+  endResetModel();
+}
+
+bool HistoryModel::canFetchMore(const QModelIndex& parent) const {
+  return !parent.isValid() && store_ && !exhausted_ &&
+         static_cast<std::int64_t>(fetched_.size()) < game_.hands;
+}
+
+void HistoryModel::fetchMore(const QModelIndex& parent) {
+  if (!canFetchMore(parent)) return;
+  const auto have = static_cast<std::int64_t>(fetched_.size());
+  const std::vector<HandEntry> page = store_->Hands(game_, game_.hands - have, kPage);
+  if (page.empty()) {
+    exhausted_ = true;
+    return;
+  }
+  beginInsertRows({}, static_cast<int>(have), static_cast<int>(have) + static_cast<int>(page.size()) - 1);
+  fetched_.insert(fetched_.end(), page.begin(), page.end());
+  endInsertRows();
+}
+
+int HistoryModel::rowCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : store_ ? static_cast<int>(fetched_.size()) : rows_;
+}
 
 int HistoryModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : ColumnCount; }
 
 const HandEntry* HistoryModel::EntryAt(int row) const {
-  if (row < 0 || row >= rows_) return nullptr;
+  if (row < 0 || row >= rowCount()) return nullptr;
+  if (store_) return &fetched_[static_cast<std::size_t>(row)];
   return &recorder_->History().At(NumberAt(row) - 1);
 }
 

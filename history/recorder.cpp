@@ -3,15 +3,35 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <utility>
+
+#include "platform/platform.h"
+
+namespace {
+
+std::int64_t Now() { return CurrentPlatform().LocalDateTime().toSecsSinceEpoch(); }
+
+}  // namespace
 
 HandRecorder::HandRecorder(QObject* parent) : QObject(parent) {}
 
-void HandRecorder::GameStarted(std::int32_t bank) { NewGameStarted(bank); }
+void HandRecorder::GameStarted(std::int32_t bank, const QString& player) {
+  if (!player.isEmpty()) player_ = player;
+  NewGameStarted(bank);
+}
 
 void HandRecorder::NewGameStarted(std::int32_t bank) {
+  EndGame(GameEnd::NewGame);
   history_.Start(bank);
   inPlay_ = false;
+  gameOpen_ = true;
   emit Restarted();
+  emit GameBegun(player_, bank, Now());
+}
+
+void HandRecorder::EndGame(GameEnd end) {
+  if (!std::exchange(gameOpen_, false)) return;
+  emit GameEnded(end, Now());
 }
 
 void HandRecorder::HandDealt(const Hand& player, const HandRank&, std::int32_t bet, std::int32_t) {
@@ -28,8 +48,9 @@ void HandRecorder::DrawMade(const SlotFlags& discards, const Hand& before, const
   pending_.discards = PackDiscards(discards);
 }
 
-void HandRecorder::CoachVerdict(std::int32_t place, double dollarsBelow) {
+void HandRecorder::CoachVerdict(std::int32_t place, double dollarsBelow, const SlotFlags& bestHold) {
   if (!inPlay_) return;
+  pending_.bestHold = place > 0 ? PackDiscards(bestHold) : 0;
   const double cents = std::round(std::max(dollarsBelow, 0.0) * 100);
   CoachCall call = CoachCall::NotBest;
   if (place <= 0) {
@@ -57,10 +78,13 @@ void HandRecorder::ShowdownSettled(const ShowdownRecord& result) {
   history_.Add(entry);
   inPlay_ = false;
   emit HandAdded(history_.Count());
+  if (gameOpen_)
+    emit HandKept({entry, history_.Count(), Now(), RankKey(result.playerRank), RankKey(result.dealerRank)});
 }
 
 void HandRecorder::WentBankrupt() {
   if (history_.Count() == 0) return;
   history_.MarkLastBankrupt();
   emit HandChanged(history_.Count());
+  EndGame(GameEnd::Bankrupt);
 }

@@ -6,7 +6,7 @@ set -euo pipefail
 
 packages=(
   g++ cmake ninja-build pkg-config
-  qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
+  qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev libqt6sql6-sqlite
   qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   fonts-liberation fonts-dejavu-core
 )

@@ -8,6 +8,7 @@
 #include "help/about.h"
 #include "help/helpbox.h"
 #include "help/logobox.h"
+#include "history/handstore.h"
 #include "history/historybox.h"
 #include "platform/accessible.h"
 #include "platform/language.h"
@@ -57,6 +58,10 @@ int main(int argc, char** argv) {
     KeepPlayersPlace(history, GameWindow::History);
     WireTable(MainForm, coach, history);
     ReopenWhenTheGameStarts(MainForm, coach, history);
+    // Every hand goes to the player's hand history, opened on a thread of its own a second after
+    // the table is up: loading the database's driver beside the table's own start-up slows it, and
+    // the splash's six seconds come first, so the file is open before the first game begins.
+    QTimer::singleShot(1000, history, [history] { history->KeepHandsIn(DefaultHandsFile()); });
     InstallDialogKeys(MainForm, [] { MainForm->ContentsClick(); });
 
     // Every window takes the application's icon; it is drawn once the table is on screen.

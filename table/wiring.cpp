@@ -71,16 +71,12 @@ void WireCoach(TMainForm* table, TCoachBox* coach) {
 void WireHistory(TMainForm* table, THistoryBox* history) {
   HandEvents* events = table->Events;
   HandRecorder* recorder = history->Recorder();
-  QObject::connect(events, &HandEvents::GameStarted, recorder,
-                   [recorder](std::int32_t bank) { recorder->GameStarted(bank); });
+  QObject::connect(events, &HandEvents::GameStarted, recorder, &HandRecorder::GameStarted);
   QObject::connect(events, &HandEvents::HandDealt, recorder, &HandRecorder::HandDealt);
   QObject::connect(events, &HandEvents::DrawMade, recorder, &HandRecorder::DrawMade);
   QObject::connect(events, &HandEvents::ShowdownSettled, recorder, &HandRecorder::ShowdownSettled);
   QObject::connect(events, &HandEvents::NewGameStarted, recorder, &HandRecorder::NewGameStarted);
   QObject::connect(events, &HandEvents::WentBankrupt, recorder, &HandRecorder::WentBankrupt);
-  // The name is the welcome dialog's, taken before the first hand; it is written with the export.
-  QObject::connect(events, &HandEvents::GameStarted, history,
-                   [history](std::int32_t, const QString& player) { history->SetPlayerName(player); });
   QObject::connect(table->HistoryItem(), &QAction::triggered, history, &THistoryBox::Toggle);
   QObject::connect(history, &THistoryBox::OpenChanged, table->HistoryItem(), &QAction::setChecked);
   QObject::connect(history, &THistoryBox::OpenChanged, history,

@@ -313,6 +313,53 @@
     </message>
 </context>
 <context>
+    <name>GamesModel</name>
+    <message>
+        <source>In play</source>
+        <translation>Läuft</translation>
+    </message>
+    <message>
+        <source>New game</source>
+        <translation>Neues Spiel</translation>
+    </message>
+    <message>
+        <source>Bankrupt</source>
+        <translation>Pleite</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Beendet</translation>
+    </message>
+    <message>
+        <source>Unfinished</source>
+        <translation>Abgebrochen</translation>
+    </message>
+    <message>
+        <source>Started</source>
+        <translation>Begonnen</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>Spieler</translation>
+    </message>
+    <message>
+        <source>Hands</source>
+        <translation>Hände</translation>
+    </message>
+    <message>
+        <source>Bank at start</source>
+        <translation>Bank zu Beginn</translation>
+    </message>
+    <message>
+        <source>Bank at end</source>
+        <translation>Bank am Ende</translation>
+    </message>
+    <message>
+        <source>Ended</source>
+        <translation>Ausgang</translation>
+    </message>
+</context>
+<context>
     <name>Help</name>
     <message>
         <source>
@@ -942,6 +989,215 @@ KONTAKT ZU DEN ENTWICKLERN:
     <message>
         <source>Coach</source>
         <translation>Coach</translation>
+    </message>
+</context>
+<context>
+    <name>LeakPage</name>
+    <message>
+        <source>Stood pat</source>
+        <translation>Alle behalten</translation>
+    </message>
+    <message>
+        <source>Broke a made hand</source>
+        <translation>Fertiges Blatt aufgelöst</translation>
+    </message>
+    <message>
+        <source>Broke a pair</source>
+        <translation>Paar aufgelöst</translation>
+    </message>
+    <message>
+        <source>Kept a kicker</source>
+        <translation>Kicker behalten</translation>
+    </message>
+    <message>
+        <source>Chased a flush</source>
+        <translation>Einem Flush nachgejagt</translation>
+    </message>
+    <message>
+        <source>Drew to an inside straight</source>
+        <translation>Auf eine Straße mit Lücke gezogen</translation>
+    </message>
+    <message>
+        <source>Chased an open straight</source>
+        <translation>Einer offenen Straße nachgejagt</translation>
+    </message>
+    <message>
+        <source>Threw a keeper</source>
+        <translation>Gute Karte abgelegt</translation>
+    </message>
+    <message>
+        <source>Kept the wrong cards</source>
+        <translation>Die falschen Karten behalten</translation>
+    </message>
+    <message>
+        <source>You kept all five cards where drawing was better.</source>
+        <translation>Sie haben alle fünf Karten behalten, wo Tauschen besser gewesen wäre.</translation>
+    </message>
+    <message>
+        <source>You broke up a straight or better that was worth more kept whole.</source>
+        <translation>Sie haben eine Straße oder Besseres aufgelöst, die ganz behalten mehr wert war.</translation>
+    </message>
+    <message>
+        <source>You threw away a card of a pair that was worth keeping.</source>
+        <translation>Sie haben eine Karte eines Paares abgelegt, das es wert war, behalten zu werden.</translation>
+    </message>
+    <message>
+        <source>You kept an extra card beside the good ones instead of drawing to them.</source>
+        <translation>Sie haben neben den guten Karten eine zusätzliche behalten, statt dazu zu tauschen.</translation>
+    </message>
+    <message>
+        <source>You kept four cards of a suit where other cards were worth more.</source>
+        <translation>Sie haben vier Karten einer Farbe behalten, wo andere Karten mehr wert waren.</translation>
+    </message>
+    <message>
+        <source>You kept four cards to a straight that only one rank can fill.</source>
+        <translation>Sie haben vier Karten zu einer Straße behalten, die nur ein einziger Kartenwert vervollständigt.</translation>
+    </message>
+    <message>
+        <source>You kept four cards in a row where other cards were worth more.</source>
+        <translation>Sie haben vier Karten in Folge behalten, wo andere Karten mehr wert waren.</translation>
+    </message>
+    <message>
+        <source>You threw away a card that was worth keeping.</source>
+        <translation>Sie haben eine Karte abgelegt, die es wert war, behalten zu werden.</translation>
+    </message>
+    <message>
+        <source>You kept other cards than the ones worth keeping.</source>
+        <translation>Sie haben andere Karten behalten als die, die es wert waren.</translation>
+    </message>
+    <message>
+        <source>Mistakes by kind, costliest first</source>
+        <translation>Fehler nach Art, der teuerste zuerst</translation>
+    </message>
+    <message>
+        <source>Mistake</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Times</source>
+        <translation>Mal</translation>
+    </message>
+    <message>
+        <source>Cost</source>
+        <translation>Kosten</translation>
+    </message>
+    <message>
+        <source>Cost each time</source>
+        <translation>Kosten je Mal</translation>
+    </message>
+    <message>
+        <source>What it means</source>
+        <translation>Was es heißt</translation>
+    </message>
+    <message>
+        <source>The coach has not judged any of your draws yet. Open the coach (Ctrl+K) while you play: every draw it judges is kept here, and the ones that were not the best show where your money goes.</source>
+        <translation>Der Coach hat noch keinen Ihrer Tausche bewertet. Öffnen Sie den Coach (Strg+K), während Sie spielen: Jeder Tausch, den er bewertet, wird hier festgehalten, und die nicht besten zeigen, wohin Ihr Geld geht.</translation>
+    </message>
+    <message>
+        <source>The coach judged %1 of your draws, and every one was as good as the best. Nothing lost!</source>
+        <translation>Der Coach hat %1 Ihrer Tausche bewertet, und jeder war so gut wie der beste. Nichts verloren!</translation>
+    </message>
+    <message>
+        <source>The coach judged %1 of your draws. The ones that were not the best cost you %2 in all: %3 a hand on average, against the best draw every time.</source>
+        <translation>Der Coach hat %1 Ihrer Tausche bewertet. Die nicht besten haben Sie insgesamt %2 gekostet: im Schnitt %3 je Hand gegenüber dem jeweils besten Tausch.</translation>
+    </message>
+    <message>
+        <source>%1. %2: %3 over %4.</source>
+        <translation>%1. %2: %3 in %4.</translation>
+    </message>
+    <message>
+        <source>   The costliest, game %1, hand %2: dealt %3; you kept %4, the best hold keeps %5 (%6 below it).</source>
+        <translation>   Die teuerste, Spiel %1, Hand %2: ausgeteilt %3; Sie behielten %4, der beste Tausch behält %5 (%6 darunter).</translation>
+    </message>
+    <message>
+        <source>Your three costliest leaks:</source>
+        <translation>Ihre drei teuersten Schwachstellen:</translation>
+    </message>
+</context>
+<context>
+    <name>LifetimePage</name>
+    <message>
+        <source>%1, %2: %3</source>
+        <translation>%1, %2: %3</translation>
+    </message>
+    <message>
+        <source>Lifetime figures</source>
+        <translation>Gesamtbilanz</translation>
+    </message>
+    <message>
+        <source>Games played</source>
+        <translation>Gespielte Spiele</translation>
+    </message>
+    <message>
+        <source>Bankruptcies</source>
+        <translation>Pleiten</translation>
+    </message>
+    <message>
+        <source>Hands played</source>
+        <translation>Gespielte Hände</translation>
+    </message>
+    <message>
+        <source>Hands won</source>
+        <translation>Gewonnene Hände</translation>
+    </message>
+    <message>
+        <source>Hands lost</source>
+        <translation>Verlorene Hände</translation>
+    </message>
+    <message>
+        <source>Hands pushed</source>
+        <translation>Unentschiedene Hände</translation>
+    </message>
+    <message>
+        <source>Money won</source>
+        <translation>Gewonnenes Geld</translation>
+    </message>
+    <message>
+        <source>Money lost</source>
+        <translation>Verlorenes Geld</translation>
+    </message>
+    <message>
+        <source>Won less lost</source>
+        <translation>Gewinn minus Verlust</translation>
+    </message>
+    <message>
+        <source>Best hand</source>
+        <translation>Bestes Blatt</translation>
+    </message>
+    <message>
+        <source>Largest pot</source>
+        <translation>Größter Pot</translation>
+    </message>
+    <message>
+        <source>Longest winning streak</source>
+        <translation>Längste Gewinnserie</translation>
+    </message>
+    <message>
+        <source>Longest losing streak</source>
+        <translation>Längste Verlustserie</translation>
+    </message>
+    <message>
+        <source>All players</source>
+        <translation>Alle Spieler</translation>
+    </message>
+    <message>
+        <source>None yet</source>
+        <translation>Noch keines</translation>
+    </message>
+    <message>
+        <source>High card: %1</source>
+        <translation>Höchste Karte: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n hand(s)</source>
+        <translation>
+            <numerusform>%n Hand</numerusform>
+            <numerusform>%n Hände</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
     </message>
 </context>
 <context>
@@ -1815,6 +2071,85 @@ nicht für Ansprüche, Schäden oder andere Verluste, die aus seiner Nutzung ode
     <message>
         <source>Export Error</source>
         <translation>Fehler beim Exportieren</translation>
+    </message>
+    <message>
+        <source>&amp;This Game</source>
+        <translation>&amp;Dieses Spiel</translation>
+    </message>
+    <message>
+        <source>Back to the hands of the game in play</source>
+        <translation>Zurück zu den Händen des laufenden Spiels</translation>
+    </message>
+    <message>
+        <source>Every game, newest first</source>
+        <translation>Alle Spiele, das neueste zuerst</translation>
+    </message>
+    <message>
+        <source>Show &amp;Hands</source>
+        <translation>&amp;Hände zeigen</translation>
+    </message>
+    <message>
+        <source>The hands and the chart of the game chosen</source>
+        <translation>Die Hände und der Verlauf des gewählten Spiels</translation>
+    </message>
+    <message>
+        <source>Hands</source>
+        <translation>Hände</translation>
+    </message>
+    <message>
+        <source>Games</source>
+        <translation>Spiele</translation>
+    </message>
+    <message>
+        <source>Lifetime</source>
+        <translation>Gesamtbilanz</translation>
+    </message>
+    <message>
+        <source>Leaks</source>
+        <translation>Schwachstellen</translation>
+    </message>
+    <message>
+        <source>A hand could not be written to your hand history (%1). The hands of this game stay in this window until you quit.</source>
+        <translation>Eine Hand konnte nicht in Ihren Handverlauf geschrieben werden (%1). Die Hände dieses Spiels bleiben in diesem Fenster, bis Sie das Spiel beenden.</translation>
+    </message>
+    <message>
+        <source>Your hand history could not be read, so it was put aside as %1 and a new one was started.</source>
+        <translation>Ihr Handverlauf war nicht lesbar. Er wurde als %1 beiseitegelegt, und ein neuer wurde begonnen.</translation>
+    </message>
+    <message>
+        <source>The file kept for your hand history belonged to another program, so it was renamed %1 and a new hand history was started.</source>
+        <translation>Die Datei für Ihren Handverlauf gehörte zu einem anderen Programm. Sie wurde in %1 umbenannt, und ein neuer Handverlauf wurde begonnen.</translation>
+    </message>
+    <message>
+        <source>Your hand history was written by a newer version of Brindlewharf. It is left as it is, and the hands of this run are kept only until you quit.</source>
+        <translation>Ihr Handverlauf stammt von einer neueren Version von Brindlewharf. Er bleibt unverändert, und die Hände dieser Sitzung werden nur aufbewahrt, bis Sie das Spiel beenden.</translation>
+    </message>
+    <message>
+        <source>Your hand history could not be opened (%1). The hands of this run are kept only until you quit.</source>
+        <translation>Ihr Handverlauf konnte nicht geöffnet werden (%1). Die Hände dieser Sitzung werden nur aufbewahrt, bis Sie das Spiel beenden.</translation>
+    </message>
+    <message>
+        <source>Hand History</source>
+        <translation>Handverlauf</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n hand(s)</source>
+        <translation>
+            <numerusform>%n Hand</numerusform>
+            <numerusform>%n Hände</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1&apos;s game of %2: %3, newest first</source>
+        <translation>Spiel von %1 vom %2: %3, die neueste zuerst</translation>
+    </message>
+    <message>
+        <source>Hands of %1&apos;s game of %2, newest first</source>
+        <translation>Hände des Spiels von %1 vom %2, die neueste zuerst</translation>
+    </message>
+    <message>
+        <source>This game, newest hand first</source>
+        <translation>Dieses Spiel, die neueste Hand zuerst</translation>
     </message>
 </context>
 <context>

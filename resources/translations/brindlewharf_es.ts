@@ -313,6 +313,53 @@
     </message>
 </context>
 <context>
+    <name>GamesModel</name>
+    <message>
+        <source>In play</source>
+        <translation>En juego</translation>
+    </message>
+    <message>
+        <source>New game</source>
+        <translation>Partida nueva</translation>
+    </message>
+    <message>
+        <source>Bankrupt</source>
+        <translation>En bancarrota</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Cerrada</translation>
+    </message>
+    <message>
+        <source>Unfinished</source>
+        <translation>Interrumpida</translation>
+    </message>
+    <message>
+        <source>Started</source>
+        <translation>Inicio</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>Jugador</translation>
+    </message>
+    <message>
+        <source>Hands</source>
+        <translation>Manos</translation>
+    </message>
+    <message>
+        <source>Bank at start</source>
+        <translation>Saldo inicial</translation>
+    </message>
+    <message>
+        <source>Bank at end</source>
+        <translation>Saldo final</translation>
+    </message>
+    <message>
+        <source>Ended</source>
+        <translation>Final</translation>
+    </message>
+</context>
+<context>
     <name>Help</name>
     <message>
         <source>
@@ -942,6 +989,215 @@ CONTACTAR CON LOS AUTORES:
     <message>
         <source>Coach</source>
         <translation>Coach</translation>
+    </message>
+</context>
+<context>
+    <name>LeakPage</name>
+    <message>
+        <source>Stood pat</source>
+        <translation>Se plantó</translation>
+    </message>
+    <message>
+        <source>Broke a made hand</source>
+        <translation>Rompió una mano hecha</translation>
+    </message>
+    <message>
+        <source>Broke a pair</source>
+        <translation>Rompió una pareja</translation>
+    </message>
+    <message>
+        <source>Kept a kicker</source>
+        <translation>Se quedó con un kicker</translation>
+    </message>
+    <message>
+        <source>Chased a flush</source>
+        <translation>Fue a por color</translation>
+    </message>
+    <message>
+        <source>Drew to an inside straight</source>
+        <translation>Fue a por una escalera interior</translation>
+    </message>
+    <message>
+        <source>Chased an open straight</source>
+        <translation>Fue a por una escalera abierta</translation>
+    </message>
+    <message>
+        <source>Threw a keeper</source>
+        <translation>Tiró una carta buena</translation>
+    </message>
+    <message>
+        <source>Kept the wrong cards</source>
+        <translation>Se quedó con las cartas equivocadas</translation>
+    </message>
+    <message>
+        <source>You kept all five cards where drawing was better.</source>
+        <translation>Se quedó con las cinco cartas cuando era mejor cambiar.</translation>
+    </message>
+    <message>
+        <source>You broke up a straight or better that was worth more kept whole.</source>
+        <translation>Rompió una escalera o algo mejor que valía más entera.</translation>
+    </message>
+    <message>
+        <source>You threw away a card of a pair that was worth keeping.</source>
+        <translation>Tiró una carta de una pareja que valía la pena conservar.</translation>
+    </message>
+    <message>
+        <source>You kept an extra card beside the good ones instead of drawing to them.</source>
+        <translation>Se quedó con una carta de más junto a las buenas en lugar de pedir.</translation>
+    </message>
+    <message>
+        <source>You kept four cards of a suit where other cards were worth more.</source>
+        <translation>Se quedó con cuatro cartas de un palo cuando otras valían más.</translation>
+    </message>
+    <message>
+        <source>You kept four cards to a straight that only one rank can fill.</source>
+        <translation>Se quedó con cuatro cartas para una escalera que solo un valor puede completar.</translation>
+    </message>
+    <message>
+        <source>You kept four cards in a row where other cards were worth more.</source>
+        <translation>Se quedó con cuatro cartas seguidas cuando otras valían más.</translation>
+    </message>
+    <message>
+        <source>You threw away a card that was worth keeping.</source>
+        <translation>Tiró una carta que valía la pena conservar.</translation>
+    </message>
+    <message>
+        <source>You kept other cards than the ones worth keeping.</source>
+        <translation>Se quedó con otras cartas en lugar de las que valía la pena conservar.</translation>
+    </message>
+    <message>
+        <source>Mistakes by kind, costliest first</source>
+        <translation>Errores por tipo, el más caro primero</translation>
+    </message>
+    <message>
+        <source>Mistake</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Times</source>
+        <translation>Veces</translation>
+    </message>
+    <message>
+        <source>Cost</source>
+        <translation>Coste</translation>
+    </message>
+    <message>
+        <source>Cost each time</source>
+        <translation>Coste por vez</translation>
+    </message>
+    <message>
+        <source>What it means</source>
+        <translation>Qué significa</translation>
+    </message>
+    <message>
+        <source>The coach has not judged any of your draws yet. Open the coach (Ctrl+K) while you play: every draw it judges is kept here, and the ones that were not the best show where your money goes.</source>
+        <translation>El coach aún no ha juzgado ninguno de sus descartes. Abra el coach (Ctrl+K) mientras juega: cada descarte que juzgue se guarda aquí, y los que no fueron los mejores muestran adónde va su dinero.</translation>
+    </message>
+    <message>
+        <source>The coach judged %1 of your draws, and every one was as good as the best. Nothing lost!</source>
+        <translation>El coach juzgó %1 de sus descartes, y todos fueron tan buenos como el mejor. ¡Nada perdido!</translation>
+    </message>
+    <message>
+        <source>The coach judged %1 of your draws. The ones that were not the best cost you %2 in all: %3 a hand on average, against the best draw every time.</source>
+        <translation>El coach juzgó %1 de sus descartes. Los que no fueron los mejores le costaron %2 en total: %3 por mano de media, frente al mejor descarte cada vez.</translation>
+    </message>
+    <message>
+        <source>%1. %2: %3 over %4.</source>
+        <translation>%1. %2: %3 en %4.</translation>
+    </message>
+    <message>
+        <source>   The costliest, game %1, hand %2: dealt %3; you kept %4, the best hold keeps %5 (%6 below it).</source>
+        <translation>   La más cara, partida %1, mano %2: repartidas %3; se quedó con %4, el mejor descarte se queda con %5 (%6 por debajo).</translation>
+    </message>
+    <message>
+        <source>Your three costliest leaks:</source>
+        <translation>Sus tres puntos débiles más caros:</translation>
+    </message>
+</context>
+<context>
+    <name>LifetimePage</name>
+    <message>
+        <source>%1, %2: %3</source>
+        <translation>%1, %2: %3</translation>
+    </message>
+    <message>
+        <source>Lifetime figures</source>
+        <translation>Balance total</translation>
+    </message>
+    <message>
+        <source>Games played</source>
+        <translation>Partidas jugadas</translation>
+    </message>
+    <message>
+        <source>Bankruptcies</source>
+        <translation>Bancarrotas</translation>
+    </message>
+    <message>
+        <source>Hands played</source>
+        <translation>Manos jugadas</translation>
+    </message>
+    <message>
+        <source>Hands won</source>
+        <translation>Manos ganadas</translation>
+    </message>
+    <message>
+        <source>Hands lost</source>
+        <translation>Manos perdidas</translation>
+    </message>
+    <message>
+        <source>Hands pushed</source>
+        <translation>Manos empatadas</translation>
+    </message>
+    <message>
+        <source>Money won</source>
+        <translation>Dinero ganado</translation>
+    </message>
+    <message>
+        <source>Money lost</source>
+        <translation>Dinero perdido</translation>
+    </message>
+    <message>
+        <source>Won less lost</source>
+        <translation>Ganado menos perdido</translation>
+    </message>
+    <message>
+        <source>Best hand</source>
+        <translation>Mejor mano</translation>
+    </message>
+    <message>
+        <source>Largest pot</source>
+        <translation>Bote más grande</translation>
+    </message>
+    <message>
+        <source>Longest winning streak</source>
+        <translation>Racha ganadora más larga</translation>
+    </message>
+    <message>
+        <source>Longest losing streak</source>
+        <translation>Racha perdedora más larga</translation>
+    </message>
+    <message>
+        <source>All players</source>
+        <translation>Todos los jugadores</translation>
+    </message>
+    <message>
+        <source>None yet</source>
+        <translation>Ninguna aún</translation>
+    </message>
+    <message>
+        <source>High card: %1</source>
+        <translation>Carta alta: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n hand(s)</source>
+        <translation>
+            <numerusform>%n mano</numerusform>
+            <numerusform>%n manos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
     </message>
 </context>
 <context>
@@ -1815,6 +2071,85 @@ reclamación, daño u otra pérdida que se derive de su uso o de su comercio.&lt
     <message>
         <source>Export Error</source>
         <translation>Error al exportar</translation>
+    </message>
+    <message>
+        <source>&amp;This Game</source>
+        <translation>Esta &amp;partida</translation>
+    </message>
+    <message>
+        <source>Back to the hands of the game in play</source>
+        <translation>Volver a las manos de la partida en juego</translation>
+    </message>
+    <message>
+        <source>Every game, newest first</source>
+        <translation>Todas las partidas, la más reciente primero</translation>
+    </message>
+    <message>
+        <source>Show &amp;Hands</source>
+        <translation>Ver las &amp;manos</translation>
+    </message>
+    <message>
+        <source>The hands and the chart of the game chosen</source>
+        <translation>Las manos y el gráfico de la partida elegida</translation>
+    </message>
+    <message>
+        <source>Hands</source>
+        <translation>Manos</translation>
+    </message>
+    <message>
+        <source>Games</source>
+        <translation>Partidas</translation>
+    </message>
+    <message>
+        <source>Lifetime</source>
+        <translation>Balance total</translation>
+    </message>
+    <message>
+        <source>Leaks</source>
+        <translation>Puntos débiles</translation>
+    </message>
+    <message>
+        <source>A hand could not be written to your hand history (%1). The hands of this game stay in this window until you quit.</source>
+        <translation>No se pudo escribir una mano en su historial de manos (%1). Las manos de esta partida se quedan en esta ventana hasta que salga.</translation>
+    </message>
+    <message>
+        <source>Your hand history could not be read, so it was put aside as %1 and a new one was started.</source>
+        <translation>No se pudo leer su historial de manos, así que se apartó como %1 y se empezó uno nuevo.</translation>
+    </message>
+    <message>
+        <source>The file kept for your hand history belonged to another program, so it was renamed %1 and a new hand history was started.</source>
+        <translation>El archivo de su historial de manos pertenecía a otro programa, así que se renombró como %1 y se empezó un historial nuevo.</translation>
+    </message>
+    <message>
+        <source>Your hand history was written by a newer version of Brindlewharf. It is left as it is, and the hands of this run are kept only until you quit.</source>
+        <translation>Su historial de manos lo escribió una versión más reciente de Brindlewharf. Se deja tal cual, y las manos de esta sesión solo se guardan hasta que salga.</translation>
+    </message>
+    <message>
+        <source>Your hand history could not be opened (%1). The hands of this run are kept only until you quit.</source>
+        <translation>No se pudo abrir su historial de manos (%1). Las manos de esta sesión solo se guardan hasta que salga.</translation>
+    </message>
+    <message>
+        <source>Hand History</source>
+        <translation>Historial de manos</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n hand(s)</source>
+        <translation>
+            <numerusform>%n mano</numerusform>
+            <numerusform>%n manos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1&apos;s game of %2: %3, newest first</source>
+        <translation>Partida de %1 del %2: %3, la más reciente primero</translation>
+    </message>
+    <message>
+        <source>Hands of %1&apos;s game of %2, newest first</source>
+        <translation>Manos de la partida de %1 del %2, la más reciente primero</translation>
+    </message>
+    <message>
+        <source>This game, newest hand first</source>
+        <translation>Esta partida, la mano más reciente primero</translation>
     </message>
 </context>
 <context>

@@ -313,6 +313,53 @@
     </message>
 </context>
 <context>
+    <name>GamesModel</name>
+    <message>
+        <source>In play</source>
+        <translation>En cours</translation>
+    </message>
+    <message>
+        <source>New game</source>
+        <translation>Nouvelle partie</translation>
+    </message>
+    <message>
+        <source>Bankrupt</source>
+        <translation>Ruiné</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Quittée</translation>
+    </message>
+    <message>
+        <source>Unfinished</source>
+        <translation>Interrompue</translation>
+    </message>
+    <message>
+        <source>Started</source>
+        <translation>Début</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>Joueur</translation>
+    </message>
+    <message>
+        <source>Hands</source>
+        <translation>Mains</translation>
+    </message>
+    <message>
+        <source>Bank at start</source>
+        <translation>Banque au début</translation>
+    </message>
+    <message>
+        <source>Bank at end</source>
+        <translation>Banque à la fin</translation>
+    </message>
+    <message>
+        <source>Ended</source>
+        <translation>Fin</translation>
+    </message>
+</context>
+<context>
     <name>Help</name>
     <message>
         <source>
@@ -942,6 +989,215 @@ de Valets et de Quatre</translation>
     <message>
         <source>Coach</source>
         <translation>Coach</translation>
+    </message>
+</context>
+<context>
+    <name>LeakPage</name>
+    <message>
+        <source>Stood pat</source>
+        <translation>Resté servi</translation>
+    </message>
+    <message>
+        <source>Broke a made hand</source>
+        <translation>Main faite cassée</translation>
+    </message>
+    <message>
+        <source>Broke a pair</source>
+        <translation>Paire cassée</translation>
+    </message>
+    <message>
+        <source>Kept a kicker</source>
+        <translation>Kicker gardé</translation>
+    </message>
+    <message>
+        <source>Chased a flush</source>
+        <translation>Couleur tentée</translation>
+    </message>
+    <message>
+        <source>Drew to an inside straight</source>
+        <translation>Tiré à une quinte ventrale</translation>
+    </message>
+    <message>
+        <source>Chased an open straight</source>
+        <translation>Quinte par les deux bouts tentée</translation>
+    </message>
+    <message>
+        <source>Threw a keeper</source>
+        <translation>Bonne carte jetée</translation>
+    </message>
+    <message>
+        <source>Kept the wrong cards</source>
+        <translation>Mauvaises cartes gardées</translation>
+    </message>
+    <message>
+        <source>You kept all five cards where drawing was better.</source>
+        <translation>Vous avez gardé les cinq cartes alors qu’il valait mieux en changer.</translation>
+    </message>
+    <message>
+        <source>You broke up a straight or better that was worth more kept whole.</source>
+        <translation>Vous avez cassé une quinte ou mieux qui valait plus gardée entière.</translation>
+    </message>
+    <message>
+        <source>You threw away a card of a pair that was worth keeping.</source>
+        <translation>Vous avez jeté une carte d’une paire qui valait la peine d’être gardée.</translation>
+    </message>
+    <message>
+        <source>You kept an extra card beside the good ones instead of drawing to them.</source>
+        <translation>Vous avez gardé une carte de trop à côté des bonnes au lieu de tirer.</translation>
+    </message>
+    <message>
+        <source>You kept four cards of a suit where other cards were worth more.</source>
+        <translation>Vous avez gardé quatre cartes d’une couleur alors que d’autres valaient plus.</translation>
+    </message>
+    <message>
+        <source>You kept four cards to a straight that only one rank can fill.</source>
+        <translation>Vous avez gardé quatre cartes pour une quinte qu’une seule valeur peut compléter.</translation>
+    </message>
+    <message>
+        <source>You kept four cards in a row where other cards were worth more.</source>
+        <translation>Vous avez gardé quatre cartes qui se suivent alors que d’autres valaient plus.</translation>
+    </message>
+    <message>
+        <source>You threw away a card that was worth keeping.</source>
+        <translation>Vous avez jeté une carte qui valait la peine d’être gardée.</translation>
+    </message>
+    <message>
+        <source>You kept other cards than the ones worth keeping.</source>
+        <translation>Vous avez gardé d’autres cartes que celles qui valaient la peine.</translation>
+    </message>
+    <message>
+        <source>Mistakes by kind, costliest first</source>
+        <translation>Erreurs par type, la plus coûteuse en premier</translation>
+    </message>
+    <message>
+        <source>Mistake</source>
+        <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>Times</source>
+        <translation>Fois</translation>
+    </message>
+    <message>
+        <source>Cost</source>
+        <translation>Coût</translation>
+    </message>
+    <message>
+        <source>Cost each time</source>
+        <translation>Coût par fois</translation>
+    </message>
+    <message>
+        <source>What it means</source>
+        <translation>Ce que cela veut dire</translation>
+    </message>
+    <message>
+        <source>The coach has not judged any of your draws yet. Open the coach (Ctrl+K) while you play: every draw it judges is kept here, and the ones that were not the best show where your money goes.</source>
+        <translation>Le coach n’a encore jugé aucun de vos écarts. Ouvrez le coach (Ctrl+K) pendant que vous jouez : chaque écart qu’il juge est gardé ici, et ceux qui n’étaient pas les meilleurs montrent où part votre argent.</translation>
+    </message>
+    <message>
+        <source>The coach judged %1 of your draws, and every one was as good as the best. Nothing lost!</source>
+        <translation>Le coach a jugé %1 de vos écarts, et chacun valait le meilleur. Rien de perdu !</translation>
+    </message>
+    <message>
+        <source>The coach judged %1 of your draws. The ones that were not the best cost you %2 in all: %3 a hand on average, against the best draw every time.</source>
+        <translation>Le coach a jugé %1 de vos écarts. Ceux qui n’étaient pas les meilleurs vous ont coûté %2 en tout : %3 par main en moyenne, face au meilleur écart à chaque fois.</translation>
+    </message>
+    <message>
+        <source>%1. %2: %3 over %4.</source>
+        <translation>%1. %2 : %3 sur %4.</translation>
+    </message>
+    <message>
+        <source>   The costliest, game %1, hand %2: dealt %3; you kept %4, the best hold keeps %5 (%6 below it).</source>
+        <translation>   La plus coûteuse, partie %1, main %2 : donne %3 ; vous avez gardé %4, le meilleur écart garde %5 (%6 en dessous).</translation>
+    </message>
+    <message>
+        <source>Your three costliest leaks:</source>
+        <translation>Vos trois points faibles les plus coûteux :</translation>
+    </message>
+</context>
+<context>
+    <name>LifetimePage</name>
+    <message>
+        <source>%1, %2: %3</source>
+        <translation>%1, %2 : %3</translation>
+    </message>
+    <message>
+        <source>Lifetime figures</source>
+        <translation>Bilan global</translation>
+    </message>
+    <message>
+        <source>Games played</source>
+        <translation>Parties jouées</translation>
+    </message>
+    <message>
+        <source>Bankruptcies</source>
+        <translation>Faillites</translation>
+    </message>
+    <message>
+        <source>Hands played</source>
+        <translation>Mains jouées</translation>
+    </message>
+    <message>
+        <source>Hands won</source>
+        <translation>Mains gagnées</translation>
+    </message>
+    <message>
+        <source>Hands lost</source>
+        <translation>Mains perdues</translation>
+    </message>
+    <message>
+        <source>Hands pushed</source>
+        <translation>Mains à égalité</translation>
+    </message>
+    <message>
+        <source>Money won</source>
+        <translation>Argent gagné</translation>
+    </message>
+    <message>
+        <source>Money lost</source>
+        <translation>Argent perdu</translation>
+    </message>
+    <message>
+        <source>Won less lost</source>
+        <translation>Gains moins pertes</translation>
+    </message>
+    <message>
+        <source>Best hand</source>
+        <translation>Meilleure main</translation>
+    </message>
+    <message>
+        <source>Largest pot</source>
+        <translation>Plus gros pot</translation>
+    </message>
+    <message>
+        <source>Longest winning streak</source>
+        <translation>Plus longue série de gains</translation>
+    </message>
+    <message>
+        <source>Longest losing streak</source>
+        <translation>Plus longue série de pertes</translation>
+    </message>
+    <message>
+        <source>All players</source>
+        <translation>Tous les joueurs</translation>
+    </message>
+    <message>
+        <source>None yet</source>
+        <translation>Aucune pour l’instant</translation>
+    </message>
+    <message>
+        <source>High card: %1</source>
+        <translation>Carte haute : %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n hand(s)</source>
+        <translation>
+            <numerusform>%n main</numerusform>
+            <numerusform>%n mains</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
     </message>
 </context>
 <context>
@@ -1815,6 +2071,85 @@ d&apos;aucune réclamation, d&apos;aucun dommage ni d&apos;aucune autre perte li
     <message>
         <source>Export Error</source>
         <translation>Erreur d&apos;exportation</translation>
+    </message>
+    <message>
+        <source>&amp;This Game</source>
+        <translation>&amp;Cette partie</translation>
+    </message>
+    <message>
+        <source>Back to the hands of the game in play</source>
+        <translation>Revenir aux mains de la partie en cours</translation>
+    </message>
+    <message>
+        <source>Every game, newest first</source>
+        <translation>Toutes les parties, la plus récente en premier</translation>
+    </message>
+    <message>
+        <source>Show &amp;Hands</source>
+        <translation>Voir les &amp;mains</translation>
+    </message>
+    <message>
+        <source>The hands and the chart of the game chosen</source>
+        <translation>Les mains et la courbe de la partie choisie</translation>
+    </message>
+    <message>
+        <source>Hands</source>
+        <translation>Mains</translation>
+    </message>
+    <message>
+        <source>Games</source>
+        <translation>Parties</translation>
+    </message>
+    <message>
+        <source>Lifetime</source>
+        <translation>Bilan global</translation>
+    </message>
+    <message>
+        <source>Leaks</source>
+        <translation>Points faibles</translation>
+    </message>
+    <message>
+        <source>A hand could not be written to your hand history (%1). The hands of this game stay in this window until you quit.</source>
+        <translation>Une main n’a pas pu être écrite dans votre historique des mains (%1). Les mains de cette partie restent dans cette fenêtre jusqu’à ce que vous quittiez.</translation>
+    </message>
+    <message>
+        <source>Your hand history could not be read, so it was put aside as %1 and a new one was started.</source>
+        <translation>Votre historique des mains était illisible : il a été mis de côté sous le nom %1 et un nouveau a été commencé.</translation>
+    </message>
+    <message>
+        <source>The file kept for your hand history belonged to another program, so it was renamed %1 and a new hand history was started.</source>
+        <translation>Le fichier de votre historique des mains appartenait à un autre programme : il a été renommé %1 et un nouvel historique a été commencé.</translation>
+    </message>
+    <message>
+        <source>Your hand history was written by a newer version of Brindlewharf. It is left as it is, and the hands of this run are kept only until you quit.</source>
+        <translation>Votre historique des mains a été écrit par une version plus récente de Brindlewharf. Il reste tel quel, et les mains de cette session ne sont gardées que jusqu’à ce que vous quittiez.</translation>
+    </message>
+    <message>
+        <source>Your hand history could not be opened (%1). The hands of this run are kept only until you quit.</source>
+        <translation>Votre historique des mains n’a pas pu être ouvert (%1). Les mains de cette session ne sont gardées que jusqu’à ce que vous quittiez.</translation>
+    </message>
+    <message>
+        <source>Hand History</source>
+        <translation>Historique des mains</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n hand(s)</source>
+        <translation>
+            <numerusform>%n main</numerusform>
+            <numerusform>%n mains</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1&apos;s game of %2: %3, newest first</source>
+        <translation>Partie de %1 du %2 : %3, la plus récente en premier</translation>
+    </message>
+    <message>
+        <source>Hands of %1&apos;s game of %2, newest first</source>
+        <translation>Mains de la partie de %1 du %2, la plus récente en premier</translation>
+    </message>
+    <message>
+        <source>This game, newest hand first</source>
+        <translation>Cette partie, la main la plus récente en premier</translation>
     </message>
 </context>
 <context>

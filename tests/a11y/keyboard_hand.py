@@ -15,8 +15,10 @@ result and both hands; and no focus may fall on a bill while the cards are dealt
 """
 import os
 import re
+import shutil
 import subprocess
 import sys
+import tempfile
 import time
 
 import pyatspi
@@ -171,7 +173,10 @@ def main():
     subprocess.Popen(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"])
     wm = subprocess.Popen(["openbox"], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     time.sleep(1)
-    env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb")
+    # The game's remembered choices and hand history go to a folder of the test's, not the home's.
+    home = tempfile.mkdtemp(prefix="brindlewharf-a11y-")
+    env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb",
+               XDG_CONFIG_HOME=os.path.join(home, "config"), XDG_DATA_HOME=os.path.join(home, "data"))
     game = subprocess.Popen([sys.argv[1]], env=env)
     for kind in ("object:state-changed:focused", "object:state-changed:showing",
                  "object:property-change:accessible-name",
@@ -256,6 +261,7 @@ def main():
             game.wait(5)
         except subprocess.TimeoutExpired:
             game.kill()
+        shutil.rmtree(home, ignore_errors=True)
     if failures:
         sys.exit(f"{len(failures)} check(s) failed")
 

@@ -3,10 +3,12 @@
 // own) and the chart's figures.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QFile>
 #include <QGraphicsEffect>
 #include <QTableView>
 #include <QTemporaryDir>
+#include <QTest>
 #include <optional>
 #include <vector>
 
@@ -175,25 +177,30 @@ TEST(History, ARiggedGameInTheRowsTheCsvAndTheChart) {
   THistoryBox box;
   HandRecorder& recorder = *box.Recorder();
   const QString player = QStringLiteral("Al \"Ace\", Jr\r\nthe 2nd");
-  box.SetPlayerName(player);
-  recorder.GameStarted(1000);
+  recorder.GameStarted(1000, player);
   // A hand abandoned by New Game leaves nothing behind.
   recorder.HandDealt(kGame[0].dealt, {}, 999, 1);
   recorder.NewGameStarted(1000);
   for (const RiggedHand& h : kGame) {
     recorder.HandDealt(h.dealt, {}, h.bet, 0);
-    if (h.verdictBeforeDraw) recorder.CoachVerdict(h.coachPlace, h.dollarsBelow);
+    if (h.verdictBeforeDraw) recorder.CoachVerdict(h.coachPlace, h.dollarsBelow, {});
     recorder.DrawMade(h.discards, h.dealt, h.drawn, {});
-    if (!h.verdictBeforeDraw && h.coachPlace >= 0) recorder.CoachVerdict(h.coachPlace, h.dollarsBelow);
+    if (!h.verdictBeforeDraw && h.coachPlace >= 0) recorder.CoachVerdict(h.coachPlace, h.dollarsBelow, {});
     recorder.ShowdownSettled(Showdown(h));
     if (h.bankrupt) recorder.WentBankrupt();
   }
   box.show();
+  QApplication::setActiveWindow(&box);
 
-  const auto* view = Named<QTableView>(&box, "HandsView");
+  auto* view = Named<QTableView>(&box, "HandsView");
   const QAbstractItemModel* model = view->model();
   const int hands = static_cast<int>(std::size(kGame));
   ASSERT_EQ(model->rowCount(), hands);
+  // Opened, the newest hand is where a screen reader starts; Tab leaves the hands for the buttons.
+  EXPECT_EQ(view->currentIndex().row(), 0);
+  EXPECT_TRUE(view->hasFocus());
+  QTest::keyClick(view, Qt::Key_Tab);
+  EXPECT_EQ(QApplication::focusWidget(), Named(&box, "ExportBtn"));
   for (int i = 0; i < hands; ++i) {
     SCOPED_TRACE(kGame[i].rule);
     for (int c = 0; c < HistoryModel::ColumnCount; ++c)  // newest first

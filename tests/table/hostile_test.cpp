@@ -203,14 +203,13 @@ TEST(Hostile, EveryDoorRefusesOrShowsLiterallyAndLosesNothing) {
           save = [&] { stats.SaveSpBtnClick(); };
         } else {
           HandRecorder* recorder = history.Recorder();
-          recorder->GameStarted(1000);
+          recorder->GameStarted(1000, name);
           recorder->ShowdownSettled({.player = {1, 2, 3, 4, 5},
                                      .dealer = {6, 7, 8, 9, 10},
                                      .outcome = PlayerWins,
                                      .bet = 10,
                                      .pot = 20,
                                      .bank = 1010});
-          history.SetPlayerName(name);
           save = [&] { history.ExportClick(); };
         }
         if (c.target == Target::FullDisk) {

@@ -4,6 +4,7 @@
 #include <QAbstractItemView>
 #include <QAccessible>
 #include <QAction>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QGroupBox>
 #include <QMenu>
@@ -12,8 +13,11 @@
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTabWidget>
+#include <QTableView>
+#include <QTemporaryDir>
 #include <QTextDocumentFragment>
 #include <QTextEdit>
+#include <QThread>
 #include <QTranslator>
 #include <QXmlStreamReader>
 #include <functional>
@@ -27,10 +31,13 @@
 #include "help/about.h"
 #include "help/helpbox.h"
 #include "help/helptopics.h"
+#include "history/archive.h"
 #include "history/historybox.h"
+#include "history/recorder.h"
 #include "platform/language.h"
 #include "stats/statbox.h"
 #include "table/exitdlg.h"
+#include "table/handevents.h"
 #include "table/introdlg.h"
 #include "table/mainform.h"
 #include "table/tablestate.h"
@@ -164,6 +171,25 @@ TEST_F(PseudoTest, EveryTextTranslatedAndWhole) {
   HelpBox = new THelpBox(form);
   auto* history = new THistoryBox(form);
   WireHistory(form, history);
+  QTemporaryDir folder;
+  history->KeepHandsIn(folder.filePath("history.sqlite"));
+  int kept = 0, written = 0;
+  QObject::connect(history->Recorder(), &HandRecorder::HandKept, history, [&] { ++kept; });
+  QObject::connect(history->Archive()->Writer(), &ArchiveWriter::HandWritten, history, [&] { ++written; });
+  // The history's pages over the database, once every hand kept so far is written.
+  const auto page = [&](THistoryBox::Tab tab) {
+    return [&, tab] {
+      QElapsedTimer waited;
+      waited.start();
+      while (written < kept && waited.elapsed() < 20'000) {
+        QCoreApplication::processEvents();
+        QThread::msleep(2);
+      }
+      history->show();
+      Named<QTabWidget>(history, "HistoryTabs")->setCurrentIndex(tab);
+      return history;
+    };
+  };
   const auto help = [&](const char* tab, const std::function<void()>& page) {
     return [&, tab, page] {
       HelpBox->show();
@@ -278,6 +304,31 @@ TEST_F(PseudoTest, EveryTextTranslatedAndWhole) {
       {"history window",
        [&] {
          history->show();
+         return history;
+       }},
+      {"history window, two games of a hand the coach found below the best",
+       [&] {
+         HandRecorder* r = history->Recorder();
+         const Hand dealt{C(King, H), C(King, D), C(Seven, Cl), C(Four, S), C(Two, H)};
+         for (int game = 0; game < 2; ++game) {
+           emit form->Events->GameStarted(Bank, PlayerName);
+           r->HandDealt(dealt, {}, 10, Bank - 10);
+           r->CoachVerdict(3, 1.25, {0, 0, 1, 1, 1});
+           r->DrawMade({0, 1, 1, 1, 1}, dealt, dealt, {});
+           r->ShowdownSettled(
+               {.player = dealt, .dealer = dealt, .outcome = Push, .bet = 10, .pot = 20, .bank = Bank});
+         }
+         return page(THistoryBox::HandsTab)();
+       }},
+      {"history window, every game", page(THistoryBox::GamesTab)},
+      {"history window, lifetime figures", page(THistoryBox::LifetimeTab)},
+      {"history window, leaks", page(THistoryBox::LeaksTab)},
+      {"history window, an earlier game",
+       [&] {
+         page(THistoryBox::GamesTab)();
+         auto* games = Named<QTableView>(history, "GamesView");
+         games->setCurrentIndex(games->model()->index(games->model()->rowCount() - 1, 0));
+         Named<QPushButton>(history, "ShowHandsBtn")->click();
          return history;
        }},
       {"coach, after a worse draw",
