@@ -124,12 +124,17 @@ QString CoachWords::Reason(const Hand& hand, const SlotFlags& discards) {
                  : tr("Keeps a pair of %1 and the %2").arg(RankName(r.rank, true), RankName(*kicker, false));
     }
     case HoldReason::DrawsToStraightFlush:
-      return r.count == 4 ? tr("Draws one card to a straight flush")
-                          : tr("Keeps three cards to a straight flush");
+      return tr("Draws one card to a straight flush");
     case HoldReason::DrawsToFlush:
-      return r.count == 4 ? tr("Draws one card to a flush") : tr("Keeps three cards of one suit");
+      return tr("Draws one card to a flush");
     case HoldReason::DrawsToStraight:
-      return r.count == 4 ? tr("Draws one card to a straight") : tr("Keeps three cards to a straight");
+      return tr("Draws one card to a straight");
+    case HoldReason::KeepsThreeToStraightFlush:
+      return tr("Keeps three cards to a straight flush");
+    case HoldReason::KeepsThreeToFlush:
+      return tr("Keeps three cards of one suit");
+    case HoldReason::KeepsThreeToStraight:
+      return tr("Keeps three cards to a straight");
     case HoldReason::KeepsAceDrawsFour:
       return tr("Keeps the Ace and draws four");
     case HoldReason::KeepsHighCards:

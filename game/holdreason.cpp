@@ -53,15 +53,17 @@ HoldReason ReasonFor(const Hand& hand, const SlotFlags& discards) {
 
   const bool suited = (suits & (suits - 1)) == 0;
   const bool straight = WithinAStraight(ranks);
-  if (kept >= 3 && suited)
+  if (kept == 4 && suited)
     return {straight ? HoldReason::DrawsToStraightFlush : HoldReason::DrawsToFlush, highest, kept};
+  if (kept == 3 && suited)
+    return {straight ? HoldReason::KeepsThreeToStraightFlush : HoldReason::KeepsThreeToFlush, highest, kept};
   // Four cards to a straight are kept for the straight; three, only when they are not simply
   // the highest.
   if (kept == 4 && straight) return {HoldReason::DrawsToStraight, highest, kept};
   if (kept == 2 && suited) return {HoldReason::KeepsSuited, highest, kept};
   // The highest only when no card thrown outranks one kept.
   if (highestThrown <= lowest) return {HoldReason::KeepsHighCards, highest, kept};
-  if (kept == 3 && straight) return {HoldReason::DrawsToStraight, highest, kept};
+  if (kept == 3 && straight) return {HoldReason::KeepsThreeToStraight, highest, kept};
   const bool neighbours = highest - lowest == 1 || (highest == kAceRank && lowest == 0);
   if (kept == 2 && neighbours) return {HoldReason::KeepsConnected, highest, kept};
   return {HoldReason::KeepsCards, highest, kept};

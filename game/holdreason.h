@@ -16,8 +16,8 @@ struct HoldReason {
     KeepsThree,    // rank: the three's
     KeepsTwoPair,  // rank: the higher pair's
     KeepsPair,     // rank: the pair's
-    // Three or four cards (count) of one suit within the span of a straight, of one suit, or of
-    // different ranks within the span of a straight; rank: the highest kept.
+    // Four cards of one suit within the span of a straight, of one suit, or of different ranks
+    // within the span of a straight; rank: the highest kept.
     DrawsToStraightFlush,
     DrawsToFlush,
     DrawsToStraight,
@@ -25,7 +25,11 @@ struct HoldReason {
     KeepsHighCards,  // the count highest cards of the hand; rank: the highest
     KeepsSuited,     // two cards of one suit; rank: the higher
     KeepsConnected,  // two cards of neighbouring ranks (the Ace next to the Deuce, too); rank: the higher
-    KeepsCards,      // cards that are none of the above; rank: the highest kept
+    KeepsCards,      // cards that are none of the others; rank: the highest kept
+    // Three cards, as the three draws above.
+    KeepsThreeToStraightFlush,
+    KeepsThreeToFlush,
+    KeepsThreeToStraight,
   };
   Kind kind = StandsPat;
   std::int32_t rank = 0;
