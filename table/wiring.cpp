@@ -79,6 +79,4 @@ void WireHistory(TMainForm* table, THistoryBox* history) {
   QObject::connect(events, &HandEvents::WentBankrupt, recorder, &HandRecorder::WentBankrupt);
   QObject::connect(table->HistoryItem(), &QAction::triggered, history, &THistoryBox::Toggle);
   QObject::connect(history, &THistoryBox::OpenChanged, table->HistoryItem(), &QAction::setChecked);
-  QObject::connect(history, &THistoryBox::OpenChanged, history,
-                   [](bool open) { RememberOpen(GameWindow::History, open); });
 }

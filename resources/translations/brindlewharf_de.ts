@@ -5,23 +5,22 @@
     <name>BankChart</name>
     <message>
         <source>Chart of the bank</source>
-        <translation>Verlauf der Bank</translation>
-    </message>
-    <message>
-        <source>1 hand</source>
-        <translation>1 Hand</translation>
-    </message>
-    <message>
-        <source>%1 hands</source>
-        <translation>%1 Hände</translation>
+        <translation>Verlauf des Guthabens</translation>
     </message>
     <message>
         <source>%1: started at %2, now %3, highest %4, lowest %5</source>
-        <translation>%1: Start mit %2, jetzt %3, höchstens %4, mindestens %5</translation>
+        <translation>%1: Start mit %2, jetzt %3, Höchststand %4, Tiefststand %5</translation>
     </message>
     <message>
         <source>hand %1</source>
         <translation>Hand %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 hand(s)</source>
+        <translation>
+            <numerusform>%1 Hand</numerusform>
+            <numerusform>%1 Hände</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -348,11 +347,11 @@
     </message>
     <message>
         <source>Bank at start</source>
-        <translation>Bank zu Beginn</translation>
+        <translation>Guthaben zu Beginn</translation>
     </message>
     <message>
         <source>Bank at end</source>
-        <translation>Bank am Ende</translation>
+        <translation>Guthaben am Ende</translation>
     </message>
     <message>
         <source>Ended</source>
@@ -915,10 +914,6 @@ KONTAKT ZU DEN ENTWICKLERN:
         <translation>Verloren, pleite</translation>
     </message>
     <message>
-        <source>$%1 below best</source>
-        <translation>$%1 unter dem Besten</translation>
-    </message>
-    <message>
         <source>As good as best</source>
         <translation>So gut wie das Beste</translation>
     </message>
@@ -984,11 +979,15 @@ KONTAKT ZU DEN ENTWICKLERN:
     </message>
     <message>
         <source>Bank</source>
-        <translation>Bank</translation>
+        <translation>Guthaben</translation>
     </message>
     <message>
         <source>Coach</source>
         <translation>Coach</translation>
+    </message>
+    <message>
+        <source>%1 below best</source>
+        <translation>%1 unter dem Besten</translation>
     </message>
 </context>
 <context>

@@ -8,20 +8,19 @@
         <translation>Gráfico del saldo</translation>
     </message>
     <message>
-        <source>1 hand</source>
-        <translation>1 mano</translation>
-    </message>
-    <message>
-        <source>%1 hands</source>
-        <translation>%1 manos</translation>
-    </message>
-    <message>
         <source>%1: started at %2, now %3, highest %4, lowest %5</source>
         <translation>%1: empezó en %2, ahora %3, máximo %4, mínimo %5</translation>
     </message>
     <message>
         <source>hand %1</source>
         <translation>mano %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 hand(s)</source>
+        <translation>
+            <numerusform>%1 mano</numerusform>
+            <numerusform>%1 manos</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -915,10 +914,6 @@ CONTACTAR CON LOS AUTORES:
         <translation>Perdida, en bancarrota</translation>
     </message>
     <message>
-        <source>$%1 below best</source>
-        <translation>$%1 por debajo del mejor</translation>
-    </message>
-    <message>
         <source>As good as best</source>
         <translation>Tan bueno como el mejor</translation>
     </message>
@@ -989,6 +984,10 @@ CONTACTAR CON LOS AUTORES:
     <message>
         <source>Coach</source>
         <translation>Coach</translation>
+    </message>
+    <message>
+        <source>%1 below best</source>
+        <translation>%1 bajo el mejor</translation>
     </message>
 </context>
 <context>

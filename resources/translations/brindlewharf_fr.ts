@@ -5,15 +5,7 @@
     <name>BankChart</name>
     <message>
         <source>Chart of the bank</source>
-        <translation>Courbe de la banque</translation>
-    </message>
-    <message>
-        <source>1 hand</source>
-        <translation>1 main</translation>
-    </message>
-    <message>
-        <source>%1 hands</source>
-        <translation>%1 mains</translation>
+        <translation>Courbe du capital</translation>
     </message>
     <message>
         <source>%1: started at %2, now %3, highest %4, lowest %5</source>
@@ -22,6 +14,13 @@
     <message>
         <source>hand %1</source>
         <translation>main %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 hand(s)</source>
+        <translation>
+            <numerusform>%1 main</numerusform>
+            <numerusform>%1 mains</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -348,11 +347,11 @@
     </message>
     <message>
         <source>Bank at start</source>
-        <translation>Banque au début</translation>
+        <translation>Capital au début</translation>
     </message>
     <message>
         <source>Bank at end</source>
-        <translation>Banque à la fin</translation>
+        <translation>Capital à la fin</translation>
     </message>
     <message>
         <source>Ended</source>
@@ -915,10 +914,6 @@ de Valets et de Quatre</translation>
         <translation>Perdu, ruiné</translation>
     </message>
     <message>
-        <source>$%1 below best</source>
-        <translation>$%1 sous le meilleur</translation>
-    </message>
-    <message>
         <source>As good as best</source>
         <translation>Aussi bon que le meilleur</translation>
     </message>
@@ -984,11 +979,15 @@ de Valets et de Quatre</translation>
     </message>
     <message>
         <source>Bank</source>
-        <translation>Banque</translation>
+        <translation>Capital</translation>
     </message>
     <message>
         <source>Coach</source>
         <translation>Coach</translation>
+    </message>
+    <message>
+        <source>%1 below best</source>
+        <translation>%1 sous le meilleur</translation>
     </message>
 </context>
 <context>
@@ -1091,34 +1090,34 @@ de Valets et de Quatre</translation>
     </message>
     <message>
         <source>The coach has not judged any of your draws yet. Open the coach (Ctrl+K) while you play: every draw it judges is kept here, and the ones that were not the best show where your money goes.</source>
-        <translation>Le coach n’a encore jugé aucun de vos écarts. Ouvrez le coach (Ctrl+K) pendant que vous jouez : chaque écart qu’il juge est gardé ici, et ceux qui n’étaient pas les meilleurs montrent où part votre argent.</translation>
+        <translation>Le coach n’a encore jugé aucun de vos écarts. Ouvrez le coach (Ctrl+K) pendant que vous jouez&#xa0;: chaque écart qu’il juge est gardé ici, et ceux qui n’étaient pas les meilleurs montrent où part votre argent.</translation>
     </message>
     <message>
         <source>The coach judged %1 of your draws, and every one was as good as the best. Nothing lost!</source>
-        <translation>Le coach a jugé %1 de vos écarts, et chacun valait le meilleur. Rien de perdu !</translation>
+        <translation>Le coach a jugé %1 de vos écarts, et chacun valait le meilleur. Rien de perdu&#xa0;!</translation>
     </message>
     <message>
         <source>The coach judged %1 of your draws. The ones that were not the best cost you %2 in all: %3 a hand on average, against the best draw every time.</source>
-        <translation>Le coach a jugé %1 de vos écarts. Ceux qui n’étaient pas les meilleurs vous ont coûté %2 en tout : %3 par main en moyenne, face au meilleur écart à chaque fois.</translation>
+        <translation>Le coach a jugé %1 de vos écarts. Ceux qui n’étaient pas les meilleurs vous ont coûté %2 en tout&#xa0;: %3 par main en moyenne, face au meilleur écart à chaque fois.</translation>
     </message>
     <message>
         <source>%1. %2: %3 over %4.</source>
-        <translation>%1. %2 : %3 sur %4.</translation>
+        <translation>%1. %2&#xa0;: %3 sur %4.</translation>
     </message>
     <message>
         <source>   The costliest, game %1, hand %2: dealt %3; you kept %4, the best hold keeps %5 (%6 below it).</source>
-        <translation>   La plus coûteuse, partie %1, main %2 : donne %3 ; vous avez gardé %4, le meilleur écart garde %5 (%6 en dessous).</translation>
+        <translation>   La plus coûteuse, partie %1, main %2&#xa0;: donne %3&#xa0;; vous avez gardé %4, le meilleur écart garde %5 (%6 en dessous).</translation>
     </message>
     <message>
         <source>Your three costliest leaks:</source>
-        <translation>Vos trois points faibles les plus coûteux :</translation>
+        <translation>Vos trois points faibles les plus coûteux&#xa0;:</translation>
     </message>
 </context>
 <context>
     <name>LifetimePage</name>
     <message>
         <source>%1, %2: %3</source>
-        <translation>%1, %2 : %3</translation>
+        <translation>%1, %2&#xa0;: %3</translation>
     </message>
     <message>
         <source>Lifetime figures</source>
@@ -1186,7 +1185,7 @@ de Valets et de Quatre</translation>
     </message>
     <message>
         <source>High card: %1</source>
-        <translation>Carte haute : %1</translation>
+        <translation>Carte haute&#xa0;: %1</translation>
     </message>
     <message numerus="yes">
         <source>%n hand(s)</source>
@@ -2114,11 +2113,11 @@ d&apos;aucune réclamation, d&apos;aucun dommage ni d&apos;aucune autre perte li
     </message>
     <message>
         <source>Your hand history could not be read, so it was put aside as %1 and a new one was started.</source>
-        <translation>Votre historique des mains était illisible : il a été mis de côté sous le nom %1 et un nouveau a été commencé.</translation>
+        <translation>Votre historique des mains était illisible&#xa0;: il a été mis de côté sous le nom %1 et un nouveau a été commencé.</translation>
     </message>
     <message>
         <source>The file kept for your hand history belonged to another program, so it was renamed %1 and a new hand history was started.</source>
-        <translation>Le fichier de votre historique des mains appartenait à un autre programme : il a été renommé %1 et un nouvel historique a été commencé.</translation>
+        <translation>Le fichier de votre historique des mains appartenait à un autre programme&#xa0;: il a été renommé %1 et un nouvel historique a été commencé.</translation>
     </message>
     <message>
         <source>Your hand history was written by a newer version of Brindlewharf. It is left as it is, and the hands of this run are kept only until you quit.</source>
@@ -2141,7 +2140,7 @@ d&apos;aucune réclamation, d&apos;aucun dommage ni d&apos;aucune autre perte li
     </message>
     <message>
         <source>%1&apos;s game of %2: %3, newest first</source>
-        <translation>Partie de %1 du %2 : %3, la plus récente en premier</translation>
+        <translation>Partie de %1 du %2&#xa0;: %3, la plus récente en premier</translation>
     </message>
     <message>
         <source>Hands of %1&apos;s game of %2, newest first</source>

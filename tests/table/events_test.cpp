@@ -2,14 +2,18 @@
 // cards turned and turned back, a refused draw, a draw, the Dealer's draw, the showdown, a New
 // Game, and a hand that empties the bank.
 #include <QLineEdit>
+#include <QSignalSpy>
 #include <algorithm>
 #include <sstream>
 
+#include "coach/coachbox.h"
+#include "coach/coachworker.h"
 #include "history/historybox.h"
 #include "history/recorder.h"
 #include "table/handevents.h"
 #include "table/mainform.h"
 #include "table/tablestate.h"
+#include "table/voice.h"
 #include "table/wiring.h"
 #include "tests/support/cardnames.h"
 #include "tests/table/tablefixture.h"
@@ -158,6 +162,38 @@ TEST_F(EventsTest, ARiggedGameInTheOrderItHappened) {
   EXPECT_EQ(kept.At(0).bank, 0);
   EXPECT_EQ(kept.At(0).Result(), DealerWins);
   EXPECT_TRUE(kept.At(0).bankrupt);
+}
+
+// The table wired whole, as the program wires it: what one listener says of a hand reaches the
+// others, the coach's verdict on a draw both the screen reader's voice and the hand history.
+TEST_F(EventsTest, TheCoachsVerdictReachesTheVoiceAndTheHistory) {
+  auto* coach = new TCoachBox(form);
+  auto* history = new THistoryBox(form);
+  WireTable(form, coach, history);
+  OpenTable();
+  form->show();
+  coach->show();
+  RigNextDeal(kAces, kKingHigh, kDraws);
+  ui->BetEdit->setText("10");
+  form->BetClick();
+  QSignalSpy ranked(Named<CoachWorker>(coach, "Worker"), &CoachWorker::Ranked);
+  RunDeal();
+  ASSERT_TRUE(ranked.wait(20'000));
+  // Keeping the Aces and throwing three is the coach's best hold; the player throws two.
+  for (int slot : {2, 3}) form->PlrCardBtnClick(slot);
+  QSignalSpy verdict(coach, &TCoachBox::Verdict);
+  form->DrawClick();
+  QCoreApplication::processEvents();
+  ASSERT_EQ(verdict.count(), 1);
+  // The fixture wired a table of its own first; this test's voice is the last one.
+  const auto* voice = form->findChildren<TableVoice*>().back();
+  EXPECT_TRUE(voice->News().contains(verdict.front().front().toString())) << voice->News().toStdString();
+  form->DlrDrawTimer();
+  form->DlrReplATimerTimer();
+  form->pickAwinnerTimer();
+  const HandHistory& kept = history->Recorder()->History();
+  ASSERT_EQ(kept.Count(), 1);
+  EXPECT_NE(kept.At(0).Call(), CoachCall::None) << "the history holds the coach's verdict";
 }
 
 }  // namespace
