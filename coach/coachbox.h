@@ -1,7 +1,8 @@
 #pragma once
 // The coach's window: while the player discards, the best three holds of the hand against the
-// Dealer's rule and how the cards turned so far compare; after the draw, a verdict; and a tally
-// of the game. Off until the player opens it, it never changes the table and saves nothing.
+// Dealer's rule and, once the player turns a card, how the cards turned compare; after the draw,
+// a verdict; and a tally of the game. Off until the player opens it, it never changes the table
+// and saves nothing. Built from layouts, so any language and scale fits.
 //
 // Wiring into the table:
 //   - DiscardBegins(PlrHand, CurrentBet) when the discard state begins (the tenth deal tick);
@@ -26,9 +27,11 @@
 #include "game/coach.h"
 #include "game/compare.h"
 
+class CoachModel;
 class CoachWorker;
 class QLabel;
 class QPushButton;
+class QTableView;
 
 class TCoachBox : public QDialog {
   Q_OBJECT
@@ -73,6 +76,10 @@ class TCoachBox : public QDialog {
   QString VerdictText(bool spoken) const;
   // Sets every text, picture and accessible name from the state; announces what changed.
   void ShowState();
+  // The table's columns as wide as their widest text at the bet, and the window the size its
+  // layout needs for every text whole at that width.
+  void FitColumns();
+  void FitWindow();
   void PlaceBesideTable();
 
   Phase phase_ = Phase::Idle;
@@ -83,14 +90,18 @@ class TCoachBox : public QDialog {
   CoachTally tally_;
   bool hintWanted_ = false;  // asked for before the holds were ranked
   bool hinted_ = false;      // this hand's best hold has been shown
+  bool turned_ = false;      // the player has turned a card this hand
   bool settled_ = false;
   Outcome outcome_ = Push;
   bool placed_ = false;
 
   CoachWorker* worker_;
+  CoachModel* model_;
   std::array<QLabel*, 5> cards_{};
-  std::array<QLabel*, 3> holds_{};
-  QLabel* reason_;
+  QTableView* holds_;
+  QLabel* note_;    // the figures' precision, or what the coach is doing
+  QLabel* reason_;  // why the best hold is best
+  QLabel* edge_;    // the House's edge, and which hold loses least
   QLabel* yourHold_;
   QLabel* verdict_;
   QLabel* tallyLabel_;
