@@ -67,7 +67,7 @@ void Show(QLabel* label, const QString& text, const QString& spoken, bool announ
 }  // namespace
 
 TCoachBox::TCoachBox(QWidget* table)
-    : QDialog(table), worker_(new CoachWorker(this)), model_(new CoachModel(this)) {
+    : SideWindow(table, GameWindow::Coach, false), worker_(new CoachWorker(this)), model_(new CoachModel(this)) {
   setObjectName("TCoachBox");
   setWindowTitle(tr("Coach"));
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
@@ -286,26 +286,10 @@ void TCoachBox::GiveHint() {
   emit HintGiven(ranked_.front().discards);
 }
 
-void TCoachBox::Toggle() {
-  if (isVisible()) {
-    close();
-    return;
-  }
-  show();
-  if (parentWidget()) parentWidget()->window()->activateWindow();
-}
-
 void TCoachBox::showEvent(QShowEvent* e) {
-  QDialog::showEvent(e);
-  PlaceBesideTable();
+  SideWindow::showEvent(e);
   Analyse();
   ShowState();
-  emit OpenChanged(true);
-}
-
-void TCoachBox::hideEvent(QHideEvent* e) {
-  QDialog::hideEvent(e);
-  emit OpenChanged(false);
 }
 
 void TCoachBox::HoldsRanked(const std::vector<HoldOdds>& holds) {
@@ -320,42 +304,17 @@ void TCoachBox::Analyse() {
     worker_->Start(hand_);
 }
 
-void TCoachBox::PlaceBesideTable() {
-  // Beside the table, its top edge level with the table's: right of it if the screen has room,
-  // else left, else below. On a screen too small for any of those, clear of the player's cards.
-  if (placed_ || !parentWidget()) return;
-  placed_ = true;
-  if (MoveToPlayersPlace(this, GameWindow::Coach)) return;
-  QWidget* tableWindow = parentWidget()->window();
-  const QRect table = tableWindow->frameGeometry();
-  const QScreen* screen = tableWindow->screen();
-  if (!screen) return;
-  const QRect room = screen->availableGeometry();
-  // Before the window manager has framed the coach, take its frame to be the table's.
-  const QMargins frame(
-      tableWindow->geometry().left() - table.left(), tableWindow->geometry().top() - table.top(),
-      table.right() - tableWindow->geometry().right(), table.bottom() - tableWindow->geometry().bottom());
+void TCoachBox::PlaceWhenNoRoom(const QRect& room, const QRect& table, const QMargins& frame) {
   const QSize outer = size().grownBy(frame);
-  const int gap = 2;
-  auto fits = [&](const QPoint& at) { return room.contains(QRect(at, outer)); };
-  const QPoint right(table.right() + 1 + gap, table.top()),
-      left(table.left() - gap - outer.width(), table.top()), below(table.left(), table.bottom() + 1 + gap);
-  // The places are the frame's; the window manager frames the client, so that is what is placed.
-  const auto place = [&](const QPoint& frameAt) {
-    setGeometry(QRect(frameAt + QPoint(frame.left(), frame.top()), size()));
-  };
-  for (const QPoint& at : {right, left, below})
-    if (fits(at)) return place(at);
-
   QRect cards;
   for (int i = 0; i < 5; ++i)
-    if (const QWidget* card = tableWindow->findChild<QWidget*>(QStringLiteral("PlrCard%1").arg(i)))
+    if (const QWidget* card = parentWidget()->window()->findChild<QWidget*>(QStringLiteral("PlrCard%1").arg(i)))
       cards |= QRect(card->mapToGlobal(QPoint(0, 0)), card->size());
   const int x = std::clamp(table.right() - outer.width(), room.left(), room.right() - outer.width() + 1);
   int y = room.top();
   if (cards.isValid() && QRect(QPoint(x, y), outer).intersects(cards))
-    y = std::min(cards.bottom() + 1 + gap, room.bottom() - outer.height() + 1);
-  place(QPoint(x, y));
+    y = std::min(cards.bottom() + 3, room.bottom() - outer.height() + 1);
+  setGeometry(QRect(QPoint(x, y) + QPoint(frame.left(), frame.top()), size()));
 }
 
 QString TCoachBox::VerdictText(bool spoken) const {

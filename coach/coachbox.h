@@ -14,10 +14,10 @@
 // Call all four whether or not the window is open: the coach ranks holds only while it is open,
 // and starts at once if it is opened in the middle of a discard.
 // The Game menu's "Coach" item (Ctrl+K) calls Toggle(); OpenChanged() keeps a check mark on it in
-// step. In the coach's own window Ctrl+K and Escape close it again, so leave the item's shortcut
+// step (see SideWindow). In the coach's own window Ctrl+K and Escape close it again, so leave the item's shortcut
 // to the table window (its default context), or the two would clash.
 
-#include <QDialog>
+#include "platform/sidewindow.h"
 #include <array>
 #include <cstdint>
 #include <string>
@@ -33,7 +33,7 @@ class QLabel;
 class QPushButton;
 class QTableView;
 
-class TCoachBox : public QDialog {
+class TCoachBox : public SideWindow {
   Q_OBJECT
  public:
   explicit TCoachBox(QWidget* table = nullptr);
@@ -44,15 +44,11 @@ class TCoachBox : public QDialog {
   void HandSettled(Outcome outcome);
   void NewGame();
 
-  void Toggle();
-  bool IsOpen() const { return isVisible(); }
-
  public slots:
   // Shows the best hold as soon as the holds are ranked (at once if they are).
   void Hint();
 
  signals:
-  void OpenChanged(bool open);
   // The best hold's discards, for the table to turn its cards to.
   void HintGiven(const SlotFlags& bestHold);
   // The verdict on a draw as a screen reader should say it, after each draw while open.
@@ -65,7 +61,8 @@ class TCoachBox : public QDialog {
 
  protected:
   void showEvent(QShowEvent* e) override;
-  void hideEvent(QHideEvent* e) override;
+  // On a screen with no room beside the table: clear of the player's cards.
+  void PlaceWhenNoRoom(const QRect& room, const QRect& table, const QMargins& frame) override;
 
  private:
   enum class Phase { Idle, Discarding, Drawn };
@@ -80,7 +77,6 @@ class TCoachBox : public QDialog {
   // layout needs for every text whole at that width.
   void FitColumns();
   void FitWindow();
-  void PlaceBesideTable();
 
   Phase phase_ = Phase::Idle;
   Hand hand_{};
@@ -93,7 +89,6 @@ class TCoachBox : public QDialog {
   bool turned_ = false;      // the player has turned a card this hand
   bool settled_ = false;
   Outcome outcome_ = Push;
-  bool placed_ = false;
 
   CoachWorker* worker_;
   CoachModel* model_;

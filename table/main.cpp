@@ -54,7 +54,6 @@ int main(int argc, char** argv) {
     // opens them.
     auto* coach = new TCoachBox(MainForm);
     auto* history = new THistoryBox(MainForm);
-    KeepPlayersPlace(coach, GameWindow::Coach);
     WireTable(MainForm, coach, history);
     ReopenWhenTheGameStarts(MainForm, coach, history);
     // Every hand goes to the player's hand history, opened on a thread of its own a second after

@@ -6,7 +6,6 @@
 #include "game/drawrule.h"
 #include "history/historybox.h"
 #include "history/recorder.h"
-#include "platform/settings.h"
 #include "stats/gamestats.h"
 #include "table/handevents.h"
 #include "table/mainform.h"
@@ -64,8 +63,6 @@ void WireCoach(TMainForm* table, TCoachBox* coach) {
   QObject::connect(coach, &TCoachBox::HintGiven, table, &TMainForm::TurnCardsTo);
   QObject::connect(table->CoachItem(), &QAction::triggered, coach, &TCoachBox::Toggle);
   QObject::connect(coach, &TCoachBox::OpenChanged, table->CoachItem(), &QAction::setChecked);
-  QObject::connect(coach, &TCoachBox::OpenChanged, coach,
-                   [](bool open) { RememberOpen(GameWindow::Coach, open); });
 }
 
 void WireHistory(TMainForm* table, THistoryBox* history) {
