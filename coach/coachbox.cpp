@@ -67,7 +67,9 @@ void Show(QLabel* label, const QString& text, const QString& spoken, bool announ
 }  // namespace
 
 TCoachBox::TCoachBox(QWidget* table)
-    : SideWindow(table, GameWindow::Coach, false), worker_(new CoachWorker(this)), model_(new CoachModel(this)) {
+    : SideWindow(table, GameWindow::Coach, false),
+      worker_(new CoachWorker(this)),
+      model_(new CoachModel(this)) {
   setObjectName("TCoachBox");
   setWindowTitle(tr("Coach"));
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
@@ -226,7 +228,7 @@ void TCoachBox::DiscardBegins(const Hand& dealt, std::int32_t bet) {
   bet_ = bet;
   discards_ = {};
   ranked_.clear();
-  hintWanted_ = hinted_ = settled_ = turned_ = false;
+  hintWanted_ = hinted_ = settled_ = turned_ = tellBest_ = false;
   FitColumns();
   Analyse();
   ShowState();
@@ -265,7 +267,7 @@ void TCoachBox::NewGame() {
   phase_ = Phase::Idle;
   ranked_.clear();
   tally_ = {};
-  hintWanted_ = hinted_ = settled_ = turned_ = false;
+  hintWanted_ = hinted_ = settled_ = turned_ = tellBest_ = false;
   ShowState();
 }
 
@@ -283,18 +285,39 @@ void TCoachBox::Hint() {
 void TCoachBox::GiveHint() {
   hintWanted_ = false;
   hinted_ = true;
-  emit HintGiven(ranked_.front().discards);
+  const SlotFlags best = ranked_.front().discards;
+  const bool already = discards_ == best;
+  emit HintGiven(best);
+  const QString hold = CoachWords::WholeHoldWords(hand_, best);
+  emit Said(already ? tr("Your cards already stand as the coach's best hold: %1.").arg(hold)
+                    : tr("The coach set its best hold: %1.").arg(hold));
 }
 
 void TCoachBox::showEvent(QShowEvent* e) {
   SideWindow::showEvent(e);
   Analyse();
   ShowState();
+  tellBest_ = phase_ == Phase::Discarding && ranked_.empty();
+  if (phase_ == Phase::Discarding && !ranked_.empty()) {
+    emit Said(
+        tr("Coach open. Best hold: %1.").arg(CoachWords::WholeHoldWords(hand_, ranked_.front().discards)));
+  } else {
+    emit Said(tellBest_ ? tr("Coach open, working out the odds.") : tr("Coach open."));
+  }
+}
+
+void TCoachBox::hideEvent(QHideEvent* e) {
+  SideWindow::hideEvent(e);
+  tellBest_ = false;
+  emit Said(tr("Coach closed."));
 }
 
 void TCoachBox::HoldsRanked(const std::vector<HoldOdds>& holds) {
   ranked_ = holds;
   ShowState();
+  if (tellBest_ && isVisible() && !ranked_.empty())
+    emit Said(tr("Coach's best hold: %1.").arg(CoachWords::WholeHoldWords(hand_, ranked_.front().discards)));
+  tellBest_ = false;
   if (hintWanted_) GiveHint();
 }
 
@@ -308,7 +331,8 @@ void TCoachBox::PlaceWhenNoRoom(const QRect& room, const QRect& table, const QMa
   const QSize outer = size().grownBy(frame);
   QRect cards;
   for (int i = 0; i < 5; ++i)
-    if (const QWidget* card = parentWidget()->window()->findChild<QWidget*>(QStringLiteral("PlrCard%1").arg(i)))
+    if (const QWidget* card =
+            parentWidget()->window()->findChild<QWidget*>(QStringLiteral("PlrCard%1").arg(i)))
       cards |= QRect(card->mapToGlobal(QPoint(0, 0)), card->size());
   const int x = std::clamp(table.right() - outer.width(), room.left(), room.right() - outer.width() + 1);
   int y = room.top();

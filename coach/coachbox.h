@@ -14,10 +14,9 @@
 // Call all four whether or not the window is open: the coach ranks holds only while it is open,
 // and starts at once if it is opened in the middle of a discard.
 // The Game menu's "Coach" item (Ctrl+K) calls Toggle(); OpenChanged() keeps a check mark on it in
-// step (see SideWindow). In the coach's own window Ctrl+K and Escape close it again, so leave the item's shortcut
-// to the table window (its default context), or the two would clash.
+// step (see SideWindow). In the coach's own window Ctrl+K and Escape close it again, so leave the item's
+// shortcut to the table window (its default context), or the two would clash.
 
-#include "platform/sidewindow.h"
 #include <array>
 #include <cstdint>
 #include <string>
@@ -26,6 +25,7 @@
 #include "game/cards.h"
 #include "game/coach.h"
 #include "game/compare.h"
+#include "platform/sidewindow.h"
 
 class CoachModel;
 class CoachWorker;
@@ -58,9 +58,13 @@ class TCoachBox : public SideWindow {
   // cannot be told from the best has fallen nowhere; and the best hold's discards. Only for a
   // draw the coach had ranked.
   void DrawJudged(std::int32_t place, double dollarsBelow, const SlotFlags& bestHold);
+  // What a screen reader should hear of the coach itself: that it opened, with its best hold once
+  // it has one; that it closed; the whole hold a hint set.
+  void Said(const QString& spoken);
 
  protected:
   void showEvent(QShowEvent* e) override;
+  void hideEvent(QHideEvent* e) override;
   // On a screen with no room beside the table: clear of the player's cards.
   void PlaceWhenNoRoom(const QRect& room, const QRect& table, const QMargins& frame) override;
 
@@ -87,6 +91,7 @@ class TCoachBox : public SideWindow {
   bool hintWanted_ = false;  // asked for before the holds were ranked
   bool hinted_ = false;      // this hand's best hold has been shown
   bool turned_ = false;      // the player has turned a card this hand
+  bool tellBest_ = false;    // opened in a discard before the holds were ranked: say the best when they are
   bool settled_ = false;
   Outcome outcome_ = Push;
 

@@ -45,6 +45,13 @@ QString CoachWords::HoldWords(const Hand& hand, const SlotFlags& discards) {
   return DiscardCount(discards) == 0 ? tr("stand pat") : tr("throw %1").arg(ThrowWords(hand, discards));
 }
 
+QString CoachWords::WholeHoldWords(const Hand& hand, const SlotFlags& discards) {
+  if (DiscardCount(discards) == 0) return tr("stand pat");
+  SlotFlags kept{};
+  for (int slot = 0; slot < 5; ++slot) kept[slot] = discards[slot] == 1 ? 0 : 1;
+  return tr("keep %1 and throw %2").arg(ThrowWords(hand, kept), ThrowWords(hand, discards));
+}
+
 QString CoachWords::Percent(double chance, double error) {
   return ::Percent(100 * chance, 100 * error < 1 ? 1 : 0);
 }

@@ -19,6 +19,9 @@ class CoachWords {
   static QString ThrowWords(const Hand& hand, const SlotFlags& discards);
   // What to do, in words: "throw the Ten of Diamonds", or "stand pat".
   static QString HoldWords(const Hand& hand, const SlotFlags& discards);
+  // The whole hold: "keep the Ace of Hearts and the Ace of Diamonds and throw the Seven of
+  // Clubs", or "stand pat".
+  static QString WholeHoldWords(const Hand& hand, const SlotFlags& discards);
 
   // A chance in percent, to a tenth only where its error is below a whole one.
   static QString Percent(double chance, double error);

@@ -41,6 +41,7 @@ void WireTable(TMainForm* table, TCoachBox* coach, THistoryBox* history) {
   if (coach) {
     WireCoach(table, coach);
     QObject::connect(coach, &TCoachBox::Verdict, voice, &TableVoice::Say);
+    QObject::connect(coach, &TCoachBox::Said, voice, &TableVoice::Say);
   }
   if (history) WireHistory(table, history);
   if (coach && history)

@@ -1775,6 +1775,38 @@ nicht für Ansprüche, Schäden oder andere Verluste, die aus seiner Nutzung ode
         <source>win %1 on average</source>
         <translation>im Schnitt %1 Gewinn</translation>
     </message>
+    <message>
+        <source>Your cards already stand as the coach&apos;s best hold: %1.</source>
+        <translation>Ihre Karten liegen schon wie der beste Tausch des Coachs: %1.</translation>
+    </message>
+    <message>
+        <source>The coach set its best hold: %1.</source>
+        <translation>Der Coach hat seinen besten Tausch eingestellt: %1.</translation>
+    </message>
+    <message>
+        <source>Coach open. Best hold: %1.</source>
+        <translation>Coach geöffnet. Bester Tausch: %1.</translation>
+    </message>
+    <message>
+        <source>Coach open, working out the odds.</source>
+        <translation>Coach geöffnet, die Chancen werden berechnet.</translation>
+    </message>
+    <message>
+        <source>Coach open.</source>
+        <translation>Coach geöffnet.</translation>
+    </message>
+    <message>
+        <source>Coach closed.</source>
+        <translation>Coach geschlossen.</translation>
+    </message>
+    <message>
+        <source>Coach&apos;s best hold: %1.</source>
+        <translation>Bester Tausch des Coachs: %1.</translation>
+    </message>
+    <message>
+        <source>keep %1 and throw %2</source>
+        <translation>%1 behalten und %2 ablegen</translation>
+    </message>
 </context>
 <context>
     <name>TDecks</name>

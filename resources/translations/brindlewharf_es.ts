@@ -1775,6 +1775,38 @@ reclamación, daño u otra pérdida que se derive de su uso o de su comercio.&lt
         <source>win %1 on average</source>
         <translation>gana %1 de media</translation>
     </message>
+    <message>
+        <source>Your cards already stand as the coach&apos;s best hold: %1.</source>
+        <translation>Sus cartas ya están como el mejor descarte del coach: %1.</translation>
+    </message>
+    <message>
+        <source>The coach set its best hold: %1.</source>
+        <translation>El coach ha puesto su mejor descarte: %1.</translation>
+    </message>
+    <message>
+        <source>Coach open. Best hold: %1.</source>
+        <translation>Coach abierto. Mejor descarte: %1.</translation>
+    </message>
+    <message>
+        <source>Coach open, working out the odds.</source>
+        <translation>Coach abierto, calculando las probabilidades.</translation>
+    </message>
+    <message>
+        <source>Coach open.</source>
+        <translation>Coach abierto.</translation>
+    </message>
+    <message>
+        <source>Coach closed.</source>
+        <translation>Coach cerrado.</translation>
+    </message>
+    <message>
+        <source>Coach&apos;s best hold: %1.</source>
+        <translation>Mejor descarte del coach: %1.</translation>
+    </message>
+    <message>
+        <source>keep %1 and throw %2</source>
+        <translation>quedarse con %1 y tirar %2</translation>
+    </message>
 </context>
 <context>
     <name>TDecks</name>

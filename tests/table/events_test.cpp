@@ -1,6 +1,7 @@
 // What the hand cycle tells its listeners, in order, over a rigged game: a refused bet, a deal,
 // cards turned and turned back, a refused draw, a draw, the Dealer's draw, the showdown, a New
 // Game, and a hand that empties the bank.
+#include <QAction>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <algorithm>
@@ -165,29 +166,43 @@ TEST_F(EventsTest, ARiggedGameInTheOrderItHappened) {
 }
 
 // The table wired whole, as the program wires it: what one listener says of a hand reaches the
-// others, the coach's verdict on a draw both the screen reader's voice and the hand history.
-TEST_F(EventsTest, TheCoachsVerdictReachesTheVoiceAndTheHistory) {
+// others. The coach opened by key says so and, once it knows, its best hold; H sets that hold and
+// says it whole; the verdict on the draw reaches both the screen reader's voice and the history.
+TEST_F(EventsTest, TheCoachIsHeardAndItsVerdictKept) {
   auto* coach = new TCoachBox(form);
   auto* history = new THistoryBox(form);
   WireTable(form, coach, history);
   OpenTable();
   form->show();
-  coach->show();
   RigNextDeal(kAces, kKingHigh, kDraws);
   ui->BetEdit->setText("10");
   form->BetClick();
-  QSignalSpy ranked(Named<CoachWorker>(coach, "Worker"), &CoachWorker::Ranked);
   RunDeal();
-  ASSERT_TRUE(ranked.wait(20'000));
-  // Keeping the Aces and throwing three is the coach's best hold; the player throws two.
-  for (int slot : {2, 3}) form->PlrCardBtnClick(slot);
-  QSignalSpy verdict(coach, &TCoachBox::Verdict);
-  form->DrawClick();
-  QCoreApplication::processEvents();
-  ASSERT_EQ(verdict.count(), 1);
   // The fixture wired a table of its own first; this test's voice is the last one.
   const auto* voice = form->findChildren<TableVoice*>().back();
-  EXPECT_TRUE(voice->News().contains(verdict.front().front().toString())) << voice->News().toStdString();
+  const auto heard = [&] {
+    QCoreApplication::processEvents();
+    return voice->News();
+  };
+  const QString aces =
+      "keep the Ace of Hearts and the Ace of Diamonds and throw the Seven of Clubs, the Four of Spades and "
+      "the Deuce of Hearts.";
+  EXPECT_TRUE(heard().startsWith("Dealt: Pair of Aces"));
+  QSignalSpy ranked(Named<CoachWorker>(coach, "Worker"), &CoachWorker::Ranked);
+  form->CoachItem()->trigger();
+  EXPECT_EQ(heard(), "Coach open, working out the odds.");
+  ASSERT_TRUE(ranked.wait(20'000));
+  EXPECT_EQ(heard(), "Coach's best hold: " + aces);
+  emit form->HintAsked();
+  EXPECT_EQ(heard(), "The coach set its best hold: " + aces) << "the cards it turned are said at once";
+  emit form->HintAsked();
+  EXPECT_EQ(heard(), "Your cards already stand as the coach's best hold: " + aces);
+
+  form->PlrCardBtnClick(4);  // the player keeps the Deuce: two thrown, not the best
+  QSignalSpy verdict(coach, &TCoachBox::Verdict);
+  form->DrawClick();
+  ASSERT_EQ(verdict.count(), 1);
+  EXPECT_TRUE(heard().contains(verdict.front().front().toString())) << voice->News().toStdString();
   form->DlrDrawTimer();
   form->DlrReplATimerTimer();
   form->pickAwinnerTimer();
