@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QSaveFile>
 #include <QScreen>
+#include <QScrollBar>
 #include <QShortcut>
 #include <QStringList>
 #include <QTabWidget>
@@ -99,12 +100,17 @@ THistoryBox::THistoryBox(QWidget* table)
       {HistoryModel::tr("Loss, bankrupt")},
       {money},
       {HistoryModel::tr("%1 below best").arg(DollarsAndCents(999.99)), HistoryModel::tr("As good as best")}};
+  int columns = 0;
   for (int c = 0; c < HistoryModel::ColumnCount; ++c) {
     int width = widthOf(model_->headerData(c, Qt::Horizontal).toString());
     for (const QString& sample : samples[c]) width = std::max(width, widthOf(sample));
     view_->horizontalHeader()->resizeSection(c, width);
+    columns += width;
   }
   view_->horizontalHeader()->setStretchLastSection(true);
+  // Wide enough for every column whole in any language, where the screen lets it be.
+  const int margins = 2 * view_->frameWidth() + view_->verticalScrollBar()->sizeHint().width() + 64;
+  resize(std::max(width(), columns + margins), height());
 
   auto* felt = new QFrame(this);
   felt->setObjectName("CardsPanl");

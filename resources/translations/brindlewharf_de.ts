@@ -987,7 +987,7 @@ KONTAKT ZU DEN ENTWICKLERN:
     </message>
     <message>
         <source>%1 below best</source>
-        <translation>%1 unter dem Besten</translation>
+        <translation>%1 weniger</translation>
     </message>
 </context>
 <context>

@@ -987,7 +987,7 @@ CONTACTAR CON LOS AUTORES:
     </message>
     <message>
         <source>%1 below best</source>
-        <translation>%1 bajo el mejor</translation>
+        <translation>%1 menos</translation>
     </message>
 </context>
 <context>

@@ -987,7 +987,7 @@ de Valets et de Quatre</translation>
     </message>
     <message>
         <source>%1 below best</source>
-        <translation>%1 sous le meilleur</translation>
+        <translation>%1 de moins</translation>
     </message>
 </context>
 <context>
