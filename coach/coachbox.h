@@ -1,7 +1,8 @@
 #pragma once
 // The coach's window: while the player discards, the best three holds of the hand against the
-// Dealer's rule and how the cards turned so far compare; after the draw, a verdict; and a tally
-// of the game. Off until the player opens it, it never changes the table and saves nothing.
+// Dealer's rule and, once the player turns a card, how the cards turned compare; after the draw,
+// a verdict; and a tally of the game. Off until the player opens it, it never changes the table
+// and saves nothing. Built from layouts, so any language and scale fits.
 //
 // Wiring into the table:
 //   - DiscardBegins(PlrHand, CurrentBet) when the discard state begins (the tenth deal tick);
@@ -13,10 +14,9 @@
 // Call all four whether or not the window is open: the coach ranks holds only while it is open,
 // and starts at once if it is opened in the middle of a discard.
 // The Game menu's "Coach" item (Ctrl+K) calls Toggle(); OpenChanged() keeps a check mark on it in
-// step. In the coach's own window Ctrl+K and Escape close it again, so leave the item's shortcut
-// to the table window (its default context), or the two would clash.
+// step (see SideWindow). In the coach's own window Ctrl+K and Escape close it again, so leave the item's
+// shortcut to the table window (its default context), or the two would clash.
 
-#include <QDialog>
 #include <array>
 #include <cstdint>
 #include <string>
@@ -25,12 +25,15 @@
 #include "game/cards.h"
 #include "game/coach.h"
 #include "game/compare.h"
+#include "platform/sidewindow.h"
 
+class CoachModel;
 class CoachWorker;
 class QLabel;
 class QPushButton;
+class QTableView;
 
-class TCoachBox : public QDialog {
+class TCoachBox : public SideWindow {
   Q_OBJECT
  public:
   explicit TCoachBox(QWidget* table = nullptr);
@@ -41,15 +44,11 @@ class TCoachBox : public QDialog {
   void HandSettled(Outcome outcome);
   void NewGame();
 
-  void Toggle();
-  bool IsOpen() const { return isVisible(); }
-
  public slots:
   // Shows the best hold as soon as the holds are ranked (at once if they are).
   void Hint();
 
  signals:
-  void OpenChanged(bool open);
   // The best hold's discards, for the table to turn its cards to.
   void HintGiven(const SlotFlags& bestHold);
   // The verdict on a draw as a screen reader should say it, after each draw while open.
@@ -59,10 +58,15 @@ class TCoachBox : public QDialog {
   // cannot be told from the best has fallen nowhere; and the best hold's discards. Only for a
   // draw the coach had ranked.
   void DrawJudged(std::int32_t place, double dollarsBelow, const SlotFlags& bestHold);
+  // What a screen reader should hear of the coach itself: that it opened, with its best hold once
+  // it has one; that it closed; the whole hold a hint set.
+  void Said(const QString& spoken);
 
  protected:
   void showEvent(QShowEvent* e) override;
   void hideEvent(QHideEvent* e) override;
+  // On a screen with no room beside the table: clear of the player's cards.
+  void PlaceWhenNoRoom(const QRect& room, const QRect& table, const QMargins& frame) override;
 
  private:
   enum class Phase { Idle, Discarding, Drawn };
@@ -73,7 +77,10 @@ class TCoachBox : public QDialog {
   QString VerdictText(bool spoken) const;
   // Sets every text, picture and accessible name from the state; announces what changed.
   void ShowState();
-  void PlaceBesideTable();
+  // The table's columns as wide as their widest text at the bet, and the window the size its
+  // layout needs for every text whole at that width.
+  void FitColumns();
+  void FitWindow();
 
   Phase phase_ = Phase::Idle;
   Hand hand_{};
@@ -83,14 +90,18 @@ class TCoachBox : public QDialog {
   CoachTally tally_;
   bool hintWanted_ = false;  // asked for before the holds were ranked
   bool hinted_ = false;      // this hand's best hold has been shown
+  bool turned_ = false;      // the player has turned a card this hand
+  bool tellBest_ = false;    // opened in a discard before the holds were ranked: say the best when they are
   bool settled_ = false;
   Outcome outcome_ = Push;
-  bool placed_ = false;
 
   CoachWorker* worker_;
+  CoachModel* model_;
   std::array<QLabel*, 5> cards_{};
-  std::array<QLabel*, 3> holds_{};
-  QLabel* reason_;
+  QTableView* holds_;
+  QLabel* note_;    // the figures' precision, or what the coach is doing
+  QLabel* reason_;  // why the best hold is best
+  QLabel* edge_;    // the House's edge, and which hold loses least
   QLabel* yourHold_;
   QLabel* verdict_;
   QLabel* tallyLabel_;

@@ -175,61 +175,93 @@ struct Hold {
   }
 };
 
-// The deals' figures: per hold, the sums of the chances to win and push and of the squared
-// value; per pair of holds, the sums of the difference of their values and of its square over the
-// deals both met.
-struct Sums {
-  std::size_t holds = 0;
-  std::vector<double> deals, win, push, valueSquared;
-  std::vector<double> pairDeals, gap, gapSquared;  // [a * holds + b], a < b
+// The sums of a series of values and of their squares.
+struct Series {
+  double n = 0, sum = 0, squares = 0;
+  bool everyDraw = false;  // of deals that counted every draw of the player
 
-  explicit Sums(std::size_t h = 0)
-      : holds(h),
-        deals(h),
-        win(h),
-        push(h),
-        valueSquared(h),
-        pairDeals(h * h),
-        gap(h * h),
-        gapSquared(h * h) {}
-
-  Sums& operator+=(const Sums& o) {
-    for (std::size_t i = 0; i < holds; ++i)
-      deals[i] += o.deals[i], win[i] += o.win[i], push[i] += o.push[i], valueSquared[i] += o.valueSquared[i];
-    for (std::size_t i = 0; i < holds * holds; ++i)
-      pairDeals[i] += o.pairDeals[i], gap[i] += o.gap[i], gapSquared[i] += o.gapSquared[i];
-    return *this;
+  void Add(double x) {
+    n += 1;
+    sum += x;
+    squares += x * x;
   }
-
-  double Value(std::size_t h) const { return (2 * win[h] + push[h]) / deals[h] - 1; }
-
-  // The variance of the mean value of h.
-  double ValueVariance(std::size_t h) const {
-    if (deals[h] < 2) return 1;
-    const double mean = Value(h);
-    return std::max(valueSquared[h] / deals[h] - mean * mean, 1e-12) / (deals[h] - 1);
+  double Mean() const { return n > 0 ? sum / n : 0; }
+  // Two standard errors of the mean; as wide as a gap can be while nothing is known.
+  double Error() const {
+    if (n < 2) return 2;
+    const double mean = sum / n;
+    return 2 * std::sqrt(std::max(squares / n - mean * mean, 0.0) / (n - 1));
   }
-
-  // Two standard errors of the mean difference between the values of a and b.
-  double GapError(std::size_t a, std::size_t b) const {
-    if (a == b) return 0;
-    const std::size_t i = a < b ? a * holds + b : b * holds + a;
-    const double n = pairDeals[i];
-    if (n < 2) return 1;
-    const double mean = gap[i] / n;
-    const double variance = std::max(gapSquared[i] / n - mean * mean, 0.0) * n / (n - 1);
-    return 2 * std::sqrt(variance / n);
-  }
+  Series Negated() const { return {n, -sum, squares, everyDraw}; }
 };
 
-// The deals are cut into a fixed number of blocks, each with its own stream of the generator,
-// so that the figures are the same whichever thread plays which block.
-constexpr int kBlocks = 16;
+// Every deal shuffles the places of as many unseen cards as the most a deal can take: the
+// Dealer's five and up to four draws, then the player's draws when one draw is dealt. So a deal
+// is the same whichever holds meet it.
+constexpr int kReach = 13;
 
-// The exact deals every contender meets; the rest go to the closest, as many as the gaps need
-// for an error a little inside the precision promised.
-constexpr std::int64_t kFirstRound = 5'000;
-constexpr double kAimedPrecision = 0.9 * kCoachPrecision;
+// A deal: the places in unseen of its cards in the order they are taken, the Dealer's first.
+struct Deal {
+  std::vector<int> deck;
+  int taken = 0;            // the Dealer's five and its draws
+  std::uint32_t against{};  // the Dealer's final hand
+};
+
+void NextDeal(Generator& random, const std::vector<CardCode>& unseen, Deal& deal) {
+  const int m = static_cast<int>(unseen.size());
+  std::vector<int>& deck = deal.deck;
+  for (int i = 0; i < kReach; ++i)
+    std::swap(deck[i], deck[i + static_cast<int>(random.Below(static_cast<std::uint32_t>(m - i)))]);
+  const Hand dealer{unseen[deck[0]], unseen[deck[1]], unseen[deck[2]], unseen[deck[3]], unseen[deck[4]]};
+  HandRank rank;
+  RankHistogram counts;
+  EvaluateHand(dealer, rank, counts);
+  const SlotFlags keeps = DealerKeeps(dealer, rank);
+  Cards final;
+  deal.taken = 5;
+  for (int slot = 0; slot < 5; ++slot) {
+    if (keeps[slot] == 1)
+      final.Add(dealer[slot]);
+    else
+      final.Add(unseen[deck[deal.taken++]]);
+  }
+  deal.against = final.Key();
+}
+
+// The Dealer's cards of a deal as the subsets a hold's runs are kept by: for each size up to
+// most, every set of that many of them, as its index among the sets of unseen's places.
+struct DealerSets {
+  std::array<std::vector<std::int64_t>, 5> subsets;
+
+  void Build(const Deal& deal, int most) {
+    std::array<int, 9> gone{};
+    const int taken = deal.taken;
+    std::copy_n(deal.deck.begin(), taken, gone.begin());
+    std::sort(gone.begin(), gone.begin() + taken);
+    subsets[0].assign(1, 0);  // the empty set: every draw
+    for (int k = 1; k <= 4; ++k) subsets[k].clear();
+    std::array<std::int64_t, 9> one{}, two{}, three{}, four{};  // C(gone[i], k) for k = 1..4
+    for (int i = 0; i < taken; ++i) {
+      one[i] = kChoose.c[gone[i]][1];
+      two[i] = kChoose.c[gone[i]][2];
+      three[i] = kChoose.c[gone[i]][3];
+      four[i] = kChoose.c[gone[i]][4];
+    }
+    for (int a = 0; a < taken; ++a) {
+      subsets[1].push_back(one[a]);
+      if (most < 2) continue;
+      for (int b = a + 1; b < taken; ++b) {
+        subsets[2].push_back(one[a] + two[b]);
+        if (most < 3) continue;
+        for (int c = b + 1; c < taken; ++c) {
+          subsets[3].push_back(one[a] + two[b] + three[c]);
+          if (most < 4) continue;
+          for (int d = c + 1; d < taken; ++d) subsets[4].push_back(one[a] + two[b] + three[c] + four[d]);
+        }
+      }
+    }
+  }
+};
 
 // The first place in the ascending run of n keys whose key is not below key; without branches,
 // as the runs are searched far too often for the processor to guess the way.
@@ -242,207 +274,449 @@ const std::uint32_t* FirstNotBelow(const std::uint32_t* run, std::int64_t n, std
   return run + (*run < key);
 }
 
-// Plays trials Dealer hands against the holds picked, adding to sums. With exact set, every draw
-// of the player is counted for each Dealer hand (the holds picked must be prepared); without, one
-// draw is dealt as the Dealer's is.
-void PlayBlock(const std::vector<Hold>& holds, const std::vector<std::size_t>& picked,
-               const std::vector<CardCode>& unseen, std::int64_t trials, std::uint64_t seed, bool exact,
-               Sums& sums) {
-  Generator random(seed);
-  const int m = static_cast<int>(unseen.size());
-  int mostDraws = 0;
-  for (std::size_t h : picked) mostDraws = std::max(mostDraws, holds[h].draws);
-  const int reach = exact ? 9 : 9 + mostDraws;
-  std::vector<int> deck(static_cast<std::size_t>(m));
-  for (int i = 0; i < m; ++i) deck[i] = i;
-  // The subsets of the Dealer's cards, by size: each as its index among the sets of that size.
-  std::array<std::vector<std::int64_t>, 5> subsets;
-  subsets[0] = {0};              // the empty set: every draw
-  std::array<Cards, 5> drawn{};  // the player's first n draws
-  std::vector<double> value(holds.size());
-
-  for (std::int64_t trial = 0; trial < trials; ++trial) {
-    // The Dealer's five, then its draws, then the player's: the Dealer's cards have the same
-    // places whatever the player draws, which keeps the holds' deals alike.
-    for (int i = 0; i < reach; ++i)
-      std::swap(deck[i], deck[i + static_cast<int>(random.Below(static_cast<std::uint32_t>(m - i)))]);
-    const Hand dealer{unseen[deck[0]], unseen[deck[1]], unseen[deck[2]], unseen[deck[3]], unseen[deck[4]]};
-    HandRank rank;
-    RankHistogram counts;
-    EvaluateHand(dealer, rank, counts);
-    const SlotFlags keeps = DealerKeeps(dealer, rank);
-    Cards final;
-    int taken = 5;
-    for (int slot = 0; slot < 5; ++slot) {
-      if (keeps[slot] == 1)
-        final.Add(dealer[slot]);
-      else
-        final.Add(unseen[deck[taken++]]);
+// The chances of a prepared hold against a deal's Dealer hand, over every draw of the player
+// from the cards the Dealer left: the draws that miss all its cards, by inclusion and exclusion.
+void CountDraws(const Hold& hold, const Deal& deal, const DealerSets& sets, int unseen, double& win,
+                double& push) {
+  std::int64_t wins = 0, pushes = 0;
+  const std::uint32_t against = deal.against;
+  for (int k = 0; k <= hold.draws; ++k) {
+    const std::int64_t length = hold.length[k];
+    const std::int64_t sign = k % 2 == 0 ? 1 : -1;
+    const std::uint32_t* keys = hold.keys[k].data();
+    if (length == 1) {
+      for (std::int64_t index : sets.subsets[k]) {
+        wins += sign * (keys[index] > against);
+        pushes += sign * (keys[index] == against);
+      }
+      continue;
     }
-    const std::uint32_t against = final.Key();
-
-    if (!exact) {
-      for (int n = 1; n <= mostDraws; ++n) {
-        drawn[n] = drawn[n - 1];
-        drawn[n].Add(unseen[deck[8 + n]]);
-      }
-      for (std::size_t h : picked) {
-        const std::uint32_t key = (holds[h].kept + drawn[holds[h].draws]).Key();
-        sums.deals[h] += 1;
-        sums.win[h] += key > against;
-        sums.push[h] += key == against;
-        value[h] = key > against ? 1 : key == against ? 0 : -1;
-        sums.valueSquared[h] += value[h] * value[h];
-      }
-    } else {
-      std::array<int, 9> gone{};
-      std::copy_n(deck.begin(), taken, gone.begin());
-      std::sort(gone.begin(), gone.begin() + taken);
-      for (int k = 1; k <= 4; ++k) subsets[k].clear();
-      std::array<std::int64_t, 9> one{}, two{}, three{}, four{};  // C(gone[i], k) for k = 1..4
-      for (int i = 0; i < taken; ++i) {
-        one[i] = kChoose.c[gone[i]][1];
-        two[i] = kChoose.c[gone[i]][2];
-        three[i] = kChoose.c[gone[i]][3];
-        four[i] = kChoose.c[gone[i]][4];
-      }
-      for (int a = 0; a < taken; ++a) {
-        subsets[1].push_back(one[a]);
-        if (mostDraws < 2) continue;
-        for (int b = a + 1; b < taken; ++b) {
-          subsets[2].push_back(one[a] + two[b]);
-          if (mostDraws < 3) continue;
-          for (int c = b + 1; c < taken; ++c) {
-            subsets[3].push_back(one[a] + two[b] + three[c]);
-            if (mostDraws < 4) continue;
-            for (int d = c + 1; d < taken; ++d) subsets[4].push_back(one[a] + two[b] + three[c] + four[d]);
-          }
-        }
-      }
-      for (std::size_t h : picked) {
-        const Hold& hold = holds[h];
-        // Draws that beat or tie the Dealer among those that miss all its cards.
-        std::int64_t wins = 0, pushes = 0;
-        for (int k = 0; k <= hold.draws; ++k) {
-          const std::int64_t length = hold.length[k];
-          const std::int64_t sign = k % 2 == 0 ? 1 : -1;
-          const std::uint32_t* keys = hold.keys[k].data();
-          if (length == 1) {
-            for (std::int64_t index : subsets[k]) {
-              wins += sign * (keys[index] > against);
-              pushes += sign * (keys[index] == against);
-            }
-            continue;
-          }
-          for (std::int64_t index : subsets[k]) {
-            const std::uint32_t* run = keys + index * length;
-            const std::uint32_t* end = run + length;
-            const std::uint32_t* low = FirstNotBelow(run, length, against);
-            const std::uint32_t* high = low;
-            while (high != end && *high == against) ++high;
-            wins += sign * (end - high);
-            pushes += sign * (high - low);
-          }
-        }
-        const double draws = static_cast<double>(kChoose.c[m - taken][hold.draws]);
-        const double win = static_cast<double>(wins) / draws, push = static_cast<double>(pushes) / draws;
-        sums.deals[h] += 1;
-        sums.win[h] += win;
-        sums.push[h] += push;
-        value[h] = 2 * win + push - 1;
-        sums.valueSquared[h] += value[h] * value[h];
-      }
+    for (std::int64_t index : sets.subsets[k]) {
+      const std::uint32_t* run = keys + index * length;
+      const std::uint32_t* end = run + length;
+      const std::uint32_t* low = FirstNotBelow(run, length, against);
+      const std::uint32_t* high = low;
+      while (high != end && *high == against) ++high;
+      wins += sign * (end - high);
+      pushes += sign * (high - low);
     }
-    for (std::size_t a : picked)
-      for (std::size_t b : picked) {
-        if (a >= b) continue;
-        const std::size_t i = a * sums.holds + b;
-        const double d = value[a] - value[b];
-        sums.pairDeals[i] += 1;
-        sums.gap[i] += d;
-        sums.gapSquared[i] += d * d;
-      }
   }
+  const double draws = static_cast<double>(kChoose.c[unseen - deal.taken][hold.draws]);
+  win = static_cast<double>(wins) / draws;
+  push = static_cast<double>(pushes) / draws;
 }
 
-std::uint64_t BlockSeed(std::uint64_t seed, int block) {
-  Generator g(seed ^ (static_cast<std::uint64_t>(block) << 32));
+// The two sequences of deals are cut into chunks, each dealt from its own stream of the
+// generator, so that a deal is the same whichever thread plays it and whenever a hold joins.
+constexpr std::int64_t kPlainChunk = 6'250;
+constexpr std::int64_t kChunk = 1'250;
+
+std::uint64_t ChunkSeed(std::uint64_t seed, bool everyDraw, std::int64_t chunk) {
+  Generator g(seed ^ (static_cast<std::uint64_t>(everyDraw) << 56) ^
+              (static_cast<std::uint64_t>(chunk) << 24));
   g.Next();
   return g.Next();
 }
 
 // Runs job(0) .. job(count - 1) on the given number of threads.
 template <typename Job>
-void RunJobs(int count, int threads, const Job& job) {
-  std::atomic<int> next{0};
+void RunJobs(std::int64_t count, int threads, const Job& job) {
+  std::atomic<std::int64_t> next{0};
   auto work = [&] {
-    for (int i = next++; i < count; i = next++) job(i);
+    for (std::int64_t i = next++; i < count; i = next++) job(i);
   };
   std::vector<std::thread> helpers;
-  for (int i = 1; i < std::min(threads, count); ++i) helpers.emplace_back(work);
+  for (std::int64_t i = 1; i < std::min<std::int64_t>(threads, count); ++i) helpers.emplace_back(work);
   work();
   for (std::thread& helper : helpers) helper.join();
 }
 
-// Plays trials Dealer hands against the holds picked, in blocks; the sums in block order.
-Sums Play(const std::vector<Hold>& holds, const std::vector<std::size_t>& picked,
-          const std::vector<CardCode>& unseen, std::int64_t trials, std::uint64_t seed, int stage, bool exact,
-          int threads) {
-  std::vector<Sums> blocks(kBlocks, Sums(holds.size()));
-  RunJobs(kBlocks, threads, [&](int b) {
-    const std::int64_t share = trials / kBlocks + (b < trials % kBlocks ? 1 : 0);
-    PlayBlock(holds, picked, unseen, share, BlockSeed(seed, stage * kBlocks + b), exact, blocks[b]);
-  });
-  Sums total(holds.size());
-  for (const Sums& block : blocks) total += block;
-  return total;
+// The deals a pair of holds first meets with every draw counted, and the precision the gaps aim
+// at: a little inside the one promised.
+constexpr std::int64_t kFirstRound = 5'000;
+constexpr double kAimedPrecision = 0.9 * kCoachPrecision;
+
+// A gap as the coach states it: its mean, its error, the deals it rests on and of which kind.
+struct Estimate {
+  double mean = 0, error = 0, deals = 0;
+  bool everyDraw = false;
+};
+
+Estimate Of(const Series& s) { return {s.Mean(), s.Error(), s.n, s.everyDraw}; }
+
+// Settled, for a gap to the best: known to the precision, or known to be wider than it, so that
+// the hold is surely as good as the best or surely not. Between the second and the third it is
+// enough that the order shown is wrong by no more than the precision. A first pass's gap must
+// be clear by twice as much: the holds it puts ahead are the ones whose luck ran well in it.
+bool Settled(const Estimate& gap, bool toTheBest = true) {
+  const double margin = gap.everyDraw ? 1 : 2;
+  if (!toTheBest) return margin * gap.error <= std::abs(gap.mean) + kCoachPrecision;
+  return gap.error <= kAimedPrecision || std::abs(gap.mean) > margin * gap.error + kCoachPrecision;
 }
 
-// The holds of among in order of value, best first; equal values in LegalHolds order.
-std::vector<std::size_t> ByValue(const Sums& sums, std::vector<std::size_t> among) {
-  std::stable_sort(among.begin(), among.end(),
-                   [&](std::size_t a, std::size_t b) { return sums.Value(a) > sums.Value(b); });
-  return among;
+// The error at which a gap with this mean is settled, as above.
+double SettlingError(double mean, bool toTheBest) {
+  return toTheBest ? std::max(kAimedPrecision, std::abs(mean) - kCoachPrecision)
+                   : std::abs(mean) + kCoachPrecision;
 }
 
-// The holds of among that might yet be the best, best first: the three best so far and any whose
-// gap to the best is within reach of its error.
-std::vector<std::size_t> Contenders(const Sums& sums, const std::vector<std::size_t>& among) {
-  std::vector<std::size_t> order = ByValue(sums, among), close;
-  for (std::size_t i = 0; i < order.size(); ++i) {
-    const double gap = sums.Value(order[0]) - sums.Value(order[i]);
-    if (i < 3 || gap <= 2 * sums.GapError(order[0], order[i]) + kCoachPrecision) close.push_back(order[i]);
+// Some holds of a hand and the deals they have played: all of them the first pass's, and each
+// a beginning of the sequence that counts every draw, as long as it has needed. Any two holds
+// have met on the deals of the shorter beginning, which is what their gap is measured on.
+class Study {
+ public:
+  Study(const Hand& hand, const std::vector<CardCode>& unseen, const std::vector<SlotFlags>& holds,
+        int threads)
+      : unseen_(unseen),
+        discards_(holds),
+        holds_(holds.size()),
+        threads_(threads),
+        plain_(holds.size()),
+        plainOwn_(holds.size()),
+        plainPairs_(holds.size() * holds.size()),
+        plainPaired_(holds.size() * holds.size()),
+        exact_(holds.size()),
+        chunkPush_(holds.size()),
+        played_(holds.size()),
+        exactOwn_(holds.size()),
+        exactPairs_(holds.size() * holds.size()),
+        prepared_(holds.size()) {
+    int most = 0;
+    for (std::size_t h = 0; h < holds.size(); ++h) {
+      for (int slot = 0; slot < 5; ++slot) {
+        if (holds[h][slot] == 1)
+          ++holds_[h].draws;
+        else
+          holds_[h].kept.Add(hand[slot]);
+      }
+      most = std::max(most, holds_[h].draws);
+    }
+    if (most > 4) throw std::invalid_argument("a hold draws at most four cards");
+    if (unseen.size() < static_cast<std::size_t>(kReach) || unseen.size() > 47)
+      throw std::invalid_argument("the unseen cards must be 13 to 47");
   }
-  return close;
+
+  std::size_t Size() const { return holds_.size(); }
+  const SlotFlags& Discards(std::size_t h) const { return discards_[h]; }
+  std::int64_t Played(std::size_t h) const { return played_[h]; }
+
+  // Every hold on the first deals of the sequence that deals one draw.
+  void PlayPlain(std::int64_t deals, std::uint64_t seed) {
+    plainDeals_ = deals;
+    for (auto& values : plain_) values.assign(static_cast<std::size_t>(deals), 0);
+    RunJobs((deals + kPlainChunk - 1) / kPlainChunk, threads_, [&](std::int64_t chunk) {
+      Generator random(ChunkSeed(seed, false, chunk));
+      Deal deal;
+      deal.deck.resize(unseen_.size());
+      for (std::size_t i = 0; i < unseen_.size(); ++i) deal.deck[i] = static_cast<int>(i);
+      std::array<Cards, 5> drawn{};  // the player's first n draws
+      for (std::int64_t i = chunk * kPlainChunk; i < std::min(deals, (chunk + 1) * kPlainChunk); ++i) {
+        NextDeal(random, unseen_, deal);
+        for (int n = 1; n <= 4; ++n) {
+          drawn[n] = drawn[n - 1];
+          drawn[n].Add(unseen_[deal.deck[8 + n]]);
+        }
+        for (std::size_t h = 0; h < holds_.size(); ++h) {
+          const std::uint32_t key = (holds_[h].kept + drawn[holds_[h].draws]).Key();
+          plain_[h][static_cast<std::size_t>(i)] = key > deal.against ? 1 : key == deal.against ? 0 : -1;
+        }
+      }
+    });
+    for (std::size_t h = 0; h < holds_.size(); ++h) {
+      std::int64_t sum = 0, squares = 0;
+      for (std::int8_t value : plain_[h]) sum += value, squares += value * value;
+      plainOwn_[h] = {static_cast<double>(deals), static_cast<double>(sum), static_cast<double>(squares),
+                      false};
+    }
+  }
+
+  // Each hold on the sequence that counts every draw, up to the number of deals given for it.
+  void PlayExact(const std::vector<std::int64_t>& targets, std::uint64_t seed) {
+    std::vector<std::size_t> fresh;
+    std::int64_t from = -1, to = 0;
+    int most = 0;
+    for (std::size_t h = 0; h < holds_.size(); ++h) {
+      if (targets[h] <= played_[h]) continue;
+      if (!prepared_[h]) fresh.push_back(h), prepared_[h] = true;
+      exact_[h].resize(static_cast<std::size_t>(targets[h]));
+      chunkPush_[h].resize(static_cast<std::size_t>((targets[h] + kChunk - 1) / kChunk));
+      from = from < 0 ? played_[h] : std::min(from, played_[h]);
+      to = std::max(to, targets[h]);
+      most = std::max(most, holds_[h].draws);
+    }
+    if (from < 0) return;
+    RunJobs(static_cast<std::int64_t>(fresh.size()), threads_,
+            [&](std::int64_t i) { holds_[fresh[static_cast<std::size_t>(i)]].Prepare(unseen_); });
+    const std::int64_t first = from / kChunk;
+    RunJobs((to + kChunk - 1) / kChunk - first, threads_, [&](std::int64_t job) {
+      const std::int64_t chunk = first + job;
+      Generator random(ChunkSeed(seed, true, chunk));
+      Deal deal;
+      deal.deck.resize(unseen_.size());
+      for (std::size_t i = 0; i < unseen_.size(); ++i) deal.deck[i] = static_cast<int>(i);
+      DealerSets sets;
+      const int unseen = static_cast<int>(unseen_.size());
+      for (std::int64_t i = chunk * kChunk; i < std::min(to, (chunk + 1) * kChunk); ++i) {
+        NextDeal(random, unseen_, deal);
+        if (i < from) continue;
+        bool built = false;
+        for (std::size_t h = 0; h < holds_.size(); ++h) {
+          if (i < played_[h] || i >= targets[h]) continue;
+          if (!built) sets.Build(deal, most), built = true;
+          double win = 0, push = 0;
+          CountDraws(holds_[h], deal, sets, unseen, win, push);
+          exact_[h][static_cast<std::size_t>(i)] = static_cast<float>(2 * win + push - 1);
+          chunkPush_[h][static_cast<std::size_t>(chunk)] += push;
+        }
+      }
+    });
+    for (std::size_t h = 0; h < holds_.size(); ++h) {
+      played_[h] = std::max(played_[h], targets[h]);
+      exactOwn_[h].everyDraw = true;
+      while (exactOwn_[h].n < static_cast<double>(played_[h]))
+        exactOwn_[h].Add(exact_[h][static_cast<std::size_t>(exactOwn_[h].n)]);
+    }
+  }
+
+  // A hold's own value over the deals it played, and its chance of a push.
+  const Series& Own(std::size_t h, bool everyDraw) const { return everyDraw ? exactOwn_[h] : plainOwn_[h]; }
+  double Push(std::size_t h, bool everyDraw) const {
+    if (!everyDraw) {
+      const auto pushes = std::count(plain_[h].begin(), plain_[h].end(), 0);
+      return plainDeals_ > 0 ? static_cast<double>(pushes) / static_cast<double>(plainDeals_) : 0;
+    }
+    double pushes = 0;
+    for (double p : chunkPush_[h]) pushes += p;
+    return played_[h] > 0 ? pushes / static_cast<double>(played_[h]) : 0;
+  }
+
+  // a's value less b's, deal by deal, over the deals both played, or over the first upTo of
+  // them.
+  Series Gap(std::size_t a, std::size_t b, bool everyDraw, std::int64_t upTo = -1) {
+    if (a == b) return {0, 0, 0, everyDraw};
+    if (a > b) return Gap(b, a, everyDraw, upTo).Negated();
+    const std::size_t pair = a * holds_.size() + b;
+    if (!everyDraw) {
+      if (!plainPaired_[pair]) {
+        std::int64_t sum = 0, squares = 0;
+        for (std::int64_t i = 0; i < plainDeals_; ++i) {
+          const int d = plain_[a][static_cast<std::size_t>(i)] - plain_[b][static_cast<std::size_t>(i)];
+          sum += d, squares += d * d;
+        }
+        plainPairs_[pair] = {static_cast<double>(plainDeals_), static_cast<double>(sum),
+                             static_cast<double>(squares), false};
+        plainPaired_[pair] = true;
+      }
+      return plainPairs_[pair];
+    }
+    const std::int64_t met = std::min(played_[a], played_[b]);
+    const auto difference = [&](std::int64_t i) {
+      return static_cast<double>(exact_[a][static_cast<std::size_t>(i)]) -
+             exact_[b][static_cast<std::size_t>(i)];
+    };
+    if (upTo >= 0 && upTo < met) {
+      Series gap{0, 0, 0, true};
+      for (std::int64_t i = 0; i < upTo; ++i) gap.Add(difference(i));
+      return gap;
+    }
+    Series& gap = exactPairs_[pair];
+    gap.everyDraw = true;
+    for (auto i = static_cast<std::int64_t>(gap.n); i < met; ++i) gap.Add(difference(i));
+    return gap;
+  }
+
+  // Of the two passes' gaps between a and b, the one that settles their order, else the sharper.
+  Series Sharper(std::size_t a, std::size_t b) {
+    const Series exact = Gap(a, b, true), plain = Gap(a, b, false);
+    if (exact.n < 2) return plain;
+    const bool exactSettles = Settled(Of(exact)), plainSettles = Settled(Of(plain));
+    if (exactSettles != plainSettles) return exactSettles ? exact : plain;
+    return exact.Error() < plain.Error() ? exact : plain;
+  }
+
+  // The hold the gaps put above every other: from the one played longest, any that a gap puts
+  // above it, until none is.
+  std::size_t Best() {
+    std::size_t best = 0;
+    for (std::size_t h = 1; h < holds_.size(); ++h) {
+      const bool longer = played_[h] != played_[best];
+      if (longer ? played_[h] > played_[best]
+                 : Own(h, played_[h] > 0).Mean() > Own(best, played_[best] > 0).Mean())
+        best = h;
+    }
+    for (std::size_t step = 0; step < holds_.size(); ++step) {
+      std::size_t above = best;
+      double most = 0;
+      for (std::size_t h = 0; h < holds_.size(); ++h) {
+        const double gap = Sharper(best, h).Mean();
+        if (-gap > most) most = -gap, above = h;
+      }
+      if (above == best) break;
+      best = above;
+    }
+    return best;
+  }
+
+  // The first hold's level from both passes, weighed by their variances, and its variance.
+  void Level(std::size_t best, double& value, double& push, double& variance) const {
+    const Series& plain = Own(best, false);
+    const Series& exact = Own(best, true);
+    const double plainVariance = std::pow(plain.Error() / 2, 2),
+                 exactVariance = std::pow(exact.Error() / 2, 2);
+    double weight = exact.n < 2 ? 0 : plain.n < 2 ? 1 : plainVariance / (plainVariance + exactVariance);
+    if (exact.n >= 2 && plainVariance + exactVariance == 0) weight = 1;
+    value = (1 - weight) * plain.Mean() + weight * exact.Mean();
+    push = (1 - weight) * Push(best, false) + weight * Push(best, true);
+    variance = std::pow(1 - weight, 2) * plainVariance + std::pow(weight, 2) * exactVariance;
+  }
+
+ private:
+  const std::vector<CardCode>& unseen_;
+  std::vector<SlotFlags> discards_;
+  std::vector<Hold> holds_;
+  int threads_;
+  std::int64_t plainDeals_ = 0;
+  std::vector<std::vector<std::int8_t>> plain_;  // [hold][deal]: 1 won, 0 pushed, -1 lost
+  std::vector<Series> plainOwn_;
+  std::vector<Series> plainPairs_;  // [a * holds + b], a < b
+  std::vector<bool> plainPaired_;
+  std::vector<std::vector<float>> exact_;       // [hold][deal]: the value, 2 win + push - 1
+  std::vector<std::vector<double>> chunkPush_;  // [hold][chunk]: the sum of the chances of a push
+  std::vector<std::int64_t> played_;            // deals of the exact sequence, from its first
+  std::vector<Series> exactOwn_;
+  std::vector<Series> exactPairs_;  // [a * holds + b], a < b: over the deals both have played
+  std::vector<bool> prepared_;
+};
+
+int Threads(const CoachOptions& options) {
+  if (options.threads > 0) return options.threads;
+  return std::clamp(static_cast<int>(std::thread::hardware_concurrency()), 1, 2);
 }
 
-// Both passes' figures together. The gaps between holds are far sharper in the exact deals, and
-// come from those wherever both holds met them. A hold's own value is about as uncertain in
-// either pass (the Dealer's hand is the larger part of its luck), so the exact holds' level is
-// set by the two passes' figures for the best of them, weighed by their variances, and every
-// exact hold keeps its gap to that one.
-Sums Sharpest(const Sums& plain, const Sums& exact) {
-  Sums best = plain;
-  std::size_t anchor = best.holds;
-  for (std::size_t h = 0; h < best.holds; ++h)
-    if (exact.deals[h] > 0 && (anchor == best.holds || exact.Value(h) > exact.Value(anchor))) anchor = h;
-  if (anchor == best.holds) return best;
-  const double p = 1 / plain.ValueVariance(anchor), e = 1 / exact.ValueVariance(anchor);
-  const double shiftWin =
-      p / (p + e) * (plain.win[anchor] / plain.deals[anchor] - exact.win[anchor] / exact.deals[anchor]);
-  const double shiftPush =
-      p / (p + e) * (plain.push[anchor] / plain.deals[anchor] - exact.push[anchor] / exact.deals[anchor]);
-  for (std::size_t h = 0; h < best.holds; ++h) {
-    if (exact.deals[h] == 0) continue;
-    best.deals[h] = 1;
-    best.push[h] = std::clamp(exact.push[h] / exact.deals[h] + shiftPush, 0.0, 1.0);
-    best.win[h] = std::clamp(exact.win[h] / exact.deals[h] + shiftWin, 0.0, 1.0 - best.push[h]);
+// Where the holds stand: in order of value, best first, with each hold's gap to the best as it
+// is shown, and the gap between the second and the third.
+struct Standing {
+  std::vector<std::size_t> order;
+  std::vector<Estimate> gaps;  // [hold]
+  Estimate between;            // the second's value less the third's
+};
+
+// The second and third holds, x and y, are shown on one footing so that their order is the one
+// their own gap gives: all three holds on the first pass's deals, or on the deals all three have
+// counted every draw of, or each on its own sharpest deals. Whichever settles the order of the
+// two, then the most of their gaps to the best; of those, the sharpest.
+void ShowTogether(Study& study, std::size_t best, std::size_t x, std::size_t y,
+                  const std::vector<Estimate>& own, Standing& standing) {
+  struct Footing {
+    Estimate x, y, between;
+  };
+  std::vector<Footing> footings{
+      {Of(study.Gap(best, x, false)), Of(study.Gap(best, y, false)), Of(study.Gap(x, y, false))}};
+  const std::int64_t met = std::min({study.Played(best), study.Played(x), study.Played(y)});
+  if (met >= 2)
+    footings.push_back({Of(study.Gap(best, x, true, met)), Of(study.Gap(best, y, true, met)),
+                        Of(study.Gap(x, y, true, met))});
+  const Estimate between{own[y].mean - own[x].mean, std::hypot(own[x].error, own[y].error),
+                         std::min(own[x].deals, own[y].deals), own[x].everyDraw && own[y].everyDraw};
+  footings.push_back({own[x], own[y], between});
+  const auto settles = [](const Footing& f) {
+    return 4 * Settled(f.between, false) + Settled(f.x) + Settled(f.y);
+  };
+  const Footing& chosen =
+      *std::min_element(footings.begin(), footings.end(), [&](const Footing& a, const Footing& b) {
+        if (settles(a) != settles(b)) return settles(a) > settles(b);
+        return std::max(a.x.error, a.y.error) < std::max(b.x.error, b.y.error);
+      });
+  standing.gaps[x] = chosen.x;
+  standing.gaps[y] = chosen.y;
+  standing.between = chosen.between;
+}
+
+Standing Stand(Study& study) {
+  const std::size_t holds = study.Size(), best = study.Best();
+  std::vector<Estimate> own(holds);
+  for (std::size_t h = 0; h < holds; ++h)
+    if (h != best) own[h] = Of(study.Sharper(best, h));
+  Standing standing{{}, own, {}};
+  const auto sort = [&] {
+    standing.order.assign(1, best);
+    for (std::size_t h = 0; h < holds; ++h)
+      if (h != best) standing.order.push_back(h);
+    std::stable_sort(standing.order.begin() + 1, standing.order.end(), [&](std::size_t a, std::size_t b) {
+      return standing.gaps[a].mean < standing.gaps[b].mean;
+    });
+  };
+  sort();
+  // Shown together, the two may change places, or fall behind another hold, which is then shown
+  // with the one left; a few turns settle it.
+  for (int turn = 0; holds > 2; ++turn) {
+    const std::size_t x = standing.order[1], y = standing.order[2];
+    ShowTogether(study, best, x, y, own, standing);
+    sort();
+    const std::size_t second = standing.order[1], third = standing.order[2];
+    if ((second == x && third == y) || (second == y && third == x)) {
+      if (second == y)
+        standing.between = {-standing.between.mean, standing.between.error, standing.between.deals,
+                            standing.between.everyDraw};
+      break;
+    }
+    standing.gaps[x] = own[x];
+    standing.gaps[y] = own[y];
+    sort();
+    if (turn == 2) {
+      ShowTogether(study, best, standing.order[1], standing.order[2], own, standing);
+      break;
+    }
   }
-  for (std::size_t i = 0; i < best.holds * best.holds; ++i)
-    if (exact.pairDeals[i] > 0)
-      best.pairDeals[i] = exact.pairDeals[i], best.gap[i] = exact.gap[i],
-      best.gapSquared[i] = exact.gapSquared[i];
-  return best;
+  return standing;
+}
+
+// The shared deals a pair of holds that have met on met deals should reach for its gap to settle,
+// by the spread of its exact gap so far; at least most, where the pair must catch up with a
+// third hold. 0 when no more deals are allowed.
+std::int64_t DealsFor(const Series& exact, bool toTheBest, std::int64_t met, std::int64_t most,
+                      std::int64_t budget) {
+  if (met >= budget) return 0;
+  std::int64_t deals = kFirstRound;
+  if (met >= kFirstRound) {
+    const double error = exact.Error();
+    const double aim = SettlingError(exact.Mean(), toTheBest);
+    // The deals the spread says it needs, and a little more; at least a quarter more than it
+    // has, and at most four times as many, so that the gap is looked at again before more are
+    // spent.
+    const double wanted = 1.1 * static_cast<double>(met) * (error / aim) * (error / aim);
+    deals = std::clamp(static_cast<std::int64_t>(wanted), std::max(met + kChunk, met * 5 / 4), 4 * met);
+  }
+  deals = std::max(deals, most);
+  return std::min(budget, (deals + kChunk - 1) / kChunk * kChunk);
+}
+
+// The holds' figures in the order they stand: each hold's value is the first's less its gap to
+// it, as shown.
+std::vector<HoldOdds> Odds(Study& study, const Standing& standing) {
+  const std::size_t best = standing.order[0];
+  double level = 0, push = 0, variance = 0;
+  study.Level(best, level, push, variance);
+  std::vector<HoldOdds> ranked(standing.order.size());
+  for (std::size_t i = 0; i < ranked.size(); ++i) {
+    const std::size_t h = standing.order[i];
+    const Estimate gap = i == 0 ? Estimate{} : standing.gaps[h];
+    HoldOdds& odds = ranked[i];
+    odds.discards = study.Discards(h);
+    const double value = level - gap.mean;
+    odds.push = i == 0 ? push : study.Push(h, study.Played(h) > 0);
+    odds.win = std::clamp((value + 1 - odds.push) / 2, 0.0, 1 - odds.push);
+    odds.lose = std::max(0.0, 1 - odds.win - odds.push);
+    odds.error = gap.error;
+    odds.valueError = 2 * std::sqrt(variance + std::pow(gap.error / 2, 2));
+    const bool exact = study.Played(best) > 0;
+    odds.deals = static_cast<std::int64_t>(i == 0 ? study.Own(best, exact).n : gap.deals);
+    odds.everyDraw = i == 0 ? exact : gap.everyDraw;
+    // A gap still in doubt when the deals ran out is called equal too: the holds could not be told
+    // apart.
+    odds.best = i == 0 || gap.mean <= std::max(gap.error, kCoachPrecision) || !Settled(gap);
+  }
+  return ranked;
 }
 
 }  // namespace
@@ -466,80 +740,62 @@ std::vector<CardCode> UnseenCards(const Hand& hand) {
 
 std::vector<HoldOdds> RankHolds(const Hand& hand, const std::vector<CardCode>& unseen,
                                 const CoachOptions& options) {
-  const std::vector<SlotFlags> legal = LegalHolds(hand);
-  std::vector<Hold> holds(legal.size());
-  int mostDraws = 0;
-  for (std::size_t h = 0; h < legal.size(); ++h) {
-    for (int slot = 0; slot < 5; ++slot) {
-      if (legal[h][slot] == 1)
-        ++holds[h].draws;
-      else
-        holds[h].kept.Add(hand[slot]);
+  Study study(hand, unseen, LegalHolds(hand), Threads(options));
+  study.PlayPlain(std::max<std::int64_t>(options.pilot, 1), options.seed);
+  // Deals go where an order is in doubt: between the best hold and any other, and between the
+  // second and the third, which then play on the best's deals too.
+  std::vector<std::int64_t> targets(study.Size());
+  for (;;) {
+    const Standing standing = Stand(study);
+    const std::vector<std::size_t>& order = standing.order;
+    const std::size_t best = order[0];
+    bool more = false;
+    const auto raise = [&](std::size_t h, std::int64_t deals) {
+      if (deals > study.Played(h)) targets[h] = std::max(targets[h], deals), more = true;
+    };
+    for (std::size_t i = 1; i < order.size(); ++i) {
+      const std::size_t h = order[i];
+      if (Settled(standing.gaps[h])) continue;
+      const std::int64_t deals = DealsFor(study.Gap(best, h, true), true,
+                                          std::min(study.Played(best), study.Played(h)), 0, options.trials);
+      raise(best, deals);
+      raise(h, deals);
     }
-    mostDraws = std::max(mostDraws, holds[h].draws);
-  }
-  if (unseen.size() < static_cast<std::size_t>(5 + mostDraws + 4) || unseen.size() > 47)
-    throw std::invalid_argument("the unseen cards must be 13 to 47");
-
-  int threads = options.threads;
-  if (threads <= 0) threads = std::clamp(static_cast<int>(std::thread::hardware_concurrency()), 1, 2);
-
-  // A first pass over every hold with one draw a deal; then every draw counted for the holds
-  // that might be best, briefly, and then for as long as the three best need, within trials.
-  std::vector<std::size_t> everyHold(holds.size());
-  for (std::size_t h = 0; h < holds.size(); ++h) everyHold[h] = h;
-  const Sums plain = Play(holds, everyHold, unseen, std::max<std::int64_t>(options.pilot, 1), options.seed, 0,
-                          false, threads);
-  Sums sums = plain;
-  Sums exact(holds.size());
-  std::vector<bool> prepared(holds.size());
-  std::vector<std::size_t> close = Contenders(plain, everyHold);
-  std::int64_t played = 0;
-  for (int round = 1;; ++round) {
-    std::vector<std::size_t> fresh;
-    for (std::size_t h : close)
-      if (!prepared[h]) fresh.push_back(h), prepared[h] = true;
-    RunJobs(static_cast<int>(fresh.size()), threads, [&](int i) { holds[fresh[i]].Prepare(unseen); });
-    // Enough deals for the gaps between the best and the next two to reach the aim, judged by
-    // the spread of the deals so far; the first round for any pair not yet met.
-    std::int64_t needed = 0, unmet = 0;
-    for (std::size_t i = 1; i < std::min<std::size_t>(close.size(), 3); ++i) {
-      const std::size_t pair = std::min(close[0], close[i]) * holds.size() + std::max(close[0], close[i]);
-      const double met = exact.pairDeals[pair];
-      const double ratio = met < kFirstRound ? 0 : exact.GapError(close[0], close[i]) / kAimedPrecision;
-      unmet = std::max(unmet, kFirstRound - static_cast<std::int64_t>(met));
-      needed = std::max(needed, met < kFirstRound ? kFirstRound - static_cast<std::int64_t>(met)
-                                                  : static_cast<std::int64_t>(met * ratio * ratio - met));
+    if (order.size() > 2 && !Settled(standing.between, false)) {
+      const std::size_t x = order[1], y = order[2];
+      const std::int64_t met = std::min({study.Played(best), study.Played(x), study.Played(y)});
+      const std::int64_t most = std::max({study.Played(best), study.Played(x), study.Played(y)});
+      const std::int64_t deals = DealsFor(study.Gap(x, y, true, met), false, met, most, options.trials);
+      for (std::size_t h : {best, x, y}) raise(h, deals);
     }
-    // Past the budget, a hold that has just come among the three best still gets its first round.
-    const std::int64_t deals = played < options.trials
-                                   ? std::min(std::max(needed, kFirstRound), options.trials - played)
-                                   : std::min(unmet, kFirstRound);
-    if (needed <= 0 || deals <= 0) break;
-    exact += Play(holds, close, unseen, deals, options.seed, round, true, threads);
-    played += deals;
-    sums = Sharpest(plain, exact);
-    // The three best, whatever the round before thought, and whatever else is still close.
-    const std::vector<std::size_t> top = ByValue(sums, everyHold);
-    std::vector<std::size_t> measured;
-    for (std::size_t h = 0; h < holds.size(); ++h)
-      if (prepared[h] || std::find(top.begin(), top.begin() + 3, h) != top.begin() + 3) measured.push_back(h);
-    close = Contenders(sums, measured);
+    if (!more) return Odds(study, standing);
+    study.PlayExact(targets, options.seed);
   }
-  const std::vector<std::size_t> order = ByValue(sums, everyHold);
+}
 
-  std::vector<HoldOdds> ranked(holds.size());
-  for (std::size_t i = 0; i < order.size(); ++i) {
-    const std::size_t h = order[i];
-    HoldOdds& odds = ranked[i];
-    odds.discards = legal[h];
-    odds.win = sums.win[h] / sums.deals[h];
-    odds.push = sums.push[h] / sums.deals[h];
-    odds.lose = std::max(0.0, 1 - odds.win - odds.push);
-    odds.error = sums.GapError(order[0], h);
-    odds.best = i == 0 || ranked[0].Value() - odds.Value() <= std::max(odds.error, kCoachPrecision);
+std::vector<HoldOdds> PlayHolds(const Hand& hand, const std::vector<SlotFlags>& holds, std::int64_t deals,
+                                bool everyDraw, const CoachOptions& options) {
+  if (holds.empty() || deals < 1) throw std::invalid_argument("no holds or no deals to play");
+  const std::vector<CardCode> unseen = UnseenCards(hand);
+  Study study(hand, unseen, holds, Threads(options));
+  if (everyDraw)
+    study.PlayExact(std::vector<std::int64_t>(holds.size(), deals), options.seed);
+  else
+    study.PlayPlain(deals, options.seed);
+  std::vector<HoldOdds> odds(holds.size());
+  for (std::size_t h = 0; h < holds.size(); ++h) {
+    const Series& own = study.Own(h, everyDraw);
+    odds[h].discards = holds[h];
+    odds[h].push = study.Push(h, everyDraw);
+    odds[h].win = (own.Mean() + 1 - odds[h].push) / 2;
+    odds[h].lose = std::max(0.0, 1 - odds[h].win - odds[h].push);
+    odds[h].error = study.Gap(0, h, everyDraw).Error() * (h > 0);
+    odds[h].valueError = own.Error();
+    odds[h].deals = deals;
+    odds[h].everyDraw = everyDraw;
+    odds[h].best = h == 0;
   }
-  return ranked;
+  return odds;
 }
 
 int HoldPlace(const std::vector<HoldOdds>& ranked, const SlotFlags& discards) {

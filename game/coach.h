@@ -3,11 +3,12 @@
 // Dealer's fixed rule.
 //
 // The Dealer's hand is sampled: its five cards and its draws, at random from the cards the
-// player has not seen. For each such Dealer hand every draw of the player from the cards left is
-// counted exactly, so a sample carries the whole of the player's luck and only the Dealer's is
-// left to chance. Every hold meets the same Dealer hands, which makes the differences between
-// holds far sharper than the holds' own values. A short first pass over all holds finds the
-// close contenders, and the rest of the deals go to them.
+// player has not seen. A first pass deals one draw of the player with each Dealer hand and plays
+// every hold on the same deals; it finds the holds that might be best. Those then meet a second
+// sequence of Dealer hands with every draw of the player counted exactly, so a deal carries the
+// whole of the player's luck and only the Dealer's is left to chance. Every gap between two holds
+// is measured on deals both played, which makes it far sharper than the holds' own values, and
+// deals go to a pair of holds only while its order is in doubt.
 //
 // The coach has its own generator and never draws from the game's, so no shuffle of the game
 // changes when it runs.
@@ -17,10 +18,9 @@
 
 #include "game/cards.h"
 
-// The most Dealer hands the close contenders meet with every draw of the player counted: enough
-// for the gap between the best holds to be known to about 0.001 bets (two standard errors) on
-// all but a few hands in a hundred. Most hands need far fewer and stop when they know enough; the
-// rare hand that needs them all takes about a second, off the table's thread.
+// The most Dealer hands a hold meets with every draw of the player counted. A pair of holds stops
+// as soon as its gap is known to the precision or known to be larger than it; most hands need a
+// few thousand, and only near ties among the best three come close to this.
 constexpr std::int64_t kCoachTrials = 400'000;
 // The deals of the first pass, one draw each, which every hold meets.
 constexpr std::int64_t kCoachPilot = 100'000;
@@ -40,8 +40,16 @@ struct HoldOdds {
   double push = 0;
   double lose = 0;
   // Half the width of the interval (two standard errors) of the gap between this hold's value
-  // and the first hold's; 0 for the first.
+  // and the first hold's; 0 for the first. The gap is the mean over the deals both holds played,
+  // and the value is the first hold's less that gap.
   double error = 0;
+  // The same for the value itself, which the Dealer's luck moves far more than any gap: it
+  // moves every hold alike.
+  double valueError = 0;
+  // The Dealer hands the gap was measured on, and whether each counted every draw of the player
+  // (or dealt one); for the first hold, those of its own value.
+  std::int64_t deals = 0;
+  bool everyDraw = false;
   bool best = false;  // the first hold, or one that cannot be told from it
 
   double Value() const { return win - lose; }  // the expected result, in bets
@@ -62,6 +70,13 @@ std::vector<HoldOdds> RankHolds(const Hand& hand, const std::vector<CardCode>& u
 inline std::vector<HoldOdds> RankHolds(const Hand& hand, const CoachOptions& options = {}) {
   return RankHolds(hand, UnseenCards(hand), options);
 }
+
+// The given holds, in the order given, on the first deals Dealer hands of the sequence RankHolds
+// plays with the same seed: with everyDraw those that count every draw of the player, else the
+// first pass's. Each hold's own figures; the errors are those of the gaps to the first hold.
+// RankHolds's figures can be checked against these, or against a longer run with another seed.
+std::vector<HoldOdds> PlayHolds(const Hand& hand, const std::vector<SlotFlags>& holds, std::int64_t deals,
+                                bool everyDraw, const CoachOptions& options = {});
 
 // The place of the hold discards among ranked holds, 1 for every hold marked best; otherwise
 // one more than the number of holds of higher value. 0 when the hold is not among them (an

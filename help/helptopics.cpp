@@ -188,28 +188,32 @@ const std::array<HelpTopic, 11> HelpTopics{{
                  "then beats the Dealer's; Push the chance of a tie, when you get your bet back; Lose the "
                  "chance that the Dealer's hand beats yours. Average is what the draw wins or loses on "
                  "average at your bet, in dollars: +$2.50 at a $10 bet means a quarter of your bet won, "
-                 "taken over many hands like this one. A line below says why the best draw is best, such "
-                 "as keeping a pair of Kings or drawing to a flush. The cards you turn down fade in the "
-                 "Coach's picture, and it shows where they stand among all the draws.\n")},
+                 "taken over many hands like this one. Most draws lose a little on average, even the best: "
+                 "that is the House's edge, and the best draw is the one that loses least. A line below "
+                 "the table says how closely the figures are known, and another why the best draw is "
+                 "best, such as keeping a pair of Kings or drawing to a flush. The cards you turn down fade "
+                 "in the Coach's picture, and once you turn one it shows where your draw stands among all "
+                 "the draws.\n")},
          {K, QT_TRANSLATE_NOOP("Help", "Press Hint to have your cards turned to the best draw.\n")},
          {K, QT_TRANSLATE_NOOP(
                  "Help",
                  "After your draw it tells you whether you chose the best draw, or how far below the best "
                  "your choice was, and keeps a tally of the game: the draws it judged, how many were the "
-                 "best, how many you took on a hint, and the dollars given up, which is what your draws "
-                 "were worth below the best, on average, at your bets. When your hand wins or ties anyway, "
-                 "it only tells you what the best draw would have been. New Game starts the tally "
-                 "afresh.\n")},
+                 "best, how many you took on a hint, and how much more the best draws would have won than "
+                 "yours, on average, at your bets. When your hand wins or ties anyway, it only tells you "
+                 "what the best draw would have been. New Game starts the tally afresh.\n")},
          {R, QT_TRANSLATE_NOOP("Help", "Note:")},
          {K, QT_TRANSLATE_NOOP(
                  "Help",
                  "The figures come from the Dealer's fixed rule: the Dealer never sees your cards and "
                  "always draws the same way, so the Coach can play out tens of thousands of the Dealer's "
                  "hands, and every draw you could get against each. The figures are averages over those "
-                 "deals, not a promise about the next hand. The difference between two draws is known to "
-                 "about a tenth of a cent per dollar bet; draws closer than that are called as good as "
-                 "the best, and either is a fine choice. The Coach never changes how the cards are "
-                 "shuffled or dealt.\n")},
+                 "deals, not a promise about the next hand, and each is shown only as finely as it is "
+                 "known. The Dealer's luck moves every draw alike, so how far one draw falls below another "
+                 "is known far better than either average: for draws close to each other, to about a "
+                 "tenth of a cent per dollar bet. Draws closer than that are called as good as the best, "
+                 "and either is a fine choice. The Coach never changes how the cards are shuffled or "
+                 "dealt.\n")},
      }},
     {QT_TRANSLATE_NOOP("Help", "\nLICENSE AGREEMENT:\n"),
      {

@@ -5,15 +5,13 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <algorithm>
+#include <climits>
 
+#include "platform/numbers.h"
 #include "platform/palette.h"
 #include "platform/windows.h"
 
-namespace {
-
-QString Dollars(std::int64_t amount) { return QLatin1Char('$') + QString::number(amount); }
-
-}  // namespace
+namespace {}  // namespace
 
 BankChart::BankChart(const HandHistory* history, QWidget* parent) : QWidget(parent), history_(history) {
   setObjectName("BankChart");
@@ -38,7 +36,8 @@ void BankChart::ShowLive() {
 
 void BankChart::Refresh() {
   const BankFigures& f = Figures();
-  const QString hands = f.hands == 1 ? tr("1 hand") : tr("%1 hands").arg(f.hands);
+  const QString hands = tr("%1 hand(s)", nullptr, static_cast<int>(std::min<std::int64_t>(f.hands, INT_MAX)))
+                            .arg(Figure(f.hands));
   setAccessibleDescription(
       tr("%1: started at %2, now %3, highest %4, lowest %5")
           .arg(hands, Dollars(f.start), Dollars(f.end), Dollars(f.highest), Dollars(f.lowest)));

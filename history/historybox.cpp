@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QSaveFile>
 #include <QScreen>
+#include <QScrollBar>
 #include <QShortcut>
 #include <QStringList>
 #include <QTabWidget>
@@ -28,6 +29,7 @@
 #include "history/recorder.h"
 #include "history/recordpages.h"
 #include "platform/imagebox.h"
+#include "platform/numbers.h"
 #include "platform/palette.h"
 #include "platform/platform.h"
 #include "platform/settings.h"
@@ -50,7 +52,9 @@ QLabel* Caption(QWidget* parent, const char* name, int x, int y) {
 }  // namespace
 
 THistoryBox::THistoryBox(QWidget* table)
-    : QDialog(table), recorder_(new HandRecorder(this)), model_(new HistoryModel(recorder_, this)) {
+    : SideWindow(table, GameWindow::History, true),
+      recorder_(new HandRecorder(this)),
+      model_(new HistoryModel(recorder_, this)) {
   setObjectName("THistoryBox");
   setWindowTitle(tr("History"));
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
@@ -58,6 +62,8 @@ THistoryBox::THistoryBox(QWidget* table)
   UseBaseFont(this);
   KeepTextsWhole(this);
   resize(1000, 660);
+  // Narrower or shorter only as far as its columns and chart still read.
+  setMinimumSize(560, 420);
 
   chart_ = new BankChart(&recorder_->History(), this);
 
@@ -82,7 +88,7 @@ THistoryBox::THistoryBox(QWidget* table)
   const QString hand = QStringLiteral("10\u2666 [10\u2666] [10\u2666] [10\u2666] [10\u2666]");
   QStringList categories;
   for (int c = Pair; c <= RoyalFlush; ++c) categories << CategoryWords(c);
-  const QString money = QStringLiteral("$0000000");
+  const QString money = Dollars(9999999);
   const QStringList samples[HistoryModel::ColumnCount] = {
       {QStringLiteral("000000")},
       {money},
@@ -93,14 +99,18 @@ THistoryBox::THistoryBox(QWidget* table)
       categories,
       {HistoryModel::tr("Loss, bankrupt")},
       {money},
-      {HistoryModel::tr("$%1 below best").arg(QStringLiteral("000.00")),
-       HistoryModel::tr("As good as best")}};
+      {HistoryModel::tr("%1 below best").arg(DollarsAndCents(999.99)), HistoryModel::tr("As good as best")}};
+  int columns = 0;
   for (int c = 0; c < HistoryModel::ColumnCount; ++c) {
     int width = widthOf(model_->headerData(c, Qt::Horizontal).toString());
     for (const QString& sample : samples[c]) width = std::max(width, widthOf(sample));
     view_->horizontalHeader()->resizeSection(c, width);
+    columns += width;
   }
   view_->horizontalHeader()->setStretchLastSection(true);
+  // Wide enough for every column whole in any language, where the screen lets it be.
+  const int margins = 2 * view_->frameWidth() + view_->verticalScrollBar()->sizeHint().width() + 64;
+  resize(std::max(width(), columns + margins), height());
 
   auto* felt = new QFrame(this);
   felt->setObjectName("CardsPanl");
@@ -375,29 +385,13 @@ void THistoryBox::ShowThisGame() {
                                              QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
 }
 
-void THistoryBox::Toggle() {
-  if (isVisible()) {
-    close();
-    return;
-  }
-  show();
-  activateWindow();
-}
-
 void THistoryBox::showEvent(QShowEvent* e) {
-  QDialog::showEvent(e);
-  PlaceBesideTable();
+  SideWindow::showEvent(e);
   // The game in play, its newest hand the current row, where a screen reader starts reading.
   ShowThisGame();
   tabs_->setCurrentIndex(HandsTab);
   ShowChosenHand();
   view_->setFocus();
-  emit OpenChanged(true);
-}
-
-void THistoryBox::hideEvent(QHideEvent* e) {
-  QDialog::hideEvent(e);
-  emit OpenChanged(false);
 }
 
 void THistoryBox::ShowChosenHand() {
@@ -424,22 +418,6 @@ void THistoryBox::ShowChosenHand() {
       box->setAccessibleName(tr("%1, card %2: %3").arg(rowWords[r]).arg(i + 1).arg(card));
     }
   }
-}
-
-void THistoryBox::PlaceBesideTable() {
-  // Below the table if the screen has room, so that the coach keeps its place beside it.
-  if (placed_ || !parentWidget()) return;
-  placed_ = true;
-  if (MoveToPlayersPlace(this, GameWindow::History)) return;
-  const QRect table = parentWidget()->window()->frameGeometry();
-  const QScreen* screen = parentWidget()->screen();
-  if (!screen) return;
-  const QRect room = screen->availableGeometry();
-  const int gap = 8;
-  QPoint at(table.left(), table.bottom() + gap);
-  if (at.y() + frameGeometry().height() > room.bottom()) at = {table.right() + gap, table.top()};
-  if (at.x() + frameGeometry().width() > room.right()) return;
-  move(at);
 }
 
 void THistoryBox::ExportClick() {

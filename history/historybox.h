@@ -8,15 +8,15 @@
 // Wiring into the table: connect the table's HandEvents to the slots of Recorder() (see
 // history/recorder.h), and the coach's verdict on each draw to Recorder()->CoachVerdict. The
 // Game menu's "History" item (Ctrl+H) calls Toggle(); OpenChanged() keeps a check mark on it in
-// step. In the window itself Ctrl+H and Escape close it, so leave the item's shortcut to the
-// table window.
+// step (see SideWindow). In the window itself Ctrl+H and Escape close it, so leave the item's
+// shortcut to the table window.
 
-#include <QDialog>
 #include <array>
 #include <cstdint>
 #include <memory>
 
 #include "history/handstore.h"
+#include "platform/sidewindow.h"
 
 class BankChart;
 class GamesModel;
@@ -31,7 +31,7 @@ class QPushButton;
 class QTabWidget;
 class QTableView;
 
-class THistoryBox : public QDialog {
+class THistoryBox : public SideWindow {
   Q_OBJECT
  public:
   enum Tab { HandsTab, GamesTab, LifetimeTab, LeaksTab };
@@ -47,26 +47,18 @@ class THistoryBox : public QDialog {
   void KeepHandsIn(const QString& path);
   const HandArchive* Archive() const { return archive_.get(); }
 
-  void Toggle();
-  bool IsOpen() const { return isVisible(); }
-
  public slots:
   void ExportClick();
   // The hands and chart of a game of the database; ShowThisGame goes back to the game in play.
   void ShowGame(const StoredGame& game);
   void ShowThisGame();
 
- signals:
-  void OpenChanged(bool open);
-
  protected:
   void showEvent(QShowEvent* e) override;
-  void hideEvent(QHideEvent* e) override;
 
  private:
   // Shows the cards of the chosen hand, or of the newest when none is chosen.
   void ShowChosenHand();
-  void PlaceBesideTable();
   void StoreOpened(const StoreOpening& opening, const QString& path);
   // Reads the page shown afresh from the database.
   void RefreshPage();
@@ -89,7 +81,6 @@ class THistoryBox : public QDialog {
   LifetimePage* lifetime_;
   LeakPage* leaks_;
   QPushButton* export_;
-  bool placed_ = false;
 
   std::unique_ptr<HandArchive> archive_;
   HandStore reader_;

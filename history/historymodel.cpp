@@ -4,14 +4,13 @@
 
 #include "history/historytext.h"
 #include "history/recorder.h"
+#include "platform/numbers.h"
 #include "platform/words.h"
 
 namespace {
 
 // Enough rows for a few screens; a page is read in well under a millisecond.
 constexpr int kPage = 256;
-
-QString Dollars(std::int64_t amount) { return QLatin1Char('$') + QString::number(amount); }
 
 // Five cards in words for a screen reader, the marked ones said to be turned down.
 QString CardsSpoken(const HandEntry::Cards& cards, std::uint8_t marked) {
@@ -116,7 +115,7 @@ QVariant HistoryModel::data(const QModelIndex& index, int role) const {
 QString HistoryModel::Text(const HandEntry& e, int row, int column) const {
   switch (column) {
     case Number:
-      return QString::number(NumberAt(row));
+      return Figure(NumberAt(row));
     case Bet:
       return Dollars(e.bet);
     case Dealt:
@@ -142,7 +141,7 @@ QString HistoryModel::Text(const HandEntry& e, int row, int column) const {
         case CoachCall::AsGoodAsBest:
           return tr("As good as best");
         case CoachCall::NotBest:
-          return tr("$%1 below best").arg(e.centsBelow / 100.0, 0, 'f', 2);
+          return tr("%1 below best").arg(DollarsAndCents(e.centsBelow / 100.0));
         case CoachCall::None:
           break;
       }

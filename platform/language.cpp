@@ -32,7 +32,11 @@ bool InstallTranslators(const QLocale& locale) {
     return false;
   }
   QCoreApplication::installTranslator(&game);
-  Installed() = locale;
+  // The figures follow the language the words came in: the desktop's own locale when it is that
+  // language (Austrian German keeps its ways), else the language's main country's ("LANGUAGE=de"
+  // on an English desktop).
+  const QLocale words(game.language());
+  Installed() = locale.language() == words.language() ? locale : words;
   if (toolkit.load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
                    QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
     QCoreApplication::installTranslator(&toolkit);

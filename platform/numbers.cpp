@@ -24,6 +24,8 @@ QString Dollars(std::int64_t n) { return Money(Figure(n)); }
 
 QString DollarsAndCents(double dollars) { return Money(Decimal(dollars, 2)); }
 
+QString DollarsTo(double dollars, int decimals) { return Money(Decimal(dollars, decimals)); }
+
 QString Percent(double x, int decimals) {
   return QCoreApplication::translate("Numbers", "%1%").arg(Decimal(x, decimals));
 }

@@ -12,6 +12,8 @@ QString Figure(std::int64_t n);
 QString Decimal(double x, int decimals);
 QString Dollars(std::int64_t n);
 QString DollarsAndCents(double dollars);
+// Dollars to so many decimals, as a figure rounded to what is known of it is shown.
+QString DollarsTo(double dollars, int decimals);
 // x in percent, "53.0%".
 QString Percent(double x, int decimals = 0);
 QString ShortDate(const QDate& date);

@@ -82,9 +82,8 @@ void SideWindow::Place() {
   // A window with no least size of its own is not made smaller.
   const QSize least = (minimumSize().isEmpty() ? size() : minimumSize()).grownBy(frame);
   const auto at = PlaceClear(size().grownBy(frame), least, screen->availableGeometry(), taken, 2);
-  if (!at) {
-    KeepWhollyOnScreen(this);
-    return;
-  }
+  if (!at) return PlaceWhenNoRoom(screen->availableGeometry(), tableFrame, frame);
   setGeometry(at->marginsRemoved(frame));
 }
+
+void SideWindow::PlaceWhenNoRoom(const QRect&, const QRect&, const QMargins&) { KeepWhollyOnScreen(this); }

@@ -28,6 +28,9 @@ class SideWindow : public QDialog {
  protected:
   void showEvent(QShowEvent* e) override;
   void hideEvent(QHideEvent* e) override;
+  // Where the window goes when no place clear of the table has room for it (frame: the margins
+  // the window manager's frame will add): by default anywhere whole on the screen.
+  virtual void PlaceWhenNoRoom(const QRect& room, const QRect& table, const QMargins& frame);
 
  private:
   void Place();

@@ -58,8 +58,6 @@ int main(int argc, char** argv) {
     // opens them.
     auto* coach = new TCoachBox(MainForm);
     auto* history = new THistoryBox(MainForm);
-    KeepPlayersPlace(coach, GameWindow::Coach);
-    KeepPlayersPlace(history, GameWindow::History);
     WireTable(MainForm, coach, history, &sound);
     ReopenWhenTheGameStarts(MainForm, coach, history);
     // Every hand goes to the player's hand history, opened on a thread of its own a second after

@@ -200,6 +200,8 @@ void TableVoice::Tell(std::function<QString()> news, bool givesWay) {
 
 void TableVoice::Deliver() {
   posted_ = false;
+  // A table nobody sees has nobody to hear it (the long soak plays a game in a hidden one).
+  if (!window_->isVisible()) return pending_.clear();
   // While another window is active the news waits on the control that will have the focus when
   // the table is active again, and is heard with it.
   QWidget* focused = QApplication::focusWidget();

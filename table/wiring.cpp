@@ -44,6 +44,7 @@ void WireTable(TMainForm* table, TCoachBox* coach, THistoryBox* history, SoundOu
   if (coach) {
     WireCoach(table, coach);
     QObject::connect(coach, &TCoachBox::Verdict, voice, &TableVoice::Say);
+    QObject::connect(coach, &TCoachBox::Said, voice, &TableVoice::Say);
   }
   if (history) WireHistory(table, history);
   if (coach && history)
@@ -66,8 +67,6 @@ void WireCoach(TMainForm* table, TCoachBox* coach) {
   QObject::connect(coach, &TCoachBox::HintGiven, table, &TMainForm::TurnCardsTo);
   QObject::connect(table->CoachItem(), &QAction::triggered, coach, &TCoachBox::Toggle);
   QObject::connect(coach, &TCoachBox::OpenChanged, table->CoachItem(), &QAction::setChecked);
-  QObject::connect(coach, &TCoachBox::OpenChanged, coach,
-                   [](bool open) { RememberOpen(GameWindow::Coach, open); });
 }
 
 void WireHistory(TMainForm* table, THistoryBox* history) {
@@ -81,8 +80,6 @@ void WireHistory(TMainForm* table, THistoryBox* history) {
   QObject::connect(events, &HandEvents::WentBankrupt, recorder, &HandRecorder::WentBankrupt);
   QObject::connect(table->HistoryItem(), &QAction::triggered, history, &THistoryBox::Toggle);
   QObject::connect(history, &THistoryBox::OpenChanged, table->HistoryItem(), &QAction::setChecked);
-  QObject::connect(history, &THistoryBox::OpenChanged, history,
-                   [](bool open) { RememberOpen(GameWindow::History, open); });
 }
 
 void WireSound(TMainForm* table, SoundOutput* sound) {

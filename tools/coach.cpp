@@ -1,10 +1,12 @@
 // Ranks every legal hold of a dealt hand against the Dealer's fixed rule:
 //   coach CARD CARD CARD CARD CARD [--trials N] [--seed S]
-// Cards are the game's codes 1..52. One line per hold, best first: the slots thrown (0-based,
-// "-" for none), then the chances to win, push and lose and the expected value in bets; then
-// err, half the width of the interval (about two standard errors) of the gap between this hold's
-// value and the first line's, and mark: "best" on the first line, "=" on a hold that cannot be
-// told from it, "-" on the rest.
+// Cards are the game's codes 1..52. A first line names the columns; then one line per hold, best
+// first: the slots thrown (0-based, "-" for none), the chances to win, push and lose, and the
+// expected value in bets with its own error; then the gap between the first line's value and this
+// one's with the gap's error (far smaller: the Dealer's luck moves every hold alike), the Dealer
+// hands the gap rests on ("x" after them when every draw of the player was counted on each), and
+// mark: "best" on the first line, "=" on a hold that cannot be told from it, "-" on the rest.
+// Each error is half the width of an interval of about two standard errors.
 #include "game/coach.h"
 
 #include <algorithm>
@@ -50,8 +52,8 @@ int main(int argc, char** argv) {
       if (*value < '0' || *value > '9' || *end != '\0') return Refuse(std::string(arg) + " needs a number");
       if (arg == "--seed") {
         options.seed = n;
-      } else if (n < 1 || n > 1'000'000'000) {
-        return Refuse("--trials must be 1 to 1000000000");
+      } else if (n < 1 || n > 20'000'000) {
+        return Refuse("--trials must be 1 to 20000000");
       } else {
         options.trials = static_cast<std::int64_t>(n);
       }
@@ -68,9 +70,12 @@ int main(int argc, char** argv) {
   const Hand hand{cards[0], cards[1], cards[2], cards[3], cards[4]};
 
   const std::vector<HoldOdds> ranked = RankHolds(hand, options);
+  std::printf("#throw\twin\tpush\tlose\tvalue\t\u00b1value\tgap\t\u00b1gap\tdeals\tmark\n");
   for (const HoldOdds& hold : ranked)
-    std::printf("%s\t%.4f\t%.4f\t%.4f\t%.4f\t%.4f\t%s\n", Slots(hold.discards).c_str(), hold.win, hold.push,
-                hold.lose, hold.Value(), hold.error,
+    std::printf("%s\t%.4f\t%.4f\t%.4f\t%.4f\t%.4f\t%.4f\t%.4f\t%lld%s\t%s\n", Slots(hold.discards).c_str(),
+                hold.win, hold.push, hold.lose, hold.Value(), hold.valueError,
+                ranked.front().Value() - hold.Value(), hold.error, static_cast<long long>(hold.deals),
+                hold.everyDraw ? "x" : "",
                 &hold == &ranked.front() ? "best"
                 : hold.best              ? "="
                                          : "-");

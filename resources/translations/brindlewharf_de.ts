@@ -5,23 +5,22 @@
     <name>BankChart</name>
     <message>
         <source>Chart of the bank</source>
-        <translation>Verlauf der Bank</translation>
-    </message>
-    <message>
-        <source>1 hand</source>
-        <translation>1 Hand</translation>
-    </message>
-    <message>
-        <source>%1 hands</source>
-        <translation>%1 Hände</translation>
+        <translation>Verlauf des Guthabens</translation>
     </message>
     <message>
         <source>%1: started at %2, now %3, highest %4, lowest %5</source>
-        <translation>%1: Start mit %2, jetzt %3, höchstens %4, mindestens %5</translation>
+        <translation>%1: Start mit %2, jetzt %3, Höchststand %4, Tiefststand %5</translation>
     </message>
     <message>
         <source>hand %1</source>
         <translation>Hand %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 hand(s)</source>
+        <translation>
+            <numerusform>%1 Hand</numerusform>
+            <numerusform>%1 Hände</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -348,11 +347,11 @@
     </message>
     <message>
         <source>Bank at start</source>
-        <translation>Bank zu Beginn</translation>
+        <translation>Guthaben zu Beginn</translation>
     </message>
     <message>
         <source>Bank at end</source>
-        <translation>Bank am Ende</translation>
+        <translation>Guthaben am Ende</translation>
     </message>
     <message>
         <source>Ended</source>
@@ -884,27 +883,27 @@ KONTAKT ZU DEN ENTWICKLERN:
         <translation>Jedes Blatt, das nichts von alledem ist, etwa A, J, 6, 3, 2 in gemischten Farben. Die höchste Karte entscheidet, dann die zweite, und so weiter bis zur niedrigsten. Die Farben entscheiden nie einen Gleichstand.</translation>
     </message>
     <message>
-        <source>While you discard, the Coach shows your cards and the three best draws. For each it gives the cards to throw and four figures. Win is the chance, in percent, that your hand then beats the Dealer&apos;s; Push the chance of a tie, when you get your bet back; Lose the chance that the Dealer&apos;s hand beats yours. Average is what the draw wins or loses on average at your bet, in dollars: +$2.50 at a $10 bet means a quarter of your bet won, taken over many hands like this one. A line below says why the best draw is best, such as keeping a pair of Kings or drawing to a flush. The cards you turn down fade in the Coach&apos;s picture, and it shows where they stand among all the draws.
-</source>
-        <translation>Während Sie ablegen, zeigt der Coach Ihre Karten und die drei besten Tausche. Zu jedem nennt er die Karten, die Sie ablegen, und vier Zahlen. „Gewinn“ ist die Chance in Prozent, dass Ihr Blatt danach das des Gebers schlägt; „Patt“ die Chance auf ein Unentschieden, bei dem Sie Ihren Einsatz zurückbekommen; „Verlust“ die Chance, dass das Blatt des Gebers Ihres schlägt. „Schnitt“ ist, was der Tausch bei Ihrem Einsatz im Durchschnitt gewinnt oder verliert, in Dollar: +$2.50 bei $10 Einsatz heißt, dass Sie ein Viertel Ihres Einsatzes gewinnen, gerechnet über viele Hände wie diese. Eine Zeile darunter sagt, warum der beste Tausch der beste ist, etwa weil er ein Paar Könige behält oder auf einen Flush zieht. Die Karten, die Sie umdrehen, werden im Bild des Coachs blass, und er zeigt, wo Ihre Wahl unter allen Tauschen steht.
-</translation>
-    </message>
-    <message>
         <source>Press Hint to have your cards turned to the best draw.
 </source>
         <translation>Drücken Sie „Tipp“, und Ihre Karten werden für den besten Tausch umgedreht.
 </translation>
     </message>
     <message>
-        <source>After your draw it tells you whether you chose the best draw, or how far below the best your choice was, and keeps a tally of the game: the draws it judged, how many were the best, how many you took on a hint, and the dollars given up, which is what your draws were worth below the best, on average, at your bets. When your hand wins or ties anyway, it only tells you what the best draw would have been. New Game starts the tally afresh.
+        <source>While you discard, the Coach shows your cards and the three best draws. For each it gives the cards to throw and four figures. Win is the chance, in percent, that your hand then beats the Dealer&apos;s; Push the chance of a tie, when you get your bet back; Lose the chance that the Dealer&apos;s hand beats yours. Average is what the draw wins or loses on average at your bet, in dollars: +$2.50 at a $10 bet means a quarter of your bet won, taken over many hands like this one. Most draws lose a little on average, even the best: that is the House&apos;s edge, and the best draw is the one that loses least. A line below the table says how closely the figures are known, and another why the best draw is best, such as keeping a pair of Kings or drawing to a flush. The cards you turn down fade in the Coach&apos;s picture, and once you turn one it shows where your draw stands among all the draws.
 </source>
-        <translation>Nach Ihrem Tausch sagt er Ihnen, ob Sie den besten Tausch gewählt haben oder wie weit Ihre Wahl unter dem besten lag, und führt Buch über das Spiel: die bewerteten Tausche, wie viele davon die besten waren, wie viele Sie auf einen Tipp hin gemacht haben, und die verschenkten Dollar, also wie viel Ihre Tausche bei Ihren Einsätzen im Schnitt weniger wert waren als der beste. Gewinnt Ihr Blatt trotzdem oder endet es unentschieden, sagt er Ihnen nur, welcher Tausch der beste gewesen wäre. „Neues Spiel“ beginnt die Zählung von vorn.
+        <translation>Während Sie ablegen, zeigt der Coach Ihre Karten und die drei besten Tausche. Zu jedem nennt er die Karten, die Sie ablegen, und vier Zahlen. „Gewinn“ ist die Chance in Prozent, dass Ihr Blatt danach das des Gebers schlägt; „Unentschieden“ die Chance auf ein Unentschieden, bei dem Sie Ihren Einsatz zurückbekommen; „Verlust“ die Chance, dass das Blatt des Gebers Ihres schlägt. „Schnitt“ ist, was der Tausch bei Ihrem Einsatz im Durchschnitt gewinnt oder verliert, in Dollar: +$2.50 bei $10 Einsatz heißt, dass Sie ein Viertel Ihres Einsatzes gewinnen, gerechnet über viele Hände wie diese. Die meisten Tausche verlieren im Schnitt ein wenig, selbst der beste: Das ist der Vorteil des Hauses, und der beste Tausch ist der, der am wenigsten verliert. Eine Zeile unter der Tabelle sagt, wie genau die Zahlen bekannt sind, eine weitere, warum der beste Tausch der beste ist, etwa weil er ein Paar Könige behält oder auf einen Flush zieht. Die Karten, die Sie umdrehen, werden im Bild des Coachs blass, und sobald Sie eine umdrehen, zeigt er, wo Ihr Tausch unter allen Tauschen steht.
 </translation>
     </message>
     <message>
-        <source>The figures come from the Dealer&apos;s fixed rule: the Dealer never sees your cards and always draws the same way, so the Coach can play out tens of thousands of the Dealer&apos;s hands, and every draw you could get against each. The figures are averages over those deals, not a promise about the next hand. The difference between two draws is known to about a tenth of a cent per dollar bet; draws closer than that are called as good as the best, and either is a fine choice. The Coach never changes how the cards are shuffled or dealt.
+        <source>After your draw it tells you whether you chose the best draw, or how far below the best your choice was, and keeps a tally of the game: the draws it judged, how many were the best, how many you took on a hint, and how much more the best draws would have won than yours, on average, at your bets. When your hand wins or ties anyway, it only tells you what the best draw would have been. New Game starts the tally afresh.
 </source>
-        <translation>Die Zahlen beruhen auf der festen Regel des Gebers: Der Geber sieht Ihre Karten nie und tauscht immer auf dieselbe Weise, also kann der Coach Zehntausende Blätter des Gebers durchspielen und gegen jedes alle Karten, die Sie ziehen könnten. Die Zahlen sind Durchschnitte über diese Runden, kein Versprechen für die nächste Hand. Der Unterschied zwischen zwei Tauschen ist auf etwa ein Zehntel Cent je gesetztem Dollar genau bekannt; liegen zwei Tausche näher beieinander, gelten sie als so gut wie der beste, und beide sind eine gute Wahl. Der Coach ändert nie, wie die Karten gemischt oder gegeben werden.
+        <translation>Nach Ihrem Tausch sagt er Ihnen, ob Sie den besten Tausch gewählt haben oder wie weit Ihre Wahl unter dem besten lag, und führt Buch über das Spiel: die bewerteten Tausche, wie viele davon die besten waren, wie viele Sie auf einen Tipp hin gemacht haben und wie viel die besten Tausche bei Ihren Einsätzen im Schnitt mehr gewonnen hätten als Ihre. Gewinnt Ihr Blatt trotzdem oder endet es unentschieden, sagt er Ihnen nur, welcher Tausch der beste gewesen wäre. „Neues Spiel“ beginnt die Zählung von vorn.
+</translation>
+    </message>
+    <message>
+        <source>The figures come from the Dealer&apos;s fixed rule: the Dealer never sees your cards and always draws the same way, so the Coach can play out tens of thousands of the Dealer&apos;s hands, and every draw you could get against each. The figures are averages over those deals, not a promise about the next hand, and each is shown only as finely as it is known. The Dealer&apos;s luck moves every draw alike, so how far one draw falls below another is known far better than either average: for draws close to each other, to about a tenth of a cent per dollar bet. Draws closer than that are called as good as the best, and either is a fine choice. The Coach never changes how the cards are shuffled or dealt.
+</source>
+        <translation>Die Zahlen beruhen auf der festen Regel des Gebers: Der Geber sieht Ihre Karten nie und tauscht immer auf dieselbe Weise, also kann der Coach Zehntausende Blätter des Gebers durchspielen und gegen jedes alle Karten, die Sie ziehen könnten. Die Zahlen sind Durchschnitte über diese Runden, kein Versprechen für die nächste Hand, und jede wird nur so genau angezeigt, wie sie bekannt ist. Das Glück des Gebers trifft alle Tausche gleich, daher ist der Abstand zwischen zwei Tauschen viel genauer bekannt als jeder der beiden Durchschnitte: bei nah beieinanderliegenden Tauschen auf etwa ein Zehntel Cent je gesetztem Dollar. Liegen zwei Tausche noch näher beieinander, gelten sie als so gut wie der beste, und beide sind eine gute Wahl. Der Coach ändert nie, wie die Karten gemischt oder gegeben werden.
 </translation>
     </message>
 </context>
@@ -913,10 +912,6 @@ KONTAKT ZU DEN ENTWICKLERN:
     <message>
         <source>Loss, bankrupt</source>
         <translation>Verloren, pleite</translation>
-    </message>
-    <message>
-        <source>$%1 below best</source>
-        <translation>$%1 unter dem Besten</translation>
     </message>
     <message>
         <source>As good as best</source>
@@ -984,11 +979,15 @@ KONTAKT ZU DEN ENTWICKLERN:
     </message>
     <message>
         <source>Bank</source>
-        <translation>Bank</translation>
+        <translation>Guthaben</translation>
     </message>
     <message>
         <source>Coach</source>
         <translation>Coach</translation>
+    </message>
+    <message>
+        <source>%1 below best</source>
+        <translation>%1 weniger</translation>
     </message>
 </context>
 <context>
@@ -1418,26 +1417,6 @@ nicht für Ansprüche, Schäden oder andere Verluste, die aus seiner Nutzung ode
         <translation>%1 ablegen</translation>
     </message>
     <message>
-        <source>%1%</source>
-        <translation>%1%</translation>
-    </message>
-    <message>
-        <source>-$%1</source>
-        <translation>-$%1</translation>
-    </message>
-    <message>
-        <source>+$%1</source>
-        <translation>+$%1</translation>
-    </message>
-    <message>
-        <source>lose $%1 on average</source>
-        <translation>im Schnitt $%1 Verlust</translation>
-    </message>
-    <message>
-        <source>win $%1 on average</source>
-        <translation>im Schnitt $%1 Gewinn</translation>
-    </message>
-    <message>
         <source>%1th</source>
         <translation>%1.</translation>
     </message>
@@ -1606,7 +1585,7 @@ nicht für Ansprüche, Schäden oder andere Verluste, die aus seiner Nutzung ode
     </message>
     <message>
         <source>Throw: the cards to turn down. Win, Push, Lose: the chances that your hand then beats the Dealer&apos;s, ties it (you get your bet back) or loses to it. Average: what the draw wins or loses on average at your bet.</source>
-        <translation>Ablegen: die Karten, die Sie umdrehen. Gewinn, Patt, Verlust: die Chancen, dass Ihr Blatt danach das des Gebers schlägt, mit ihm gleichzieht (Sie bekommen Ihren Einsatz zurück) oder ihm unterliegt. Schnitt: was der Tausch bei Ihrem Einsatz im Durchschnitt gewinnt oder verliert.</translation>
+        <translation>Ablegen: die Karten, die Sie umdrehen. Gewinn, Unentschieden, Verlust: die Chancen, dass Ihr Blatt danach das des Gebers schlägt, mit ihm gleichzieht (Sie bekommen Ihren Einsatz zurück) oder ihm unterliegt. Schnitt: was der Tausch bei Ihrem Einsatz im Durchschnitt gewinnt oder verliert.</translation>
     </message>
     <message>
         <source>Coach</source>
@@ -1626,7 +1605,7 @@ nicht für Ansprüche, Schäden oder andere Verluste, die aus seiner Nutzung ode
     </message>
     <message>
         <source>Push</source>
-        <translation>Patt</translation>
+        <translation>Unentschieden</translation>
     </message>
     <message>
         <source>Lose</source>
@@ -1635,10 +1614,6 @@ nicht für Ansprüche, Schäden oder andere Verluste, die aus seiner Nutzung ode
     <message>
         <source>Average</source>
         <translation>Schnitt</translation>
-    </message>
-    <message>
-        <source>Columns: cards to throw, win, push, lose, average result at your bet</source>
-        <translation>Spalten: abzulegende Karten, Gewinn, Patt, Verlust, Ergebnis im Schnitt bei Ihrem Einsatz</translation>
     </message>
     <message>
         <source>Where the cards you have turned stand among all the draws, and what they win or lose on average at your bet.</source>
@@ -1665,32 +1640,12 @@ nicht für Ansprüche, Schäden oder andere Verluste, die aus seiner Nutzung ode
         <translation>Bester Tausch</translation>
     </message>
     <message>
-        <source>As good as the best: within %1</source>
-        <translation>So gut wie der beste: bis auf %1</translation>
-    </message>
-    <message>
         <source>You won this one.</source>
         <translation>Gewonnen.</translation>
     </message>
     <message>
         <source>A push this time.</source>
         <translation>Diesmal unentschieden.</translation>
-    </message>
-    <message>
-        <source>%1 The best hold was %2, worth $%3 more on average at your bet.</source>
-        <translation>%1 Am besten war: %2, im Schnitt $%3 mehr bei Ihrem Einsatz.</translation>
-    </message>
-    <message>
-        <source>%1 of %2: </source>
-        <translation>%1 von %2: </translation>
-    </message>
-    <message>
-        <source>the best hold averages less than a cent more at your bet</source>
-        <translation>der beste Tausch bringt bei Ihrem Einsatz im Schnitt unter einem Cent mehr</translation>
-    </message>
-    <message>
-        <source>the best hold averages $%1 more at your bet</source>
-        <translation>der beste Tausch bringt bei Ihrem Einsatz im Schnitt $%1 mehr</translation>
     </message>
     <message>
         <source>%1, turned down</source>
@@ -1703,10 +1658,6 @@ nicht für Ansprüche, Schäden oder andere Verluste, die aus seiner Nutzung ode
     <message>
         <source>Working out the odds...</source>
         <translation>Die Chancen werden berechnet...</translation>
-    </message>
-    <message>
-        <source>Hold %1 of %2%3: %4; win %5, push %6, lose %7, %8</source>
-        <translation>Tausch %1 von %2%3: %4; Gewinn %5, Patt %6, Verlust %7, %8</translation>
     </message>
     <message>
         <source>, as good as the best</source>
@@ -1745,28 +1696,116 @@ nicht für Ansprüche, Schäden oder andere Verluste, die aus seiner Nutzung ode
         <translation>%1 von %2, %3</translation>
     </message>
     <message>
-        <source>This game: %1 decision, </source>
-        <translation>Dieses Spiel: %1 Entscheidung, </translation>
+        <source>As good as the best: within %1 at your bet</source>
+        <translation>So gut wie der beste: bis auf %1 bei Ihrem Einsatz</translation>
     </message>
     <message>
-        <source>This game: %1 decisions, </source>
-        <translation>Dieses Spiel: %1 Entscheidungen, </translation>
+        <source>%1 The best hold was %2, worth %3 more on average at your bet.</source>
+        <translation>%1 Am besten war: %2, im Schnitt %3 mehr bei Ihrem Einsatz.</translation>
     </message>
     <message>
-        <source>%1 best hold, </source>
-        <translation>%1 bester Tausch, </translation>
+        <source>%1 of %2: the best hold averages %3 more at your bet</source>
+        <translation>%1 von %2: Der beste Tausch bringt bei Ihrem Einsatz im Schnitt %3 mehr</translation>
     </message>
     <message>
-        <source>%1 best holds, </source>
-        <translation>%1 beste Tausche, </translation>
+        <source>Averages within %1 at your bet; how far each is below the first, within %2.</source>
+        <translation>Durchschnitte bei Ihrem Einsatz auf %1 genau; der Abstand jedes Tauschs zum ersten auf %2 genau.</translation>
     </message>
     <message>
-        <source>%1 hinted, </source>
-        <translation>%1 mit Tipp, </translation>
+        <source>Best: %1. %2</source>
+        <translation>Am besten: %1. %2</translation>
     </message>
     <message>
-        <source>$%1 given up</source>
-        <translation>$%1 verschenkt</translation>
+        <source>The House&apos;s edge makes most holds lose on average; the first line loses least.</source>
+        <translation>Durch den Vorteil des Hauses verlieren die meisten Tausche im Schnitt; die erste Zeile verliert am wenigsten.</translation>
+    </message>
+    <message>
+        <source>The House&apos;s edge makes most holds lose on average; with this hand the first line wins.</source>
+        <translation>Durch den Vorteil des Hauses verlieren die meisten Tausche im Schnitt; mit diesem Blatt gewinnt die erste Zeile.</translation>
+    </message>
+    <message>
+        <source>This game: draws judged %1, best holds %2, on a hint %3.</source>
+        <translation>Dieses Spiel: bewertete Tausche %1, beste Tausche %2, mit Tipp %3.</translation>
+    </message>
+    <message>
+        <source>The best holds would have won %1 more on average.</source>
+        <translation>Die besten Tausche hätten im Schnitt %1 mehr gewonnen.</translation>
+    </message>
+    <message>
+        <source>Every draw was a best hold.</source>
+        <translation>Jeder Tausch war einer der besten.</translation>
+    </message>
+    <message>
+        <source>Hold %1 of %2%3: %4</source>
+        <translation>Tausch %1 von %2%3: %4</translation>
+    </message>
+    <message>
+        <source>Keeps a pair of %1 and the %2</source>
+        <translation>Behält ein Paar %1 und %2 als Kicker</translation>
+    </message>
+    <message>
+        <source>Keeps three cards to a straight flush</source>
+        <translation>Behält drei Karten zum Straight Flush</translation>
+    </message>
+    <message>
+        <source>Keeps three cards of one suit</source>
+        <translation>Behält drei Karten einer Farbe</translation>
+    </message>
+    <message>
+        <source>Keeps three cards to a straight</source>
+        <translation>Behält drei Karten zur Straße</translation>
+    </message>
+    <message>
+        <source>Keeps two cards of one suit, %1 high</source>
+        <translation>Behält zwei Karten einer Farbe, %1 hoch</translation>
+    </message>
+    <message>
+        <source>Keeps two cards in sequence, %1 high</source>
+        <translation>Behält zwei aufeinanderfolgende Karten, %1 hoch</translation>
+    </message>
+    <message>
+        <source>Keeps %1</source>
+        <translation>Behält %1</translation>
+    </message>
+    <message>
+        <source>lose %1 on average</source>
+        <translation>im Schnitt %1 Verlust</translation>
+    </message>
+    <message>
+        <source>win %1 on average</source>
+        <translation>im Schnitt %1 Gewinn</translation>
+    </message>
+    <message>
+        <source>Your cards already stand as the coach&apos;s best hold: %1.</source>
+        <translation>Ihre Karten liegen schon wie der beste Tausch des Coachs: %1.</translation>
+    </message>
+    <message>
+        <source>The coach set its best hold: %1.</source>
+        <translation>Der Coach hat seinen besten Tausch eingestellt: %1.</translation>
+    </message>
+    <message>
+        <source>Coach open. Best hold: %1.</source>
+        <translation>Coach geöffnet. Bester Tausch: %1.</translation>
+    </message>
+    <message>
+        <source>Coach open, working out the odds.</source>
+        <translation>Coach geöffnet, die Chancen werden berechnet.</translation>
+    </message>
+    <message>
+        <source>Coach open.</source>
+        <translation>Coach geöffnet.</translation>
+    </message>
+    <message>
+        <source>Coach closed.</source>
+        <translation>Coach geschlossen.</translation>
+    </message>
+    <message>
+        <source>Coach&apos;s best hold: %1.</source>
+        <translation>Bester Tausch des Coachs: %1.</translation>
+    </message>
+    <message>
+        <source>keep %1 and throw %2</source>
+        <translation>%1 behalten und %2 ablegen</translation>
     </message>
 </context>
 <context>

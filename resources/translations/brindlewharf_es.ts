@@ -8,20 +8,19 @@
         <translation>Gráfico del saldo</translation>
     </message>
     <message>
-        <source>1 hand</source>
-        <translation>1 mano</translation>
-    </message>
-    <message>
-        <source>%1 hands</source>
-        <translation>%1 manos</translation>
-    </message>
-    <message>
         <source>%1: started at %2, now %3, highest %4, lowest %5</source>
         <translation>%1: empezó en %2, ahora %3, máximo %4, mínimo %5</translation>
     </message>
     <message>
         <source>hand %1</source>
         <translation>mano %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 hand(s)</source>
+        <translation>
+            <numerusform>%1 mano</numerusform>
+            <numerusform>%1 manos</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -884,27 +883,27 @@ CONTACTAR CON LOS AUTORES:
         <translation>Cualquier mano que no sea ninguna de las anteriores, como A, J, 6, 3, 2 de palos variados. Decide la carta más alta, luego la segunda, y así hasta la más baja. Los palos nunca deshacen un empate.</translation>
     </message>
     <message>
-        <source>While you discard, the Coach shows your cards and the three best draws. For each it gives the cards to throw and four figures. Win is the chance, in percent, that your hand then beats the Dealer&apos;s; Push the chance of a tie, when you get your bet back; Lose the chance that the Dealer&apos;s hand beats yours. Average is what the draw wins or loses on average at your bet, in dollars: +$2.50 at a $10 bet means a quarter of your bet won, taken over many hands like this one. A line below says why the best draw is best, such as keeping a pair of Kings or drawing to a flush. The cards you turn down fade in the Coach&apos;s picture, and it shows where they stand among all the draws.
-</source>
-        <translation>Mientras descarta, el coach muestra sus cartas y los tres mejores descartes. Para cada uno indica las cartas que tirar y cuatro cifras. «Gana» es la probabilidad, en porcentaje, de que su mano supere después a la del crupier; «Empata», la de un empate, con el que recupera su apuesta; «Pierde», la de que la mano del crupier supere a la suya. «Media» es lo que el descarte gana o pierde de media con su apuesta, en dólares: +$2.50 con una apuesta de $10 significa que gana la cuarta parte de su apuesta, contando muchas manos como esta. Una línea debajo dice por qué el mejor descarte es el mejor, por ejemplo porque se queda con una pareja de Reyes o busca color. Las cartas que pone boca abajo se atenúan en la imagen del coach, que muestra en qué puesto queda su elección entre todos los descartes.
-</translation>
-    </message>
-    <message>
         <source>Press Hint to have your cards turned to the best draw.
 </source>
         <translation>Pulse «Pista» y sus cartas quedarán boca abajo según el mejor descarte.
 </translation>
     </message>
     <message>
-        <source>After your draw it tells you whether you chose the best draw, or how far below the best your choice was, and keeps a tally of the game: the draws it judged, how many were the best, how many you took on a hint, and the dollars given up, which is what your draws were worth below the best, on average, at your bets. When your hand wins or ties anyway, it only tells you what the best draw would have been. New Game starts the tally afresh.
+        <source>While you discard, the Coach shows your cards and the three best draws. For each it gives the cards to throw and four figures. Win is the chance, in percent, that your hand then beats the Dealer&apos;s; Push the chance of a tie, when you get your bet back; Lose the chance that the Dealer&apos;s hand beats yours. Average is what the draw wins or loses on average at your bet, in dollars: +$2.50 at a $10 bet means a quarter of your bet won, taken over many hands like this one. Most draws lose a little on average, even the best: that is the House&apos;s edge, and the best draw is the one that loses least. A line below the table says how closely the figures are known, and another why the best draw is best, such as keeping a pair of Kings or drawing to a flush. The cards you turn down fade in the Coach&apos;s picture, and once you turn one it shows where your draw stands among all the draws.
 </source>
-        <translation>Tras su descarte, le dice si eligió el mejor descarte o cuánto quedó su elección por debajo del mejor, y lleva la cuenta de la partida: los descartes que valoró, cuántos fueron los mejores, cuántos hizo siguiendo una pista y los dólares cedidos, es decir, lo que sus descartes valían de media por debajo del mejor con sus apuestas. Si su mano gana o empata de todos modos, solo le dice cuál habría sido el mejor descarte. «Partida nueva» pone la cuenta a cero.
+        <translation>Mientras descarta, el coach muestra sus cartas y los tres mejores descartes. Para cada uno indica las cartas que tirar y cuatro cifras. «Gana» es la probabilidad, en porcentaje, de que su mano supere después a la del crupier; «Empata», la de un empate, con el que recupera su apuesta; «Pierde», la de que la mano del crupier supere a la suya. «Media» es lo que el descarte gana o pierde de media con su apuesta, en dólares: +$2.50 con una apuesta de $10 significa que gana la cuarta parte de su apuesta, contando muchas manos como esta. La mayoría de los descartes pierden un poco de media, incluso el mejor: es la ventaja de la casa, y el mejor descarte es el que menos pierde. Una línea bajo la tabla dice con qué precisión se conocen las cifras, y otra por qué el mejor descarte es el mejor, por ejemplo porque se queda con una pareja de Reyes o busca color. Las cartas que pone boca abajo se atenúan en la imagen del coach y, en cuanto pone una, este muestra en qué puesto queda su descarte entre todos los descartes.
 </translation>
     </message>
     <message>
-        <source>The figures come from the Dealer&apos;s fixed rule: the Dealer never sees your cards and always draws the same way, so the Coach can play out tens of thousands of the Dealer&apos;s hands, and every draw you could get against each. The figures are averages over those deals, not a promise about the next hand. The difference between two draws is known to about a tenth of a cent per dollar bet; draws closer than that are called as good as the best, and either is a fine choice. The Coach never changes how the cards are shuffled or dealt.
+        <source>After your draw it tells you whether you chose the best draw, or how far below the best your choice was, and keeps a tally of the game: the draws it judged, how many were the best, how many you took on a hint, and how much more the best draws would have won than yours, on average, at your bets. When your hand wins or ties anyway, it only tells you what the best draw would have been. New Game starts the tally afresh.
 </source>
-        <translation>Las cifras salen de la regla fija del crupier: el crupier nunca ve sus cartas y siempre cambia de la misma manera, así que el coach puede jugar decenas de miles de manos del crupier y, contra cada una, todas las cartas que usted podría recibir. Las cifras son medias sobre esos repartos, no una promesa sobre la próxima mano. La diferencia entre dos descartes se conoce con un margen de una décima de centavo por dólar apostado; los descartes más cercanos que eso se consideran tan buenos como el mejor, y cualquiera de ellos es una buena elección. El coach nunca cambia cómo se barajan ni cómo se reparten las cartas.
+        <translation>Tras su descarte, le dice si eligió el mejor descarte o cuánto quedó su elección por debajo del mejor, y lleva la cuenta de la partida: los descartes que valoró, cuántos fueron los mejores, cuántos hizo siguiendo una pista y cuánto más habrían ganado de media los mejores descartes que los suyos con sus apuestas. Si su mano gana o empata de todos modos, solo le dice cuál habría sido el mejor descarte. «Partida nueva» pone la cuenta a cero.
+</translation>
+    </message>
+    <message>
+        <source>The figures come from the Dealer&apos;s fixed rule: the Dealer never sees your cards and always draws the same way, so the Coach can play out tens of thousands of the Dealer&apos;s hands, and every draw you could get against each. The figures are averages over those deals, not a promise about the next hand, and each is shown only as finely as it is known. The Dealer&apos;s luck moves every draw alike, so how far one draw falls below another is known far better than either average: for draws close to each other, to about a tenth of a cent per dollar bet. Draws closer than that are called as good as the best, and either is a fine choice. The Coach never changes how the cards are shuffled or dealt.
+</source>
+        <translation>Las cifras salen de la regla fija del crupier: el crupier nunca ve sus cartas y siempre cambia de la misma manera, así que el coach puede jugar decenas de miles de manos del crupier y, contra cada una, todas las cartas que usted podría recibir. Las cifras son medias sobre esos repartos, no una promesa sobre la próxima mano, y cada una se muestra solo con la precisión con que se conoce. La suerte del crupier afecta por igual a todos los descartes, así que la distancia entre dos descartes se conoce mucho mejor que cualquiera de las dos medias: entre descartes cercanos, con un margen de una décima de centavo por dólar apostado. Los descartes más cercanos que eso se consideran tan buenos como el mejor, y cualquiera de ellos es una buena elección. El coach nunca cambia cómo se barajan ni cómo se reparten las cartas.
 </translation>
     </message>
 </context>
@@ -913,10 +912,6 @@ CONTACTAR CON LOS AUTORES:
     <message>
         <source>Loss, bankrupt</source>
         <translation>Perdida, en bancarrota</translation>
-    </message>
-    <message>
-        <source>$%1 below best</source>
-        <translation>$%1 por debajo del mejor</translation>
     </message>
     <message>
         <source>As good as best</source>
@@ -989,6 +984,10 @@ CONTACTAR CON LOS AUTORES:
     <message>
         <source>Coach</source>
         <translation>Coach</translation>
+    </message>
+    <message>
+        <source>%1 below best</source>
+        <translation>%1 menos</translation>
     </message>
 </context>
 <context>
@@ -1418,26 +1417,6 @@ reclamación, daño u otra pérdida que se derive de su uso o de su comercio.&lt
         <translation>tirar %1</translation>
     </message>
     <message>
-        <source>%1%</source>
-        <translation>%1%</translation>
-    </message>
-    <message>
-        <source>-$%1</source>
-        <translation>-$%1</translation>
-    </message>
-    <message>
-        <source>+$%1</source>
-        <translation>+$%1</translation>
-    </message>
-    <message>
-        <source>lose $%1 on average</source>
-        <translation>pierde $%1 de media</translation>
-    </message>
-    <message>
-        <source>win $%1 on average</source>
-        <translation>gana $%1 de media</translation>
-    </message>
-    <message>
         <source>%1th</source>
         <translation>%1.º</translation>
     </message>
@@ -1637,10 +1616,6 @@ reclamación, daño u otra pérdida que se derive de su uso o de su comercio.&lt
         <translation>Media</translation>
     </message>
     <message>
-        <source>Columns: cards to throw, win, push, lose, average result at your bet</source>
-        <translation>Columnas: cartas que tirar, gana, empata, pierde, resultado medio con su apuesta</translation>
-    </message>
-    <message>
         <source>Where the cards you have turned stand among all the draws, and what they win or lose on average at your bet.</source>
         <translation>En qué puesto quedan las cartas que ha puesto boca abajo entre todos los descartes, y lo que ganan o pierden de media con su apuesta.</translation>
     </message>
@@ -1665,32 +1640,12 @@ reclamación, daño u otra pérdida que se derive de su uso o de su comercio.&lt
         <translation>Mejor descarte</translation>
     </message>
     <message>
-        <source>As good as the best: within %1</source>
-        <translation>Tan bueno como el mejor: a menos de %1</translation>
-    </message>
-    <message>
         <source>You won this one.</source>
         <translation>Esta la ha ganado.</translation>
     </message>
     <message>
         <source>A push this time.</source>
         <translation>Esta vez, empate.</translation>
-    </message>
-    <message>
-        <source>%1 The best hold was %2, worth $%3 more on average at your bet.</source>
-        <translation>%1 Lo mejor era %2, que vale $%3 más de media con su apuesta.</translation>
-    </message>
-    <message>
-        <source>%1 of %2: </source>
-        <translation>%1 de %2: </translation>
-    </message>
-    <message>
-        <source>the best hold averages less than a cent more at your bet</source>
-        <translation>el mejor descarte gana de media menos de un centavo más con su apuesta</translation>
-    </message>
-    <message>
-        <source>the best hold averages $%1 more at your bet</source>
-        <translation>el mejor descarte gana de media $%1 más con su apuesta</translation>
     </message>
     <message>
         <source>%1, turned down</source>
@@ -1703,10 +1658,6 @@ reclamación, daño u otra pérdida que se derive de su uso o de su comercio.&lt
     <message>
         <source>Working out the odds...</source>
         <translation>Calculando las probabilidades...</translation>
-    </message>
-    <message>
-        <source>Hold %1 of %2%3: %4; win %5, push %6, lose %7, %8</source>
-        <translation>Descarte %1 de %2%3: %4; gana %5, empata %6, pierde %7, %8</translation>
     </message>
     <message>
         <source>, as good as the best</source>
@@ -1745,28 +1696,116 @@ reclamación, daño u otra pérdida que se derive de su uso o de su comercio.&lt
         <translation>%1 de %2, %3</translation>
     </message>
     <message>
-        <source>This game: %1 decision, </source>
-        <translation>Esta partida: %1 decisión, </translation>
+        <source>As good as the best: within %1 at your bet</source>
+        <translation>Tan bueno como el mejor: a menos de %1 con su apuesta</translation>
     </message>
     <message>
-        <source>This game: %1 decisions, </source>
-        <translation>Esta partida: %1 decisiones, </translation>
+        <source>%1 The best hold was %2, worth %3 more on average at your bet.</source>
+        <translation>%1 Lo mejor era %2, que vale %3 más de media con su apuesta.</translation>
     </message>
     <message>
-        <source>%1 best hold, </source>
-        <translation>%1 mejor descarte, </translation>
+        <source>%1 of %2: the best hold averages %3 more at your bet</source>
+        <translation>%1 de %2: el mejor descarte gana de media %3 más con su apuesta</translation>
     </message>
     <message>
-        <source>%1 best holds, </source>
-        <translation>%1 mejores descartes, </translation>
+        <source>Averages within %1 at your bet; how far each is below the first, within %2.</source>
+        <translation>Medias con un margen de %1 con su apuesta; la distancia de cada una a la primera, con un margen de %2.</translation>
     </message>
     <message>
-        <source>%1 hinted, </source>
-        <translation>%1 con pista, </translation>
+        <source>Best: %1. %2</source>
+        <translation>Lo mejor: %1. %2</translation>
     </message>
     <message>
-        <source>$%1 given up</source>
-        <translation>$%1 cedidos</translation>
+        <source>The House&apos;s edge makes most holds lose on average; the first line loses least.</source>
+        <translation>La ventaja de la casa hace que la mayoría de los descartes pierdan de media; la primera línea es la que menos pierde.</translation>
+    </message>
+    <message>
+        <source>The House&apos;s edge makes most holds lose on average; with this hand the first line wins.</source>
+        <translation>La ventaja de la casa hace que la mayoría de los descartes pierdan de media; con esta mano, la primera línea gana.</translation>
+    </message>
+    <message>
+        <source>This game: draws judged %1, best holds %2, on a hint %3.</source>
+        <translation>Esta partida: descartes valorados %1, mejores descartes %2, con pista %3.</translation>
+    </message>
+    <message>
+        <source>The best holds would have won %1 more on average.</source>
+        <translation>Los mejores descartes habrían ganado de media %1 más.</translation>
+    </message>
+    <message>
+        <source>Every draw was a best hold.</source>
+        <translation>Todos sus descartes estaban entre los mejores.</translation>
+    </message>
+    <message>
+        <source>Hold %1 of %2%3: %4</source>
+        <translation>Descarte %1 de %2%3: %4</translation>
+    </message>
+    <message>
+        <source>Keeps a pair of %1 and the %2</source>
+        <translation>Se queda con la pareja de %1 y %2 de kicker</translation>
+    </message>
+    <message>
+        <source>Keeps three cards to a straight flush</source>
+        <translation>Se queda con tres cartas para escalera de color</translation>
+    </message>
+    <message>
+        <source>Keeps three cards of one suit</source>
+        <translation>Se queda con tres cartas del mismo palo</translation>
+    </message>
+    <message>
+        <source>Keeps three cards to a straight</source>
+        <translation>Se queda con tres cartas para escalera</translation>
+    </message>
+    <message>
+        <source>Keeps two cards of one suit, %1 high</source>
+        <translation>Se queda con dos cartas del mismo palo, la más alta %1</translation>
+    </message>
+    <message>
+        <source>Keeps two cards in sequence, %1 high</source>
+        <translation>Se queda con dos cartas seguidas, la más alta %1</translation>
+    </message>
+    <message>
+        <source>Keeps %1</source>
+        <translation>Se queda con %1</translation>
+    </message>
+    <message>
+        <source>lose %1 on average</source>
+        <translation>pierde %1 de media</translation>
+    </message>
+    <message>
+        <source>win %1 on average</source>
+        <translation>gana %1 de media</translation>
+    </message>
+    <message>
+        <source>Your cards already stand as the coach&apos;s best hold: %1.</source>
+        <translation>Sus cartas ya están como el mejor descarte del coach: %1.</translation>
+    </message>
+    <message>
+        <source>The coach set its best hold: %1.</source>
+        <translation>El coach ha puesto su mejor descarte: %1.</translation>
+    </message>
+    <message>
+        <source>Coach open. Best hold: %1.</source>
+        <translation>Coach abierto. Mejor descarte: %1.</translation>
+    </message>
+    <message>
+        <source>Coach open, working out the odds.</source>
+        <translation>Coach abierto, calculando las probabilidades.</translation>
+    </message>
+    <message>
+        <source>Coach open.</source>
+        <translation>Coach abierto.</translation>
+    </message>
+    <message>
+        <source>Coach closed.</source>
+        <translation>Coach cerrado.</translation>
+    </message>
+    <message>
+        <source>Coach&apos;s best hold: %1.</source>
+        <translation>Mejor descarte del coach: %1.</translation>
+    </message>
+    <message>
+        <source>keep %1 and throw %2</source>
+        <translation>quedarse con %1 y tirar %2</translation>
     </message>
 </context>
 <context>

@@ -5,15 +5,7 @@
     <name>BankChart</name>
     <message>
         <source>Chart of the bank</source>
-        <translation>Courbe de la banque</translation>
-    </message>
-    <message>
-        <source>1 hand</source>
-        <translation>1 main</translation>
-    </message>
-    <message>
-        <source>%1 hands</source>
-        <translation>%1 mains</translation>
+        <translation>Courbe du capital</translation>
     </message>
     <message>
         <source>%1: started at %2, now %3, highest %4, lowest %5</source>
@@ -22,6 +14,13 @@
     <message>
         <source>hand %1</source>
         <translation>main %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 hand(s)</source>
+        <translation>
+            <numerusform>%1 main</numerusform>
+            <numerusform>%1 mains</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -348,11 +347,11 @@
     </message>
     <message>
         <source>Bank at start</source>
-        <translation>Banque au début</translation>
+        <translation>Capital au début</translation>
     </message>
     <message>
         <source>Bank at end</source>
-        <translation>Banque à la fin</translation>
+        <translation>Capital à la fin</translation>
     </message>
     <message>
         <source>Ended</source>
@@ -884,27 +883,27 @@ de Valets et de Quatre</translation>
         <translation>Toute main qui n&apos;est rien de ce qui précède, comme A, J, 6, 3, 2 de couleurs mêlées. La plus haute carte décide, puis la deuxième, et ainsi de suite jusqu&apos;à la plus basse. Les couleurs ne départagent jamais.</translation>
     </message>
     <message>
-        <source>While you discard, the Coach shows your cards and the three best draws. For each it gives the cards to throw and four figures. Win is the chance, in percent, that your hand then beats the Dealer&apos;s; Push the chance of a tie, when you get your bet back; Lose the chance that the Dealer&apos;s hand beats yours. Average is what the draw wins or loses on average at your bet, in dollars: +$2.50 at a $10 bet means a quarter of your bet won, taken over many hands like this one. A line below says why the best draw is best, such as keeping a pair of Kings or drawing to a flush. The cards you turn down fade in the Coach&apos;s picture, and it shows where they stand among all the draws.
-</source>
-        <translation>Pendant que vous écartez, le coach montre vos cartes et les trois meilleurs échanges. Pour chacun, il indique les cartes à jeter et quatre chiffres. «&#xa0;Gain&#xa0;» est la probabilité, en pourcentage, que votre main batte ensuite celle du donneur&#xa0;; «&#xa0;Égalité&#xa0;» celle d&apos;un partage, où vous récupérez votre mise&#xa0;; «&#xa0;Perte&#xa0;» celle que la main du donneur batte la vôtre. «&#xa0;Moyenne&#xa0;» est ce que l&apos;échange gagne ou perd en moyenne à votre mise, en dollars&#xa0;: +$2.50 pour une mise de $10 veut dire un quart de votre mise gagné, sur un grand nombre de mains comme celle-ci. Une ligne en dessous explique pourquoi le meilleur échange est le meilleur, par exemple parce qu&apos;il garde une paire de Rois ou tire à la couleur. Les cartes que vous retournez s&apos;estompent dans l&apos;image du coach, qui montre où votre choix se place parmi tous les échanges.
-</translation>
-    </message>
-    <message>
         <source>Press Hint to have your cards turned to the best draw.
 </source>
         <translation>Cliquez sur «&#xa0;Conseil&#xa0;» pour que vos cartes soient retournées selon le meilleur échange.
 </translation>
     </message>
     <message>
-        <source>After your draw it tells you whether you chose the best draw, or how far below the best your choice was, and keeps a tally of the game: the draws it judged, how many were the best, how many you took on a hint, and the dollars given up, which is what your draws were worth below the best, on average, at your bets. When your hand wins or ties anyway, it only tells you what the best draw would have been. New Game starts the tally afresh.
+        <source>While you discard, the Coach shows your cards and the three best draws. For each it gives the cards to throw and four figures. Win is the chance, in percent, that your hand then beats the Dealer&apos;s; Push the chance of a tie, when you get your bet back; Lose the chance that the Dealer&apos;s hand beats yours. Average is what the draw wins or loses on average at your bet, in dollars: +$2.50 at a $10 bet means a quarter of your bet won, taken over many hands like this one. Most draws lose a little on average, even the best: that is the House&apos;s edge, and the best draw is the one that loses least. A line below the table says how closely the figures are known, and another why the best draw is best, such as keeping a pair of Kings or drawing to a flush. The cards you turn down fade in the Coach&apos;s picture, and once you turn one it shows where your draw stands among all the draws.
 </source>
-        <translation>Après votre échange, il vous dit si vous avez choisi le meilleur échange, ou de combien votre choix est resté en dessous, et tient le compte de la partie&#xa0;: les échanges jugés, combien étaient les meilleurs, combien vous en avez fait sur un conseil, et les dollars abandonnés, c&apos;est-à-dire ce que vos échanges valaient de moins que le meilleur, en moyenne, à vos mises. Si votre main gagne ou fait égalité malgré tout, il vous dit seulement quel aurait été le meilleur échange. «&#xa0;Nouvelle partie&#xa0;» remet le compte à zéro.
+        <translation>Pendant que vous écartez, le coach montre vos cartes et les trois meilleurs échanges. Pour chacun, il indique les cartes à jeter et quatre chiffres. «&#xa0;Gain&#xa0;» est la probabilité, en pourcentage, que votre main batte ensuite celle du donneur&#xa0;; «&#xa0;Égalité&#xa0;» celle d&apos;un partage, où vous récupérez votre mise&#xa0;; «&#xa0;Perte&#xa0;» celle que la main du donneur batte la vôtre. «&#xa0;Moyenne&#xa0;» est ce que l&apos;échange gagne ou perd en moyenne à votre mise, en dollars&#xa0;: +$2.50 pour une mise de $10 veut dire un quart de votre mise gagné, sur un grand nombre de mains comme celle-ci. La plupart des échanges perdent un peu en moyenne, même le meilleur&#xa0;: c&apos;est l&apos;avantage de la maison, et le meilleur échange est celui qui perd le moins. Une ligne sous le tableau indique avec quelle précision les chiffres sont connus, et une autre pourquoi le meilleur échange est le meilleur, par exemple parce qu&apos;il garde une paire de Rois ou tire à la couleur. Les cartes que vous retournez s&apos;estompent dans l&apos;image du coach, et dès que vous en retournez une, il montre où votre échange se place parmi tous les échanges.
 </translation>
     </message>
     <message>
-        <source>The figures come from the Dealer&apos;s fixed rule: the Dealer never sees your cards and always draws the same way, so the Coach can play out tens of thousands of the Dealer&apos;s hands, and every draw you could get against each. The figures are averages over those deals, not a promise about the next hand. The difference between two draws is known to about a tenth of a cent per dollar bet; draws closer than that are called as good as the best, and either is a fine choice. The Coach never changes how the cards are shuffled or dealt.
+        <source>After your draw it tells you whether you chose the best draw, or how far below the best your choice was, and keeps a tally of the game: the draws it judged, how many were the best, how many you took on a hint, and how much more the best draws would have won than yours, on average, at your bets. When your hand wins or ties anyway, it only tells you what the best draw would have been. New Game starts the tally afresh.
 </source>
-        <translation>Les chiffres viennent de la règle fixe du donneur&#xa0;: le donneur ne voit jamais vos cartes et change toujours de la même façon, si bien que le coach peut jouer des dizaines de milliers de mains du donneur et, contre chacune, toutes les cartes que vous pourriez tirer. Les chiffres sont des moyennes sur ces donnes, pas une promesse pour la prochaine main. L&apos;écart entre deux échanges est connu à un dixième de cent près par dollar misé&#xa0;; deux échanges plus proches que cela sont dits aussi bons que le meilleur, et l&apos;un comme l&apos;autre est un bon choix. Le coach ne change jamais la façon dont les cartes sont mélangées ou distribuées.
+        <translation>Après votre échange, il vous dit si vous avez choisi le meilleur échange, ou de combien votre choix est resté en dessous, et tient le compte de la partie&#xa0;: les échanges jugés, combien étaient les meilleurs, combien vous en avez fait sur un conseil, et combien les meilleurs échanges auraient rapporté de plus que les vôtres, en moyenne, à vos mises. Si votre main gagne ou fait égalité malgré tout, il vous dit seulement quel aurait été le meilleur échange. «&#xa0;Nouvelle partie&#xa0;» remet le compte à zéro.
+</translation>
+    </message>
+    <message>
+        <source>The figures come from the Dealer&apos;s fixed rule: the Dealer never sees your cards and always draws the same way, so the Coach can play out tens of thousands of the Dealer&apos;s hands, and every draw you could get against each. The figures are averages over those deals, not a promise about the next hand, and each is shown only as finely as it is known. The Dealer&apos;s luck moves every draw alike, so how far one draw falls below another is known far better than either average: for draws close to each other, to about a tenth of a cent per dollar bet. Draws closer than that are called as good as the best, and either is a fine choice. The Coach never changes how the cards are shuffled or dealt.
+</source>
+        <translation>Les chiffres viennent de la règle fixe du donneur&#xa0;: le donneur ne voit jamais vos cartes et change toujours de la même façon, si bien que le coach peut jouer des dizaines de milliers de mains du donneur et, contre chacune, toutes les cartes que vous pourriez tirer. Les chiffres sont des moyennes sur ces donnes, pas une promesse pour la prochaine main, et chacun n&apos;est affiché qu&apos;avec la précision avec laquelle il est connu. La chance du donneur touche tous les échanges de la même façon, si bien que ce qui sépare deux échanges est connu bien plus précisément que chacune des deux moyennes&#xa0;: pour des échanges proches, à un dixième de cent près par dollar misé. Deux échanges plus proches que cela sont dits aussi bons que le meilleur, et l&apos;un comme l&apos;autre est un bon choix. Le coach ne change jamais la façon dont les cartes sont mélangées ou distribuées.
 </translation>
     </message>
 </context>
@@ -913,10 +912,6 @@ de Valets et de Quatre</translation>
     <message>
         <source>Loss, bankrupt</source>
         <translation>Perdu, ruiné</translation>
-    </message>
-    <message>
-        <source>$%1 below best</source>
-        <translation>$%1 sous le meilleur</translation>
     </message>
     <message>
         <source>As good as best</source>
@@ -944,7 +939,7 @@ de Valets et de Quatre</translation>
     </message>
     <message>
         <source>Best hold</source>
-        <translation>Meilleur écart</translation>
+        <translation>Meilleur échange</translation>
     </message>
     <message>
         <source>No verdict</source>
@@ -984,11 +979,15 @@ de Valets et de Quatre</translation>
     </message>
     <message>
         <source>Bank</source>
-        <translation>Banque</translation>
+        <translation>Capital</translation>
     </message>
     <message>
         <source>Coach</source>
         <translation>Coach</translation>
+    </message>
+    <message>
+        <source>%1 below best</source>
+        <translation>%1 de moins</translation>
     </message>
 </context>
 <context>
@@ -1091,15 +1090,15 @@ de Valets et de Quatre</translation>
     </message>
     <message>
         <source>The coach has not judged any of your draws yet. Open the coach (Ctrl+K) while you play: every draw it judges is kept here, and the ones that were not the best show where your money goes.</source>
-        <translation>Le coach n’a encore jugé aucun de vos écarts. Ouvrez le coach (Ctrl+K) pendant que vous jouez&#xa0;: chaque écart qu’il juge est gardé ici, et ceux qui n’étaient pas les meilleurs montrent où part votre argent.</translation>
+        <translation>Le coach n’a encore jugé aucun de vos échanges. Ouvrez le coach (Ctrl+K) pendant que vous jouez : chaque échange qu’il juge est gardé ici, et ceux qui n’étaient pas les meilleurs montrent où part votre argent.</translation>
     </message>
     <message>
         <source>The coach judged %1 of your draws, and every one was as good as the best. Nothing lost!</source>
-        <translation>Le coach a jugé %1 de vos écarts, et chacun valait le meilleur. Rien de perdu&#xa0;!</translation>
+        <translation>Le coach a jugé %1 de vos échanges, et chacun valait le meilleur. Rien de perdu !</translation>
     </message>
     <message>
         <source>The coach judged %1 of your draws. The ones that were not the best cost you %2 in all: %3 a hand on average, against the best draw every time.</source>
-        <translation>Le coach a jugé %1 de vos écarts. Ceux qui n’étaient pas les meilleurs vous ont coûté %2 en tout&#xa0;: %3 par main en moyenne, face au meilleur écart à chaque fois.</translation>
+        <translation>Le coach a jugé %1 de vos échanges. Ceux qui n’étaient pas les meilleurs vous ont coûté %2 en tout : %3 par main en moyenne, face au meilleur échange à chaque fois.</translation>
     </message>
     <message>
         <source>%1. %2: %3 over %4.</source>
@@ -1107,7 +1106,7 @@ de Valets et de Quatre</translation>
     </message>
     <message>
         <source>   The costliest, game %1, hand %2: dealt %3; you kept %4, the best hold keeps %5 (%6 below it).</source>
-        <translation>   La plus coûteuse, partie %1, main %2&#xa0;: donne %3&#xa0;; vous avez gardé %4, le meilleur écart garde %5 (%6 en dessous).</translation>
+        <translation>   La plus coûteuse, partie %1, main %2 : donne %3 ; vous avez gardé %4, le meilleur échange garde %5 (%6 en dessous).</translation>
     </message>
     <message>
         <source>Your three costliest leaks:</source>
@@ -1418,26 +1417,6 @@ d&apos;aucune réclamation, d&apos;aucun dommage ni d&apos;aucune autre perte li
         <translation>jeter %1</translation>
     </message>
     <message>
-        <source>%1%</source>
-        <translation>%1%</translation>
-    </message>
-    <message>
-        <source>-$%1</source>
-        <translation>-$%1</translation>
-    </message>
-    <message>
-        <source>+$%1</source>
-        <translation>+$%1</translation>
-    </message>
-    <message>
-        <source>lose $%1 on average</source>
-        <translation>perte moyenne de $%1</translation>
-    </message>
-    <message>
-        <source>win $%1 on average</source>
-        <translation>gain moyen de $%1</translation>
-    </message>
-    <message>
         <source>%1th</source>
         <translation>%1</translation>
     </message>
@@ -1614,7 +1593,7 @@ d&apos;aucune réclamation, d&apos;aucun dommage ni d&apos;aucune autre perte li
     </message>
     <message>
         <source>Best holds against the Dealer&apos;s rule</source>
-        <translation>Meilleurs écarts contre la règle du donneur</translation>
+        <translation>Meilleurs échanges contre la règle du donneur</translation>
     </message>
     <message>
         <source>Throw</source>
@@ -1637,10 +1616,6 @@ d&apos;aucune réclamation, d&apos;aucun dommage ni d&apos;aucune autre perte li
         <translation>Moyenne</translation>
     </message>
     <message>
-        <source>Columns: cards to throw, win, push, lose, average result at your bet</source>
-        <translation>Colonnes&#xa0;: cartes à jeter, gain, égalité, perte, résultat moyen à votre mise</translation>
-    </message>
-    <message>
         <source>Where the cards you have turned stand among all the draws, and what they win or lose on average at your bet.</source>
         <translation>Où se place votre choix parmi tous les échanges, et ce qu&apos;il gagne ou perd en moyenne à votre mise.</translation>
     </message>
@@ -1650,7 +1625,7 @@ d&apos;aucune réclamation, d&apos;aucun dommage ni d&apos;aucune autre perte li
     </message>
     <message>
         <source>Turn your cards to the best hold</source>
-        <translation>Retourner vos cartes selon le meilleur écart</translation>
+        <translation>Retourner vos cartes selon le meilleur échange</translation>
     </message>
     <message>
         <source>&amp;Close</source>
@@ -1662,11 +1637,7 @@ d&apos;aucune réclamation, d&apos;aucun dommage ni d&apos;aucune autre perte li
     </message>
     <message>
         <source>Best hold</source>
-        <translation>Meilleur écart</translation>
-    </message>
-    <message>
-        <source>As good as the best: within %1</source>
-        <translation>Aussi bon que le meilleur, à %1 près</translation>
+        <translation>Meilleur échange</translation>
     </message>
     <message>
         <source>You won this one.</source>
@@ -1677,36 +1648,16 @@ d&apos;aucune réclamation, d&apos;aucun dommage ni d&apos;aucune autre perte li
         <translation>Égalité, cette fois.</translation>
     </message>
     <message>
-        <source>%1 The best hold was %2, worth $%3 more on average at your bet.</source>
-        <translation>%1 Le meilleur écart&#xa0;: %2, soit $%3 de plus en moyenne à votre mise.</translation>
-    </message>
-    <message>
-        <source>%1 of %2: </source>
-        <translation>Rang %1 sur %2&#xa0;: </translation>
-    </message>
-    <message>
-        <source>the best hold averages less than a cent more at your bet</source>
-        <translation>le meilleur écart rapporte en moyenne moins d&apos;un cent de plus à votre mise</translation>
-    </message>
-    <message>
-        <source>the best hold averages $%1 more at your bet</source>
-        <translation>le meilleur écart rapporte en moyenne $%1 de plus à votre mise</translation>
-    </message>
-    <message>
         <source>%1, turned down</source>
         <translation>%1, retournée</translation>
     </message>
     <message>
         <source>The coach ranks your holds when the cards are dealt.</source>
-        <translation>Le coach classe vos écarts dès la donne.</translation>
+        <translation>Le coach classe vos échanges dès la donne.</translation>
     </message>
     <message>
         <source>Working out the odds...</source>
         <translation>Calcul des chances...</translation>
-    </message>
-    <message>
-        <source>Hold %1 of %2%3: %4; win %5, push %6, lose %7, %8</source>
-        <translation>Écart %1 sur %2%3&#xa0;: %4&#xa0;; gain %5, égalité %6, perte %7, %8</translation>
     </message>
     <message>
         <source>, as good as the best</source>
@@ -1745,28 +1696,116 @@ d&apos;aucune réclamation, d&apos;aucun dommage ni d&apos;aucune autre perte li
         <translation>Rang %1 sur %2, %3</translation>
     </message>
     <message>
-        <source>This game: %1 decision, </source>
-        <translation>Cette partie&#xa0;: %1 décision, </translation>
+        <source>As good as the best: within %1 at your bet</source>
+        <translation>Aussi bon que le meilleur, à %1 près à votre mise</translation>
     </message>
     <message>
-        <source>This game: %1 decisions, </source>
-        <translation>Cette partie&#xa0;: %1 décisions, </translation>
+        <source>%1 The best hold was %2, worth %3 more on average at your bet.</source>
+        <translation>%1 Le meilleur échange : %2, soit %3 de plus en moyenne à votre mise.</translation>
     </message>
     <message>
-        <source>%1 best hold, </source>
-        <translation>%1 meilleur écart, </translation>
+        <source>%1 of %2: the best hold averages %3 more at your bet</source>
+        <translation>Rang %1 sur %2 : le meilleur échange rapporte en moyenne %3 de plus à votre mise</translation>
     </message>
     <message>
-        <source>%1 best holds, </source>
-        <translation>%1 meilleurs écarts, </translation>
+        <source>Averages within %1 at your bet; how far each is below the first, within %2.</source>
+        <translation>Moyennes à %1 près à votre mise&#xa0;; ce qui sépare chacune de la première, à %2 près.</translation>
     </message>
     <message>
-        <source>%1 hinted, </source>
-        <translation>%1 sur conseil, </translation>
+        <source>Best: %1. %2</source>
+        <translation>Le meilleur&#xa0;: %1. %2</translation>
     </message>
     <message>
-        <source>$%1 given up</source>
-        <translation>$%1 abandonnés</translation>
+        <source>The House&apos;s edge makes most holds lose on average; the first line loses least.</source>
+        <translation>L&apos;avantage de la maison fait perdre la plupart des échanges en moyenne ; la première ligne perd le moins.</translation>
+    </message>
+    <message>
+        <source>The House&apos;s edge makes most holds lose on average; with this hand the first line wins.</source>
+        <translation>L&apos;avantage de la maison fait perdre la plupart des échanges en moyenne ; avec cette main, la première ligne gagne.</translation>
+    </message>
+    <message>
+        <source>This game: draws judged %1, best holds %2, on a hint %3.</source>
+        <translation>Cette partie : échanges jugés %1, meilleurs échanges %2, sur conseil %3.</translation>
+    </message>
+    <message>
+        <source>The best holds would have won %1 more on average.</source>
+        <translation>Les meilleurs échanges auraient rapporté %1 de plus en moyenne.</translation>
+    </message>
+    <message>
+        <source>Every draw was a best hold.</source>
+        <translation>Tous vos échanges étaient parmi les meilleurs.</translation>
+    </message>
+    <message>
+        <source>Hold %1 of %2%3: %4</source>
+        <translation>Écart %1 sur %2%3&#xa0;: %4</translation>
+    </message>
+    <message>
+        <source>Keeps a pair of %1 and the %2</source>
+        <translation>Garde les deux %1 avec le kicker %2</translation>
+    </message>
+    <message>
+        <source>Keeps three cards to a straight flush</source>
+        <translation>Garde trois cartes pour une quinte flush</translation>
+    </message>
+    <message>
+        <source>Keeps three cards of one suit</source>
+        <translation>Garde trois cartes de la même couleur</translation>
+    </message>
+    <message>
+        <source>Keeps three cards to a straight</source>
+        <translation>Garde trois cartes pour une quinte</translation>
+    </message>
+    <message>
+        <source>Keeps two cards of one suit, %1 high</source>
+        <translation>Garde deux cartes de la même couleur, hauteur %1</translation>
+    </message>
+    <message>
+        <source>Keeps two cards in sequence, %1 high</source>
+        <translation>Garde deux cartes qui se suivent, hauteur %1</translation>
+    </message>
+    <message>
+        <source>Keeps %1</source>
+        <translation>Garde %1</translation>
+    </message>
+    <message>
+        <source>lose %1 on average</source>
+        <translation>perte moyenne de %1</translation>
+    </message>
+    <message>
+        <source>win %1 on average</source>
+        <translation>gain moyen de %1</translation>
+    </message>
+    <message>
+        <source>Your cards already stand as the coach&apos;s best hold: %1.</source>
+        <translation>Vos cartes sont déjà comme le meilleur échange du coach : %1.</translation>
+    </message>
+    <message>
+        <source>The coach set its best hold: %1.</source>
+        <translation>Le coach a disposé son meilleur échange : %1.</translation>
+    </message>
+    <message>
+        <source>Coach open. Best hold: %1.</source>
+        <translation>Coach ouvert. Meilleur échange : %1.</translation>
+    </message>
+    <message>
+        <source>Coach open, working out the odds.</source>
+        <translation>Coach ouvert, calcul des chances en cours.</translation>
+    </message>
+    <message>
+        <source>Coach open.</source>
+        <translation>Coach ouvert.</translation>
+    </message>
+    <message>
+        <source>Coach closed.</source>
+        <translation>Coach fermé.</translation>
+    </message>
+    <message>
+        <source>Coach&apos;s best hold: %1.</source>
+        <translation>Meilleur échange du coach : %1.</translation>
+    </message>
+    <message>
+        <source>keep %1 and throw %2</source>
+        <translation>garder %1 et jeter %2</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,16 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="en">
 <context>
+    <name>BankChart</name>
+    <message numerus="yes">
+        <source>%1 hand(s)</source>
+        <translation>
+            <numerusform>%1 hand</numerusform>
+            <numerusform>%1 hands</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>LifetimePage</name>
     <message numerus="yes">
         <source>%n hand(s)</source>

@@ -1,4 +1,5 @@
-// The one-line reason for a hold: what it stands pat on, keeps or draws to.
+// The one-line reason for a hold: what it stands pat on, keeps or draws to, and what the cards
+// it keeps are; never "the highest" when a card thrown is higher.
 #include "game/holdreason.h"
 
 #include <gtest/gtest.h>
@@ -62,6 +63,38 @@ TEST(HoldReason, NamesWhatTheHoldKeepsOrDrawsTo) {
        {C(Ace, H), C(King, D), C(Eight, H), C(Five, Cl), C(Two, S)},
        {0, 0, 1, 1, 1},
        {HoldReason::KeepsHighCards, Ace, 2}},
+      {"the_three_highest_are_high_cards_though_a_straight_could_hold_them",
+       {C(Ace, Cl), C(King, D), C(Queen, S), C(Seven, H), C(Two, Cl)},
+       {0, 0, 0, 1, 1},
+       {HoldReason::KeepsHighCards, Ace, 3}},
+      {"two_of_one_suit_below_a_card_thrown_are_suited_not_the_highest",
+       {C(Four, S), C(Five, D), C(Two, D), C(Nine, H), C(Three, H)},
+       {1, 1, 1, 0, 0},
+       {HoldReason::KeepsSuited, Nine, 2}},
+      {"three_of_one_suit_within_a_straight",
+       {C(Six, S), C(Queen, D), C(Ten, D), C(Three, Cl), C(King, D)},
+       {1, 0, 0, 1, 0},
+       {HoldReason::KeepsThreeToStraightFlush, King, 3}},
+      {"three_of_one_suit_too_far_apart_for_a_straight",
+       {C(Two, H), C(Seven, H), C(King, H), C(Nine, S), C(Four, Cl)},
+       {0, 0, 0, 1, 1},
+       {HoldReason::KeepsThreeToFlush, King, 3}},
+      {"three_within_a_straight_below_a_card_thrown",
+       {C(King, Cl), C(Eight, D), C(Nine, S), C(Jack, H), C(Two, Cl)},
+       {1, 0, 0, 0, 1},
+       {HoldReason::KeepsThreeToStraight, Jack, 3}},
+      {"two_neighbours_below_a_card_thrown",
+       {C(King, Cl), C(Nine, D), C(Eight, S), C(Four, H), C(Two, Cl)},
+       {1, 0, 0, 1, 1},
+       {HoldReason::KeepsConnected, Nine, 2}},
+      {"the_ace_is_the_deuces_neighbour",
+       {C(King, Cl), C(Ace, D), C(Two, S), C(Nine, H), C(Six, Cl)},
+       {1, 0, 0, 1, 1},
+       {HoldReason::KeepsConnected, Ace, 2}},
+      {"cards_that_are_none_of_these",
+       {C(King, Cl), C(Nine, D), C(Five, S), C(Four, H), C(Two, Cl)},
+       {1, 0, 1, 1, 0},
+       {HoldReason::KeepsCards, Nine, 2}},
   };
   for (const Row& row : rows) {
     const HoldReason found = ReasonFor(row.hand, row.discards);

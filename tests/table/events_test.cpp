@@ -1,15 +1,20 @@
 // What the hand cycle tells its listeners, in order, over a rigged game: a refused bet, a deal,
 // cards turned and turned back, a refused draw, a draw, the Dealer's draw, the showdown, a New
 // Game, and a hand that empties the bank.
+#include <QAction>
 #include <QLineEdit>
+#include <QSignalSpy>
 #include <algorithm>
 #include <sstream>
 
+#include "coach/coachbox.h"
+#include "coach/coachworker.h"
 #include "history/historybox.h"
 #include "history/recorder.h"
 #include "table/handevents.h"
 #include "table/mainform.h"
 #include "table/tablestate.h"
+#include "table/voice.h"
 #include "table/wiring.h"
 #include "tests/support/cardnames.h"
 #include "tests/table/tablefixture.h"
@@ -158,6 +163,52 @@ TEST_F(EventsTest, ARiggedGameInTheOrderItHappened) {
   EXPECT_EQ(kept.At(0).bank, 0);
   EXPECT_EQ(kept.At(0).Result(), DealerWins);
   EXPECT_TRUE(kept.At(0).bankrupt);
+}
+
+// The table wired whole, as the program wires it: what one listener says of a hand reaches the
+// others. The coach opened by key says so and, once it knows, its best hold; H sets that hold and
+// says it whole; the verdict on the draw reaches both the screen reader's voice and the history.
+TEST_F(EventsTest, TheCoachIsHeardAndItsVerdictKept) {
+  auto* coach = new TCoachBox(form);
+  auto* history = new THistoryBox(form);
+  WireTable(form, coach, history);
+  OpenTable();
+  form->show();
+  RigNextDeal(kAces, kKingHigh, kDraws);
+  ui->BetEdit->setText("10");
+  form->BetClick();
+  RunDeal();
+  // The fixture wired a table of its own first; this test's voice is the last one.
+  const auto* voice = form->findChildren<TableVoice*>().back();
+  const auto heard = [&] {
+    QCoreApplication::processEvents();
+    return voice->News();
+  };
+  const QString aces =
+      "keep the Ace of Hearts and the Ace of Diamonds and throw the Seven of Clubs, the Four of Spades and "
+      "the Deuce of Hearts.";
+  EXPECT_TRUE(heard().startsWith("Dealt: Pair of Aces"));
+  QSignalSpy ranked(Named<CoachWorker>(coach, "Worker"), &CoachWorker::Ranked);
+  form->CoachItem()->trigger();
+  EXPECT_EQ(heard(), "Coach open, working out the odds.");
+  ASSERT_TRUE(ranked.wait(20'000));
+  EXPECT_EQ(heard(), "Coach's best hold: " + aces);
+  emit form->HintAsked();
+  EXPECT_EQ(heard(), "The coach set its best hold: " + aces) << "the cards it turned are said at once";
+  emit form->HintAsked();
+  EXPECT_EQ(heard(), "Your cards already stand as the coach's best hold: " + aces);
+
+  form->PlrCardBtnClick(4);  // the player keeps the Deuce: two thrown, not the best
+  QSignalSpy verdict(coach, &TCoachBox::Verdict);
+  form->DrawClick();
+  ASSERT_EQ(verdict.count(), 1);
+  EXPECT_TRUE(heard().contains(verdict.front().front().toString())) << voice->News().toStdString();
+  form->DlrDrawTimer();
+  form->DlrReplATimerTimer();
+  form->pickAwinnerTimer();
+  const HandHistory& kept = history->Recorder()->History();
+  ASSERT_EQ(kept.Count(), 1);
+  EXPECT_NE(kept.At(0).Call(), CoachCall::None) << "the history holds the coach's verdict";
 }
 
 }  // namespace

@@ -381,10 +381,10 @@ TEST_F(HandTest, TheCoachFollowsTheHandFromTheTable) {
       << Named<QLabel>(&coach, "YourHoldLabl")->accessibleName().toStdString();
   DrawAndSettle();
   EXPECT_FALSE(Named<QLabel>(&coach, "VerdictLabl")->accessibleName().isEmpty());
-  EXPECT_TRUE(Named<QLabel>(&coach, "TallyLabl")->accessibleName().startsWith("This game: 1 decision"));
+  EXPECT_TRUE(Named<QLabel>(&coach, "TallyLabl")->accessibleName().startsWith("This game: draws judged 1,"));
   platform->Expect("Save current stats?", "New Game", QuestionYesNoCancel, MessageAnswer::Yes);
   ui->NewGame->trigger();
-  EXPECT_TRUE(Named<QLabel>(&coach, "TallyLabl")->accessibleName().startsWith("This game: 0 decisions"));
+  EXPECT_TRUE(Named<QLabel>(&coach, "TallyLabl")->accessibleName().startsWith("This game: draws judged 0,"));
   ui->Coach->trigger();
   EXPECT_FALSE(coach.IsOpen());
   EXPECT_FALSE(ui->Coach->isChecked());
