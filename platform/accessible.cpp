@@ -16,7 +16,6 @@ constexpr const char* kLeftOut = "brindlewharfLeftOut";
 constexpr const char* kAbsentWhileHidden = "brindlewharfAbsentWhileHidden";
 constexpr const char* kFiltersChildren = "brindlewharfFiltersChildren";
 constexpr const char* kRole = "brindlewharfRole";
-constexpr const char* kCaptions = "brindlewharfCaptions";
 constexpr const char* kShownAs = "brindlewharfShownAs";
 
 // The wordings of the widgets worded by WordedBy; each leaves when its widget goes.
@@ -98,24 +97,6 @@ class Pressable : public NamedByText {
   }
 };
 
-// A figure in a table of figures, labelled by its captions.
-class Captioned : public NamedByText {
- public:
-  explicit Captioned(QWidget* w) : NamedByText(w, QAccessible::StaticText) {}
-
-  QList<QPair<QAccessibleInterface*, QAccessible::Relation>> relations(
-      QAccessible::Relation match) const override {
-    auto found = QAccessibleWidget::relations(match);
-    if (!(match & QAccessible::Label)) return found;
-    for (const QVariant& caption : widget()->property(kCaptions).toList()) {
-      QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(caption.value<QObject*>());
-      const QPair<QAccessibleInterface*, QAccessible::Relation> relation(iface, QAccessible::Label);
-      if (iface && !found.contains(relation)) found.append(relation);
-    }
-    return found;
-  }
-};
-
 QAccessibleInterface* Factory(const QString&, QObject* object) {
   auto* w = qobject_cast<QWidget*>(object);
   if (!w) return nullptr;
@@ -123,7 +104,6 @@ QAccessibleInterface* Factory(const QString&, QObject* object) {
   if (role.isValid()) return new Pressable(w, static_cast<QAccessible::Role>(role.toInt()));
   const QVariant shownAs = w->property(kShownAs);
   if (shownAs.isValid()) return new NamedByText(w, static_cast<QAccessible::Role>(shownAs.toInt()));
-  if (w->property(kCaptions).isValid()) return new Captioned(w);
   if (Wordings().contains(w)) return new NamedByText(w, QAccessible::StaticText);
   // Every dialog, and every frame that holds controls, can leave children out, from the start: an
   // interface made again later would leave a screen reader with the old one's address, which it
@@ -186,15 +166,6 @@ void ShownAs(QWidget* w, QAccessible::Role role) {
   InstallFactoryOnce();
   w->setProperty(kShownAs, static_cast<int>(role));
   Remake(w);
-}
-
-void LabelledBy(QLabel* figure, std::initializer_list<QLabel*> captions) {
-  InstallFactoryOnce();
-  QVariantList list;
-  for (QLabel* caption : captions)
-    if (caption) list.append(QVariant::fromValue<QObject*>(caption));
-  figure->setProperty(kCaptions, list);
-  Remake(figure);
 }
 
 void WordedBy(QWidget* w, Wording words) {

@@ -6,7 +6,6 @@
 #include <QAccessible>
 #include <QString>
 #include <functional>
-#include <initializer_list>
 
 class QLabel;
 class QWidget;
@@ -27,11 +26,6 @@ void PresentAs(QWidget* w, QAccessible::Role role);
 
 // Gives w the role in the tree and nothing more (PresentAs makes it pressable too).
 void ShownAs(QWidget* w, QAccessible::Role role);
-
-// Ties a figure to the captions that say what it is (its row's, and its column's or section's
-// heading where a row alone does not), reported to assistive technology as the figure's labels,
-// besides any caption whose buddy it is.
-void LabelledBy(QLabel* figure, std::initializer_list<QLabel*> captions);
 
 // Names w (and, while it has no description of its own, describes it) by asking words each time
 // assistive technology asks, rather than at every change: for the card places, which change

@@ -216,13 +216,11 @@ void TStatBox::SetUpKeyboardAndNames() {
   ties.push_back({ui->DlrDrawImprove, ui->Caption23, ui->ImproveHeadLabl});
 
   // Every figure is a stop for Tab, in reading order, and says its row and column with its value,
-  // "Pair, Dealer: 3"; the words are taken when asked, since a column head shows the name.
+  // "Pair, Dealer: 3"; the words are taken when asked, since a column head shows the name. The name
+  // says it all: tied to its captions as well, a figure would be read as "Pair: Pair, Dealer: 3".
   const auto words = [](const QLabel* caption) { return caption->text().remove(':').simplified(); };
   QWidget* previous = nullptr;
   for (const Tie& t : ties) {
-    // The player's best-hand title shows the name, in which a "&" is a letter, not a mnemonic.
-    if (!t.caption->buddy() && t.caption != ui->plrBestTitleLabl) t.caption->setBuddy(t.figure);
-    LabelledBy(t.figure, {t.caption, t.head});
     t.figure->setFocusPolicy(Qt::TabFocus);
     const QString where = t.head ? tr("%1, %2").arg(words(t.caption), words(t.head)) : words(t.caption);
     t.figure->setAccessibleDescription(where);
