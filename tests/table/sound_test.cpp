@@ -13,7 +13,6 @@
 #include <utility>
 #include <vector>
 
-#include "platform/imagebox.h"
 #include "platform/settings.h"
 #include "sound/modulesound.h"
 #include "sound/soundoutput.h"
@@ -43,18 +42,13 @@ class Recording : public SoundOutput {
 const Hand kStraight{C(Two, H), C(Three, D), C(Four, Cl), C(Five, S), C(Six, H)};
 const Hand kSameStraight{C(Two, D), C(Three, Cl), C(Four, S), C(Five, H), C(Six, D)};
 
-// Sets an environment variable, or unsets it for an empty value, and puts it back as it was.
-class Environment {
- public:
-  explicit Environment(const char* name)
-      : name_(name), was_(qgetenv(name)), set_(qEnvironmentVariableIsSet(name)) {}
-  ~Environment() { set_ ? qputenv(name_, was_) : qunsetenv(name_); }
-  void Set(const QByteArray& value) const { value.isEmpty() ? qunsetenv(name_) : qputenv(name_, value); }
-
- private:
-  const char* name_;
-  QByteArray was_;
-  bool set_;
+// Puts an environment variable back as it was; setting it empty unsets it.
+struct Environment {
+  const char* name;
+  QByteArray was = qgetenv(name);
+  bool set = qEnvironmentVariableIsSet(name);
+  ~Environment() { set ? qputenv(name, was) : qunsetenv(name); }
+  void Set(const QByteArray& value) const { value.isEmpty() ? qunsetenv(name) : qputenv(name, value); }
 };
 
 using SoundTest = TableFixture;
@@ -143,7 +137,7 @@ TEST_F(SoundTest, ARiggedGameHeardInOrder) {
 }
 
 TEST_F(SoundTest, OnByDefaultOnlyBesideASoundServer) {
-  const Environment runtime("XDG_RUNTIME_DIR"), server("PULSE_SERVER");
+  const Environment runtime{"XDG_RUNTIME_DIR"}, server{"PULSE_SERVER"};
   const struct Row {
     const char* rule;
     const char* pulseServer;
@@ -188,7 +182,7 @@ TEST_F(SoundTest, OnByDefaultOnlyBesideASoundServer) {
 // and the output closes at once.
 TEST(ModuleSound, SilentWithoutTheModuleOrAServer) {
   QTemporaryDir empty;
-  const Environment server("PULSE_SERVER");
+  const Environment server{"PULSE_SERVER"};
   server.Set("unix:" + empty.filePath("no-server").toUtf8());
   for (const QString& folder : {empty.path(), QStringLiteral(BRINDLEWHARF_SOUND_MODULE_BUILT)}) {
     SCOPED_TRACE(folder.toStdString());
