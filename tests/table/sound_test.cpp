@@ -4,7 +4,6 @@
 #include <QAction>
 #include <QDir>
 #include <QFile>
-#include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTest>
 #include <algorithm>
@@ -27,15 +26,11 @@ namespace {
 using namespace cardnames;
 
 // What the board asked for: the sounds by their files' names, "ready" and "stop".
-class Recording : public SoundOutput {
- public:
-  void Prepare() override { asked_.push_back("ready"); }
-  void Play(Sound s) override { asked_.push_back(kSoundFiles[static_cast<std::size_t>(s)]); }
-  void Stop() override { asked_.push_back("stop"); }
-  std::vector<std::string> Take() { return std::exchange(asked_, {}); }
-
- private:
-  std::vector<std::string> asked_;
+struct Recording : SoundOutput {
+  std::vector<std::string> asked;
+  void Prepare() override { asked.push_back("ready"); }
+  void Play(Sound s) override { asked.push_back(kSoundFiles[static_cast<std::size_t>(s)]); }
+  void Stop() override { asked.push_back("stop"); }
 };
 
 // Two straights of the same ranks: the Dealer stands pat and the hand is a push.
@@ -59,7 +54,7 @@ TEST_F(SoundTest, ARiggedGameHeardInOrder) {
   WireSound(form, &out);
   form->SoundItem()->setChecked(true);
   const auto tick = [&](int n) {
-    for (int i = 0; i < n; ++i) form->DealDelayTimer();
+    while (n-- > 0) form->DealDelayTimer();
   };
   const auto pressM = [&] { QTest::keyClick(ui->BetEdit, Qt::Key_M); };
   const struct Step {
@@ -130,7 +125,7 @@ TEST_F(SoundTest, ARiggedGameHeardInOrder) {
   for (const Step& step : steps) {
     SCOPED_TRACE(step.rule);
     step.act();
-    EXPECT_EQ(out.Take(), step.heard);
+    EXPECT_EQ(std::exchange(out.asked, {}), step.heard);
   }
   EXPECT_EQ(State, TableState::Bankrupt);
   EXPECT_FALSE(ui->BetEdit->text().contains('m', Qt::CaseInsensitive));
