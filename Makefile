@@ -28,12 +28,12 @@ test-asan: deps
 	ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 	  ctest --test-dir $(ASAN_BUILD) --output-on-failure -j $(JOBS)
 
-# The builds a packager or a player may choose: without the tests, and without the benchmarks.
+# The builds a packager or a player may choose: the benchmarks without the tests here; the tests
+# without the benchmarks are the sanitizer build (test-asan builds no benchmarks), and neither is
+# the package's build.
 build-options: deps
 	cmake -S . -B build-notests -G Ninja -DCMAKE_BUILD_TYPE=Debug -DBRINDLEWHARF_TESTS=OFF -DBRINDLEWHARF_WERROR=$(WERROR)
 	cmake --build build-notests -j $(JOBS)
-	cmake -S . -B build-nobench -G Ninja -DCMAKE_BUILD_TYPE=Debug -DBRINDLEWHARF_BENCH=OFF -DBRINDLEWHARF_WERROR=$(WERROR)
-	cmake --build build-nobench -j $(JOBS)
 
 # The statistics-file reader, then the statistics window showing the same bytes, under libFuzzer,
 # AddressSanitizer and UndefinedBehaviorSanitizer for 30 seconds each (fuzz/run.sh N for longer);
