@@ -26,6 +26,12 @@
 
 int main(int argc, char** argv) {
   IgnoreRelativeXdgFolders();
+  // The desktop's volume mixer lists the game's sounds by its name and icon rather than the
+  // toolkit's "QtPulseAudio:<pid>"; set before any thread starts, and never over the player's own.
+  if (!qEnvironmentVariableIsSet("PULSE_PROP_OVERRIDE")) {
+    qputenv("PULSE_PROP_OVERRIDE",
+            "application.name='Brindlewharf' application.icon_name='" BRINDLEWHARF_APP_ID "'");
+  }
   TApplication app(argc, argv);
   QGuiApplication::setDesktopFileName(BRINDLEWHARF_APP_ID);
   InstallTranslators();

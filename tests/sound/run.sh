@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # A hand of the real program against a real sound server: PulseAudio with a null sink in a runtime
 # folder of the test's own, the program under Xvfb, the keys typed by xdotool. The sound is on by
-# default beside a server, so the game must open a stream on the sink by itself. Skipped (77), with
-# the reason, where no server can be started (scripts/install-deps.sh sound installs what it needs).
+# default beside a server, so the game must open a stream on the sink by itself, under its own
+# name. Skipped (77), with the reason, where no server can be started (scripts/install-deps.sh
+# sound installs what it needs).
 #   tests/sound/run.sh PROGRAM
 set -uo pipefail
 program=$(readlink -f "$1")
@@ -43,12 +44,13 @@ xdotool key --delay 300 2 4 Return &
 # The sounds are short: look for the game's stream while they play.
 for _ in $(seq 400); do
   streams=$(pactl list sink-inputs)
-  if grep -q "application.process.binary = \"$(basename "$program")\"" <<<"$streams"; then
+  if grep -q 'application.name = "Brindlewharf"' <<<"$streams"; then
     echo "The game's stream on the null sink, as pactl lists it:"
     echo "$streams"
     exit 0
   fi
   sleep 0.02
 done
-echo "FAILED: no stream of $(basename "$program") reached the sound server over a whole hand"
+echo "FAILED: no stream named Brindlewharf reached the sound server over a whole hand"
+pactl list sink-inputs
 exit 1
