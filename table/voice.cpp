@@ -184,6 +184,10 @@ QString TableVoice::TableWords() const {
 
 void TableVoice::ReadBack() { Say(TableWords()); }
 
+void TableVoice::SoundSwitched(bool on) {
+  Tell([on] { return on ? tr("Sound on.") : tr("Sound off."); });
+}
+
 void TableVoice::Say(const QString& news) {
   Tell([news] { return news; });
 }

@@ -45,6 +45,8 @@ class TableVoice : public QObject {
   void BankShown(std::int32_t bankLeft, std::int32_t bet);
   void BillAdded(std::int32_t bill, std::int32_t bet, std::int32_t bankLeft, std::int32_t next);
   void NewGameStarted(std::int32_t bank);
+  // The Sound item switched by its key: nothing else tells a player who cannot see the menu.
+  void SoundSwitched(bool on);
   // Any news at all (the coach's), said the same way.
   void Say(const QString& news);
   void ReadBack();

@@ -41,6 +41,7 @@ void WireTable(TMainForm* table, TCoachBox* coach, THistoryBox* history, SoundOu
   QObject::connect(events, &HandEvents::NewGameStarted, voice, &TableVoice::NewGameStarted);
 
   WireSound(table, sound);
+  QObject::connect(table->SoundItem(), &QAction::toggled, voice, &TableVoice::SoundSwitched);
   if (coach) {
     WireCoach(table, coach);
     QObject::connect(coach, &TCoachBox::Verdict, voice, &TableVoice::Say);

@@ -2837,5 +2837,13 @@ nicht für Ansprüche, Schäden oder andere Verluste, die aus seiner Nutzung ode
         <source>New bet: %1.</source>
         <translation>Neuer Einsatz: %1.</translation>
     </message>
+    <message>
+        <source>Sound on.</source>
+        <translation>Ton an.</translation>
+    </message>
+    <message>
+        <source>Sound off.</source>
+        <translation>Ton aus.</translation>
+    </message>
 </context>
 </TS>

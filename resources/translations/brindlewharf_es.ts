@@ -2837,5 +2837,13 @@ reclamación, daño u otra pérdida que se derive de su uso o de su comercio.&lt
         <source>New bet: %1.</source>
         <translation>Nueva apuesta: %1.</translation>
     </message>
+    <message>
+        <source>Sound on.</source>
+        <translation>Sonido activado.</translation>
+    </message>
+    <message>
+        <source>Sound off.</source>
+        <translation>Sonido desactivado.</translation>
+    </message>
 </context>
 </TS>

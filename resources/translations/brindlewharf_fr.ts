@@ -1090,15 +1090,15 @@ de Valets et de Quatre</translation>
     </message>
     <message>
         <source>The coach has not judged any of your draws yet. Open the coach (Ctrl+K) while you play: every draw it judges is kept here, and the ones that were not the best show where your money goes.</source>
-        <translation>Le coach n’a encore jugé aucun de vos échanges. Ouvrez le coach (Ctrl+K) pendant que vous jouez : chaque échange qu’il juge est gardé ici, et ceux qui n’étaient pas les meilleurs montrent où part votre argent.</translation>
+        <translation>Le coach n’a encore jugé aucun de vos échanges. Ouvrez le coach (Ctrl+K) pendant que vous jouez&#xa0;: chaque échange qu’il juge est gardé ici, et ceux qui n’étaient pas les meilleurs montrent où part votre argent.</translation>
     </message>
     <message>
         <source>The coach judged %1 of your draws, and every one was as good as the best. Nothing lost!</source>
-        <translation>Le coach a jugé %1 de vos échanges, et chacun valait le meilleur. Rien de perdu !</translation>
+        <translation>Le coach a jugé %1 de vos échanges, et chacun valait le meilleur. Rien de perdu&#xa0;!</translation>
     </message>
     <message>
         <source>The coach judged %1 of your draws. The ones that were not the best cost you %2 in all: %3 a hand on average, against the best draw every time.</source>
-        <translation>Le coach a jugé %1 de vos échanges. Ceux qui n’étaient pas les meilleurs vous ont coûté %2 en tout : %3 par main en moyenne, face au meilleur échange à chaque fois.</translation>
+        <translation>Le coach a jugé %1 de vos échanges. Ceux qui n’étaient pas les meilleurs vous ont coûté %2 en tout&#xa0;: %3 par main en moyenne, face au meilleur échange à chaque fois.</translation>
     </message>
     <message>
         <source>%1. %2: %3 over %4.</source>
@@ -1106,7 +1106,7 @@ de Valets et de Quatre</translation>
     </message>
     <message>
         <source>   The costliest, game %1, hand %2: dealt %3; you kept %4, the best hold keeps %5 (%6 below it).</source>
-        <translation>   La plus coûteuse, partie %1, main %2 : donne %3 ; vous avez gardé %4, le meilleur échange garde %5 (%6 en dessous).</translation>
+        <translation>   La plus coûteuse, partie %1, main %2&#xa0;: donne %3&#xa0;; vous avez gardé %4, le meilleur échange garde %5 (%6 en dessous).</translation>
     </message>
     <message>
         <source>Your three costliest leaks:</source>
@@ -1701,11 +1701,11 @@ d&apos;aucune réclamation, d&apos;aucun dommage ni d&apos;aucune autre perte li
     </message>
     <message>
         <source>%1 The best hold was %2, worth %3 more on average at your bet.</source>
-        <translation>%1 Le meilleur échange : %2, soit %3 de plus en moyenne à votre mise.</translation>
+        <translation>%1 Le meilleur échange&#xa0;: %2, soit %3 de plus en moyenne à votre mise.</translation>
     </message>
     <message>
         <source>%1 of %2: the best hold averages %3 more at your bet</source>
-        <translation>Rang %1 sur %2 : le meilleur échange rapporte en moyenne %3 de plus à votre mise</translation>
+        <translation>Rang %1 sur %2&#xa0;: le meilleur échange rapporte en moyenne %3 de plus à votre mise</translation>
     </message>
     <message>
         <source>Averages within %1 at your bet; how far each is below the first, within %2.</source>
@@ -1717,15 +1717,15 @@ d&apos;aucune réclamation, d&apos;aucun dommage ni d&apos;aucune autre perte li
     </message>
     <message>
         <source>The House&apos;s edge makes most holds lose on average; the first line loses least.</source>
-        <translation>L&apos;avantage de la maison fait perdre la plupart des échanges en moyenne ; la première ligne perd le moins.</translation>
+        <translation>L&apos;avantage de la maison fait perdre la plupart des échanges en moyenne&#xa0;; la première ligne perd le moins.</translation>
     </message>
     <message>
         <source>The House&apos;s edge makes most holds lose on average; with this hand the first line wins.</source>
-        <translation>L&apos;avantage de la maison fait perdre la plupart des échanges en moyenne ; avec cette main, la première ligne gagne.</translation>
+        <translation>L&apos;avantage de la maison fait perdre la plupart des échanges en moyenne&#xa0;; avec cette main, la première ligne gagne.</translation>
     </message>
     <message>
         <source>This game: draws judged %1, best holds %2, on a hint %3.</source>
-        <translation>Cette partie : échanges jugés %1, meilleurs échanges %2, sur conseil %3.</translation>
+        <translation>Cette partie&#xa0;: échanges jugés %1, meilleurs échanges %2, sur conseil %3.</translation>
     </message>
     <message>
         <source>The best holds would have won %1 more on average.</source>
@@ -1777,15 +1777,15 @@ d&apos;aucune réclamation, d&apos;aucun dommage ni d&apos;aucune autre perte li
     </message>
     <message>
         <source>Your cards already stand as the coach&apos;s best hold: %1.</source>
-        <translation>Vos cartes sont déjà comme le meilleur échange du coach : %1.</translation>
+        <translation>Vos cartes sont déjà comme le meilleur échange du coach&#xa0;: %1.</translation>
     </message>
     <message>
         <source>The coach set its best hold: %1.</source>
-        <translation>Le coach a disposé son meilleur échange : %1.</translation>
+        <translation>Le coach a disposé son meilleur échange&#xa0;: %1.</translation>
     </message>
     <message>
         <source>Coach open. Best hold: %1.</source>
-        <translation>Coach ouvert. Meilleur échange : %1.</translation>
+        <translation>Coach ouvert. Meilleur échange&#xa0;: %1.</translation>
     </message>
     <message>
         <source>Coach open, working out the odds.</source>
@@ -1801,7 +1801,7 @@ d&apos;aucune réclamation, d&apos;aucun dommage ni d&apos;aucune autre perte li
     </message>
     <message>
         <source>Coach&apos;s best hold: %1.</source>
-        <translation>Meilleur échange du coach : %1.</translation>
+        <translation>Meilleur échange du coach&#xa0;: %1.</translation>
     </message>
     <message>
         <source>keep %1 and throw %2</source>
@@ -2836,6 +2836,14 @@ d&apos;aucune réclamation, d&apos;aucun dommage ni d&apos;aucune autre perte li
     <message>
         <source>New bet: %1.</source>
         <translation>Nouvelle mise&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>Sound on.</source>
+        <translation>Son activé.</translation>
+    </message>
+    <message>
+        <source>Sound off.</source>
+        <translation>Son coupé.</translation>
     </message>
 </context>
 </TS>

@@ -102,6 +102,12 @@ TEST_F(VoiceTest, EachNewsIsOnTheFocusedControlAndSaysWhatHappened) {
        "MoneySlot4", "Bet $1001, $9 left. Now on the $5 bill."},
       {"ctrl_r_after_the_showdown_the_bank_shown_and_the_bet", [&] { Key(Qt::Key_R, Qt::ControlModifier); },
        "MoneySlot4", "Last bet $10. Bank: $9. New bet: $1001."},
+      {"m_says_the_sound_went_off",
+       [&] {
+         form->SoundItem()->setChecked(true);
+         Key(Qt::Key_M);
+       },
+       "MoneySlot4", "Sound off."},
   };
   for (const Moment& m : moments) {
     SCOPED_TRACE(m.rule);
