@@ -216,6 +216,13 @@ bool MoveToPlayersPlace(QWidget* window, GameWindow which) {
   return true;
 }
 
+QMargins FrameMargins(const QWidget* window) {
+  const QRect frame = window->frameGeometry();
+  const QRect inner = window->geometry();
+  return {inner.left() - frame.left(), inner.top() - frame.top(), frame.right() - inner.right(),
+          frame.bottom() - inner.bottom()};
+}
+
 void KeepWhollyOnScreen(QWidget* window) {
   // The frame as it is, or, before the window manager has framed the window, as it will be.
   const QRect frame = window->frameGeometry();
@@ -223,9 +230,7 @@ void KeepWhollyOnScreen(QWidget* window) {
   if (!screen) screen = window->screen();
   if (!screen) return;
   const QRect room = screen->availableGeometry();
-  const QMargins margins(window->geometry().left() - frame.left(), window->geometry().top() - frame.top(),
-                         frame.right() - window->geometry().right(),
-                         frame.bottom() - window->geometry().bottom());
+  const QMargins margins = FrameMargins(window);
   QSize inner = window->size();
   if (window->minimumSize() != window->maximumSize())
     inner = inner.boundedTo(room.size().shrunkBy(margins)).expandedTo(window->minimumSize());

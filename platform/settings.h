@@ -6,6 +6,7 @@
 // program entry chooses the player's, a test one of its own.
 
 #include <QByteArray>
+#include <QMargins>
 #include <QString>
 #include <cstdint>
 #include <optional>
@@ -59,5 +60,7 @@ void KeepPlayersPlace(QWidget* window, GameWindow which);
 // Puts the window where the player last put it, its frame whole on a screen however the screens
 // have changed; false if the player never moved it.
 bool MoveToPlayersPlace(QWidget* window, GameWindow which);
+// What the window manager's frame adds around the window on each side; none before it is framed.
+QMargins FrameMargins(const QWidget* window);
 // Moves the window, and shrinks it if it can be resized, until its whole frame is on its screen.
 void KeepWhollyOnScreen(QWidget* window);

@@ -73,9 +73,7 @@ void SideWindow::Place() {
   if (!screen) return;
   // Until the window manager has framed this window, take its frame to be the table's.
   const QRect tableFrame = table->frameGeometry();
-  const QMargins frame(
-      table->geometry().left() - tableFrame.left(), table->geometry().top() - tableFrame.top(),
-      tableFrame.right() - table->geometry().right(), tableFrame.bottom() - table->geometry().bottom());
+  const QMargins frame = FrameMargins(table);
   std::vector<QRect> taken = {tableFrame};
   for (const SideWindow* other : table->findChildren<SideWindow*>())
     if (other != this && other->isVisible()) taken.push_back(other->frameGeometry());
