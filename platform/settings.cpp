@@ -90,8 +90,13 @@ std::optional<int> Number(const QVariant& v) {
   return ok ? std::optional<int>(n) : std::nullopt;
 }
 
-bool Flag(const QVariant& v) {
-  return v.typeId() == QMetaType::QString ? v.toString() == "true" : v.toBool();
+// A flag as written this run (a bool) or as read back from the file (its word); nothing for
+// anything else.
+std::optional<bool> Flag(const QVariant& v) {
+  if (v.typeId() == QMetaType::Bool) return v.toBool();
+  const QString word = v.typeId() == QMetaType::QString ? v.toString() : QString();
+  if (word != "true" && word != "false") return std::nullopt;
+  return word == "true";
 }
 
 QString WindowKey(GameWindow window, const char* what) {
@@ -168,14 +173,14 @@ std::int32_t RememberedBack(std::int32_t fallback, bool (*isBack)(std::int32_t))
   return back && isBack(*back) ? *back : fallback;
 }
 
-bool RememberedRandomDeck() { return Flag(Read("Deck/Randomize")); }
+bool RememberedRandomDeck() { return Flag(Read("Deck/Randomize")).value_or(false); }
 
 void RememberDeckChoice(std::int32_t back, bool random) {
   Write("Deck/Back", back);
   Write("Deck/Randomize", random);
 }
 
-bool RememberedOpen(GameWindow window) { return Flag(Read(WindowKey(window, "Open"))); }
+bool RememberedOpen(GameWindow window) { return Flag(Read(WindowKey(window, "Open"))).value_or(false); }
 
 void RememberOpen(GameWindow window, bool open) { Write(WindowKey(window, "Open"), open); }
 
@@ -197,13 +202,7 @@ QString RememberedStatsFolder() {
 
 void RememberStatsFile(const QString& path) { Write("Files/StatsFolder", QFileInfo(path).absolutePath()); }
 
-bool RememberedSoundOn(bool fallback) {
-  // As written this run, a flag; as read from the file, its word.
-  const QVariant v = Read("Sound/On");
-  if (v.typeId() == QMetaType::Bool) return v.toBool();
-  const QString word = v.typeId() == QMetaType::QString ? v.toString() : QString();
-  return word == "true" || word == "false" ? word == "true" : fallback;
-}
+bool RememberedSoundOn(bool fallback) { return Flag(Read("Sound/On")).value_or(fallback); }
 
 void RememberSoundOn(bool on) { Write("Sound/On", on); }
 
