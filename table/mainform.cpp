@@ -482,11 +482,10 @@ void TMainForm::WelcomeTable() {
 // --- Money -----------------------------------------------------------------------------------
 
 void TMainForm::UpdateMoney() {
-  ui->BankLabl->setText(BankLeft != 0 ? tr("Bank: %1").arg(Dollars(BankLeft)) : tr("(Empty)"));
+  ui->BankLabl->setText(BankWords(BankLeft));
   // A bill that has the keyboard's focus keeps it through the new column: the focus goes to the
   // bill of the same value if there still is one, else to the next smaller, else to the bet box.
-  const auto focused = std::find(MoneySlot.begin(), MoneySlot.end(), focusWidget());
-  const std::int32_t held = focused != MoneySlot.end() ? MoneySlotValue[focused - MoneySlot.begin()] : 0;
+  const std::int32_t held = FocusedBill();
   MoneySlotValue = BreakIntoBills(BankLeft);
   int keep = -1;
   for (int slot = 0; slot < 5; ++slot) {
@@ -546,9 +545,12 @@ void TMainForm::MoneySlotClick(int slot) {
   if (!bet) return;
   ui->BetEdit->setText(QString::number(*bet));  // the bet box's own check runs with it
   // The focus stays on a bill of the same value, else the next smaller, else the bet box.
+  emit Events->BillAdded(bill, *bet, BankLeft, FocusedBill());
+}
+
+std::int32_t TMainForm::FocusedBill() const {
   const auto focused = std::find(MoneySlot.begin(), MoneySlot.end(), focusWidget());
-  emit Events->BillAdded(bill, *bet, BankLeft,
-                         focused != MoneySlot.end() ? MoneySlotValue[focused - MoneySlot.begin()] : 0);
+  return focused != MoneySlot.end() ? MoneySlotValue[focused - MoneySlot.begin()] : 0;
 }
 
 bool TMainForm::CheckBet() {

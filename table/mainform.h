@@ -102,6 +102,8 @@ class TMainForm : public QMainWindow {
   // may be cancelled, which leaves the game as it was; after a bankruptcy it is Yes or No.
   void StartNewGame(MessageStyle question);
   void OfferBills(bool on);
+  // The value of the bill that has the keyboard's focus, or 0 when no bill has it.
+  std::int32_t FocusedBill() const;
   void AbandonHand();
   // A card place shows a face, a back or nothing, and its accessible name says which.
   void ShowCard(ImageBox* box, int id);
