@@ -218,17 +218,16 @@ void TStatBox::SetUpKeyboardAndNames() {
   // Every figure is a stop for Tab, in reading order, and says its row and column with its value,
   // "Pair, Dealer: 3"; the words are taken when asked, since a column head shows the name. The name
   // says it all: tied to its captions as well, a figure would be read as "Pair: Pair, Dealer: 3".
-  const auto words = [](const QLabel* caption) { return caption->text().remove(':').simplified(); };
+  const auto where = [](const Tie& t) {
+    const auto words = [](const QLabel* caption) { return caption->text().remove(':').simplified(); };
+    return t.head ? tr("%1, %2").arg(words(t.caption), words(t.head)) : words(t.caption);
+  };
   QWidget* previous = nullptr;
   for (const Tie& t : ties) {
     t.figure->setFocusPolicy(Qt::TabFocus);
-    const QString where = t.head ? tr("%1, %2").arg(words(t.caption), words(t.head)) : words(t.caption);
-    t.figure->setAccessibleDescription(where);
+    t.figure->setAccessibleDescription(where(t));
     Wording said;
-    said.name = [words, t] {
-      const QString where = t.head ? tr("%1, %2").arg(words(t.caption), words(t.head)) : words(t.caption);
-      return tr("%1: %2").arg(where, t.figure->text().simplified());
-    };
+    said.name = [where, t] { return tr("%1: %2").arg(where(t), t.figure->text().simplified()); };
     WordedBy(t.figure, std::move(said));
     if (previous) setTabOrder(previous, t.figure);
     previous = t.figure;
